@@ -1,5 +1,7 @@
 #include "QuitOnSignal.h"
 
+#include "screens/ScreensEngine.h"
+
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QtQml/QQmlExtensionPlugin>
@@ -13,9 +15,11 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Vellumar"));
     QuitOnSignal quitOnSignal;
 
+    ScreensEngine::prepareApplication();
     QQmlApplicationEngine engine;
+    ScreensEngine::setUpEngine(engine);
     QObject::connect(&engine, &QQmlApplicationEngine::objectCreationFailed, &app,
                      [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
-    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Vellumar/Main.qml")));
+    engine.load(ScreensEngine::mainUrl());
     return QGuiApplication::exec();
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "IconResolution.h"
+#include "Result.h"
 
 #include <QJsonObject>
+#include <QMetaType>
 #include <QString>
 #include <QUrl>
 
@@ -14,10 +16,13 @@
 struct AppItem
 {
     Q_GADGET
+    Q_PROPERTY(qint64 id READ id)
     Q_PROPERTY(qint64 trackId MEMBER trackId)
     Q_PROPERTY(QString trackName MEMBER trackName)
     Q_PROPERTY(QString artworkUrl100 MEMBER artworkUrl100)
     Q_PROPERTY(QString artworkUrl512 MEMBER artworkUrl512)
+    // Empty text when absent; C++ callers use the optional member.
+    Q_PROPERTY(QString countryCode READ countryCodeText)
 public:
     qint64 trackId = 0;
     QString trackName;
@@ -26,16 +31,26 @@ public:
     std::optional<QString> countryCode;
 
     [[nodiscard]] qint64 id() const { return trackId; }
+    [[nodiscard]] QString countryCodeText() const { return countryCode.value_or(QString()); }
 
     // Where to download the icon at the given resolution; empty when the
     // address does not parse.
     [[nodiscard]] std::optional<QUrl> iconUrl(IconResolution resolution) const;
+    // For QML, which has no IconResolution: the raw value ("512x512", ...);
+    // an empty URL for an unknown raw value or an address that does not parse.
+    Q_INVOKABLE [[nodiscard]] QUrl iconUrlFor(const QString &resolutionRawValue) const;
 
     // Strict decoding: every required key present with its exact JSON type.
+    // `where` names the object in the error text, e.g. "results[3]".
+    [[nodiscard]] static Result<AppItem> decode(
+        const QJsonObject &object, const QString &where = QString());
+    // The same decoding for callers that only need to know whether it worked.
     [[nodiscard]] static std::optional<AppItem> fromJson(const QJsonObject &object);
     [[nodiscard]] QJsonObject toJson() const;
 
     friend bool operator==(const AppItem &, const AppItem &) = default;
 };
+
+Q_DECLARE_METATYPE(AppItem)
 
 size_t qHash(const AppItem &item, size_t seed = 0) noexcept;

@@ -1,10 +1,46 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
+import Vellumar
 
+// The window. Everything below it belongs to one language: a real change of
+// language discards the whole tree and builds it again in the new one, back
+// on the search tab with a new search model and no sheet open.
 ApplicationWindow {
     id: window
+
+    // The language the tree below was built in; deliberately not a binding.
+    property string identity
+
+    objectName: "window"
     width: 390
     height: 844
     visible: true
     title: "Vellumar"
+    color: Theme.systemBackground
+    locale: Qt.locale(identity)
+    Material.theme: Material.Light
+    Material.accent: Theme.accent
+    Material.primary: Theme.accent
+
+    Loader {
+        id: shell
+        objectName: "shell"
+        anchors.fill: parent
+        focus: true
+        sourceComponent: MainView {}
+    }
+
+    Component.onCompleted: identity = LocalizationManager.currentLanguage
+
+    Connections {
+        target: LocalizationManager
+        function onCurrentLanguageChanged() {
+            if (LocalizationManager.currentLanguage === window.identity)
+                return
+            window.identity = LocalizationManager.currentLanguage
+            shell.active = false
+            shell.active = true
+        }
+    }
 }

@@ -7,14 +7,15 @@
 #include <memory>
 #include <optional>
 
-struct sqlite3;
-
 // The per-user key-value store behind every persisted setting: typed values
 // (boolean, string, list of strings, bytes) in one SQLite file. A write has
 // reached the disk when the call returns; several processes may share the file.
 //
 // Reads are typed: a key that holds a value of another kind reads as absent
 // (and boolForKey() as false). A write replaces whatever the key held.
+//
+// Failures never throw: a write that cannot be stored leaves the previous value
+// in place, prints one console line and returns false.
 class KeyValueStore
 {
 public:
@@ -36,11 +37,12 @@ public:
     [[nodiscard]] std::optional<QStringList> stringArrayForKey(const QString &key) const;
     [[nodiscard]] std::optional<QByteArray> dataForKey(const QString &key) const;
 
-    void setBool(const QString &key, bool value);
-    void setString(const QString &key, const QString &value);
-    void setStringArray(const QString &key, const QStringList &value);
-    void setData(const QString &key, const QByteArray &value);
-    void removeObject(const QString &key);
+    // Each returns whether the value reached the disk.
+    bool setBool(const QString &key, bool value);
+    bool setString(const QString &key, const QString &value);
+    bool setStringArray(const QString &key, const QStringList &value);
+    bool setData(const QString &key, const QByteArray &value);
+    bool removeObject(const QString &key);
 
 private:
     struct Private;

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "AppItem.h"
+#include "DetailedAppInfo.h"
+#include "Result.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QUrl>
+#include <qcorotask.h>
+
+#include <functional>
+#include <optional>
+
+// The only component that talks to the catalogue service: a search by term,
+// a lookup by identifier (awaitable and with a completion), and the plain
+// download of image bytes. Stateless; every call stands alone.
+class AppStoreAPI
+{
+public:
+    AppStoreAPI() = delete;
+
+    static inline const QString errorDomain = QStringLiteral("AppStoreAPI");
+    enum ErrorCode { UrlInvalid = -1, AppNotFound = -2 };
+
+    // The items of the search answer in the service's order, or the error of
+    // the address, the transfer or the decoding.
+    static QCoro::Task<Result<QList<AppItem>>> search(QString term, QString country);
+
+    // The first item of the lookup answer; AppNotFound when it holds none.
+    static QCoro::Task<Result<DetailedAppInfo>> lookup(qint64 id, QString country);
+
+    // The same lookup for callers that cannot await. Returns at once; the
+    // completion runs exactly once, later, on the GUI thread, whatever happens.
+    static void lookup(
+        qint64 id, QString country, std::function<void(Result<DetailedAppInfo>)> completion);
+
+    // The body bytes whatever the status code; nothing when the transfer
+    // fails or the address is refused.
+    static QCoro::Task<std::optional<QByteArray>> downloadImageData(QUrl url);
+
+    // The request addresses; nothing when they cannot be formed.
+    [[nodiscard]] static std::optional<QUrl> searchUrl(const QString &term, const QString &country);
+    [[nodiscard]] static std::optional<QUrl> lookupUrl(qint64 id, const QString &country);
+
+    // The term as it goes into the query: ASCII letters, digits and
+    // -._~!$&'()*+,;=:@/? stay, every other character becomes its UTF-8
+    // bytes as %XX. Nothing for a string that is not valid UTF-16.
+    [[nodiscard]] static std::optional<QByteArray> percentEncodeTerm(const QString &term);
+};

@@ -1,0 +1,32 @@
+#include "DetailedAppInfo.h"
+
+#include "JsonDecoding.h"
+
+std::optional<QUrl> DetailedAppInfo::iconUrl(IconResolution resolution) const
+{
+    return iconUrlFromArtwork(resolution, artworkUrl512);
+}
+
+QString DetailedAppInfo::appStoreUrl() const
+{
+    return QStringLiteral("https://apps.apple.com/app/id") + QString::number(trackId);
+}
+
+Result<DetailedAppInfo> DetailedAppInfo::decode(const QJsonObject &object, const QString &where)
+{
+    JsonObjectReader reader(object, where);
+    DetailedAppInfo info;
+    info.trackId = reader.requiredInt64(QLatin1StringView("trackId"));
+    info.trackName = reader.requiredString(QLatin1StringView("trackName"));
+    info.artistName = reader.requiredString(QLatin1StringView("artistName"));
+    info.bundleId = reader.requiredString(QLatin1StringView("bundleId"));
+    info.description = reader.requiredString(QLatin1StringView("description"));
+    info.version = reader.requiredString(QLatin1StringView("version"));
+    info.releaseNotes = reader.optionalString(QLatin1StringView("releaseNotes"));
+    info.artworkUrl512 = reader.requiredString(QLatin1StringView("artworkUrl512"));
+    info.screenshotUrls = reader.requiredStringArray(QLatin1StringView("screenshotUrls"));
+    info.minimumOsVersion = reader.requiredString(QLatin1StringView("minimumOsVersion"));
+    if (!reader.ok())
+        return reader.error();
+    return info;
+}

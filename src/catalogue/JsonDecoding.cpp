@@ -1,0 +1,166 @@
+#include "JsonDecoding.h"
+
+#include <QCborValue>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+
+#include <cmath>
+
+Error DecodingError::make(Code code, const QString &description)
+{
+    return Error { domain, code, description };
+}
+
+QString jsonTypeName(const QJsonValue &value)
+{
+    switch (value.type()) {
+    case QJsonValue::Null:
+        return QStringLiteral("null");
+    case QJsonValue::Bool:
+        return QStringLiteral("a boolean");
+    case QJsonValue::Double:
+        return QStringLiteral("a number");
+    case QJsonValue::String:
+        return QStringLiteral("a string");
+    case QJsonValue::Array:
+        return QStringLiteral("an array");
+    case QJsonValue::Object:
+        return QStringLiteral("an object");
+    case QJsonValue::Undefined:
+        break;
+    }
+    return QStringLiteral("nothing");
+}
+
+JsonObjectReader::JsonObjectReader(const QJsonObject &object, QString where)
+    : m_object(object)
+    , m_where(std::move(where))
+{ }
+
+void JsonObjectReader::fail(DecodingError::Code code, const QString &problem)
+{
+    if (m_error)
+        return;
+    const QString prefix = m_where.isEmpty() ? QString() : m_where + QStringLiteral(": ");
+    m_error = DecodingError::make(code, prefix + problem);
+}
+
+std::optional<QJsonValue> JsonObjectReader::required(QLatin1StringView key)
+{
+    if (m_error)
+        return std::nullopt;
+    const auto it = m_object.constFind(key);
+    if (it == m_object.constEnd()) {
+        fail(DecodingError::KeyNotFound, QStringLiteral("key \"%1\" is missing").arg(key));
+        return std::nullopt;
+    }
+    if (it->isNull()) {
+        fail(DecodingError::ValueNotFound, QStringLiteral("key \"%1\" is null").arg(key));
+        return std::nullopt;
+    }
+    return it.value();
+}
+
+qint64 JsonObjectReader::requiredInt64(QLatin1StringView key)
+{
+    const std::optional<QJsonValue> value = required(key);
+    if (!value)
+        return 0;
+    // Qt keeps integer literals that fit qint64 as exact integers and all
+    // other numbers as doubles; going through QCborValue tells them apart, so
+    // large identifiers never pass through a double.
+    const QCborValue cbor = QCborValue::fromJsonValue(*value);
+    if (cbor.isInteger())
+        return cbor.toInteger();
+    if (cbor.isDouble()) {
+        const double d = cbor.toDouble();
+        // Whole numbers written as 12.0 or 1e3 are accepted; 2^63 is not.
+        if (std::isfinite(d) && std::trunc(d) == d && d >= -9223372036854775808.0
+            && d < 9223372036854775808.0)
+            return static_cast<qint64>(d);
+        fail(DecodingError::TypeMismatch,
+            QStringLiteral("key \"%1\" must be a whole number within 64 bits, found %2")
+                .arg(key, QString::number(d, 'g', 17)));
+        return 0;
+    }
+    fail(DecodingError::TypeMismatch,
+        QStringLiteral("key \"%1\" must be an integer, found %2").arg(key, jsonTypeName(*value)));
+    return 0;
+}
+
+QString JsonObjectReader::requiredString(QLatin1StringView key)
+{
+    const std::optional<QJsonValue> value = required(key);
+    if (!value)
+        return {};
+    if (!value->isString()) {
+        fail(DecodingError::TypeMismatch,
+            QStringLiteral("key \"%1\" must be a string, found %2").arg(key, jsonTypeName(*value)));
+        return {};
+    }
+    return value->toString();
+}
+
+std::optional<QString> JsonObjectReader::optionalString(QLatin1StringView key)
+{
+    if (m_error)
+        return std::nullopt;
+    const QJsonValue value = m_object.value(key);
+    if (value.isUndefined() || value.isNull())
+        return std::nullopt;
+    if (!value.isString()) {
+        fail(DecodingError::TypeMismatch,
+            QStringLiteral("key \"%1\" must be a string or null, found %2")
+                .arg(key, jsonTypeName(value)));
+        return std::nullopt;
+    }
+    return value.toString();
+}
+
+QStringList JsonObjectReader::requiredStringArray(QLatin1StringView key)
+{
+    const std::optional<QJsonValue> value = required(key);
+    if (!value)
+        return {};
+    if (!value->isArray()) {
+        fail(DecodingError::TypeMismatch,
+            QStringLiteral("key \"%1\" must be an array of strings, found %2")
+                .arg(key, jsonTypeName(*value)));
+        return {};
+    }
+    const QJsonArray array = value->toArray();
+    QStringList strings;
+    strings.reserve(array.size());
+    for (qsizetype i = 0; i < array.size(); ++i) {
+        const QJsonValue element = array.at(i);
+        if (!element.isString()) {
+            fail(DecodingError::TypeMismatch,
+                QStringLiteral("element %1 of \"%2\" must be a string, found %3")
+                    .arg(QString::number(i), key, jsonTypeName(element)));
+            return {};
+        }
+        strings.append(element.toString());
+    }
+    return strings;
+}
+
+Result<QJsonObject> parseJsonObject(const QByteArray &data)
+{
+    if (data.isEmpty()) {
+        return DecodingError::make(
+            DecodingError::DataCorrupted, QStringLiteral("The answer is empty"));
+    }
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(data, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        return DecodingError::make(DecodingError::DataCorrupted,
+            QStringLiteral("The answer is not valid JSON (%1 at offset %2)")
+                .arg(parseError.errorString(), QString::number(parseError.offset)));
+    }
+    if (!document.isObject()) {
+        return DecodingError::make(
+            DecodingError::TypeMismatch, QStringLiteral("The answer must be a JSON object"));
+    }
+    return document.object();
+}

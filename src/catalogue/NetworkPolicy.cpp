@@ -1,0 +1,277 @@
+#include "NetworkPolicy.h"
+
+#include <QCoreApplication>
+#include <QHostAddress>
+#include <QNetworkReply>
+#include <QPointer>
+#include <QThread>
+#include <QTimer>
+
+#include <atomic>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+std::atomic<qint64> timeoutMs { std::chrono::milliseconds(60s).count() };
+
+const QNetworkRequest::Attribute sizeLimitAttribute
+    = static_cast<QNetworkRequest::Attribute>(QNetworkRequest::User + 71);
+
+// Properties a refused reply carries, read back by errorOf().
+constexpr const char *refusalCodeProperty = "vellumarRefusalCode";
+constexpr const char *refusalTextProperty = "vellumarRefusalText";
+
+const QUrl defaultCatalogue(QStringLiteral("https://itunes.apple.com"));
+
+bool isLoopbackHost(const QString &host)
+{
+    if (host.compare(QLatin1StringView("localhost"), Qt::CaseInsensitive) == 0)
+        return true;
+    const QHostAddress address(host);
+    return !address.isNull() && address.isLoopback();
+}
+
+int defaultPort(const QUrl &url)
+{
+    return url.scheme() == QLatin1StringView("https") ? 443 : 80;
+}
+
+// The scheme, host and port of VELLUMAR_CATALOGUE_URL, if it names a usable
+// http(s) address.
+std::optional<QUrl> configuredCatalogue()
+{
+    const QString configured = qEnvironmentVariable("VELLUMAR_CATALOGUE_URL");
+    if (configured.isEmpty())
+        return std::nullopt;
+    const QUrl url(configured, QUrl::StrictMode);
+    const bool usable = url.isValid() && !url.host().isEmpty()
+        && (url.scheme() == QLatin1StringView("https")
+            || url.scheme() == QLatin1StringView("http"));
+    if (!usable) {
+        static bool warned = false;
+        if (!warned) {
+            warned = true;
+            qWarning().noquote() << "VELLUMAR_CATALOGUE_URL is not an http(s) address, ignored:"
+                                 << configured;
+        }
+        return std::nullopt;
+    }
+    QUrl origin;
+    origin.setScheme(url.scheme());
+    origin.setHost(url.host());
+    origin.setPort(url.port());
+    return origin;
+}
+
+void markRefused(QObject *reply, const Error &error)
+{
+    reply->setProperty(refusalCodeProperty, error.code);
+    reply->setProperty(refusalTextProperty, error.localizedDescription);
+}
+
+Error policyError(NetworkPolicy::ErrorCode code, const QString &text)
+{
+    return Error { NetworkPolicy::errorDomain, code, text };
+}
+
+QString megabytes(qint64 bytes)
+{
+    return QString::number(bytes / (1024 * 1024));
+}
+
+// A reply for an address the rules refuse: it fails without any network
+// traffic, reporting its error and finishing from the event loop like a real
+// reply does.
+class RefusedReply final : public QNetworkReply
+{
+public:
+    RefusedReply(QNetworkAccessManager::Operation operation, const QNetworkRequest &request,
+        const Error &refusal, QObject *parent)
+        : QNetworkReply(parent)
+    {
+        setRequest(request);
+        setUrl(request.url());
+        setOperation(operation);
+        markRefused(this, refusal);
+        open(QIODevice::ReadOnly);
+        setError(QNetworkReply::ProtocolUnknownError, refusal.localizedDescription);
+        setFinished(true);
+        QTimer::singleShot(0, this, [this] {
+            emit errorOccurred(QNetworkReply::ProtocolUnknownError);
+            emit finished();
+        });
+    }
+
+    void abort() override { }
+    qint64 bytesAvailable() const override { return 0; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+};
+
+// Applies the rules to every request; see the namespace comment.
+class PolicyNetworkAccessManager final : public QNetworkAccessManager
+{
+public:
+    using QNetworkAccessManager::QNetworkAccessManager;
+
+protected:
+    QNetworkReply *createRequest(
+        Operation operation, const QNetworkRequest &original, QIODevice *outgoingData) override
+    {
+        if (std::optional<Error> refusal = NetworkPolicy::refusalFor(original.url()))
+            return new RefusedReply(operation, original, *refusal, this);
+
+        QNetworkRequest request(original);
+        request.setAttribute(
+            QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
+        if (request.transferTimeout() == 0)
+            request.setTransferTimeout(int(NetworkPolicy::transferTimeout().count()));
+        const qint64 limit
+            = request.attribute(sizeLimitAttribute, NetworkPolicy::imageLimit).toLongLong();
+
+        QNetworkReply *reply
+            = QNetworkAccessManager::createRequest(operation, request, outgoingData);
+        watch(reply, limit);
+        return reply;
+    }
+
+private:
+    static void refuse(QNetworkReply *reply, const Error &error)
+    {
+        if (reply->property(refusalCodeProperty).isValid())
+            return;
+        markRefused(reply, error);
+        reply->abort();
+    }
+
+    static void watch(QNetworkReply *reply, qint64 limit)
+    {
+        const auto tooLarge = [reply, limit] {
+            refuse(reply,
+                policyError(NetworkPolicy::TooLarge,
+                    QStringLiteral("The answer from %1 is larger than %2 MiB")
+                        .arg(reply->url().host(), megabytes(limit))));
+        };
+        QObject::connect(reply, &QNetworkReply::redirected, reply, [reply](const QUrl &target) {
+            if (std::optional<Error> refusal = NetworkPolicy::refusalFor(target)) {
+                refuse(reply,
+                    policyError(NetworkPolicy::InsecureRedirect,
+                        QStringLiteral("Refused a redirect from %1 to %2: %3")
+                            .arg(reply->url().host(), target.toDisplayString(QUrl::RemoveQuery),
+                                refusal->localizedDescription)));
+                return;
+            }
+            emit reply->redirectAllowed();
+        });
+        // The declared length fails early; the received bytes catch answers
+        // that declare none or lie about it.
+        QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, limit, tooLarge] {
+            bool known = false;
+            const qint64 declared
+                = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+            const bool isRedirect
+                = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).isValid();
+            if (known && declared > limit && !isRedirect)
+                tooLarge();
+        });
+        QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, limit, tooLarge] {
+            if (reply->bytesAvailable() > limit)
+                tooLarge();
+        });
+        QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
+            [limit, tooLarge](qint64 received, qint64) {
+                if (received > limit)
+                    tooLarge();
+            });
+    }
+};
+
+} // namespace
+
+QUrl NetworkPolicy::catalogueBaseUrl()
+{
+    return configuredCatalogue().value_or(defaultCatalogue);
+}
+
+std::optional<Error> NetworkPolicy::refusalFor(const QUrl &url)
+{
+    if (!url.isValid() || url.host().isEmpty()) {
+        return policyError(InvalidAddress,
+            QStringLiteral("Not a usable web address: %1").arg(url.toDisplayString()));
+    }
+    if (url.scheme() == QLatin1StringView("https"))
+        return std::nullopt;
+    if (url.scheme() == QLatin1StringView("http")) {
+        const std::optional<QUrl> catalogue = configuredCatalogue();
+        if (catalogue && isLoopbackHost(catalogue->host())
+            && url.host().compare(catalogue->host(), Qt::CaseInsensitive) == 0
+            && url.port(80) == catalogue->port(defaultPort(*catalogue)))
+            return std::nullopt;
+    }
+    return policyError(InsecureAddress,
+        QStringLiteral("Refused %1: only https addresses may be loaded")
+            .arg(url.toDisplayString(QUrl::RemoveQuery | QUrl::RemoveFragment)));
+}
+
+std::chrono::milliseconds NetworkPolicy::transferTimeout()
+{
+    return std::chrono::milliseconds(timeoutMs.load());
+}
+
+void NetworkPolicy::setTransferTimeout(std::chrono::milliseconds timeout)
+{
+    timeoutMs.store(timeout.count());
+}
+
+void NetworkPolicy::setSizeLimit(QNetworkRequest &request, qint64 bytes)
+{
+    request.setAttribute(sizeLimitAttribute, bytes);
+}
+
+std::optional<Error> NetworkPolicy::errorOf(const QNetworkReply *reply)
+{
+    const QVariant refusalCode = reply->property(refusalCodeProperty);
+    if (refusalCode.isValid()) {
+        return Error { errorDomain, refusalCode.toInt(),
+            reply->property(refusalTextProperty).toString() };
+    }
+    const QNetworkReply::NetworkError code = reply->error();
+    if (code == QNetworkReply::NoError)
+        return std::nullopt;
+    // Qt turns HTTP error statuses into reply errors; here an answer is an
+    // answer whatever its status, and its body decides.
+    const bool answered = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
+    const bool statusError
+        = (code >= QNetworkReply::ContentAccessDenied && code <= QNetworkReply::UnknownContentError)
+        || code == QNetworkReply::ProtocolInvalidOperationError
+        || (code >= QNetworkReply::InternalServerError
+            && code <= QNetworkReply::UnknownServerError);
+    if (answered && statusError)
+        return std::nullopt;
+    // The transfer time-out aborts the reply, which Qt reports as a
+    // cancellation; nothing else cancels the transfers of this manager.
+    if (code == QNetworkReply::OperationCanceledError) {
+        return Error { QStringLiteral("QNetworkReply"), QNetworkReply::TimeoutError,
+            QStringLiteral("The request to %1 timed out").arg(reply->url().host()) };
+    }
+    return Error { QStringLiteral("QNetworkReply"), code, reply->errorString() };
+}
+
+QNetworkAccessManager *NetworkPolicy::createNetworkAccessManager(QObject *parent)
+{
+    auto *manager = new PolicyNetworkAccessManager(parent);
+    manager->setAutoDeleteReplies(false);
+    return manager;
+}
+
+QNetworkAccessManager &NetworkPolicy::sharedNetworkAccessManager()
+{
+    static QPointer<QNetworkAccessManager> shared;
+    Q_ASSERT(!QCoreApplication::instance()
+        || QThread::currentThread() == QCoreApplication::instance()->thread());
+    if (!shared)
+        shared = createNetworkAccessManager(QCoreApplication::instance());
+    return *shared;
+}

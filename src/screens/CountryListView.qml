@@ -1,0 +1,141 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+
+// The region picker: every region with flag, name and a check mark on the
+// one in effect, narrowed by the filter field. A row tap picks that region
+// and closes; done closes without a change.
+Sheet {
+    id: sheet
+
+    property string selectedCountryCode
+
+    signal countrySelected(string code)
+
+    title: qsTrId("navigation_title_select_region")
+    closeButtonText: qsTrId("done")
+    closeButtonLeading: true
+
+    // Each opening starts with an empty filter and the whole table.
+    onAboutToShow: {
+        filterField.text = ""
+        list.positionViewAtBeginning()
+    }
+    onOpened: filterField.forceActiveFocus()
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        Rectangle {
+            Layout.fillWidth: true
+            Layout.leftMargin: Theme.defaultPadding
+            Layout.rightMargin: Theme.defaultPadding
+            Layout.topMargin: 8
+            Layout.bottomMargin: 8
+            implicitHeight: filterRow.implicitHeight + 16
+            radius: 10
+            color: Theme.systemGray5
+
+            RowLayout {
+                id: filterRow
+                anchors.fill: parent
+                anchors.leftMargin: 8
+                anchors.rightMargin: 8
+                anchors.topMargin: 8
+                anchors.bottomMargin: 8
+
+                Symbol {
+                    name: "magnifyingglass"
+                    size: 20
+                    color: Theme.systemGray
+                }
+                TextField {
+                    id: filterField
+                    objectName: "countryFilterField"
+                    Layout.fillWidth: true
+                    placeholderText: qsTrId("country_search_prompt")
+                    placeholderTextColor: Theme.systemGray
+                    font.pixelSize: Theme.bodySize
+                    selectByMouse: true
+                    inputMethodHints: Qt.ImhNoPredictiveText
+                    padding: 0
+                    topPadding: 0
+                    bottomPadding: 0
+                    background: null
+                    Accessible.name: qsTrId("country_search_prompt")
+                }
+            }
+        }
+
+        ListView {
+            id: list
+            objectName: "countryList"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            clip: true
+            keyNavigationEnabled: true
+            model: CountryListModel {
+                searchText: filterField.text
+            }
+            ScrollIndicator.vertical: ScrollIndicator {}
+
+            delegate: ItemDelegate {
+                id: row
+
+                required property string code
+                required property string flag
+                required property string name
+                readonly property bool selected: code === sheet.selectedCountryCode
+
+                objectName: "countryRow_" + code
+                width: ListView.view.width
+                leftPadding: Theme.defaultPadding
+                rightPadding: Theme.defaultPadding
+                Accessible.name: name
+                Accessible.checkable: true
+                Accessible.checked: selected
+                background: Rectangle {
+                    color: row.down || row.visualFocus ? Theme.systemGray5 : Theme.systemBackground
+                    Rectangle {
+                        anchors.bottom: parent.bottom
+                        x: row.leftPadding
+                        width: parent.width - x
+                        height: 1
+                        color: Theme.separator
+                        opacity: 0.5
+                    }
+                }
+
+                contentItem: RowLayout {
+                    spacing: 10
+
+                    Text {
+                        text: row.flag
+                        font.pixelSize: Theme.bodySize
+                    }
+                    Text {
+                        Layout.fillWidth: true
+                        text: row.name
+                        textFormat: Text.PlainText
+                        elide: Text.ElideRight
+                        font.pixelSize: Theme.bodySize
+                        color: Theme.label
+                    }
+                    Symbol {
+                        objectName: "checkmark"
+                        visible: row.selected
+                        name: "checkmark"
+                        color: Theme.accent
+                    }
+                }
+
+                onClicked: {
+                    sheet.countrySelected(code)
+                    sheet.close()
+                }
+            }
+        }
+    }
+}

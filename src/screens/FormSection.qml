@@ -1,0 +1,35 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+
+// A group of form rows on a white rounded card, with an optional header.
+ColumnLayout {
+    id: section
+
+    property string header
+    default property alias rows: card.data
+
+    spacing: 6
+
+    Label {
+        Layout.leftMargin: Theme.defaultPadding
+        visible: section.header !== ""
+        text: section.header
+        font.pixelSize: Theme.captionSize
+        color: Theme.systemGray
+    }
+
+    Rectangle {
+        Layout.fillWidth: true
+        implicitHeight: card.implicitHeight
+        radius: 10
+        color: Theme.systemBackground
+        clip: true
+
+        ColumnLayout {
+            id: card
+            width: parent.width
+            spacing: 0
+        }
+    }
+}

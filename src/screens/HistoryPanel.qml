@@ -1,0 +1,79 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+
+// The recent search terms as tags, over an opaque background that hides the
+// result list; a short note when there are none.
+Rectangle {
+    id: panel
+
+    property var searchHistory: []
+    readonly property bool hasHistory: searchHistory.length > 0
+
+    signal clearRequested()
+    signal tagTapped(string tag)
+
+    color: Theme.systemBackground
+
+    Flickable {
+        id: flickable
+        anchors.fill: parent
+        contentWidth: width
+        contentHeight: column.implicitHeight + 2 * Theme.defaultPadding
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollIndicator.vertical: ScrollIndicator {
+            active: flickable.contentHeight > flickable.height
+        }
+
+        ColumnLayout {
+            id: column
+            x: Theme.defaultPadding
+            y: Theme.defaultPadding
+            width: flickable.width - 2 * Theme.defaultPadding
+            spacing: 15
+
+            RowLayout {
+                Layout.fillWidth: true
+                visible: panel.hasHistory
+
+                Label {
+                    text: qsTrId("search_history")
+                    font.pixelSize: Theme.headlineSize
+                    font.weight: Font.DemiBold
+                }
+                Item {
+                    Layout.fillWidth: true
+                }
+                ToolButton {
+                    objectName: "clearHistoryButton"
+                    contentItem: Symbol {
+                        name: "trash"
+                        color: Theme.secondaryLabel
+                    }
+                    Accessible.name: qsTrId("clear")
+                    onClicked: panel.clearRequested()
+                }
+            }
+
+            TagView {
+                objectName: "tagView"
+                Layout.fillWidth: true
+                visible: panel.hasHistory
+                tags: panel.searchHistory
+                onTagTapped: tag => panel.tagTapped(tag)
+            }
+
+            Label {
+                objectName: "noSearchHistory"
+                Layout.fillWidth: true
+                Layout.topMargin: 50
+                visible: !panel.hasHistory
+                text: qsTrId("no_search_history")
+                color: Theme.systemGray
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.Wrap
+            }
+        }
+    }
+}

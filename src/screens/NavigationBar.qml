@@ -1,0 +1,81 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+
+// The title bar of a screen or sheet: a small centred title with optional
+// items at its leading and trailing edges, and a back button on pushed pages.
+ToolBar {
+    id: bar
+
+    property string title
+    property bool showsBackButton: false
+    // Accessible name of the back button: the title of the page it returns to.
+    property string backTitle
+    property alias leading: leadingRow.data
+    property alias trailing: trailingRow.data
+
+    signal backRequested()
+
+    Material.foreground: Theme.label
+    implicitHeight: 48
+    leftPadding: 4
+    rightPadding: 4
+    topPadding: 0
+    bottomPadding: 0
+
+    Item {
+        anchors.fill: parent
+
+        Row {
+            id: leadingRow
+            anchors.left: parent.left
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 4
+
+            ToolButton {
+                objectName: "backButton"
+                visible: bar.showsBackButton
+                contentItem: Symbol {
+                    name: "chevron.left"
+                    size: 28
+                    color: Theme.accent
+                }
+                Accessible.name: bar.backTitle
+                onClicked: bar.backRequested()
+            }
+        }
+
+        Label {
+            objectName: "navigationTitle"
+            anchors.centerIn: parent
+            width: Math.min(implicitWidth,
+                            parent.width - 2 * Math.max(leadingRow.width, trailingRow.width) - 16)
+            text: bar.title
+            elide: Text.ElideRight
+            horizontalAlignment: Text.AlignHCenter
+            font.pixelSize: Theme.headlineSize
+            font.weight: Font.DemiBold
+            Accessible.role: Accessible.Heading
+        }
+
+        Row {
+            id: trailingRow
+            anchors.right: parent.right
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 4
+        }
+    }
+
+    background: Rectangle {
+        color: Theme.barBackground
+
+        Rectangle {
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+            height: 1
+            color: Theme.separator
+            opacity: 0.6
+        }
+    }
+}

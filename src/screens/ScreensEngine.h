@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QUrl>
+
+class QQmlEngine;
+
+// The set-up that the application, the screen tests and the tools share, so
+// that every one of them shows exactly what a user sees.
+namespace ScreensEngine {
+
+// Before the first engine: the Material style, the symbol font and the fonts
+// for Chinese text and flags.
+void prepareApplication();
+
+// Every image the screens load obeys the network rules of the core.
+void setUpEngine(QQmlEngine &engine);
+
+// The window: the tab shell in the chosen language.
+[[nodiscard]] QUrl mainUrl();
+
+} // namespace ScreensEngine

@@ -1,0 +1,155 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+
+// How icons are saved and which language the interface speaks. Every control
+// writes straight into the shared save options or the language; done only
+// closes. While the original JPEG is chosen, the rounding and resolution
+// options do not apply and are dimmed.
+Sheet {
+    id: settingsView
+
+    readonly property url aboutURL: "https://github.com/vellumar/vellumar"
+
+    title: qsTrId("settings")
+    closeButtonText: qsTrId("done")
+
+    Flickable {
+        id: flickable
+        anchors.fill: parent
+        contentWidth: width
+        contentHeight: form.implicitHeight + 2 * Theme.defaultPadding
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollIndicator.vertical: ScrollIndicator {}
+
+        ColumnLayout {
+            id: form
+            x: Theme.defaultPadding
+            y: Theme.defaultPadding
+            width: flickable.width - 2 * Theme.defaultPadding
+            spacing: 24
+
+            FormSection {
+                Layout.fillWidth: true
+                header: qsTrId("section_header_save_options")
+
+                SettingsSwitch {
+                    objectName: "jpegSwitch"
+                    text: qsTrId("toggle_save_as_jpeg")
+                    checked: SettingsManager.saveAsOriginalJPEG
+                    onToggled: SettingsManager.saveAsOriginalJPEG = checked
+                }
+
+                ColumnLayout {
+                    objectName: "roundingGroup"
+                    Layout.fillWidth: true
+                    spacing: 0
+                    enabled: !SettingsManager.saveAsOriginalJPEG
+                    opacity: enabled ? 1.0 : 0.5
+
+                    SettingsSwitch {
+                        objectName: "roundedSwitch"
+                        text: qsTrId("toggle_save_as_rounded")
+                        checked: SettingsManager.saveAsRounded
+                        onToggled: SettingsManager.saveAsRounded = checked
+                    }
+                    SettingsSwitch {
+                        objectName: "slightlyRoundedSwitch"
+                        text: qsTrId("toggle_save_as_slightly_rounded")
+                        checked: SettingsManager.saveAsSlightlyRounded
+                        onToggled: SettingsManager.saveAsSlightlyRounded = checked
+                    }
+                    PickerRow {
+                        label: qsTrId("picker_label_resolution")
+                        pickerName: "resolutionPicker"
+                        labels: SettingsManager.resolutions
+                        current: SettingsManager.selectedResolution
+                        onPicked: value => SettingsManager.selectedResolution = value
+                    }
+                }
+            }
+
+            FormSection {
+                Layout.fillWidth: true
+                header: qsTrId("section_header_language")
+
+                PickerRow {
+                    label: qsTrId("Language")
+                    pickerName: "languagePicker"
+                    labels: LocalizationManager.languageDisplayNames
+                    values: LocalizationManager.languages
+                    current: LocalizationManager.currentLanguage
+                    onPicked: value => LocalizationManager.currentLanguage = value
+                }
+            }
+
+            FormSection {
+                Layout.fillWidth: true
+
+                ItemDelegate {
+                    objectName: "aboutLink"
+                    Layout.fillWidth: true
+                    leftPadding: Theme.defaultPadding
+                    rightPadding: Theme.defaultPadding
+                    Accessible.role: Accessible.Link
+                    Accessible.name: qsTrId("about")
+                    onClicked: Qt.openUrlExternally(settingsView.aboutURL)
+
+                    contentItem: RowLayout {
+                        spacing: 10
+                        Symbol {
+                            name: "info.circle"
+                            color: Theme.accent
+                        }
+                        Label {
+                            Layout.fillWidth: true
+                            text: qsTrId("about")
+                            font.pixelSize: Theme.bodySize
+                            color: Theme.accent
+                        }
+                    }
+                }
+            }
+        }
+    }
+
+    component SettingsSwitch: SwitchDelegate {
+        Layout.fillWidth: true
+        leftPadding: Theme.defaultPadding
+        rightPadding: Theme.defaultPadding
+        font.pixelSize: Theme.bodySize
+    }
+
+    component PickerRow: ColumnLayout {
+        id: pickerRow
+
+        property string label
+        property string pickerName
+        property alias labels: picker.labels
+        property alias values: picker.values
+        property alias current: picker.current
+
+        signal picked(var value)
+
+        Layout.fillWidth: true
+        Layout.leftMargin: Theme.defaultPadding
+        Layout.rightMargin: Theme.defaultPadding
+        Layout.topMargin: 10
+        Layout.bottomMargin: 12
+        spacing: 8
+
+        Label {
+            text: pickerRow.label
+            font.pixelSize: Theme.bodySize
+        }
+        SegmentedPicker {
+            id: picker
+            objectName: pickerRow.pickerName
+            Layout.fillWidth: true
+            accessibleName: pickerRow.label
+            onPicked: value => pickerRow.picked(value)
+        }
+    }
+}

@@ -1,0 +1,85 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+
+// A modal sheet rising from the bottom edge with a title bar of its own.
+// A downward swipe, Escape or a tap outside closes it.
+Drawer {
+    id: sheet
+
+    property string title
+    // A title-bar button that closes the sheet, at the leading or trailing edge.
+    property string closeButtonText
+    property bool closeButtonLeading: false
+    default property alias content: body.data
+
+    edge: Qt.BottomEdge
+    width: parent ? parent.width : 0
+    height: parent ? parent.height - 40 : 0
+    modal: true
+    focus: true
+    // Only the open sheet can be swiped; it never opens from a drag at the edge.
+    dragMargin: 0
+    padding: 0
+    closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside
+
+    background: Rectangle {
+        color: Theme.groupedBackground
+        radius: 12
+        // Only the top corners are rounded: the rest runs below the screen edge.
+        Rectangle {
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+            height: parent.radius
+            color: parent.color
+        }
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        Rectangle {
+            Layout.alignment: Qt.AlignHCenter
+            Layout.topMargin: 6
+            implicitWidth: 36
+            implicitHeight: 5
+            radius: 2.5
+            color: Theme.systemGray
+            opacity: 0.5
+        }
+
+        NavigationBar {
+            Layout.fillWidth: true
+            title: sheet.title
+            background: null
+            leading: ToolButton {
+                objectName: visible ? sheet.objectName + "DoneButton" : ""
+                visible: sheet.closeButtonLeading
+                text: sheet.closeButtonText
+                font.capitalization: Font.MixedCase
+                font.pixelSize: Theme.bodySize
+                Material.foreground: Theme.accent
+                onClicked: sheet.close()
+            }
+            trailing: ToolButton {
+                objectName: visible ? sheet.objectName + "DoneButton" : ""
+                visible: !sheet.closeButtonLeading
+                text: sheet.closeButtonText
+                font.capitalization: Font.MixedCase
+                font.pixelSize: Theme.bodySize
+                font.weight: Font.DemiBold
+                Material.foreground: Theme.accent
+                onClicked: sheet.close()
+            }
+        }
+
+        Item {
+            id: body
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+        }
+    }
+}

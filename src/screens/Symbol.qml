@@ -1,0 +1,15 @@
+import QtQuick
+
+// A symbol by its name (see Theme.glyphs). Decorative: the control that shows
+// it carries the accessible name.
+Text {
+    property string name
+    property int size: 22
+
+    text: Theme.glyph(name)
+    font.family: "Material Icons"
+    font.pixelSize: size
+    horizontalAlignment: Text.AlignHCenter
+    verticalAlignment: Text.AlignVCenter
+    Accessible.ignored: true
+}

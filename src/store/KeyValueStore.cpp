@@ -1,0 +1,469 @@
+#include "KeyValueStore.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLockFile>
+#include <QStandardPaths>
+
+#include <mutex>
+#include <sqlite3.h>
+#include <variant>
+
+namespace {
+
+// What a row holds; stored beside the value so that a read of another kind
+// finds nothing instead of guessing from SQLite's own column types.
+enum class Kind : int {
+    Bool = 1,
+    String = 2,
+    StringArray = 3,
+    Data = 4,
+};
+
+// Another process may hold the write lock for a moment (a commit, a checkpoint).
+constexpr int busyTimeoutMs = 5000;
+
+// Database connection settings, applied on every open.
+//
+// WAL with synchronous=FULL: each commit appends to the log and syncs it once,
+// so a write is on disk when the call returns, a crash at any point leaves the
+// last committed state, and readers in another process never block the writer.
+// A rollback journal would need at least two syncs per commit and copy every
+// changed page twice, which matters for the megabyte-sized history blob.
+// fullfsync only has an effect on Apple systems, where plain fsync does not
+// reach the platter.
+constexpr const char *connectionPragmas = "PRAGMA synchronous = FULL;"
+                                          "PRAGMA fullfsync = ON;"
+                                          "PRAGMA journal_size_limit = 8388608;";
+
+constexpr const char *createSchema = "CREATE TABLE IF NOT EXISTS entries ("
+                                     " key TEXT PRIMARY KEY NOT NULL,"
+                                     " kind INTEGER NOT NULL,"
+                                     " value BLOB NOT NULL)";
+
+// A stored value; the alternatives are in the order of Kind.
+using Value = std::variant<bool, QString, QStringList, QByteArray>;
+
+enum class Outcome { Ok, Damaged, Failed };
+
+Outcome outcomeOf(int rc)
+{
+    switch (rc & 0xff) {
+    case SQLITE_OK:
+    case SQLITE_ROW:
+    case SQLITE_DONE:
+        return Outcome::Ok;
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+        return Outcome::Damaged;
+    default:
+        return Outcome::Failed;
+    }
+}
+
+// One line on the console; SQLite's own texts (an integrity report) may span several.
+void consoleLine(QString line)
+{
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    qInfo().noquote() << line;
+}
+
+// A list of strings as a JSON array: unambiguous for any text, empty strings
+// and empty lists included, and readable with the sqlite3 shell.
+QByteArray encodeStringList(const QStringList &list)
+{
+    return QJsonDocument(QJsonArray::fromStringList(list)).toJson(QJsonDocument::Compact);
+}
+
+std::optional<QStringList> decodeStringList(const QByteArray &bytes)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !document.isArray())
+        return std::nullopt;
+    QStringList list;
+    const QJsonArray array = document.array();
+    list.reserve(array.size());
+    for (const QJsonValue &element : array) {
+        if (!element.isString())
+            return std::nullopt;
+        list.append(element.toString());
+    }
+    return list;
+}
+
+QByteArray columnBytes(sqlite3_stmt *statement, int column)
+{
+    const auto *bytes = static_cast<const char *>(sqlite3_column_blob(statement, column));
+    return QByteArray(bytes ? bytes : "", sqlite3_column_bytes(statement, column));
+}
+
+// The value of a row, or nothing when its kind is unknown or its list does not decode.
+std::optional<Value> decodeRow(sqlite3_stmt *row)
+{
+    switch (Kind(sqlite3_column_int(row, 0))) {
+    case Kind::Bool:
+        return sqlite3_column_int64(row, 1) != 0;
+    case Kind::String:
+        return QString::fromUtf8(columnBytes(row, 1));
+    case Kind::StringArray:
+        if (auto list = decodeStringList(columnBytes(row, 1)))
+            return std::move(*list);
+        return std::nullopt;
+    case Kind::Data:
+        return columnBytes(row, 1);
+    }
+    return std::nullopt;
+}
+
+// Binds a value as ?2 (kind) and ?3 (value). Text and bytes stay owned by the
+// caller until the statement is reset; an empty one is bound as empty, not NULL.
+void bindValue(sqlite3_stmt *statement, Kind kind, const QByteArray &encoded, bool flag = false)
+{
+    sqlite3_bind_int(statement, 2, int(kind));
+    const char *data = encoded.isNull() ? "" : encoded.constData();
+    switch (kind) {
+    case Kind::Bool:
+        sqlite3_bind_int(statement, 3, flag ? 1 : 0);
+        break;
+    case Kind::String:
+    case Kind::StringArray:
+        sqlite3_bind_text(statement, 3, data, int(encoded.size()), SQLITE_STATIC);
+        break;
+    case Kind::Data:
+        sqlite3_bind_blob(statement, 3, data, int(encoded.size()), SQLITE_STATIC);
+        break;
+    }
+}
+
+template<typename T>
+std::optional<T> valueAs(const std::optional<Value> &value)
+{
+    if (value && std::holds_alternative<T>(*value))
+        return std::get<T>(*value);
+    return std::nullopt;
+}
+
+} // namespace
+
+struct KeyValueStore::Private
+{
+    QString path;
+    sqlite3 *db = nullptr;
+    sqlite3_stmt *selectEntry = nullptr;
+    sqlite3_stmt *upsertEntry = nullptr;
+    sqlite3_stmt *deleteEntry = nullptr;
+    sqlite3_stmt *dataVersion = nullptr;
+
+    // Values already read or written, nothing for a key known to be absent.
+    // Reading the megabyte-sized history again then costs no copy at all. The
+    // cache is dropped whenever another connection has committed since it was
+    // last checked.
+    QHash<QString, std::optional<Value>> cache;
+    qint64 cachedVersion = -1;
+
+    // The stores call from the main thread only; the lock makes a stray call
+    // from elsewhere safe, since the statements and the cache are shared.
+    std::mutex mutex;
+
+    ~Private() { close(); }
+
+    // Opens the file, moving a damaged one aside first. On failure, *failure
+    // says what went wrong, as a console line would. A store that could not be
+    // opened tries again on its next read or write, so a file that another
+    // process held locked for a while is not given up for the whole session.
+    bool open(QString *failure);
+    Outcome tryOpen(QString *error);
+    QString moveAside();
+    void close();
+
+    QString lastError() const { return QString::fromUtf8(sqlite3_errmsg(db)); }
+
+    std::optional<Value> lookup(const QString &key);
+
+    // Runs the upsert (when stored has a value) or the delete for key, the
+    // value already bound by bind. Returns false, after one console line, when
+    // nothing was stored.
+    template<typename Bind>
+    bool write(const QString &key, std::optional<Value> stored, Bind bind);
+};
+
+Outcome KeyValueStore::Private::tryOpen(QString *error)
+{
+    const QByteArray nativePath = QFile::encodeName(path);
+    int rc = sqlite3_open_v2(nativePath.constData(), &db,
+        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    const auto fail = [&](int code) {
+        *error = db ? lastError() : QString::fromUtf8(sqlite3_errstr(code));
+        return outcomeOf(code);
+    };
+    if (rc != SQLITE_OK)
+        return fail(rc);
+    sqlite3_extended_result_codes(db, 1);
+    sqlite3_busy_timeout(db, busyTimeoutMs);
+
+    // The first statement reads the header: a file that is not a database fails here.
+    rc = sqlite3_exec(db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        return fail(rc);
+    rc = sqlite3_exec(db, connectionPragmas, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        return fail(rc);
+
+    // The check reads every page once; the file is small, and a damaged page
+    // found now costs nothing, found later it costs a setting.
+    sqlite3_stmt *check = nullptr;
+    rc = sqlite3_prepare_v2(db, "PRAGMA integrity_check(1)", -1, &check, nullptr);
+    if (rc != SQLITE_OK)
+        return fail(rc);
+    rc = sqlite3_step(check);
+    const QString verdict = rc == SQLITE_ROW
+        ? QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(check, 0)))
+        : QString();
+    sqlite3_finalize(check);
+    if (rc != SQLITE_ROW)
+        return fail(rc);
+    if (verdict != QLatin1String("ok")) {
+        *error = verdict;
+        return Outcome::Damaged;
+    }
+
+    rc = sqlite3_exec(db, createSchema, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        return fail(rc);
+
+    const auto prepare = [&](const char *sql, sqlite3_stmt **statement) {
+        return sqlite3_prepare_v3(db, sql, -1, SQLITE_PREPARE_PERSISTENT, statement, nullptr);
+    };
+    rc = prepare("SELECT kind, value FROM entries WHERE key = ?1", &selectEntry);
+    if (rc == SQLITE_OK)
+        rc = prepare(
+            "INSERT INTO entries (key, kind, value) VALUES (?1, ?2, ?3)"
+            " ON CONFLICT (key) DO UPDATE SET kind = excluded.kind, value = excluded.value",
+            &upsertEntry);
+    if (rc == SQLITE_OK)
+        rc = prepare("DELETE FROM entries WHERE key = ?1", &deleteEntry);
+    if (rc == SQLITE_OK)
+        rc = prepare("PRAGMA data_version", &dataVersion);
+    if (rc != SQLITE_OK)
+        return fail(rc);
+    return Outcome::Ok;
+}
+
+// Moves the file and its companions to one dated name beside it, keeping the
+// -wal/-shm/-journal suffixes so the set still opens together. Returns the new
+// name, or an empty string when the file could not be moved.
+QString KeyValueStore::Private::moveAside()
+{
+    const QString stem = path + QStringLiteral(".damaged-")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString target = stem;
+    for (int n = 2; QFileInfo::exists(target) || QFileInfo::exists(target + QStringLiteral("-wal"));
+         ++n)
+        target = stem + QLatin1Char('-') + QString::number(n);
+    if (!QFile::rename(path, target))
+        return {};
+    // A leftover journal or log must not be replayed into the new, empty file.
+    for (const char *suffix : { "-wal", "-shm", "-journal" }) {
+        const QString companion = path + QLatin1String(suffix);
+        if (QFileInfo::exists(companion)
+            && !QFile::rename(companion, target + QLatin1String(suffix)))
+            QFile::remove(companion);
+    }
+    return target;
+}
+
+bool KeyValueStore::Private::open(QString *failure)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        *failure = QStringLiteral("无法创建存储文件夹 %1").arg(folder);
+        return false;
+    }
+
+    QString error;
+    Outcome outcome = tryOpen(&error);
+    if (outcome == Outcome::Damaged) {
+        close();
+        // Two processes may find the same damaged file. Under the lock, look
+        // again: the other one may already have replaced it with a healthy file.
+        QLockFile lock(path + QStringLiteral(".recovery-lock"));
+        lock.tryLock(busyTimeoutMs);
+        outcome = tryOpen(&error);
+        if (outcome == Outcome::Damaged) {
+            close();
+            const QString movedTo = moveAside();
+            if (movedTo.isEmpty()) {
+                *failure = QStringLiteral("存储文件 %1 已损坏（%2），且无法移开").arg(path, error);
+                return false;
+            }
+            consoleLine(QStringLiteral("存储文件 %1 已损坏（%2），已移到 %3，存储从空白开始")
+                            .arg(path, error, movedTo));
+            outcome = tryOpen(&error);
+        }
+    }
+    if (outcome != Outcome::Ok) {
+        *failure = QStringLiteral("无法打开存储文件 %1：%2").arg(path, error);
+        close();
+        return false;
+    }
+    return true;
+}
+
+void KeyValueStore::Private::close()
+{
+    for (sqlite3_stmt **statement : { &selectEntry, &upsertEntry, &deleteEntry, &dataVersion }) {
+        sqlite3_finalize(*statement);
+        *statement = nullptr;
+    }
+    sqlite3_close_v2(db);
+    db = nullptr;
+    cache.clear();
+}
+
+std::optional<Value> KeyValueStore::Private::lookup(const QString &key)
+{
+    std::lock_guard locker(mutex);
+    QString failure;
+    if (!db && !open(&failure)) {
+        consoleLine(QStringLiteral("无法读取“%1”：%2").arg(key, failure));
+        return std::nullopt;
+    }
+    // data_version changes only when another connection has committed.
+    if (sqlite3_step(dataVersion) == SQLITE_ROW) {
+        const qint64 version = sqlite3_column_int64(dataVersion, 0);
+        if (version != cachedVersion)
+            cache.clear();
+        cachedVersion = version;
+    } else {
+        cache.clear();
+    }
+    sqlite3_reset(dataVersion);
+    if (const auto cached = cache.constFind(key); cached != cache.cend())
+        return *cached;
+
+    const QByteArray keyUtf8 = key.toUtf8();
+    sqlite3_bind_text(selectEntry, 1, keyUtf8.constData(), int(keyUtf8.size()), SQLITE_STATIC);
+    std::optional<Value> value;
+    const int rc = sqlite3_step(selectEntry);
+    if (rc == SQLITE_ROW)
+        value = decodeRow(selectEntry);
+    else if (rc != SQLITE_DONE)
+        consoleLine(QStringLiteral("无法读取“%1”：%2").arg(key, lastError()));
+    // Resetting ends the read transaction, so no snapshot stays pinned.
+    sqlite3_reset(selectEntry);
+    sqlite3_clear_bindings(selectEntry);
+    if (rc == SQLITE_ROW || rc == SQLITE_DONE)
+        cache.insert(key, value);
+    return value;
+}
+
+template<typename Bind>
+bool KeyValueStore::Private::write(const QString &key, std::optional<Value> stored, Bind bind)
+{
+    std::lock_guard locker(mutex);
+    const QString failureFormat
+        = stored ? QStringLiteral("无法保存“%1”：%2") : QStringLiteral("无法删除“%1”：%2");
+    QString failure;
+    if (!db && !open(&failure)) {
+        consoleLine(failureFormat.arg(key, failure));
+        return false;
+    }
+    sqlite3_stmt *const query = stored ? upsertEntry : deleteEntry;
+    const QByteArray keyUtf8 = key.toUtf8();
+    sqlite3_bind_text(query, 1, keyUtf8.constData(), int(keyUtf8.size()), SQLITE_STATIC);
+    bind(query);
+    const int rc = sqlite3_step(query);
+    const QString error = rc == SQLITE_DONE ? QString() : lastError();
+    sqlite3_reset(query);
+    sqlite3_clear_bindings(query);
+    if (rc == SQLITE_DONE) {
+        cache.insert(key, std::move(stored));
+        return true;
+    }
+    // SQLite rolls a failed statement back by itself; make sure no half
+    // transaction stays open to hold the lock.
+    if (!sqlite3_get_autocommit(db))
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    cache.remove(key);
+    consoleLine(failureFormat.arg(key, error));
+    return false;
+}
+
+KeyValueStore &KeyValueStore::shared()
+{
+    static KeyValueStore store(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+        + QStringLiteral("/store.sqlite"));
+    return store;
+}
+
+KeyValueStore::KeyValueStore(const QString &filePath)
+    : d(std::make_unique<Private>())
+{
+    d->path = filePath;
+    std::lock_guard locker(d->mutex);
+    QString failure;
+    if (!d->open(&failure))
+        consoleLine(failure);
+}
+
+KeyValueStore::~KeyValueStore() = default;
+
+QString KeyValueStore::filePath() const
+{
+    return d->path;
+}
+
+bool KeyValueStore::boolForKey(const QString &key) const
+{
+    return valueAs<bool>(d->lookup(key)).value_or(false);
+}
+
+std::optional<QString> KeyValueStore::stringForKey(const QString &key) const
+{
+    return valueAs<QString>(d->lookup(key));
+}
+
+std::optional<QStringList> KeyValueStore::stringArrayForKey(const QString &key) const
+{
+    return valueAs<QStringList>(d->lookup(key));
+}
+
+std::optional<QByteArray> KeyValueStore::dataForKey(const QString &key) const
+{
+    return valueAs<QByteArray>(d->lookup(key));
+}
+
+bool KeyValueStore::setBool(const QString &key, bool value)
+{
+    return d->write(
+        key, value, [&](sqlite3_stmt *query) { bindValue(query, Kind::Bool, {}, value); });
+}
+
+bool KeyValueStore::setString(const QString &key, const QString &value)
+{
+    const QByteArray utf8 = value.toUtf8();
+    return d->write(key, value, [&](sqlite3_stmt *query) { bindValue(query, Kind::String, utf8); });
+}
+
+bool KeyValueStore::setStringArray(const QString &key, const QStringList &value)
+{
+    const QByteArray encoded = encodeStringList(value);
+    return d->write(
+        key, value, [&](sqlite3_stmt *query) { bindValue(query, Kind::StringArray, encoded); });
+}
+
+bool KeyValueStore::setData(const QString &key, const QByteArray &value)
+{
+    return d->write(key, value, [&](sqlite3_stmt *query) { bindValue(query, Kind::Data, value); });
+}
+
+bool KeyValueStore::removeObject(const QString &key)
+{
+    return d->write(key, std::nullopt, [](sqlite3_stmt *) {});
+}

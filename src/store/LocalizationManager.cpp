@@ -1,0 +1,133 @@
+#include "LocalizationManager.h"
+
+#include "KeyValueStore.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QTranslator>
+
+QString rawValue(Language language)
+{
+    switch (language) {
+    case Language::chinese:
+        return QStringLiteral("zh-Hans");
+    case Language::english:
+        return QStringLiteral("en");
+    }
+    Q_UNREACHABLE();
+}
+
+QString displayName(Language language)
+{
+    switch (language) {
+    case Language::chinese:
+        return QStringLiteral("简体中文");
+    case Language::english:
+        return QStringLiteral("English");
+    }
+    Q_UNREACHABLE();
+}
+
+std::optional<Language> languageFromRawValue(const QString &raw)
+{
+    for (const Language language : allLanguages) {
+        if (rawValue(language) == raw)
+            return language;
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+QString tablePath(Language language)
+{
+    switch (language) {
+    case Language::chinese:
+        return QStringLiteral(":/i18n/vellumar_zh_CN.qm");
+    case Language::english:
+        return QStringLiteral(":/i18n/vellumar_en.qm");
+    }
+    Q_UNREACHABLE();
+}
+
+} // namespace
+
+LocalizationManager *LocalizationManager::shared()
+{
+    static LocalizationManager *const instance = new LocalizationManager(KeyValueStore::shared());
+    return instance;
+}
+
+LocalizationManager::LocalizationManager(KeyValueStore &store, QObject *parent)
+    : QObject(parent)
+    , m_store(store)
+{
+    // Chinese unless English was picked; an unknown stored value is left in
+    // place until the user picks again.
+    m_currentLanguage = languageFromRawValue(
+        m_store.stringForKey(userDefaultsKey).value_or(rawValue(Language::chinese)))
+                            .value_or(Language::chinese);
+    installTable(m_currentLanguage);
+}
+
+LocalizationManager::~LocalizationManager()
+{
+    if (m_translator)
+        QCoreApplication::removeTranslator(m_translator.get());
+}
+
+void LocalizationManager::setCurrentLanguage(Language language)
+{
+    m_currentLanguage = language;
+    // The table first, so that whatever the signal rebuilds reads the new texts.
+    installTable(language);
+    emit currentLanguageChanged();
+    m_store.setString(userDefaultsKey, rawValue(language));
+}
+
+QString LocalizationManager::currentLanguageRawValue() const
+{
+    return rawValue(m_currentLanguage);
+}
+
+void LocalizationManager::setCurrentLanguageRawValue(const QString &raw)
+{
+    const std::optional<Language> language = languageFromRawValue(raw);
+    if (!language) {
+        qInfo().noquote() << QStringLiteral("未知的语言: ") + raw;
+        return;
+    }
+    setCurrentLanguage(*language);
+}
+
+QStringList LocalizationManager::languages()
+{
+    QStringList raw;
+    for (const Language language : allLanguages)
+        raw.append(rawValue(language));
+    return raw;
+}
+
+QStringList LocalizationManager::languageDisplayNames()
+{
+    QStringList names;
+    for (const Language language : allLanguages)
+        names.append(displayName(language));
+    return names;
+}
+
+void LocalizationManager::installTable(Language language)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(tablePath(language))) {
+        // Install before removing, so that no lookup in between finds no table.
+        QCoreApplication::installTranslator(translator.get());
+    } else {
+        // Every lookup then shows its key rather than the previous language.
+        qInfo().noquote() << QStringLiteral("无法加载语言表: ") + tablePath(language);
+        translator.reset();
+    }
+    if (m_translator)
+        QCoreApplication::removeTranslator(m_translator.get());
+    m_translator = std::move(translator);
+}

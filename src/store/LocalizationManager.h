@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+class KeyValueStore;
+class QTranslator;
+
+// The interface language. The raw value is also its id, its locale name and
+// its stored form; the display name is shown as is, never translated.
+enum class Language { chinese, english };
+
+inline constexpr std::array allLanguages = { Language::chinese, Language::english };
+
+[[nodiscard]] QString rawValue(Language language);
+[[nodiscard]] QString displayName(Language language);
+[[nodiscard]] std::optional<Language> languageFromRawValue(const QString &raw);
+
+// Holds the in-app language and installs its string table on the
+// application, so that qtTrId() in C++ and qsTrId() in QML (after the engine
+// retranslates) both answer in it. The choice is read from the store at
+// construction, without writing, and written on every assignment.
+class LocalizationManager : public QObject
+{
+    Q_OBJECT
+    // The raw value ("zh-Hans" or "en"). Its change signal is the cue for the
+    // application root to rebuild every screen in the new language.
+    Q_PROPERTY(QString currentLanguage READ currentLanguageRawValue WRITE setCurrentLanguageRawValue
+            NOTIFY currentLanguageChanged)
+    // Raw values and display names of every language, in picker order.
+    Q_PROPERTY(QStringList languages READ languages CONSTANT)
+    Q_PROPERTY(QStringList languageDisplayNames READ languageDisplayNames CONSTANT)
+
+public:
+    static LocalizationManager *shared();
+
+    // Reads the stored choice and installs its table; shared() uses
+    // KeyValueStore::shared(). Destroying the instance uninstalls its table.
+    explicit LocalizationManager(KeyValueStore &store, QObject *parent = nullptr);
+    ~LocalizationManager() override;
+
+    [[nodiscard]] Language currentLanguage() const { return m_currentLanguage; }
+    void setCurrentLanguage(Language language);
+
+    [[nodiscard]] QString currentLanguageRawValue() const;
+    // A text that is no raw value changes nothing and is reported on the console.
+    void setCurrentLanguageRawValue(const QString &raw);
+
+    [[nodiscard]] static QStringList languages();
+    [[nodiscard]] static QStringList languageDisplayNames();
+
+signals:
+    void currentLanguageChanged();
+
+private:
+    void installTable(Language language);
+
+    static inline const QString userDefaultsKey = QStringLiteral("selectedLanguage");
+    KeyValueStore &m_store;
+    Language m_currentLanguage = Language::chinese;
+    std::unique_ptr<QTranslator> m_translator;
+};

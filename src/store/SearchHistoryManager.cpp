@@ -1,0 +1,44 @@
+#include "SearchHistoryManager.h"
+
+#include "KeyValueStore.h"
+
+SearchHistoryManager *SearchHistoryManager::shared()
+{
+    static SearchHistoryManager *const instance = new SearchHistoryManager(KeyValueStore::shared());
+    return instance;
+}
+
+SearchHistoryManager::SearchHistoryManager(KeyValueStore &store, QObject *parent)
+    : QObject(parent)
+    , m_store(store)
+{ }
+
+void SearchHistoryManager::addSearchTerm(const QString &term)
+{
+    QStringList terms = loadSearchHistory();
+    // "é" typed as one scalar or as "e" plus a combining accent is one term.
+    const QString normalized = term.normalized(QString::NormalizationForm_C);
+    terms.removeIf([&](const QString &entry) {
+        return entry.normalized(QString::NormalizationForm_C) == normalized;
+    });
+    terms.prepend(term);
+    // One in, one out: a longer list written by someone else shrinks no further.
+    if (terms.size() > maxHistoryCount)
+        terms.removeLast();
+    saveSearchHistory(terms);
+}
+
+QStringList SearchHistoryManager::loadSearchHistory() const
+{
+    return m_store.stringArrayForKey(historyKey).value_or(QStringList());
+}
+
+void SearchHistoryManager::clearAllHistory()
+{
+    m_store.removeObject(historyKey);
+}
+
+void SearchHistoryManager::saveSearchHistory(const QStringList &terms)
+{
+    m_store.setStringArray(historyKey, terms);
+}

@@ -1,0 +1,91 @@
+#include "SettingsManager.h"
+
+#include "KeyValueStore.h"
+
+#include <QDebug>
+
+namespace {
+const QString roundedKey = QStringLiteral("saveAsRounded");
+const QString slightlyRoundedKey = QStringLiteral("saveAsSlightlyRounded");
+const QString resolutionKey = QStringLiteral("iconResolution");
+const QString originalJPEGKey = QStringLiteral("saveAsOriginalJPEG");
+} // namespace
+
+SettingsManager *SettingsManager::shared()
+{
+    static SettingsManager *const instance = new SettingsManager(KeyValueStore::shared());
+    return instance;
+}
+
+SettingsManager::SettingsManager(KeyValueStore &store, QObject *parent)
+    : QObject(parent)
+    , m_store(store)
+{
+    // Installed as found: no rule runs and nothing is written back, so a
+    // stored pair of rounding options both on stays so until the next change.
+    m_saveAsRounded = m_store.boolForKey(roundedKey);
+    m_saveAsSlightlyRounded = m_store.boolForKey(slightlyRoundedKey);
+    m_saveAsOriginalJPEG = m_store.boolForKey(originalJPEGKey);
+    m_selectedResolution
+        = iconResolutionFromRawValue(m_store.stringForKey(resolutionKey).value_or(QString()))
+              .value_or(IconResolution::size1024);
+}
+
+void SettingsManager::setSaveAsRounded(bool value)
+{
+    m_saveAsRounded = value;
+    emit saveAsRoundedChanged();
+    m_store.setBool(roundedKey, value);
+    if (m_saveAsRounded && m_saveAsSlightlyRounded)
+        setSaveAsSlightlyRounded(false);
+}
+
+void SettingsManager::setSaveAsSlightlyRounded(bool value)
+{
+    m_saveAsSlightlyRounded = value;
+    emit saveAsSlightlyRoundedChanged();
+    m_store.setBool(slightlyRoundedKey, value);
+    if (m_saveAsSlightlyRounded && m_saveAsRounded)
+        setSaveAsRounded(false);
+}
+
+void SettingsManager::setSelectedResolution(IconResolution value)
+{
+    m_selectedResolution = value;
+    emit selectedResolutionChanged();
+    m_store.setString(resolutionKey, rawValue(value));
+}
+
+void SettingsManager::setSaveAsOriginalJPEG(bool value)
+{
+    m_saveAsOriginalJPEG = value;
+    emit saveAsOriginalJPEGChanged();
+    m_store.setBool(originalJPEGKey, value);
+    if (m_saveAsOriginalJPEG) {
+        setSaveAsRounded(false);
+        setSaveAsSlightlyRounded(false);
+    }
+}
+
+QString SettingsManager::selectedResolutionRawValue() const
+{
+    return rawValue(m_selectedResolution);
+}
+
+void SettingsManager::setSelectedResolutionRawValue(const QString &raw)
+{
+    const std::optional<IconResolution> resolution = iconResolutionFromRawValue(raw);
+    if (!resolution) {
+        qInfo().noquote() << QStringLiteral("未知的图标分辨率: ") + raw;
+        return;
+    }
+    setSelectedResolution(*resolution);
+}
+
+QStringList SettingsManager::resolutions()
+{
+    QStringList raw;
+    for (const IconResolution resolution : allIconResolutions)
+        raw.append(rawValue(resolution));
+    return raw;
+}

@@ -1,0 +1,193 @@
+#include "ContentViewModel.h"
+
+#include "AppStoreURLParser.h"
+
+#include "catalogue/AppStoreAPI.h"
+#include "store/Country.h"
+#include "store/SearchHistoryManager.h"
+
+#include <QPointer>
+
+namespace {
+
+constexpr int searchTermDebounceMs = 300;
+
+bool isTrimmedSpace(QChar c)
+{
+    // Every Unicode space separator (the ideographic space included) and tabs,
+    // but not line breaks.
+    return c == u'\t' || c.category() == QChar::Separator_Space;
+}
+
+QString trimmedTerm(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isTrimmedSpace(text.at(begin)))
+        ++begin;
+    while (end > begin && isTrimmedSpace(text.at(end - 1)))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+} // namespace
+
+ContentViewModel::ContentViewModel(QObject *parent)
+    : IconSaveFlow(parent)
+    , m_statusMessage(qtTrId("initial_search_message"))
+{
+    // An emptied field clears the results once it has stayed empty for 300 ms;
+    // typing again within that time restarts the wait.
+    m_clearDebounce.setSingleShot(true);
+    m_clearDebounce.setInterval(searchTermDebounceMs);
+    connect(&m_clearDebounce, &QTimer::timeout, this, [this] {
+        if (m_searchTerm.isEmpty())
+            clearSearch();
+    });
+    m_clearDebounce.start(); // the current (empty) term counts as a first change
+    loadSearchHistory();
+}
+
+void ContentViewModel::setSearchTerm(const QString &term)
+{
+    m_searchTerm = term;
+    Q_EMIT searchTermChanged();
+    m_clearDebounce.start();
+}
+
+void ContentViewModel::setSelectedCountryCode(const QString &code)
+{
+    m_selectedCountryCode = code;
+    Q_EMIT selectedCountryCodeChanged();
+}
+
+void ContentViewModel::setSearchResults(const QList<AppItem> &results)
+{
+    m_searchResults = results;
+    Q_EMIT searchResultsChanged();
+}
+
+void ContentViewModel::setIsLoading(bool loading)
+{
+    m_isLoading = loading;
+    Q_EMIT isLoadingChanged();
+}
+
+void ContentViewModel::setStatusMessage(const QString &message)
+{
+    m_statusMessage = message;
+    Q_EMIT statusMessageChanged();
+}
+
+void ContentViewModel::setFoundAppItemFromURL(const std::optional<AppItem> &item)
+{
+    m_foundAppItemFromURL = item;
+    Q_EMIT foundAppItemFromURLChanged();
+}
+
+QVariant ContentViewModel::foundAppItemFromURLValue() const
+{
+    return m_foundAppItemFromURL ? QVariant::fromValue(*m_foundAppItemFromURL) : QVariant();
+}
+
+void ContentViewModel::setFoundAppItemFromURLValue(const QVariant &value)
+{
+    if (value.canConvert<AppItem>() && value.isValid() && !value.isNull())
+        setFoundAppItemFromURL(value.value<AppItem>());
+    else
+        setFoundAppItemFromURL(std::nullopt);
+}
+
+void ContentViewModel::clearSearch()
+{
+    setSearchResults({});
+    setStatusMessage(qtTrId("initial_search_message"));
+}
+
+void ContentViewModel::loadSearchHistory()
+{
+    m_searchHistory = SearchHistoryManager::shared()->loadSearchHistory();
+    Q_EMIT searchHistoryChanged();
+}
+
+void ContentViewModel::clearSearchHistory()
+{
+    SearchHistoryManager::shared()->clearAllHistory();
+    loadSearchHistory();
+}
+
+QString ContentViewModel::regionName(const QString &code)
+{
+    const std::optional<Country> country = countryForCode(code);
+    return country ? country->localizedName() : code;
+}
+
+AppItem ContentViewModel::itemToSave(const AppItem &item) const
+{
+    AppItem stamped = item;
+    stamped.countryCode = m_selectedCountryCode;
+    return stamped;
+}
+
+void ContentViewModel::performSearch()
+{
+    const QString term = trimmedTerm(m_searchTerm);
+    if (term.isEmpty())
+        return;
+
+    // Plain terms are remembered before the request starts; links never are.
+    if (!AppStoreURLParser::parse(term)) {
+        SearchHistoryManager::shared()->addSearchTerm(term);
+        loadSearchHistory();
+    }
+
+    setIsLoading(true);
+    setSearchResults({});
+    setStatusMessage(qtTrId("searching"));
+    runRequest(term, ++m_latestRequest);
+}
+
+QCoro::Task<> ContentViewModel::runRequest(QString term, quint64 request)
+{
+    QPointer<ContentViewModel> self(this);
+
+    bool ok = false;
+    const std::optional<AppStoreURLParser::Link> link = AppStoreURLParser::parse(term);
+    const qint64 id = link ? link->id.toLongLong(&ok) : 0;
+
+    if (link && ok) {
+        const QString region = link->country ? link->country->toUpper() : m_selectedCountryCode;
+        const Result<DetailedAppInfo> found = co_await AppStoreAPI::lookup(id, region);
+        // An answer that is no longer the latest request's is dropped, so the
+        // screen never shows an older term's outcome over a newer one.
+        if (!self || !isLatest(request))
+            co_return;
+        setIsLoading(false);
+        if (!found) {
+            setStatusMessage(qtTrId("url_failure_message").arg(found.error().localizedDescription));
+            co_return;
+        }
+        const DetailedAppInfo &info = found.value();
+        AppItem item;
+        item.trackId = info.trackId;
+        item.trackName = info.trackName;
+        item.artworkUrl512 = info.artworkUrl512;
+        item.countryCode = region;
+        setFoundAppItemFromURL(item);
+        setStatusMessage(qtTrId("url_found_message"));
+        co_return;
+    }
+
+    const Result<QList<AppItem>> hits = co_await AppStoreAPI::search(term, m_selectedCountryCode);
+    if (!self || !isLatest(request))
+        co_return;
+    setIsLoading(false);
+    if (!hits) {
+        setStatusMessage(qtTrId("search_error_message").arg(hits.error().localizedDescription));
+    } else if (!hits.value().isEmpty()) {
+        setSearchResults(hits.value());
+        setStatusMessage(QString());
+    } else {
+        setStatusMessage(qtTrId("search_no_results_message").arg(regionName(m_selectedCountryCode), term));
+    }
+}

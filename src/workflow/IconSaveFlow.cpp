@@ -1,0 +1,100 @@
+#include "IconSaveFlow.h"
+
+#include "catalogue/AppStoreAPI.h"
+#include "export/ImageCodec.h"
+#include "export/ImageSaver.h"
+#include "export/Rounding.h"
+#include "store/HistoryManager.h"
+#include "store/SettingsManager.h"
+
+#include <QPointer>
+
+IconSaveFlow::IconSaveFlow(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void IconSaveFlow::setRecordsHistory(bool records)
+{
+    m_recordsHistory = records;
+    Q_EMIT recordsHistoryChanged();
+}
+
+void IconSaveFlow::setShowingSaveAlert(bool showing)
+{
+    m_showingSaveAlert = showing;
+    Q_EMIT showingSaveAlertChanged();
+}
+
+void IconSaveFlow::showSaveAlert(bool success, const QString &message)
+{
+    m_saveAlertTitle = success ? qtTrId("success") : qtTrId("error");
+    Q_EMIT saveAlertTitleChanged();
+    m_saveAlertMessage = message;
+    Q_EMIT saveAlertMessageChanged();
+    setShowingSaveAlert(true);
+}
+
+void IconSaveFlow::saveIcon(const AppItem &item)
+{
+    // Fire and forget: the coroutine frame lives until the save has finished.
+    save(itemToSave(item));
+}
+
+QCoro::Task<> IconSaveFlow::save(AppItem item)
+{
+    // Leaving the screen does not cancel a save: the file is still written and
+    // remembered; only the alert needs the owner to be alive.
+    QPointer<IconSaveFlow> self(this);
+    const auto alert = [self](bool success, const QString &message) {
+        if (self)
+            self->showSaveAlert(success, message);
+    };
+    const bool recordHistory = m_recordsHistory;
+    SettingsManager *settings = SettingsManager::shared();
+
+    // The format and the resolution are fixed before the download, the
+    // rounding only after it, so a rounding change during a download counts.
+    const bool originalJpeg = settings->saveAsOriginalJPEG();
+    const char *downloadFailKey = originalJpeg ? "download_fail_message_original" : "download_fail_message_icon";
+    const char *successKey = originalJpeg ? "save_success_message_original" : "save_success_message_icon";
+    const IconResolution resolution = originalJpeg ? IconResolution::size1024 : settings->selectedResolution();
+
+    const std::optional<QUrl> url = item.iconUrl(resolution);
+    if (!url) {
+        alert(false, qtTrId(downloadFailKey));
+        co_return;
+    }
+
+    const std::optional<QByteArray> bytes = co_await AppStoreAPI::downloadImageData(*url);
+    const std::optional<QImage> decoded = bytes ? decodeImage(*bytes) : std::nullopt;
+    if (!decoded) {
+        alert(false, qtTrId(downloadFailKey));
+        co_return;
+    }
+
+    QImage image = *decoded;
+    ImageFormat format = ImageFormat::jpeg;
+    if (!originalJpeg) {
+        format = ImageFormat::png;
+        std::optional<QImage> shaped;
+        if (settings->saveAsRounded())
+            shaped = rounded(image);
+        else if (settings->saveAsSlightlyRounded())
+            shaped = withCornerRadius(image, image.width() * 0.08);
+        // A rounding that cannot be applied is not a failure: save it square.
+        if (shaped)
+            image = std::move(*shaped);
+    }
+
+    auto *saver = new ImageSaver;
+    saver->onSuccess = [alert, item, recordHistory, successKey] {
+        if (recordHistory)
+            HistoryManager::shared()->addHistory(item);
+        alert(true, qtTrId(successKey));
+    };
+    saver->onError = [alert](const Error &error) {
+        alert(false, qtTrId("save_fail_message").arg(error.localizedDescription));
+    };
+    saver->writeToPhotoAlbum(image, format);
+}

@@ -1,0 +1,366 @@
+#include "TestEnvironment.h"
+#include "store/KeyValueStore.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <sqlite3.h>
+#include <sys/resource.h>
+#include <thread>
+
+namespace {
+
+bool write(KeyValueStore &store, const QString &key, const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return store.setBool(key, value.toBool());
+    case QMetaType::QString:
+        return store.setString(key, value.toString());
+    case QMetaType::QStringList:
+        return store.setStringArray(key, value.toStringList());
+    default:
+        return store.setData(key, value.toByteArray());
+    }
+}
+
+// All four typed reads of a key; an absent value is an invalid QVariant.
+QVariantList readAll(const KeyValueStore &store, const QString &key)
+{
+    const auto wrap = [](const auto &value) {
+        return value ? QVariant(*value) : QVariant();
+    };
+    return { store.boolForKey(key), wrap(store.stringForKey(key)),
+        wrap(store.stringArrayForKey(key)), wrap(store.dataForKey(key)) };
+}
+
+// What readAll() gives for a key holding value (or nothing).
+QVariantList expectedReads(const QVariant &value)
+{
+    QVariantList reads { false, QVariant(), QVariant(), QVariant() };
+    const QList<int> kinds { QMetaType::Bool, QMetaType::QString, QMetaType::QStringList,
+        QMetaType::QByteArray };
+    if (value.isValid())
+        reads[kinds.indexOf(value.typeId())] = value;
+    return reads;
+}
+
+// The value the writers store at one step: every kind in turn, and bytes of
+// varying size so that a kill often lands in the middle of a write.
+QVariant valueAt(int seq)
+{
+    switch (seq % 4) {
+    case 0:
+        return true;
+    case 1:
+        return QStringLiteral("值 %1 \"\n").arg(seq).repeated(seq % 50 + 1);
+    case 2:
+        return QStringList { QString::number(seq), QString(), QStringLiteral("a,\"b\"]") };
+    default:
+        return QByteArray(seq * 7919 % 300000, char(seq));
+    }
+}
+
+QString keyAt(int seq)
+{
+    return QStringLiteral("k%1").arg(seq);
+}
+
+// Child: writes count steps from first, each followed by "latest", and prints
+// the step number once both calls have returned.
+int runWriter(const QString &path, int first, int count)
+{
+    KeyValueStore store(path);
+    for (int seq = first; seq < first + count; ++seq) {
+        if (!write(store, keyAt(seq), valueAt(seq))
+            || !store.setString(QStringLiteral("latest"), QString::number(seq)))
+            return 1;
+        std::printf("%d\n", seq);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+// Child: a write that cannot reach the disk must fail cleanly and keep the old value.
+int runLimitedWriter(const QString &path)
+{
+    KeyValueStore store(path);
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit { 256 * 1024, 256 * 1024 };
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const bool stored = store.setData(QStringLiteral("blob"), QByteArray(4 << 20, 'x'));
+    return !stored && store.dataForKey(QStringLiteral("blob")) == QByteArray("old") ? 0 : 1;
+}
+
+QByteArray integrityOf(const QString &path)
+{
+    sqlite3 *db = nullptr;
+    sqlite3_open(QFile::encodeName(path).constData(), &db);
+    sqlite3_stmt *check = nullptr;
+    sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &check, nullptr);
+    QByteArray result = sqlite3_step(check) == SQLITE_ROW
+        ? reinterpret_cast<const char *>(sqlite3_column_text(check, 0))
+        : sqlite3_errmsg(db);
+    sqlite3_finalize(check);
+    sqlite3_close(db);
+    return result;
+}
+
+QStringList damagedCopies(const QString &path)
+{
+    return QFileInfo(path).dir().entryList(
+        { QFileInfo(path).fileName() + QStringLiteral(".damaged-*") });
+}
+
+QString freshPath()
+{
+    static int n = 0;
+    return TestEnvironment::home() + QStringLiteral("/store%1/store.sqlite").arg(++n);
+}
+
+void startWriter(QProcess &child, const QString &path, int first, int count)
+{
+    child.start(QCoreApplication::applicationFilePath(),
+        { "--writer", path, QString::number(first), QString::number(count) });
+}
+
+} // namespace
+
+class TestKeyValueStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void typedValues_data()
+    {
+        QTest::addColumn<QVariant>("value");
+        QTest::newRow("true") << QVariant(true);
+        QTest::newRow("false") << QVariant(false);
+        QTest::newRow("string") << QVariant(
+            QStringLiteral("a") + QChar(0) + QStringLiteral("b “引号”,\n\\ 😀"));
+        QTest::newRow("empty string") << QVariant(QString(""));
+        QTest::newRow("string list")
+            << QVariant(QStringList { "", "a,b", "\"]", "\\", "\n", QString(QChar(0)), "😀", "[]" });
+        QTest::newRow("empty list") << QVariant(QStringList());
+        QTest::newRow("bytes") << QVariant(QByteArray("\0\xff[\"", 4));
+        QTest::newRow("empty bytes") << QVariant(QByteArray(""));
+    }
+
+    // Each value replaces one of another kind, is read back only as its own
+    // kind, survives a restart, and is gone after removal.
+    void typedValues()
+    {
+        QFETCH(QVariant, value);
+        const QString path = freshPath();
+        const QString key = QStringLiteral("key");
+        {
+            KeyValueStore store(path);
+            const QVariant previous = value.typeId() == QMetaType::QStringList
+                ? QVariant(QStringLiteral("old"))
+                : QVariant(QStringList { "old" });
+            QVERIFY(write(store, key, previous));
+            QVERIFY(write(store, key, value));
+            QCOMPARE(readAll(store, key), expectedReads(value));
+        }
+        KeyValueStore restarted(path);
+        QCOMPARE(readAll(restarted, key), expectedReads(value));
+        QVERIFY(restarted.removeObject(key));
+        QCOMPARE(readAll(restarted, key), expectedReads(QVariant()));
+        QCOMPARE(readAll(KeyValueStore(path), key), expectedReads(QVariant()));
+    }
+
+    void sharedStoreLivesInAppData()
+    {
+        KeyValueStore &store = KeyValueStore::shared();
+        QCOMPARE(&store, &KeyValueStore::shared());
+        QCOMPARE(store.filePath(),
+            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                + QStringLiteral("/store.sqlite"));
+        QVERIFY(store.setBool(QStringLiteral("saveAsRounded"), true));
+        QVERIFY(QFileInfo::exists(store.filePath()));
+    }
+
+    // Kills a writer at random moments: every acknowledged write must be there.
+    void killedWriterLosesNothing()
+    {
+        const QString path = freshPath();
+        QList<int> acknowledged;
+        // What "latest" may hold: the last acknowledged step, or one that was
+        // in flight when a writer died.
+        QSet<int> possibleLatest;
+        QElapsedTimer clock;
+        clock.start();
+        for (int round = 0; round < 40 && clock.elapsed() < 30000; ++round) {
+            QProcess writer;
+            startWriter(writer, path, round * 100000, 100000);
+            QVERIFY(writer.waitForStarted());
+            std::this_thread::sleep_for(
+                std::chrono::milliseconds(QRandomGenerator::global()->bounded(20, 300)));
+            QVERIFY2(writer.state() == QProcess::Running, writer.readAllStandardError());
+            writer.kill();
+            QVERIFY(writer.waitForFinished());
+            // The last piece is an unfinished line or empty.
+            const QList<QByteArray> lines = writer.readAllStandardOutput().split('\n');
+            for (qsizetype n = 0; n + 1 < lines.size(); ++n)
+                acknowledged.append(lines[n].toInt());
+            if (lines.size() > 1)
+                possibleLatest = { acknowledged.last(), acknowledged.last() + 1 };
+            else
+                possibleLatest.insert(round * 100000);
+        }
+        QVERIFY(!acknowledged.isEmpty());
+        QCOMPARE(integrityOf(path), QByteArray("ok"));
+        KeyValueStore store(path);
+        for (int seq : acknowledged)
+            QCOMPARE(readAll(store, keyAt(seq)), expectedReads(valueAt(seq)));
+        const int latest = store.stringForKey(QStringLiteral("latest")).value_or("-1").toInt();
+        QVERIFY2(possibleLatest.contains(latest), QByteArray::number(latest));
+    }
+
+    void concurrentWritersBothSucceed()
+    {
+        const QString path = freshPath();
+        const QList<int> firsts { 1000000, 2000000 };
+        const int count = 150;
+        // Read before the writers run: what this process has seen must not hide their values.
+        KeyValueStore store(path);
+        for (int first : firsts)
+            QCOMPARE(store.dataForKey(keyAt(first + 3)), std::nullopt);
+        QProcess writers[2];
+        for (int n = 0; n < 2; ++n)
+            startWriter(writers[n], path, firsts[n], count);
+        for (QProcess &writer : writers) {
+            QVERIFY(writer.waitForFinished(120000));
+            QVERIFY2(writer.exitStatus() == QProcess::NormalExit && writer.exitCode() == 0,
+                writer.readAllStandardError());
+        }
+        QCOMPARE(integrityOf(path), QByteArray("ok"));
+        for (int first : firsts)
+            for (int seq = first; seq < first + count; ++seq)
+                QCOMPARE(readAll(store, keyAt(seq)), expectedReads(valueAt(seq)));
+    }
+
+    void damagedFile_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<bool>("movedAside");
+        QTest::newRow("garbage") << QByteArray("not a database\n").repeated(600) << true;
+        QTest::newRow("empty file") << QByteArray() << false;
+        // A real store whose table page is overwritten.
+        const QString source = freshPath();
+        {
+            KeyValueStore store(source);
+            QVERIFY(store.setString(QStringLiteral("key"), QStringLiteral("value")));
+        }
+        QFile file(source);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray damaged = file.readAll();
+        damaged.replace(4096, 100, QByteArray(100, '\x5a'));
+        QTest::newRow("damaged page") << damaged << true;
+    }
+
+    // A damaged file is kept aside byte for byte and the store starts empty;
+    // a healthy (even empty) file stays where it is.
+    void damagedFile()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(bool, movedAside);
+        const QString path = freshPath();
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+        file.close();
+        if (movedAside)
+            QTest::ignoreMessage(QtInfoMsg,
+                QRegularExpression(QStringLiteral("^存储文件 .*已损坏.*已移到 ")
+                    + QRegularExpression::escape(path)
+                    + QStringLiteral("\\.damaged-\\d{8}-\\d{6}")));
+        KeyValueStore store(path);
+        const QStringList copies = damagedCopies(path);
+        QCOMPARE(copies.size(), movedAside ? 1 : 0);
+        if (movedAside) {
+            QFile copy(QFileInfo(path).dir().filePath(copies.first()));
+            QVERIFY(copy.open(QIODevice::ReadOnly));
+            QCOMPARE(copy.readAll(), contents);
+        }
+        QCOMPARE(store.stringForKey(QStringLiteral("key")), std::nullopt);
+        QVERIFY(store.setString(QStringLiteral("key"), QStringLiteral("new")));
+        QCOMPARE(KeyValueStore(path).stringForKey(QStringLiteral("key")), QStringLiteral("new"));
+    }
+
+    void lockedStore_data()
+    {
+        QTest::addColumn<int>("seconds");
+        QTest::newRow("shorter than the busy time-out") << 1;
+        QTest::newRow("longer than the busy time-out") << 7;
+    }
+
+    // A store locked by another connection is waited for, and if the lock
+    // outlasts the wait, opened at the next use; never taken for damaged.
+    void lockedStore()
+    {
+        QFETCH(int, seconds);
+        const QString path = freshPath();
+        QVERIFY(KeyValueStore(path).setString(QStringLiteral("key"), QStringLiteral("kept")));
+        const QByteArray nativePath = QFile::encodeName(path);
+        sqlite3 *holder = nullptr;
+        sqlite3 *probe = nullptr;
+        sqlite3_open(nativePath.constData(), &holder);
+        QCOMPARE(sqlite3_exec(holder, "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE", nullptr,
+                     nullptr, nullptr),
+            SQLITE_OK);
+        sqlite3_open(nativePath.constData(), &probe);
+        const int probed = sqlite3_exec(probe, "SELECT * FROM entries", nullptr, nullptr, nullptr);
+        sqlite3_close(probe);
+        QCOMPARE(probed, SQLITE_BUSY);
+
+        std::thread release([holder, seconds] {
+            std::this_thread::sleep_for(std::chrono::seconds(seconds));
+            sqlite3_exec(holder, "COMMIT", nullptr, nullptr, nullptr);
+            sqlite3_close(holder);
+        });
+        if (seconds > 5)
+            QTest::ignoreMessage(
+                QtInfoMsg, QRegularExpression(QStringLiteral("^无法打开存储文件 ")));
+        KeyValueStore store(path);
+        release.join();
+        QCOMPARE(store.stringForKey(QStringLiteral("key")), QStringLiteral("kept"));
+        QVERIFY(damagedCopies(path).isEmpty());
+    }
+
+    // A write that hits the file size limit keeps the old value and says so once.
+    void failedWriteKeepsPreviousValue()
+    {
+        const QString path = freshPath();
+        QVERIFY(KeyValueStore(path).setData(QStringLiteral("blob"), "old"));
+        QProcess writer;
+        writer.start(QCoreApplication::applicationFilePath(), { "--limited-writer", path });
+        QVERIFY(writer.waitForFinished());
+        const QString console = QString::fromUtf8(writer.readAllStandardError());
+        QCOMPARE(writer.exitCode(), 0);
+        QCOMPARE(console.count(QLatin1Char('\n')), 1);
+        QVERIFY2(console.startsWith(QStringLiteral("无法保存“blob”：")), qPrintable(console));
+        QCOMPARE(KeyValueStore(path).dataForKey(QStringLiteral("blob")), QByteArray("old"));
+        QCOMPARE(integrityOf(path), QByteArray("ok"));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    // The test starts copies of itself as writers; they need no application object.
+    if (argc == 5 && qstrcmp(argv[1], "--writer") == 0)
+        return runWriter(QString::fromLocal8Bit(argv[2]), atoi(argv[3]), atoi(argv[4]));
+    if (argc == 3 && qstrcmp(argv[1], "--limited-writer") == 0)
+        return runLimitedWriter(QString::fromLocal8Bit(argv[2]));
+    TestEnvironment::isolate();
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Vellumar"));
+    TestKeyValueStore test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_keyvaluestore.moc"

@@ -1,0 +1,1195 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name></name>
+    <message id="search">
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message id="history">
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message id="navigation_title_vellumar">
+        <source>Vellumar</source>
+        <translation>Vellumar</translation>
+    </message>
+    <message id="search_placeholder">
+        <source>App name or App Store link</source>
+        <translation>App name or App Store link</translation>
+    </message>
+    <message id="searching">
+        <source>Searching…</source>
+        <translation>Searching…</translation>
+    </message>
+    <message id="search_history">
+        <source>Recent Searches</source>
+        <translation>Recent Searches</translation>
+    </message>
+    <message id="no_search_history">
+        <source>No recent searches</source>
+        <translation>No recent searches</translation>
+    </message>
+    <message id="ok">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="initial_search_message">
+        <source>Type an app name or paste an App Store link to start.</source>
+        <translation>Type an app name or paste an App Store link to start.</translation>
+    </message>
+    <message id="url_found_message">
+        <source>Found the app from the link.</source>
+        <translation>Found the app from the link.</translation>
+    </message>
+    <message id="url_failure_message">
+        <extracomment>%1: the error's description</extracomment>
+        <source>Could not open the link: %1</source>
+        <translation>Could not open the link: %1</translation>
+    </message>
+    <message id="search_error_message">
+        <extracomment>%1: the error's description</extracomment>
+        <source>Search failed: %1</source>
+        <translation>Search failed: %1</translation>
+    </message>
+    <message id="search_no_results_message">
+        <extracomment>%1: the region's name, %2: the search term</extracomment>
+        <source>No apps found for “%2” in %1.</source>
+        <translation>No apps found for “%2” in %1.</translation>
+    </message>
+    <message id="url_invalid">
+        <source>The request address is invalid.</source>
+        <translation>The request address is invalid.</translation>
+    </message>
+    <message id="app_not_found">
+        <source>The app could not be found.</source>
+        <translation>The app could not be found.</translation>
+    </message>
+    <message id="success">
+        <source>Success</source>
+        <translation>Success</translation>
+    </message>
+    <message id="error">
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message id="save_success_message_icon">
+        <source>The icon was saved to your photo library.</source>
+        <translation>The icon was saved to your photo library.</translation>
+    </message>
+    <message id="save_success_message_original">
+        <source>The original artwork was saved to your photo library.</source>
+        <translation>The original artwork was saved to your photo library.</translation>
+    </message>
+    <message id="download_fail_message_icon">
+        <source>The icon could not be downloaded.</source>
+        <translation>The icon could not be downloaded.</translation>
+    </message>
+    <message id="download_fail_message_original">
+        <source>The original artwork could not be downloaded.</source>
+        <translation>The original artwork could not be downloaded.</translation>
+    </message>
+    <message id="save_fail_message">
+        <extracomment>%1: the error's description</extracomment>
+        <source>Could not save: %1</source>
+        <translation>Could not save: %1</translation>
+    </message>
+    <message id="permission_denied_message">
+        <source>Vellumar is not allowed to add photos to your photo library.</source>
+        <translation>Vellumar is not allowed to add photos to your photo library.</translation>
+    </message>
+    <message id="image_data_error">
+        <source>The image data cannot be used.</source>
+        <translation>The image data cannot be used.</translation>
+    </message>
+    <message id="save_fail_generic">
+        <source>The photo could not be written to your photo library.</source>
+        <translation>The photo could not be written to your photo library.</translation>
+    </message>
+    <message id="detail_load_failed">
+        <source>Could not load the details.</source>
+        <translation>Could not load the details.</translation>
+    </message>
+    <message id="section_header_information">
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message id="section_header_version_history">
+        <source>Version History</source>
+        <translation>Version History</translation>
+    </message>
+    <message id="section_header_description">
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message id="section_header_screenshots">
+        <source>Screenshots</source>
+        <translation>Screenshots</translation>
+    </message>
+    <message id="save_icon">
+        <source>Save Icon</source>
+        <translation>Save Icon</translation>
+    </message>
+    <message id="label_track_id">
+        <source>App ID</source>
+        <translation>App ID</translation>
+    </message>
+    <message id="label_bundle_id">
+        <source>Bundle ID</source>
+        <translation>Bundle ID</translation>
+    </message>
+    <message id="label_version">
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message id="label_min_os">
+        <source>Minimum OS Version</source>
+        <translation>Minimum OS Version</translation>
+    </message>
+    <message id="label_release_notes">
+        <source>Release Notes</source>
+        <translation>Release Notes</translation>
+    </message>
+    <message id="label_appstore_link">
+        <source>App Store Link</source>
+        <translation>App Store Link</translation>
+    </message>
+    <message id="navigation_title_screenshot">
+        <source>Screenshot</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message id="screenshot_url_invalid">
+        <source>The screenshot address is invalid.</source>
+        <translation>The screenshot address is invalid.</translation>
+    </message>
+    <message id="download_fail_message_screenshot">
+        <source>The screenshot could not be downloaded.</source>
+        <translation>The screenshot could not be downloaded.</translation>
+    </message>
+    <message id="save_success_message_screenshot">
+        <source>The screenshot was saved to your photo library.</source>
+        <translation>The screenshot was saved to your photo library.</translation>
+    </message>
+    <message id="navigation_title_download_history">
+        <source>Download History</source>
+        <translation>Download History</translation>
+    </message>
+    <message id="history_search_placeholder">
+        <source>Search downloaded apps</source>
+        <translation>Search downloaded apps</translation>
+    </message>
+    <message id="no_download_history">
+        <source>No downloads yet</source>
+        <translation>No downloads yet</translation>
+    </message>
+    <message id="clear">
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message id="clear_history_alert_title">
+        <source>Clear Download History?</source>
+        <translation>Clear Download History?</translation>
+    </message>
+    <message id="clear_history_alert_message">
+        <source>All entries of the download history will be deleted. This cannot be undone.</source>
+        <translation>All entries of the download history will be deleted. This cannot be undone.</translation>
+    </message>
+    <message id="clear_all_button">
+        <source>Clear All</source>
+        <translation>Clear All</translation>
+    </message>
+    <message id="cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="navigation_title_select_region">
+        <source>Select Region</source>
+        <translation>Select Region</translation>
+    </message>
+    <message id="country_search_prompt">
+        <source>Search countries or regions</source>
+        <translation>Search countries or regions</translation>
+    </message>
+    <message id="done">
+        <source>Done</source>
+        <translation>Done</translation>
+    </message>
+    <message id="settings">
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message id="section_header_save_options">
+        <source>Save Options</source>
+        <translation>Save Options</translation>
+    </message>
+    <message id="toggle_save_as_jpeg">
+        <source>Save Original Artwork (JPEG)</source>
+        <translation>Save Original Artwork (JPEG)</translation>
+    </message>
+    <message id="toggle_save_as_rounded">
+        <source>Rounded Corners</source>
+        <translation>Rounded Corners</translation>
+    </message>
+    <message id="toggle_save_as_slightly_rounded">
+        <source>Slightly Rounded Corners</source>
+        <translation>Slightly Rounded Corners</translation>
+    </message>
+    <message id="picker_label_resolution">
+        <source>Resolution</source>
+        <translation>Resolution</translation>
+    </message>
+    <message id="section_header_language">
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message id="Language">
+        <source>App Language</source>
+        <translation>App Language</translation>
+    </message>
+    <message id="about">
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message id="country_name_af">
+        <source>Afghanistan</source>
+        <translation>Afghanistan</translation>
+    </message>
+    <message id="country_name_ax">
+        <source>Åland Islands</source>
+        <translation>Åland Islands</translation>
+    </message>
+    <message id="country_name_al">
+        <source>Albania</source>
+        <translation>Albania</translation>
+    </message>
+    <message id="country_name_dz">
+        <source>Algeria</source>
+        <translation>Algeria</translation>
+    </message>
+    <message id="country_name_as">
+        <source>American Samoa</source>
+        <translation>American Samoa</translation>
+    </message>
+    <message id="country_name_ad">
+        <source>Andorra</source>
+        <translation>Andorra</translation>
+    </message>
+    <message id="country_name_ao">
+        <source>Angola</source>
+        <translation>Angola</translation>
+    </message>
+    <message id="country_name_ai">
+        <source>Anguilla</source>
+        <translation>Anguilla</translation>
+    </message>
+    <message id="country_name_aq">
+        <source>Antarctica</source>
+        <translation>Antarctica</translation>
+    </message>
+    <message id="country_name_ag">
+        <source>Antigua and Barbuda</source>
+        <translation>Antigua and Barbuda</translation>
+    </message>
+    <message id="country_name_ar">
+        <source>Argentina</source>
+        <translation>Argentina</translation>
+    </message>
+    <message id="country_name_am">
+        <source>Armenia</source>
+        <translation>Armenia</translation>
+    </message>
+    <message id="country_name_aw">
+        <source>Aruba</source>
+        <translation>Aruba</translation>
+    </message>
+    <message id="country_name_au">
+        <source>Australia</source>
+        <translation>Australia</translation>
+    </message>
+    <message id="country_name_at">
+        <source>Austria</source>
+        <translation>Austria</translation>
+    </message>
+    <message id="country_name_az">
+        <source>Azerbaijan</source>
+        <translation>Azerbaijan</translation>
+    </message>
+    <message id="country_name_bs">
+        <source>Bahamas</source>
+        <translation>Bahamas</translation>
+    </message>
+    <message id="country_name_bh">
+        <source>Bahrain</source>
+        <translation>Bahrain</translation>
+    </message>
+    <message id="country_name_bd">
+        <source>Bangladesh</source>
+        <translation>Bangladesh</translation>
+    </message>
+    <message id="country_name_bb">
+        <source>Barbados</source>
+        <translation>Barbados</translation>
+    </message>
+    <message id="country_name_by">
+        <source>Belarus</source>
+        <translation>Belarus</translation>
+    </message>
+    <message id="country_name_be">
+        <source>Belgium</source>
+        <translation>Belgium</translation>
+    </message>
+    <message id="country_name_bz">
+        <source>Belize</source>
+        <translation>Belize</translation>
+    </message>
+    <message id="country_name_bj">
+        <source>Benin</source>
+        <translation>Benin</translation>
+    </message>
+    <message id="country_name_bm">
+        <source>Bermuda</source>
+        <translation>Bermuda</translation>
+    </message>
+    <message id="country_name_bt">
+        <source>Bhutan</source>
+        <translation>Bhutan</translation>
+    </message>
+    <message id="country_name_bo">
+        <source>Bolivia</source>
+        <translation>Bolivia</translation>
+    </message>
+    <message id="country_name_ba">
+        <source>Bosnia and Herzegovina</source>
+        <translation>Bosnia and Herzegovina</translation>
+    </message>
+    <message id="country_name_bw">
+        <source>Botswana</source>
+        <translation>Botswana</translation>
+    </message>
+    <message id="country_name_br">
+        <source>Brazil</source>
+        <translation>Brazil</translation>
+    </message>
+    <message id="country_name_io">
+        <source>British Indian Ocean Territory</source>
+        <translation>British Indian Ocean Territory</translation>
+    </message>
+    <message id="country_name_bn">
+        <source>Brunei</source>
+        <translation>Brunei</translation>
+    </message>
+    <message id="country_name_bg">
+        <source>Bulgaria</source>
+        <translation>Bulgaria</translation>
+    </message>
+    <message id="country_name_bf">
+        <source>Burkina Faso</source>
+        <translation>Burkina Faso</translation>
+    </message>
+    <message id="country_name_bi">
+        <source>Burundi</source>
+        <translation>Burundi</translation>
+    </message>
+    <message id="country_name_kh">
+        <source>Cambodia</source>
+        <translation>Cambodia</translation>
+    </message>
+    <message id="country_name_cm">
+        <source>Cameroon</source>
+        <translation>Cameroon</translation>
+    </message>
+    <message id="country_name_ca">
+        <source>Canada</source>
+        <translation>Canada</translation>
+    </message>
+    <message id="country_name_cv">
+        <source>Cape Verde</source>
+        <translation>Cape Verde</translation>
+    </message>
+    <message id="country_name_ky">
+        <source>Cayman Islands</source>
+        <translation>Cayman Islands</translation>
+    </message>
+    <message id="country_name_cf">
+        <source>Central African Republic</source>
+        <translation>Central African Republic</translation>
+    </message>
+    <message id="country_name_td">
+        <source>Chad</source>
+        <translation>Chad</translation>
+    </message>
+    <message id="country_name_cl">
+        <source>Chile</source>
+        <translation>Chile</translation>
+    </message>
+    <message id="country_name_cn">
+        <source>China</source>
+        <translation>China</translation>
+    </message>
+    <message id="country_name_cx">
+        <source>Christmas Island</source>
+        <translation>Christmas Island</translation>
+    </message>
+    <message id="country_name_cc">
+        <source>Cocos (Keeling) Islands</source>
+        <translation>Cocos (Keeling) Islands</translation>
+    </message>
+    <message id="country_name_co">
+        <source>Colombia</source>
+        <translation>Colombia</translation>
+    </message>
+    <message id="country_name_km">
+        <source>Comoros</source>
+        <translation>Comoros</translation>
+    </message>
+    <message id="country_name_cg">
+        <source>Congo</source>
+        <translation>Congo</translation>
+    </message>
+    <message id="country_name_cd">
+        <source>Congo (DRC)</source>
+        <translation>Congo (DRC)</translation>
+    </message>
+    <message id="country_name_ck">
+        <source>Cook Islands</source>
+        <translation>Cook Islands</translation>
+    </message>
+    <message id="country_name_cr">
+        <source>Costa Rica</source>
+        <translation>Costa Rica</translation>
+    </message>
+    <message id="country_name_ci">
+        <source>Côte d'Ivoire</source>
+        <translation>Côte d'Ivoire</translation>
+    </message>
+    <message id="country_name_hr">
+        <source>Croatia</source>
+        <translation>Croatia</translation>
+    </message>
+    <message id="country_name_cu">
+        <source>Cuba</source>
+        <translation>Cuba</translation>
+    </message>
+    <message id="country_name_cw">
+        <source>Curaçao</source>
+        <translation>Curaçao</translation>
+    </message>
+    <message id="country_name_cy">
+        <source>Cyprus</source>
+        <translation>Cyprus</translation>
+    </message>
+    <message id="country_name_cz">
+        <source>Czechia</source>
+        <translation>Czechia</translation>
+    </message>
+    <message id="country_name_dk">
+        <source>Denmark</source>
+        <translation>Denmark</translation>
+    </message>
+    <message id="country_name_dj">
+        <source>Djibouti</source>
+        <translation>Djibouti</translation>
+    </message>
+    <message id="country_name_dm">
+        <source>Dominica</source>
+        <translation>Dominica</translation>
+    </message>
+    <message id="country_name_do">
+        <source>Dominican Republic</source>
+        <translation>Dominican Republic</translation>
+    </message>
+    <message id="country_name_ec">
+        <source>Ecuador</source>
+        <translation>Ecuador</translation>
+    </message>
+    <message id="country_name_eg">
+        <source>Egypt</source>
+        <translation>Egypt</translation>
+    </message>
+    <message id="country_name_sv">
+        <source>El Salvador</source>
+        <translation>El Salvador</translation>
+    </message>
+    <message id="country_name_gq">
+        <source>Equatorial Guinea</source>
+        <translation>Equatorial Guinea</translation>
+    </message>
+    <message id="country_name_er">
+        <source>Eritrea</source>
+        <translation>Eritrea</translation>
+    </message>
+    <message id="country_name_ee">
+        <source>Estonia</source>
+        <translation>Estonia</translation>
+    </message>
+    <message id="country_name_et">
+        <source>Ethiopia</source>
+        <translation>Ethiopia</translation>
+    </message>
+    <message id="country_name_fk">
+        <source>Falkland Islands</source>
+        <translation>Falkland Islands</translation>
+    </message>
+    <message id="country_name_fo">
+        <source>Faroe Islands</source>
+        <translation>Faroe Islands</translation>
+    </message>
+    <message id="country_name_fj">
+        <source>Fiji</source>
+        <translation>Fiji</translation>
+    </message>
+    <message id="country_name_fi">
+        <source>Finland</source>
+        <translation>Finland</translation>
+    </message>
+    <message id="country_name_fr">
+        <source>France</source>
+        <translation>France</translation>
+    </message>
+    <message id="country_name_gf">
+        <source>French Guiana</source>
+        <translation>French Guiana</translation>
+    </message>
+    <message id="country_name_pf">
+        <source>French Polynesia</source>
+        <translation>French Polynesia</translation>
+    </message>
+    <message id="country_name_ga">
+        <source>Gabon</source>
+        <translation>Gabon</translation>
+    </message>
+    <message id="country_name_gm">
+        <source>Gambia</source>
+        <translation>Gambia</translation>
+    </message>
+    <message id="country_name_ge">
+        <source>Georgia</source>
+        <translation>Georgia</translation>
+    </message>
+    <message id="country_name_de">
+        <source>Germany</source>
+        <translation>Germany</translation>
+    </message>
+    <message id="country_name_gh">
+        <source>Ghana</source>
+        <translation>Ghana</translation>
+    </message>
+    <message id="country_name_gi">
+        <source>Gibraltar</source>
+        <translation>Gibraltar</translation>
+    </message>
+    <message id="country_name_gr">
+        <source>Greece</source>
+        <translation>Greece</translation>
+    </message>
+    <message id="country_name_gl">
+        <source>Greenland</source>
+        <translation>Greenland</translation>
+    </message>
+    <message id="country_name_gd">
+        <source>Grenada</source>
+        <translation>Grenada</translation>
+    </message>
+    <message id="country_name_gp">
+        <source>Guadeloupe</source>
+        <translation>Guadeloupe</translation>
+    </message>
+    <message id="country_name_gu">
+        <source>Guam</source>
+        <translation>Guam</translation>
+    </message>
+    <message id="country_name_gt">
+        <source>Guatemala</source>
+        <translation>Guatemala</translation>
+    </message>
+    <message id="country_name_gg">
+        <source>Guernsey</source>
+        <translation>Guernsey</translation>
+    </message>
+    <message id="country_name_gn">
+        <source>Guinea</source>
+        <translation>Guinea</translation>
+    </message>
+    <message id="country_name_gw">
+        <source>Guinea-Bissau</source>
+        <translation>Guinea-Bissau</translation>
+    </message>
+    <message id="country_name_gy">
+        <source>Guyana</source>
+        <translation>Guyana</translation>
+    </message>
+    <message id="country_name_ht">
+        <source>Haiti</source>
+        <translation>Haiti</translation>
+    </message>
+    <message id="country_name_hn">
+        <source>Honduras</source>
+        <translation>Honduras</translation>
+    </message>
+    <message id="country_name_hk">
+        <source>Hong Kong</source>
+        <translation>Hong Kong</translation>
+    </message>
+    <message id="country_name_hu">
+        <source>Hungary</source>
+        <translation>Hungary</translation>
+    </message>
+    <message id="country_name_is">
+        <source>Iceland</source>
+        <translation>Iceland</translation>
+    </message>
+    <message id="country_name_in">
+        <source>India</source>
+        <translation>India</translation>
+    </message>
+    <message id="country_name_id">
+        <source>Indonesia</source>
+        <translation>Indonesia</translation>
+    </message>
+    <message id="country_name_ir">
+        <source>Iran</source>
+        <translation>Iran</translation>
+    </message>
+    <message id="country_name_iq">
+        <source>Iraq</source>
+        <translation>Iraq</translation>
+    </message>
+    <message id="country_name_ie">
+        <source>Ireland</source>
+        <translation>Ireland</translation>
+    </message>
+    <message id="country_name_im">
+        <source>Isle of Man</source>
+        <translation>Isle of Man</translation>
+    </message>
+    <message id="country_name_il">
+        <source>Israel</source>
+        <translation>Israel</translation>
+    </message>
+    <message id="country_name_it">
+        <source>Italy</source>
+        <translation>Italy</translation>
+    </message>
+    <message id="country_name_jm">
+        <source>Jamaica</source>
+        <translation>Jamaica</translation>
+    </message>
+    <message id="country_name_jp">
+        <source>Japan</source>
+        <translation>Japan</translation>
+    </message>
+    <message id="country_name_je">
+        <source>Jersey</source>
+        <translation>Jersey</translation>
+    </message>
+    <message id="country_name_jo">
+        <source>Jordan</source>
+        <translation>Jordan</translation>
+    </message>
+    <message id="country_name_kz">
+        <source>Kazakhstan</source>
+        <translation>Kazakhstan</translation>
+    </message>
+    <message id="country_name_ke">
+        <source>Kenya</source>
+        <translation>Kenya</translation>
+    </message>
+    <message id="country_name_ki">
+        <source>Kiribati</source>
+        <translation>Kiribati</translation>
+    </message>
+    <message id="country_name_kp">
+        <source>North Korea</source>
+        <translation>North Korea</translation>
+    </message>
+    <message id="country_name_kr">
+        <source>South Korea</source>
+        <translation>South Korea</translation>
+    </message>
+    <message id="country_name_kw">
+        <source>Kuwait</source>
+        <translation>Kuwait</translation>
+    </message>
+    <message id="country_name_kg">
+        <source>Kyrgyzstan</source>
+        <translation>Kyrgyzstan</translation>
+    </message>
+    <message id="country_name_la">
+        <source>Laos</source>
+        <translation>Laos</translation>
+    </message>
+    <message id="country_name_lv">
+        <source>Latvia</source>
+        <translation>Latvia</translation>
+    </message>
+    <message id="country_name_lb">
+        <source>Lebanon</source>
+        <translation>Lebanon</translation>
+    </message>
+    <message id="country_name_ls">
+        <source>Lesotho</source>
+        <translation>Lesotho</translation>
+    </message>
+    <message id="country_name_lr">
+        <source>Liberia</source>
+        <translation>Liberia</translation>
+    </message>
+    <message id="country_name_ly">
+        <source>Libya</source>
+        <translation>Libya</translation>
+    </message>
+    <message id="country_name_li">
+        <source>Liechtenstein</source>
+        <translation>Liechtenstein</translation>
+    </message>
+    <message id="country_name_lt">
+        <source>Lithuania</source>
+        <translation>Lithuania</translation>
+    </message>
+    <message id="country_name_lu">
+        <source>Luxembourg</source>
+        <translation>Luxembourg</translation>
+    </message>
+    <message id="country_name_mo">
+        <source>Macao</source>
+        <translation>Macao</translation>
+    </message>
+    <message id="country_name_mk">
+        <source>North Macedonia</source>
+        <translation>North Macedonia</translation>
+    </message>
+    <message id="country_name_mg">
+        <source>Madagascar</source>
+        <translation>Madagascar</translation>
+    </message>
+    <message id="country_name_mw">
+        <source>Malawi</source>
+        <translation>Malawi</translation>
+    </message>
+    <message id="country_name_my">
+        <source>Malaysia</source>
+        <translation>Malaysia</translation>
+    </message>
+    <message id="country_name_mv">
+        <source>Maldives</source>
+        <translation>Maldives</translation>
+    </message>
+    <message id="country_name_ml">
+        <source>Mali</source>
+        <translation>Mali</translation>
+    </message>
+    <message id="country_name_mt">
+        <source>Malta</source>
+        <translation>Malta</translation>
+    </message>
+    <message id="country_name_mh">
+        <source>Marshall Islands</source>
+        <translation>Marshall Islands</translation>
+    </message>
+    <message id="country_name_mq">
+        <source>Martinique</source>
+        <translation>Martinique</translation>
+    </message>
+    <message id="country_name_mr">
+        <source>Mauritania</source>
+        <translation>Mauritania</translation>
+    </message>
+    <message id="country_name_mu">
+        <source>Mauritius</source>
+        <translation>Mauritius</translation>
+    </message>
+    <message id="country_name_yt">
+        <source>Mayotte</source>
+        <translation>Mayotte</translation>
+    </message>
+    <message id="country_name_mx">
+        <source>Mexico</source>
+        <translation>Mexico</translation>
+    </message>
+    <message id="country_name_fm">
+        <source>Micronesia</source>
+        <translation>Micronesia</translation>
+    </message>
+    <message id="country_name_md">
+        <source>Moldova</source>
+        <translation>Moldova</translation>
+    </message>
+    <message id="country_name_mc">
+        <source>Monaco</source>
+        <translation>Monaco</translation>
+    </message>
+    <message id="country_name_mn">
+        <source>Mongolia</source>
+        <translation>Mongolia</translation>
+    </message>
+    <message id="country_name_me">
+        <source>Montenegro</source>
+        <translation>Montenegro</translation>
+    </message>
+    <message id="country_name_ms">
+        <source>Montserrat</source>
+        <translation>Montserrat</translation>
+    </message>
+    <message id="country_name_ma">
+        <source>Morocco</source>
+        <translation>Morocco</translation>
+    </message>
+    <message id="country_name_mz">
+        <source>Mozambique</source>
+        <translation>Mozambique</translation>
+    </message>
+    <message id="country_name_mm">
+        <source>Myanmar</source>
+        <translation>Myanmar</translation>
+    </message>
+    <message id="country_name_na">
+        <source>Namibia</source>
+        <translation>Namibia</translation>
+    </message>
+    <message id="country_name_nr">
+        <source>Nauru</source>
+        <translation>Nauru</translation>
+    </message>
+    <message id="country_name_np">
+        <source>Nepal</source>
+        <translation>Nepal</translation>
+    </message>
+    <message id="country_name_nl">
+        <source>Netherlands</source>
+        <translation>Netherlands</translation>
+    </message>
+    <message id="country_name_nc">
+        <source>New Caledonia</source>
+        <translation>New Caledonia</translation>
+    </message>
+    <message id="country_name_nz">
+        <source>New Zealand</source>
+        <translation>New Zealand</translation>
+    </message>
+    <message id="country_name_ni">
+        <source>Nicaragua</source>
+        <translation>Nicaragua</translation>
+    </message>
+    <message id="country_name_ne">
+        <source>Niger</source>
+        <translation>Niger</translation>
+    </message>
+    <message id="country_name_ng">
+        <source>Nigeria</source>
+        <translation>Nigeria</translation>
+    </message>
+    <message id="country_name_nu">
+        <source>Niue</source>
+        <translation>Niue</translation>
+    </message>
+    <message id="country_name_nf">
+        <source>Norfolk Island</source>
+        <translation>Norfolk Island</translation>
+    </message>
+    <message id="country_name_mp">
+        <source>Northern Mariana Islands</source>
+        <translation>Northern Mariana Islands</translation>
+    </message>
+    <message id="country_name_no">
+        <source>Norway</source>
+        <translation>Norway</translation>
+    </message>
+    <message id="country_name_om">
+        <source>Oman</source>
+        <translation>Oman</translation>
+    </message>
+    <message id="country_name_pk">
+        <source>Pakistan</source>
+        <translation>Pakistan</translation>
+    </message>
+    <message id="country_name_pw">
+        <source>Palau</source>
+        <translation>Palau</translation>
+    </message>
+    <message id="country_name_ps">
+        <source>Palestine</source>
+        <translation>Palestine</translation>
+    </message>
+    <message id="country_name_pa">
+        <source>Panama</source>
+        <translation>Panama</translation>
+    </message>
+    <message id="country_name_pg">
+        <source>Papua New Guinea</source>
+        <translation>Papua New Guinea</translation>
+    </message>
+    <message id="country_name_py">
+        <source>Paraguay</source>
+        <translation>Paraguay</translation>
+    </message>
+    <message id="country_name_pe">
+        <source>Peru</source>
+        <translation>Peru</translation>
+    </message>
+    <message id="country_name_ph">
+        <source>Philippines</source>
+        <translation>Philippines</translation>
+    </message>
+    <message id="country_name_pl">
+        <source>Poland</source>
+        <translation>Poland</translation>
+    </message>
+    <message id="country_name_pt">
+        <source>Portugal</source>
+        <translation>Portugal</translation>
+    </message>
+    <message id="country_name_pr">
+        <source>Puerto Rico</source>
+        <translation>Puerto Rico</translation>
+    </message>
+    <message id="country_name_qa">
+        <source>Qatar</source>
+        <translation>Qatar</translation>
+    </message>
+    <message id="country_name_re">
+        <source>Réunion</source>
+        <translation>Réunion</translation>
+    </message>
+    <message id="country_name_ro">
+        <source>Romania</source>
+        <translation>Romania</translation>
+    </message>
+    <message id="country_name_ru">
+        <source>Russia</source>
+        <translation>Russia</translation>
+    </message>
+    <message id="country_name_rw">
+        <source>Rwanda</source>
+        <translation>Rwanda</translation>
+    </message>
+    <message id="country_name_sh">
+        <source>Saint Helena</source>
+        <translation>Saint Helena</translation>
+    </message>
+    <message id="country_name_kn">
+        <source>Saint Kitts and Nevis</source>
+        <translation>Saint Kitts and Nevis</translation>
+    </message>
+    <message id="country_name_lc">
+        <source>Saint Lucia</source>
+        <translation>Saint Lucia</translation>
+    </message>
+    <message id="country_name_pm">
+        <source>Saint Pierre and Miquelon</source>
+        <translation>Saint Pierre and Miquelon</translation>
+    </message>
+    <message id="country_name_vc">
+        <source>Saint Vincent and the Grenadines</source>
+        <translation>Saint Vincent and the Grenadines</translation>
+    </message>
+    <message id="country_name_ws">
+        <source>Samoa</source>
+        <translation>Samoa</translation>
+    </message>
+    <message id="country_name_sm">
+        <source>San Marino</source>
+        <translation>San Marino</translation>
+    </message>
+    <message id="country_name_st">
+        <source>Sao Tome and Principe</source>
+        <translation>Sao Tome and Principe</translation>
+    </message>
+    <message id="country_name_sa">
+        <source>Saudi Arabia</source>
+        <translation>Saudi Arabia</translation>
+    </message>
+    <message id="country_name_sn">
+        <source>Senegal</source>
+        <translation>Senegal</translation>
+    </message>
+    <message id="country_name_rs">
+        <source>Serbia</source>
+        <translation>Serbia</translation>
+    </message>
+    <message id="country_name_sc">
+        <source>Seychelles</source>
+        <translation>Seychelles</translation>
+    </message>
+    <message id="country_name_sl">
+        <source>Sierra Leone</source>
+        <translation>Sierra Leone</translation>
+    </message>
+    <message id="country_name_sg">
+        <source>Singapore</source>
+        <translation>Singapore</translation>
+    </message>
+    <message id="country_name_sk">
+        <source>Slovakia</source>
+        <translation>Slovakia</translation>
+    </message>
+    <message id="country_name_si">
+        <source>Slovenia</source>
+        <translation>Slovenia</translation>
+    </message>
+    <message id="country_name_sb">
+        <source>Solomon Islands</source>
+        <translation>Solomon Islands</translation>
+    </message>
+    <message id="country_name_so">
+        <source>Somalia</source>
+        <translation>Somalia</translation>
+    </message>
+    <message id="country_name_za">
+        <source>South Africa</source>
+        <translation>South Africa</translation>
+    </message>
+    <message id="country_name_es">
+        <source>Spain</source>
+        <translation>Spain</translation>
+    </message>
+    <message id="country_name_lk">
+        <source>Sri Lanka</source>
+        <translation>Sri Lanka</translation>
+    </message>
+    <message id="country_name_sd">
+        <source>Sudan</source>
+        <translation>Sudan</translation>
+    </message>
+    <message id="country_name_sr">
+        <source>Suriname</source>
+        <translation>Suriname</translation>
+    </message>
+    <message id="country_name_sz">
+        <source>Eswatini</source>
+        <translation>Eswatini</translation>
+    </message>
+    <message id="country_name_se">
+        <source>Sweden</source>
+        <translation>Sweden</translation>
+    </message>
+    <message id="country_name_ch">
+        <source>Switzerland</source>
+        <translation>Switzerland</translation>
+    </message>
+    <message id="country_name_sy">
+        <source>Syria</source>
+        <translation>Syria</translation>
+    </message>
+    <message id="country_name_tw">
+        <source>Taiwan</source>
+        <translation>Taiwan</translation>
+    </message>
+    <message id="country_name_tj">
+        <source>Tajikistan</source>
+        <translation>Tajikistan</translation>
+    </message>
+    <message id="country_name_tz">
+        <source>Tanzania</source>
+        <translation>Tanzania</translation>
+    </message>
+    <message id="country_name_th">
+        <source>Thailand</source>
+        <translation>Thailand</translation>
+    </message>
+    <message id="country_name_tl">
+        <source>Timor-Leste</source>
+        <translation>Timor-Leste</translation>
+    </message>
+    <message id="country_name_tg">
+        <source>Togo</source>
+        <translation>Togo</translation>
+    </message>
+    <message id="country_name_tk">
+        <source>Tokelau</source>
+        <translation>Tokelau</translation>
+    </message>
+    <message id="country_name_to">
+        <source>Tonga</source>
+        <translation>Tonga</translation>
+    </message>
+    <message id="country_name_tt">
+        <source>Trinidad and Tobago</source>
+        <translation>Trinidad and Tobago</translation>
+    </message>
+    <message id="country_name_tn">
+        <source>Tunisia</source>
+        <translation>Tunisia</translation>
+    </message>
+    <message id="country_name_tr">
+        <source>Turkey</source>
+        <translation>Turkey</translation>
+    </message>
+    <message id="country_name_tm">
+        <source>Turkmenistan</source>
+        <translation>Turkmenistan</translation>
+    </message>
+    <message id="country_name_tc">
+        <source>Turks and Caicos Islands</source>
+        <translation>Turks and Caicos Islands</translation>
+    </message>
+    <message id="country_name_tv">
+        <source>Tuvalu</source>
+        <translation>Tuvalu</translation>
+    </message>
+    <message id="country_name_ug">
+        <source>Uganda</source>
+        <translation>Uganda</translation>
+    </message>
+    <message id="country_name_ua">
+        <source>Ukraine</source>
+        <translation>Ukraine</translation>
+    </message>
+    <message id="country_name_ae">
+        <source>United Arab Emirates</source>
+        <translation>United Arab Emirates</translation>
+    </message>
+    <message id="country_name_gb">
+        <source>United Kingdom</source>
+        <translation>United Kingdom</translation>
+    </message>
+    <message id="country_name_us">
+        <source>United States</source>
+        <translation>United States</translation>
+    </message>
+    <message id="country_name_uy">
+        <source>Uruguay</source>
+        <translation>Uruguay</translation>
+    </message>
+    <message id="country_name_uz">
+        <source>Uzbekistan</source>
+        <translation>Uzbekistan</translation>
+    </message>
+    <message id="country_name_vu">
+        <source>Vanuatu</source>
+        <translation>Vanuatu</translation>
+    </message>
+    <message id="country_name_va">
+        <source>Vatican City</source>
+        <translation>Vatican City</translation>
+    </message>
+    <message id="country_name_ve">
+        <source>Venezuela</source>
+        <translation>Venezuela</translation>
+    </message>
+    <message id="country_name_vn">
+        <source>Vietnam</source>
+        <translation>Vietnam</translation>
+    </message>
+    <message id="country_name_vg">
+        <source>British Virgin Islands</source>
+        <translation>British Virgin Islands</translation>
+    </message>
+    <message id="country_name_vi">
+        <source>U.S. Virgin Islands</source>
+        <translation>U.S. Virgin Islands</translation>
+    </message>
+    <message id="country_name_ye">
+        <source>Yemen</source>
+        <translation>Yemen</translation>
+    </message>
+    <message id="country_name_zm">
+        <source>Zambia</source>
+        <translation>Zambia</translation>
+    </message>
+    <message id="country_name_zw">
+        <source>Zimbabwe</source>
+        <translation>Zimbabwe</translation>
+    </message>
+</context>
+</TS>
