@@ -120,6 +120,9 @@ int main(int argc, char *argv[])
     print("loadHistory()", measure([&](int) { loaded += history.loadHistory().size(); }));
     print("addHistory(new item)",
         measure([&](int r) { history.addHistory(sampleItem(entries + r)); }));
+    // Saved again: read, compare, scan, and no write.
+    print("addHistory(item already stored)",
+        measure([&](int r) { history.addHistory(sampleItem(r * 97)); }));
     // A new manager each round: the first load of a run decodes the whole document.
     print("first loadHistory() of a run", measure([&](int) {
         HistoryManager fresh(store);
@@ -132,15 +135,12 @@ int main(int argc, char *argv[])
     print("removeHistory(entry in the middle)",
         measure([&](int r) { history.removeHistory(sampleItem(entries / 2 + r)); }));
 
-    // The steps of a full decode and encode, each timed alone.
-    std::printf("steps of a full decode and encode:\n");
+    // The steps of a full decode and encode, and the two kinds of store write.
+    std::printf("steps:\n");
     const QByteArray current = *store.dataForKey(QStringLiteral("DownloadHistory"));
     QJsonArray parsed;
     QList<AppItem> decoded;
     QByteArray encoded;
-    print("  store read", measure([&](int) {
-        loaded += store.dataForKey(QStringLiteral("DownloadHistory"))->size();
-    }));
     print("  JSON parse", measure([&](int) { parsed = QJsonDocument::fromJson(current).array(); }));
     print("  record decoding", measure([&](int) {
         decoded.clear();
@@ -148,7 +148,14 @@ int main(int argc, char *argv[])
             decoded.append(*AppItem::fromJson(value.toObject()));
     }));
     print("  encoding", measure([&](int) { encoded = encode(decoded); }));
-    print("  store write (synced)",
+    // What an add writes: the stored document with one more entry in front.
+    const QByteArray entry = encode({ sampleItem(3 * entries) }).sliced(1).chopped(1) + ',';
+    print("  store write, one entry longer", measure([&](int) {
+        QByteArray longer = *store.dataForKey(QStringLiteral("DownloadHistory"));
+        longer.insert(1, entry);
+        store.setData(QStringLiteral("DownloadHistory"), longer);
+    }));
+    print("  store write, same length",
         measure([&](int) { store.setData(QStringLiteral("DownloadHistory"), encoded); }));
     return loaded > 0 ? 0 : 1;
 }

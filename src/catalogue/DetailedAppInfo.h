@@ -50,6 +50,9 @@ public:
     // The icon address at a resolution, from artworkUrl512 alone (a detailed
     // record has no 100-pixel address); empty when it does not parse.
     [[nodiscard]] std::optional<QUrl> iconUrl(IconResolution resolution) const;
+    // For QML: the raw value ("256x256", ...); an empty URL when unknown or
+    // when the address does not parse.
+    Q_INVOKABLE [[nodiscard]] QUrl iconUrlFor(const QString &resolutionRawValue) const;
     [[nodiscard]] QUrl iconUrl1024() const
     {
         return iconUrl(IconResolution::size1024).value_or(QUrl());

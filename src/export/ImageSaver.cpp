@@ -9,11 +9,10 @@
 
 #include <utility>
 
-ImageSaver::ImageSaver(QObject *parent)
-    : QObject(parent)
+ImageSaver::ImageSaver()
 {
     // The callbacks run in this object's thread, which must be the GUI thread.
-    if (!parent && QCoreApplication::instance())
+    if (QCoreApplication::instance())
         moveToThread(QCoreApplication::instance()->thread());
 }
 

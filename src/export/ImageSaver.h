@@ -12,7 +12,8 @@
 
 // Writes one image into the photo library as a new photo. Make one per save
 // with `new`, assign the callbacks, call writeToPhotoAlbum and let go: it
-// deletes itself once the outcome is delivered.
+// deletes itself once the outcome is delivered, and nothing else may delete
+// it before (work on other threads still posts to it).
 //
 // Exactly one of the callbacks runs, once, on the GUI thread and always after
 // writeToPhotoAlbum has returned. Errors: "PhotoLibrary" -1 without
@@ -23,7 +24,7 @@ class ImageSaver : public QObject
 {
     Q_OBJECT
 public:
-    explicit ImageSaver(QObject *parent = nullptr);
+    ImageSaver();
 
     std::function<void()> onSuccess;
     std::function<void(const Error &)> onError;

@@ -1,54 +1,371 @@
 import QtQuick
+import Vellumar
 import QtQuick.Controls
+import QtQuick.Controls.Material
 import QtQuick.Layouts
 
-// The detail screen of one item, opened with the item and the region to
-// look it up in.
+// The detail screen of one item, opened with the item and the region to look
+// it up in. The details are looked up again every time the screen appears;
+// everything else here is presentation.
 Page {
     id: detail
 
     property var appItem
-    property string regionCode
+    property string countryCode
+    // Accessible name of the back button: the title of the screen below.
+    property string backTitle: qsTrId("navigation_title_vellumar")
+
+    readonly property alias loader: loader
+    readonly property alias saveFlow: saveFlow
 
     objectName: "appDetailView"
     focus: true
-    background: Rectangle { color: Theme.groupedBackground }
+    background: Rectangle { color: Theme.systemBackground }
+
+    AppDetailLoader {
+        id: loader
+        appItem: detail.appItem
+        countryCode: detail.countryCode
+    }
+
+    IconSaveFlow {
+        id: saveFlow
+        recordsHistory: true
+    }
 
     function goBack() {
         StackView.view.pop()
     }
 
+    function showScreenshot(address) {
+        StackView.view.push(screenshotComponent, {
+            "imageUrl": address,
+            "backTitle": appItem ? appItem.trackName : ""
+        })
+    }
+
+    // Appearing: pushed, returned to, or shown again with its tab.
+    function appear() {
+        loader.loadDetails()
+    }
+    StackView.onActivated: appear()
+    onVisibleChanged: {
+        if (visible && StackView.status === StackView.Active)
+            appear()
+    }
+    // A store link resolved again while this screen is shown replaces its item;
+    // the loader has started over, so look the new one up.
+    onAppItemChanged: {
+        if (StackView.status === StackView.Active)
+            Qt.callLater(appear)
+    }
+    onCountryCodeChanged: {
+        if (StackView.status === StackView.Active)
+            Qt.callLater(appear)
+    }
+
     Keys.onEscapePressed: goBack()
     Keys.onBackPressed: goBack()
+
+    Component {
+        id: screenshotComponent
+        ScreenshotDetailView {}
+    }
 
     header: NavigationBar {
         title: detail.appItem ? detail.appItem.trackName : ""
         showsBackButton: true
-        backTitle: qsTrId("navigation_title_vellumar")
+        backTitle: detail.backTitle
         onBackRequested: detail.goBack()
     }
 
-    ColumnLayout {
-        anchors.centerIn: parent
-        width: parent.width - 2 * Theme.defaultPadding
-        spacing: 16
-
-        RoundedImage {
-            Layout.alignment: Qt.AlignHCenter
-            Layout.preferredWidth: 100
-            Layout.preferredHeight: 100
-            radius: 20
-            source: detail.appItem ? detail.appItem.iconUrlFor("512x512") : ""
+    Flickable {
+        id: scroll
+        objectName: "detailScroll"
+        anchors.fill: parent
+        contentWidth: width
+        contentHeight: body.implicitHeight
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollIndicator.vertical: ScrollIndicator {
+            active: scroll.contentHeight > scroll.height
         }
-        Label {
-            objectName: "detailName"
+
+        Item {
+            id: body
+            width: scroll.width
+            implicitHeight: loader.isLoading ? spinner.y + spinner.height
+                : loader.hasDetailedInfo ? stack.implicitHeight + 2 * Theme.defaultPadding
+                : failure.y + failure.height
+
+            BusyIndicator {
+                id: spinner
+                objectName: "detailLoading"
+                anchors.horizontalCenter: parent.horizontalCenter
+                y: 50
+                visible: loader.isLoading
+                running: visible
+            }
+
+            Label {
+                id: failure
+                objectName: "detailLoadFailed"
+                x: Theme.defaultPadding
+                y: 50
+                width: parent.width - 2 * Theme.defaultPadding
+                visible: !loader.isLoading && !loader.hasDetailedInfo
+                text: qsTrId("detail_load_failed")
+                wrapMode: Text.Wrap
+                horizontalAlignment: Text.AlignHCenter
+                color: Theme.secondaryLabel
+            }
+
+            DetailsStack {
+                id: stack
+                objectName: "detailStack"
+                x: Theme.defaultPadding
+                y: Theme.defaultPadding
+                width: parent.width - 2 * Theme.defaultPadding
+                visible: !loader.isLoading && loader.hasDetailedInfo
+            }
+        }
+    }
+
+    SaveAlert {
+        objectName: "detailSaveAlert"
+        owner: saveFlow
+    }
+
+    // The details in four sections under the header.
+    component DetailsStack: ColumnLayout {
+        spacing: 25
+
+        RowLayout {
             Layout.fillWidth: true
-            text: detail.appItem ? detail.appItem.trackName : ""
-            textFormat: Text.PlainText
+            spacing: 15
+
+            RoundedImage {
+                objectName: "detailIcon"
+                Layout.preferredWidth: 120
+                Layout.preferredHeight: 120
+                Layout.alignment: Qt.AlignVCenter
+                radius: 22
+                source: loader.detailedInfo.iconUrl1024
+            }
+
+            ColumnLayout {
+                Layout.fillWidth: true
+                Layout.alignment: Qt.AlignVCenter
+                spacing: 8
+
+                Label {
+                    objectName: "detailName"
+                    Layout.fillWidth: true
+                    text: loader.detailedInfo.trackName
+                    textFormat: Text.PlainText
+                    wrapMode: Text.Wrap
+                    font.pixelSize: 28
+                    font.weight: Font.Bold
+                }
+                Label {
+                    objectName: "detailArtist"
+                    Layout.fillWidth: true
+                    text: loader.detailedInfo.artistName
+                    textFormat: Text.PlainText
+                    wrapMode: Text.Wrap
+                    font.pixelSize: Theme.bodySize
+                    color: Theme.secondaryLabel
+                }
+                SaveButton {
+                    objectName: "detailSaveButton"
+                    Layout.topMargin: 4
+                    onClicked: saveFlow.saveIcon(detail.appItem)
+                }
+            }
+        }
+
+        Section {
+            objectName: "informationSection"
+            title: qsTrId("section_header_information")
+
+            CopyableView {
+                objectName: "bundleIdRow"
+                Layout.fillWidth: true
+                label: "label_bundle_id"
+                value: loader.detailedInfo.bundleId
+            }
+            CopyableView {
+                objectName: "trackIdRow"
+                Layout.fillWidth: true
+                label: "label_track_id"
+                value: String(loader.detailedInfo.trackId)
+            }
+            CopyableView {
+                objectName: "appStoreLinkRow"
+                Layout.fillWidth: true
+                label: "label_appstore_link"
+                value: loader.detailedInfo.appStoreUrl
+            }
+            CopyableView {
+                objectName: "minimumOsRow"
+                Layout.fillWidth: true
+                label: "label_min_os"
+                value: "iOS " + loader.detailedInfo.minimumOsVersion
+            }
+        }
+
+        Section {
+            objectName: "versionSection"
+            title: qsTrId("section_header_version_history")
+
+            CopyableView {
+                objectName: "versionRow"
+                Layout.fillWidth: true
+                label: "label_version"
+                value: loader.detailedInfo.version
+            }
+            CopyableView {
+                objectName: "releaseNotesRow"
+                Layout.fillWidth: true
+                visible: loader.detailedInfo.hasReleaseNotes && loader.detailedInfo.releaseNotes !== ""
+                label: "label_release_notes"
+                value: loader.detailedInfo.releaseNotes
+            }
+        }
+
+        Section {
+            title: qsTrId("section_header_description")
+
+            Label {
+                objectName: "detailDescription"
+                Layout.fillWidth: true
+                text: loader.detailedInfo.description
+                textFormat: Text.PlainText
+                wrapMode: Text.Wrap
+                font.pixelSize: Theme.bodySize
+            }
+        }
+
+        Section {
+            title: qsTrId("section_header_screenshots")
+
+            ListView {
+                objectName: "screenshotStrip"
+                Layout.fillWidth: true
+                Layout.preferredHeight: 250
+                orientation: ListView.Horizontal
+                spacing: 8
+                clip: true
+                boundsBehavior: Flickable.StopAtBounds
+                model: loader.detailedInfo.screenshotUrls
+                delegate: ScreenshotThumbnail {}
+            }
+        }
+    }
+
+    // A titled section: its header right above its content, no card of its own.
+    component Section: ColumnLayout {
+        property string title
+
+        Layout.fillWidth: true
+        spacing: 10
+
+        Label {
+            Layout.fillWidth: true
+            text: parent.title
+            font.pixelSize: 20
+            font.weight: Font.Bold
             wrapMode: Text.Wrap
-            horizontalAlignment: Text.AlignHCenter
-            font.pixelSize: 22
-            font.weight: Font.DemiBold
+            Accessible.role: Accessible.Heading
+        }
+    }
+
+    // The bordered small button that saves the item's icon.
+    component SaveButton: AbstractButton {
+        id: button
+
+        text: qsTrId("save_icon")
+        leftPadding: 10
+        rightPadding: 10
+        topPadding: 5
+        bottomPadding: 5
+        Accessible.name: text
+
+        background: Rectangle {
+            radius: 7
+            color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b, button.down ? 0.25 : 0.12)
+            border.width: button.visualFocus ? 2 : 0
+            border.color: Theme.accent
+        }
+        contentItem: Row {
+            spacing: 4
+
+            Symbol {
+                anchors.verticalCenter: parent.verticalCenter
+                name: "square.and.arrow.down"
+                size: 17
+                color: Theme.accent
+            }
+            Label {
+                anchors.verticalCenter: parent.verticalCenter
+                text: button.text
+                font.pixelSize: 15
+                color: Theme.accent
+            }
+        }
+    }
+
+    // One screenshot of the strip, 250 high at its own aspect ratio, opening
+    // the full-screen viewer.
+    component ScreenshotThumbnail: AbstractButton {
+        id: thumbnail
+
+        required property string modelData
+        required property int index
+        readonly property bool loaded: shot.status === Image.Ready && shot.implicitHeight > 0
+
+        objectName: "screenshot_" + index
+        height: 250
+        // Until the picture is there, a placeholder shaped like a phone screen.
+        width: loaded ? Math.round(height * shot.implicitWidth / shot.implicitHeight)
+                      : Math.round(height * 9 / 19.5)
+        padding: 0
+        Accessible.name: qsTrId("navigation_title_screenshot") + " " + (index + 1)
+        onClicked: detail.showScreenshot(modelData)
+
+        background: Rectangle {
+            radius: 12
+            color: Theme.systemGray
+            opacity: 0.2
+            visible: !thumbnail.loaded
+        }
+
+        Image {
+            id: shot
+            source: thumbnail.modelData
+            asynchronous: true
+            visible: false
+            // No sourceSize: the canvas draws the picture from the cache
+            // entry of its address alone.
+            onStatusChanged: canvas.requestPaint()
+        }
+
+        contentItem: Canvas {
+            id: canvas
+            visible: thumbnail.loaded
+            onWidthChanged: requestPaint()
+            onHeightChanged: requestPaint()
+            onPaint: {
+                const ctx = getContext("2d")
+                ctx.reset()
+                if (!thumbnail.loaded)
+                    return
+                ctx.beginPath()
+                ctx.roundedRect(0, 0, width, height, 12, 12)
+                ctx.closePath()
+                ctx.clip()
+                ctx.drawImage(shot, 0, 0, width, height)
+            }
         }
     }
 }

@@ -13,8 +13,20 @@ Item {
     objectName: "contentView"
 
     readonly property alias viewModel: viewModel
-    readonly property bool showingSettings: settingsView.visible
-    readonly property bool showingCountryList: countryListView.visible
+    readonly property bool showingSettings: settingsLoader.item !== null && settingsLoader.item.visible
+    readonly property bool showingCountryList: countryListLoader.item !== null && countryListLoader.item.visible
+
+    // The sheets are built when first presented, so that start-up pays for
+    // neither; once built they are kept.
+    function presentSettings() {
+        settingsLoader.active = true
+        settingsLoader.item.open()
+    }
+
+    function presentCountryList() {
+        countryListLoader.active = true
+        countryListLoader.item.open()
+    }
 
     ContentViewModel {
         id: viewModel
@@ -25,7 +37,7 @@ Item {
     function showDetail(item, regionCode) {
         return navigation.push(detailComponent, {
             "appItem": item,
-            "regionCode": regionCode
+            "countryCode": regionCode
         })
     }
 
@@ -46,7 +58,7 @@ Item {
         const region = item.countryCode !== "" ? item.countryCode : viewModel.selectedCountryCode
         if (followingLink && navigation.currentItem === linkedDetail) {
             linkedDetail.appItem = item
-            linkedDetail.regionCode = region
+            linkedDetail.countryCode = region
             return
         }
         linkedDetail = showDetail(item, region)
@@ -97,13 +109,13 @@ Item {
                     color: Theme.accent
                 }
                 Accessible.name: qsTrId("settings")
-                onClicked: settingsView.open()
+                onClicked: contentView.presentSettings()
             }
 
             trailing: RegionButton {
                 objectName: "regionButton"
                 code: viewModel.selectedCountryCode
-                onClicked: countryListView.open()
+                onClicked: contentView.presentCountryList()
             }
         }
 
@@ -134,8 +146,8 @@ Item {
                     model: viewModel.searchResults
                     delegate: ResultRow {
                         width: ListView.view.width
-                        onOpenRequested: contentView.showDetail(item, viewModel.selectedCountryCode)
-                        onSaveRequested: viewModel.saveIcon(item)
+                        onOpenRequested: item => contentView.showDetail(item, viewModel.selectedCountryCode)
+                        onSaveRequested: item => viewModel.saveIcon(item)
                     }
                     ScrollIndicator.vertical: ScrollIndicator {}
                 }
@@ -199,16 +211,22 @@ Item {
             searchBar.field.forceActiveFocus()
     }
 
-    CountryListView {
-        id: countryListView
-        objectName: "countryListView"
-        selectedCountryCode: viewModel.selectedCountryCode
-        onCountrySelected: code => viewModel.selectedCountryCode = code
+    Loader {
+        id: countryListLoader
+        active: false
+        sourceComponent: CountryListView {
+            objectName: "countryListView"
+            selectedCountryCode: viewModel.selectedCountryCode
+            onCountrySelected: code => viewModel.selectedCountryCode = code
+        }
     }
 
-    SettingsView {
-        id: settingsView
-        objectName: "settingsView"
+    Loader {
+        id: settingsLoader
+        active: false
+        sourceComponent: SettingsView {
+            objectName: "settingsView"
+        }
     }
 
     SaveAlert {

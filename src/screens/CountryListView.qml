@@ -1,4 +1,5 @@
 import QtQuick
+import Vellumar
 import QtQuick.Controls
 import QtQuick.Controls.Material
 import QtQuick.Layouts
@@ -113,7 +114,8 @@ Sheet {
 
                     Text {
                         text: row.flag
-                        font.pixelSize: Theme.bodySize
+                        // Colour emoji come out smaller than text of the same size.
+                        font.pixelSize: 24
                     }
                     Text {
                         Layout.fillWidth: true

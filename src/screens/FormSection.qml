@@ -1,4 +1,5 @@
 import QtQuick
+import Vellumar
 import QtQuick.Controls
 import QtQuick.Layouts
 

@@ -1,4 +1,5 @@
 import QtQuick
+import Vellumar
 import QtQuick.Controls
 import QtQuick.Controls.Material
 import QtQuick.Layouts
@@ -17,9 +18,19 @@ Page {
         id: tabBar
         objectName: "tabBar"
         currentIndex: 0
-        Material.background: Theme.systemGray6
         Material.accent: Theme.accent
         position: TabBar.Footer
+
+        // Opaque light grey whether or not content scrolls beneath it.
+        background: Rectangle {
+            color: Theme.systemGray6
+            Rectangle {
+                width: parent.width
+                height: 1
+                color: Theme.separator
+                opacity: 0.6
+            }
+        }
 
         ShellTab {
             objectName: "searchTab"
@@ -40,9 +51,19 @@ Page {
         ContentView {
             focus: mainView.selectedTab === 0
         }
-        HistoryView {
+
+        // Built when first shown, then kept with its state like the search tab.
+        Loader {
+            id: historyTab
+            active: false
             focus: mainView.selectedTab === 1
+            sourceComponent: HistoryView {}
         }
+    }
+
+    onSelectedTabChanged: {
+        if (selectedTab === 1)
+            historyTab.active = true
     }
 
     component ShellTab: TabButton {

@@ -1,10 +1,14 @@
 #pragma once
 
 #include "catalogue/AppItem.h"
+#include "catalogue/DetailedAppInfo.h"
 #include "store/LocalizationManager.h"
 #include "store/SettingsManager.h"
+#include "workflow/AppDetailLoader.h"
 #include "workflow/ContentViewModel.h"
+#include "workflow/HistoryViewModel.h"
 #include "workflow/IconSaveFlow.h"
+#include "workflow/ScreenshotSaver.h"
 
 #include <QJSEngine>
 #include <QList>
@@ -77,4 +81,34 @@ public:
     {
         return QmlTypes::sharedInstance<LocalizationManager>();
     }
+};
+
+// The detail, screenshot and history screens.
+
+struct DetailedAppInfoForeign
+{
+    Q_GADGET
+    QML_FOREIGN(DetailedAppInfo)
+    QML_VALUE_TYPE(detailedAppInfo)
+};
+
+struct AppDetailLoaderForeign
+{
+    Q_GADGET
+    QML_FOREIGN(AppDetailLoader)
+    QML_NAMED_ELEMENT(AppDetailLoader)
+};
+
+struct ScreenshotSaverForeign
+{
+    Q_GADGET
+    QML_FOREIGN(ScreenshotSaver)
+    QML_NAMED_ELEMENT(ScreenshotSaver)
+};
+
+struct HistoryViewModelForeign
+{
+    Q_GADGET
+    QML_FOREIGN(HistoryViewModel)
+    QML_NAMED_ELEMENT(HistoryViewModel)
 };

@@ -1,4 +1,5 @@
 import QtQuick
+import Vellumar
 import QtQuick.Controls
 
 // The region in effect as a flag and code in a grey capsule. A code missing

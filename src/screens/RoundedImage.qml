@@ -1,4 +1,5 @@
 import QtQuick
+import Vellumar
 
 // A network image stretched over its frame and clipped to a rounded
 // rectangle; a light grey fill stands in while it loads, when there is no

@@ -1,4 +1,5 @@
 import QtQuick
+import Vellumar
 import QtQuick.Controls
 import QtQuick.Controls.Material
 import QtQuick.Layouts
@@ -19,6 +20,27 @@ Dialog {
     focus: true
     closePolicy: Popup.CloseOnEscape
     title: owner ? owner.saveAlertTitle : ""
+    topPadding: 8
+    bottomPadding: 16
+
+    // Flat drawing, without shader effects, so that it shows on every backend.
+    background: Rectangle {
+        color: Theme.systemBackground
+        radius: 14
+    }
+
+    header: Label {
+        objectName: "saveAlertTitle"
+        topPadding: 20
+        leftPadding: 20
+        rightPadding: 20
+        text: alert.title
+        textFormat: Text.PlainText
+        wrapMode: Text.Wrap
+        horizontalAlignment: Text.AlignHCenter
+        font.pixelSize: Theme.headlineSize
+        font.weight: Font.DemiBold
+    }
 
     Label {
         objectName: "saveAlertMessage"
@@ -26,17 +48,33 @@ Dialog {
         text: alert.owner ? alert.owner.saveAlertMessage : ""
         textFormat: Text.PlainText
         wrapMode: Text.Wrap
+        horizontalAlignment: Text.AlignHCenter
+        // The alert's only button is its default: Return dismisses it.
+        focus: true
+        Keys.onReturnPressed: alert.accept()
+        Keys.onEnterPressed: alert.accept()
     }
 
     footer: DialogButtonBox {
+        alignment: Qt.AlignHCenter
+        background: Rectangle {
+            color: "transparent"
+            Rectangle {
+                width: parent.width
+                height: 1
+                color: Theme.separator
+                opacity: 0.6
+            }
+        }
+
         Button {
             objectName: "saveAlertOkButton"
             text: qsTrId("ok")
             flat: true
-            focus: true
+            font.pixelSize: Theme.bodySize
+            font.capitalization: Font.MixedCase
+            Material.foreground: Theme.accent
             DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
-            Keys.onReturnPressed: clicked()
-            Keys.onEnterPressed: clicked()
         }
     }
 

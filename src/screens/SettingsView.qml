@@ -1,4 +1,5 @@
 import QtQuick
+import Vellumar
 import QtQuick.Controls
 import QtQuick.Controls.Material
 import QtQuick.Layouts
@@ -116,10 +117,40 @@ Sheet {
     }
 
     component SettingsSwitch: SwitchDelegate {
+        id: toggle
+
         Layout.fillWidth: true
         leftPadding: Theme.defaultPadding
         rightPadding: Theme.defaultPadding
         font.pixelSize: Theme.bodySize
+
+        // A flat pill with a round knob: drawn without shader effects, so it
+        // looks the same on every scene graph backend.
+        indicator: Rectangle {
+            x: toggle.width - width - toggle.rightPadding
+            y: (toggle.height - height) / 2
+            implicitWidth: 51
+            implicitHeight: 31
+            radius: height / 2
+            color: toggle.checked ? Theme.switchOn : Theme.systemGray5
+            border.width: toggle.visualFocus ? 2 : 0
+            border.color: Theme.accent
+
+            Rectangle {
+                x: toggle.checked ? parent.width - width - 2 : 2
+                anchors.verticalCenter: parent.verticalCenter
+                width: 27
+                height: 27
+                radius: height / 2
+                color: Theme.systemBackground
+                border.width: 1
+                border.color: Theme.separator
+
+                Behavior on x {
+                    NumberAnimation { duration: 120 }
+                }
+            }
+        }
     }
 
     component PickerRow: ColumnLayout {

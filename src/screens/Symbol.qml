@@ -1,4 +1,5 @@
 import QtQuick
+import Vellumar
 
 // A symbol by its name (see Theme.glyphs). Decorative: the control that shows
 // it carries the accessible name.

@@ -1,4 +1,5 @@
 import QtQuick
+import Vellumar
 import QtQuick.Controls
 
 // Short texts as capsule tags that flow from left to right and wrap onto new
@@ -31,8 +32,7 @@ Item {
             width: root.width > 0 ? Math.min(capsule.implicitWidth + 8, root.width)
                                   : capsule.implicitWidth + 8
             height: capsule.implicitHeight + 8
-            onWidthChanged: root.scheduleLayout()
-            onHeightChanged: root.scheduleLayout()
+            onWidthChanged: root.layout()
 
             AbstractButton {
                 id: capsule
@@ -47,11 +47,14 @@ Item {
                 topPadding: 5
                 bottomPadding: 5
                 implicitWidth: contentItem.implicitWidth + leftPadding + rightPadding
-                implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
+                // One height for every tag, whatever script its text is in, so
+                // that rows line up.
+                implicitHeight: Math.ceil(lineMetrics.height) + topPadding + bottomPadding
                 focusPolicy: Qt.StrongFocus
                 Accessible.name: text
 
                 contentItem: Label {
+                    verticalAlignment: Text.AlignVCenter
                     text: capsule.text
                     font.pixelSize: Theme.footnoteSize
                     color: Theme.label
@@ -67,18 +70,19 @@ Item {
                 }
 
                 onClicked: root.tagTapped(unit.modelData)
+
+                FontMetrics {
+                    id: lineMetrics
+                    font: capsule.contentItem.font
+                }
             }
         }
 
-        onItemAdded: root.scheduleLayout()
-        onItemRemoved: root.scheduleLayout()
+        onItemAdded: root.layout()
+        onItemRemoved: root.layout()
     }
 
-    onWidthChanged: scheduleLayout()
-
-    function scheduleLayout() {
-        Qt.callLater(layout)
-    }
+    onWidthChanged: layout()
 
     // Places the units in order. A unit moves to a new row when its right
     // edge would pass the available width (touching it does not); a unit at

@@ -13,6 +13,7 @@ QtObject {
     readonly property color groupedBackground: "#F2F2F7"
     readonly property color barBackground: "#F9F9F9"
     readonly property color separator: "#C6C6C8"
+    readonly property color switchOn: "#34C759"
 
     readonly property int headlineSize: 17
     readonly property int bodySize: 17

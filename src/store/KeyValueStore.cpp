@@ -97,50 +97,6 @@ std::optional<QStringList> decodeStringList(const QByteArray &bytes)
     return list;
 }
 
-QByteArray columnBytes(sqlite3_stmt *statement, int column)
-{
-    const auto *bytes = static_cast<const char *>(sqlite3_column_blob(statement, column));
-    return QByteArray(bytes ? bytes : "", sqlite3_column_bytes(statement, column));
-}
-
-// The value of a row, or nothing when its kind is unknown or its list does not decode.
-std::optional<Value> decodeRow(sqlite3_stmt *row)
-{
-    switch (Kind(sqlite3_column_int(row, 0))) {
-    case Kind::Bool:
-        return sqlite3_column_int64(row, 1) != 0;
-    case Kind::String:
-        return QString::fromUtf8(columnBytes(row, 1));
-    case Kind::StringArray:
-        if (auto list = decodeStringList(columnBytes(row, 1)))
-            return std::move(*list);
-        return std::nullopt;
-    case Kind::Data:
-        return columnBytes(row, 1);
-    }
-    return std::nullopt;
-}
-
-// Binds a value as ?2 (kind) and ?3 (value). Text and bytes stay owned by the
-// caller until the statement is reset; an empty one is bound as empty, not NULL.
-void bindValue(sqlite3_stmt *statement, Kind kind, const QByteArray &encoded, bool flag = false)
-{
-    sqlite3_bind_int(statement, 2, int(kind));
-    const char *data = encoded.isNull() ? "" : encoded.constData();
-    switch (kind) {
-    case Kind::Bool:
-        sqlite3_bind_int(statement, 3, flag ? 1 : 0);
-        break;
-    case Kind::String:
-    case Kind::StringArray:
-        sqlite3_bind_text(statement, 3, data, int(encoded.size()), SQLITE_STATIC);
-        break;
-    case Kind::Data:
-        sqlite3_bind_blob(statement, 3, data, int(encoded.size()), SQLITE_STATIC);
-        break;
-    }
-}
-
 template<typename T>
 std::optional<T> valueAs(const std::optional<Value> &value)
 {
@@ -181,16 +137,23 @@ struct KeyValueStore::Private
     Outcome tryOpen(QString *error);
     QString moveAside();
     void close();
+    // Closes a damaged file without folding its log into it, so that the copy
+    // moved aside keeps the bytes as they were found.
+    void abandon()
+    {
+        if (db)
+            sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+        close();
+    }
 
     QString lastError() const { return QString::fromUtf8(sqlite3_errmsg(db)); }
 
     std::optional<Value> lookup(const QString &key);
+    int decodeRow(std::optional<Value> *value);
 
-    // Runs the upsert (when stored has a value) or the delete for key, the
-    // value already bound by bind. Returns false, after one console line, when
-    // nothing was stored.
-    template<typename Bind>
-    bool write(const QString &key, std::optional<Value> stored, Bind bind);
+    // Stores the value under key, or removes the key when there is none.
+    // Returns false, after one console line, when nothing was stored.
+    bool write(const QString &key, std::optional<Value> stored);
 };
 
 Outcome KeyValueStore::Private::tryOpen(QString *error)
@@ -240,7 +203,11 @@ Outcome KeyValueStore::Private::tryOpen(QString *error)
     const auto prepare = [&](const char *sql, sqlite3_stmt **statement) {
         return sqlite3_prepare_v3(db, sql, -1, SQLITE_PREPARE_PERSISTENT, statement, nullptr);
     };
-    rc = prepare("SELECT kind, value FROM entries WHERE key = ?1", &selectEntry);
+    // Bytes are read by decodeRow() straight into their final buffer, so the
+    // query gives only their length.
+    rc = prepare("SELECT kind, CASE kind WHEN 4 THEN length(value) ELSE value END, rowid"
+                 " FROM entries WHERE key = ?1",
+        &selectEntry);
     if (rc == SQLITE_OK)
         rc = prepare(
             "INSERT INTO entries (key, kind, value) VALUES (?1, ?2, ?3)"
@@ -289,14 +256,16 @@ bool KeyValueStore::Private::open(QString *failure)
     QString error;
     Outcome outcome = tryOpen(&error);
     if (outcome == Outcome::Damaged) {
-        close();
+        abandon();
         // Two processes may find the same damaged file. Under the lock, look
         // again: the other one may already have replaced it with a healthy file.
         QLockFile lock(path + QStringLiteral(".recovery-lock"));
+        // A holder that never lets go does not stop the recovery: the second look
+        // below still keeps a healthy file where it is.
         lock.tryLock(busyTimeoutMs);
         outcome = tryOpen(&error);
         if (outcome == Outcome::Damaged) {
-            close();
+            abandon();
             const QString movedTo = moveAside();
             if (movedTo.isEmpty()) {
                 *failure = QStringLiteral("存储文件 %1 已损坏（%2），且无法移开").arg(path, error);
@@ -326,6 +295,46 @@ void KeyValueStore::Private::close()
     cache.clear();
 }
 
+// The value of the row selectEntry stands on, or nothing when its kind is
+// unknown or its list does not decode. Returns SQLite's result code.
+int KeyValueStore::Private::decodeRow(std::optional<Value> *value)
+{
+    const auto text = [this] {
+        const auto *bytes = static_cast<const char *>(sqlite3_column_blob(selectEntry, 1));
+        return QByteArray(bytes ? bytes : "", sqlite3_column_bytes(selectEntry, 1));
+    };
+    switch (Kind(sqlite3_column_int(selectEntry, 0))) {
+    case Kind::Bool:
+        *value = sqlite3_column_int64(selectEntry, 1) != 0;
+        return SQLITE_OK;
+    case Kind::String:
+        *value = QString::fromUtf8(text());
+        return SQLITE_OK;
+    case Kind::StringArray:
+        if (auto list = decodeStringList(text()))
+            *value = std::move(*list);
+        return SQLITE_OK;
+    case Kind::Data: {
+        // One copy from the pages into the result; the select stays active, so
+        // the row is read from the same snapshot.
+        QByteArray bytes(sqlite3_column_int(selectEntry, 1), Qt::Uninitialized);
+        if (!bytes.isEmpty()) {
+            sqlite3_blob *blob = nullptr;
+            int rc = sqlite3_blob_open(
+                db, "main", "entries", "value", sqlite3_column_int64(selectEntry, 2), 0, &blob);
+            if (rc == SQLITE_OK)
+                rc = sqlite3_blob_read(blob, bytes.data(), int(bytes.size()), 0);
+            sqlite3_blob_close(blob);
+            if (rc != SQLITE_OK)
+                return rc;
+        }
+        *value = std::move(bytes);
+        return SQLITE_OK;
+    }
+    }
+    return SQLITE_OK;
+}
+
 std::optional<Value> KeyValueStore::Private::lookup(const QString &key)
 {
     std::lock_guard locker(mutex);
@@ -350,21 +359,22 @@ std::optional<Value> KeyValueStore::Private::lookup(const QString &key)
     const QByteArray keyUtf8 = key.toUtf8();
     sqlite3_bind_text(selectEntry, 1, keyUtf8.constData(), int(keyUtf8.size()), SQLITE_STATIC);
     std::optional<Value> value;
-    const int rc = sqlite3_step(selectEntry);
+    int rc = sqlite3_step(selectEntry);
     if (rc == SQLITE_ROW)
-        value = decodeRow(selectEntry);
-    else if (rc != SQLITE_DONE)
-        consoleLine(QStringLiteral("无法读取“%1”：%2").arg(key, lastError()));
+        rc = decodeRow(&value);
+    const QString error = rc == SQLITE_OK || rc == SQLITE_DONE ? QString() : lastError();
     // Resetting ends the read transaction, so no snapshot stays pinned.
     sqlite3_reset(selectEntry);
     sqlite3_clear_bindings(selectEntry);
-    if (rc == SQLITE_ROW || rc == SQLITE_DONE)
-        cache.insert(key, value);
+    if (!error.isNull()) {
+        consoleLine(QStringLiteral("无法读取“%1”：%2").arg(key, error));
+        return std::nullopt;
+    }
+    cache.insert(key, value);
     return value;
 }
 
-template<typename Bind>
-bool KeyValueStore::Private::write(const QString &key, std::optional<Value> stored, Bind bind)
+bool KeyValueStore::Private::write(const QString &key, std::optional<Value> stored)
 {
     std::lock_guard locker(mutex);
     const QString failureFormat
@@ -377,7 +387,31 @@ bool KeyValueStore::Private::write(const QString &key, std::optional<Value> stor
     sqlite3_stmt *const query = stored ? upsertEntry : deleteEntry;
     const QByteArray keyUtf8 = key.toUtf8();
     sqlite3_bind_text(query, 1, keyUtf8.constData(), int(keyUtf8.size()), SQLITE_STATIC);
-    bind(query);
+    // Bound without a copy: the bytes live in encoded or in stored until the reset.
+    QByteArray encoded;
+    if (stored) {
+        const auto kind = Kind(stored->index() + 1);
+        sqlite3_bind_int(query, 2, int(kind));
+        switch (kind) {
+        case Kind::Bool:
+            sqlite3_bind_int(query, 3, std::get<bool>(*stored) ? 1 : 0);
+            break;
+        case Kind::String:
+        case Kind::StringArray:
+            encoded = kind == Kind::String ? std::get<QString>(*stored).toUtf8()
+                                           : encodeStringList(std::get<QStringList>(*stored));
+            // An empty text is bound as empty, not as NULL.
+            sqlite3_bind_text(query, 3, encoded.isNull() ? "" : encoded.constData(),
+                int(encoded.size()), SQLITE_STATIC);
+            break;
+        case Kind::Data: {
+            const QByteArray &bytes = std::get<QByteArray>(*stored);
+            sqlite3_bind_blob(query, 3, bytes.isNull() ? "" : bytes.constData(), int(bytes.size()),
+                SQLITE_STATIC);
+            break;
+        }
+        }
+    }
     const int rc = sqlite3_step(query);
     const QString error = rc == SQLITE_DONE ? QString() : lastError();
     sqlite3_reset(query);
@@ -441,29 +475,25 @@ std::optional<QByteArray> KeyValueStore::dataForKey(const QString &key) const
 
 bool KeyValueStore::setBool(const QString &key, bool value)
 {
-    return d->write(
-        key, value, [&](sqlite3_stmt *query) { bindValue(query, Kind::Bool, {}, value); });
+    return d->write(key, value);
 }
 
 bool KeyValueStore::setString(const QString &key, const QString &value)
 {
-    const QByteArray utf8 = value.toUtf8();
-    return d->write(key, value, [&](sqlite3_stmt *query) { bindValue(query, Kind::String, utf8); });
+    return d->write(key, value);
 }
 
 bool KeyValueStore::setStringArray(const QString &key, const QStringList &value)
 {
-    const QByteArray encoded = encodeStringList(value);
-    return d->write(
-        key, value, [&](sqlite3_stmt *query) { bindValue(query, Kind::StringArray, encoded); });
+    return d->write(key, value);
 }
 
 bool KeyValueStore::setData(const QString &key, const QByteArray &value)
 {
-    return d->write(key, value, [&](sqlite3_stmt *query) { bindValue(query, Kind::Data, value); });
+    return d->write(key, value);
 }
 
 bool KeyValueStore::removeObject(const QString &key)
 {
-    return d->write(key, std::nullopt, [](sqlite3_stmt *) {});
+    return d->write(key, std::nullopt);
 }

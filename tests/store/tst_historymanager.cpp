@@ -1,16 +1,42 @@
-#include "ConsoleCapture.h"
 #include "TestEnvironment.h"
 #include "store/HistoryManager.h"
 #include "store/KeyValueStore.h"
 #include "store/TemporaryDirectory.h"
 
-#include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 
-// The download history on the real store, and the clearing of the
-// application's temporary folder, in the isolated TMPDIR.
+#include <unistd.h>
+
+namespace {
+QStringList console; // the console lines of the running test
+void capture(QtMsgType, const QMessageLogContext &, const QString &line)
+{
+    console.append(line);
+}
+
+AppItem item(qint64 id, const QString &name = QStringLiteral("App"))
+{
+    const QString art = QStringLiteral("https://a.invalid/%1/").arg(id);
+    return AppItem { id, name, art + "100x100bb.jpg", art + "512x512bb.jpg", QStringLiteral("US") };
+}
+
+QList<qint64> ids(const QList<AppItem> &items)
+{
+    QList<qint64> result;
+    for (const AppItem &entry : items)
+        result.append(entry.trackId);
+    return result;
+}
+
+void writeFile(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("x") == 1);
+}
+} // namespace
+
 class tst_HistoryManager : public QObject
 {
     Q_OBJECT
@@ -18,100 +44,62 @@ class tst_HistoryManager : public QObject
     int m_stores = 0;
     QString freshStorePath()
     {
-        return TestEnvironment::home() + QStringLiteral("/history-%1/store.sqlite").arg(++m_stores);
+        return TestEnvironment::home() + QStringLiteral("/h%1/store.sqlite").arg(++m_stores);
     }
-
-    static AppItem item(qint64 id, const QString &name = QString())
-    {
-        AppItem item;
-        item.trackId = id;
-        item.trackName = name.isEmpty() ? QStringLiteral("App %1").arg(id) : name;
-        item.artworkUrl100 = QStringLiteral("https://example.invalid/%1/100x100bb.jpg").arg(id);
-        item.artworkUrl512 = QStringLiteral("https://example.invalid/%1/512x512bb.jpg").arg(id);
-        item.countryCode = QStringLiteral("US");
-        return item;
-    }
-
-    static QList<qint64> ids(const QList<AppItem> &items)
-    {
-        QList<qint64> result;
-        for (const AppItem &entry : items)
-            result.append(entry.trackId);
-        return result;
-    }
-
-    static void writeFile(const QString &path, const QByteArray &bytes)
-    {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    const QString key = QStringLiteral("DownloadHistory");
 
 private slots:
-    void keepsNewestFirstWithoutDuplicates()
+    void init()
+    {
+        console.clear();
+        qInstallMessageHandler(capture);
+    }
+    void cleanup() { qInstallMessageHandler(nullptr); }
+
+    void newestFirstWithoutDuplicates()
     {
         const QString path = freshStorePath();
-        ConsoleCapture console;
-        ConsoleCapture::lines().clear();
-        {
-            KeyValueStore store(path);
-            HistoryManager history(store);
-            QVERIFY(history.loadHistory().isEmpty());
-            QVERIFY(!store.dataForKey(QStringLiteral("DownloadHistory")));
+        auto store = std::make_unique<KeyValueStore>(path);
+        auto history = std::make_unique<HistoryManager>(*store);
+        QVERIFY(history->loadHistory().isEmpty());
+        for (qint64 id : { 1, 2, 3 })
+            history->addHistory(item(id));
+        const QByteArray before = *store->dataForKey(key);
+        history->addHistory(item(2, "Renamed")); // a known trackId: nothing is written
+        QCOMPARE(*store->dataForKey(key), before);
+        AppItem noRegion = item(4);
+        noRegion.countryCode.reset();
+        history->addHistory(noRegion);
 
-            history.addHistory(item(1));
-            history.addHistory(item(2));
-            history.addHistory(item(3));
-            QCOMPARE(ids(history.loadHistory()), (QList<qint64> { 3, 2, 1 }));
+        history.reset();
+        store = std::make_unique<KeyValueStore>(path); // restart
+        history = std::make_unique<HistoryManager>(*store);
+        QCOMPARE(history->loadHistory(), (QList<AppItem> { noRegion, item(3), item(2), item(1) }));
+        history->removeHistory(item(99));
+        QCOMPARE(ids(history->loadHistory()), (QList<qint64> { 4, 3, 2, 1 }));
+        QCOMPARE(console, QStringList());
 
-            // Same trackId, newer name: the stored entry and document stay as they were.
-            const QByteArray before = *store.dataForKey(QStringLiteral("DownloadHistory"));
-            history.addHistory(item(2, QStringLiteral("Renamed")));
-            QCOMPARE(*store.dataForKey(QStringLiteral("DownloadHistory")), before);
-
-            AppItem noRegion = item(4);
-            noRegion.countryCode.reset();
-            history.addHistory(noRegion);
-        }
-        // After a restart: the same list, field for field.
-        KeyValueStore store(path);
-        HistoryManager history(store);
-        const QList<AppItem> loaded = history.loadHistory();
-        QCOMPARE(ids(loaded), (QList<qint64> { 4, 3, 2, 1 }));
-        QCOMPARE(loaded.at(2), item(2));
-        QVERIFY(!loaded.at(0).countryCode.has_value());
-
-        history.removeHistory(item(99));
-        QCOMPARE(ids(history.loadHistory()), (QList<qint64> { 4, 3, 2, 1 }));
-        QCOMPARE(ConsoleCapture::lines(), QStringList());
-    }
-
-    void removesEveryEntryWithTheId()
-    {
-        KeyValueStore store(freshStorePath());
-        // Written by something else: trackId 7 twice.
-        store.setData(QStringLiteral("DownloadHistory"),
-            QJsonDocument(QJsonArray { item(7).toJson(), item(8).toJson(),
-                              item(7, QStringLiteral("Other")).toJson() })
+        // Another writer stores id 7 twice, pretty-printed: an add keeps its
+        // entries, a removal takes every 7.
+        KeyValueStore other(path);
+        other.setData(key,
+            QJsonDocument(QJsonArray { item(7).toJson(), item(8).toJson(), item(7).toJson() })
                 .toJson());
-        HistoryManager history(store);
-        history.removeHistory(item(7));
-        QCOMPARE(ids(history.loadHistory()), (QList<qint64> { 8 }));
-
-        history.clearAllHistory();
-        QCOMPARE(*store.dataForKey(QStringLiteral("DownloadHistory")), QByteArray("[]"));
-        QVERIFY(history.loadHistory().isEmpty());
+        history->addHistory(item(9));
+        QCOMPARE(ids(HistoryManager(other).loadHistory()), (QList<qint64> { 9, 7, 8, 7 }));
+        history->removeHistory(item(7));
+        QCOMPARE(ids(history->loadHistory()), (QList<qint64> { 9, 8 }));
+        history->clearAllHistory();
+        QCOMPARE(*other.dataForKey(key), QByteArray("[]"));
     }
 
     void keepsACopyOfAnUnreadableDocument_data()
     {
         QTest::addColumn<QByteArray>("stored");
-        QTest::newRow("not JSON") << QByteArray("\xff\xfe not json at all");
-        QTest::newRow("not an array") << QByteArray("{\"trackId\":1}");
-        QTest::newRow("a record with a wrong type")
-            << QByteArray("[{\"trackId\":\"1\",\"trackName\":\"A\",\"artworkUrl100\":\"x\","
-                          "\"artworkUrl512\":\"y\"}]");
+        QTest::newRow("not JSON") << QByteArray("\xff\xfe not json");
+        QTest::newRow("not an array") << QByteArray(R"({"trackId":1})");
+        QTest::newRow("wrong type") << QByteArray(
+            R"([{"trackId":"1","trackName":"A","artworkUrl100":"","artworkUrl512":""}])");
     }
 
     void keepsACopyOfAnUnreadableDocument()
@@ -119,96 +107,65 @@ private slots:
         QFETCH(QByteArray, stored);
         const QString path = freshStorePath();
         KeyValueStore store(path);
-        store.setData(QStringLiteral("DownloadHistory"), stored);
+        store.setData(key, stored);
         HistoryManager history(store);
-        ConsoleCapture console;
-        ConsoleCapture::lines().clear();
-
         QVERIFY(history.loadHistory().isEmpty());
-        QCOMPARE(ConsoleCapture::lines().size(), 1);
-        QVERIFY(ConsoleCapture::lines().at(0).startsWith(QStringLiteral("加载历史失败: ")));
-        QCOMPARE(*store.dataForKey(QStringLiteral("DownloadHistory")),
-            stored); // reading changes nothing
+        QCOMPARE(console.size(), 1);
+        QVERIFY(console.at(0).startsWith("加载历史失败: "));
+        QCOMPARE(*store.dataForKey(key), stored); // reading leaves it alone
 
         history.addHistory(item(5));
-        QCOMPARE(ids(history.loadHistory()), (QList<qint64> { 5 }));
-        const QStringList copies
-            = QFileInfo(path).dir().entryList({ QStringLiteral("DownloadHistory-*") });
+        QCOMPARE(ids(history.loadHistory()), QList<qint64> { 5 });
+        const QFileInfoList copies = QFileInfo(path).dir().entryInfoList({ "DownloadHistory-*" });
         QCOMPARE(copies.size(), 1);
-        const QString copy = QFileInfo(path).dir().filePath(copies.first());
-        QFile file(copy);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), stored);
-        QVERIFY(ConsoleCapture::lines().contains(
-            QStringLiteral("无法读取的下载历史已另存为: ") + copy));
+        QFile copy(copies.first().filePath());
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), stored);
+        QVERIFY(console.contains("无法读取的下载历史已另存为: " + copy.fileName()));
     }
 
-    // Clearing empties the application's own folder only: a file beside it in
+    // Only the application's own folder is emptied: a file beside it in
     // TMPDIR and the target of a link inside it survive.
     void clearingEmptiesOnlyTheApplicationFolder()
     {
-        const Result<QString> folder = applicationTemporaryDirectory();
-        QVERIFY(folder.ok());
-        QVERIFY(folder.value().startsWith(QDir::tempPath() + QStringLiteral("/vellumar-")));
-        QCOMPARE(QFileInfo(folder.value()).permissions() & 0x0077, QFileDevice::Permissions());
-
-        const QString beside = QDir::tempPath() + QStringLiteral("/other-program.txt");
-        const QString linkTarget = QDir::tempPath() + QStringLiteral("/other-folder/keep.txt");
-        writeFile(beside, "not ours");
-        writeFile(linkTarget, "not ours either");
-        writeFile(folder.value() + QStringLiteral("/a.png"), "a");
-        writeFile(folder.value() + QStringLiteral("/.hidden"), "h");
-        writeFile(folder.value() + QStringLiteral("/sub/deeper/b.jpg"), "b");
-        QVERIFY(QFile::link(
-            QFileInfo(linkTarget).absolutePath(), folder.value() + QStringLiteral("/link")));
+        const QString folder = applicationTemporaryDirectory().value();
+        QCOMPARE(folder, QDir::tempPath() + QStringLiteral("/vellumar-%1").arg(::getuid()));
+        QCOMPARE(QFile::permissions(folder) & 0x77,
+            QFileDevice::Permissions()); // nothing for group and others
+        const QString beside = QDir::tempPath() + "/other-program.txt";
+        const QString linked = QDir::tempPath() + "/other-folder/keep.txt";
+        for (const QString &path :
+            { beside, linked, folder + "/a.png", folder + "/.hidden", folder + "/sub/b/c.jpg" })
+            writeFile(path);
+        QVERIFY(QFile::link(QFileInfo(linked).absolutePath(), folder + "/link"));
 
         KeyValueStore store(freshStorePath());
-        HistoryManager history(store);
-        history.addHistory(item(1));
-        ConsoleCapture console;
-        ConsoleCapture::lines().clear();
-        history.clearAllHistory();
-
-        QCOMPARE(ConsoleCapture::lines(),
-            (QStringList { QStringLiteral("--- 找到了 4 个临时文件，准备清空..."),
-                QStringLiteral("--- 临时文件夹清空成功 ---") }));
-        QVERIFY(
-            QDir(folder.value())
-                .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot));
-        QVERIFY(QFile::exists(beside));
-        QVERIFY(QFile::exists(linkTarget));
-        QVERIFY(history.loadHistory().isEmpty());
-
-        // Nothing left: the count is 0 and it still succeeds.
-        ConsoleCapture::lines().clear();
-        history.clearAllHistory();
-        QCOMPARE(ConsoleCapture::lines().first(),
-            QStringLiteral("--- 找到了 0 个临时文件，准备清空..."));
+        HistoryManager(store).clearAllHistory();
+        QCOMPARE(console,
+            (QStringList { "--- 找到了 4 个临时文件，准备清空...", "--- 临时文件夹清空成功 ---" }));
+        QVERIFY(QDir(folder).isEmpty(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot));
+        QVERIFY(QFile::exists(beside) && QFile::exists(linked));
     }
 
-    // A link planted under the folder's name is refused, not followed.
+    // A link planted under the folder's name is refused, not followed; the
+    // history is cleared all the same.
     void refusesAFolderThatIsALink()
     {
         const QString folder = applicationTemporaryDirectory().value();
-        const QString elsewhere = QDir::tempPath() + QStringLiteral("/elsewhere/precious.txt");
-        writeFile(elsewhere, "keep");
-        QVERIFY(QDir(folder).removeRecursively());
-        QVERIFY(QFile::link(QFileInfo(elsewhere).absolutePath(), folder));
+        const QString elsewhere = QDir::tempPath() + "/elsewhere/precious.txt";
+        writeFile(elsewhere);
+        QVERIFY(QDir(folder).removeRecursively()
+            && QFile::link(QFileInfo(elsewhere).absolutePath(), folder));
 
         KeyValueStore store(freshStorePath());
         HistoryManager history(store);
         history.addHistory(item(1));
-        ConsoleCapture console;
-        ConsoleCapture::lines().clear();
         history.clearAllHistory();
-
-        QCOMPARE(ConsoleCapture::lines().size(), 1);
+        QCOMPARE(console.size(), 1);
         QVERIFY(
-            ConsoleCapture::lines().at(0).startsWith(QStringLiteral("--- 清空临时文件夹失败: ")));
-        QVERIFY(ConsoleCapture::lines().at(0).endsWith(QStringLiteral(" ---")));
-        QVERIFY(QFile::exists(elsewhere));
-        QVERIFY(history.loadHistory().isEmpty()); // the history is cleared all the same
-        QVERIFY(!applicationTemporaryDirectory().ok());
+            console.at(0).startsWith("--- 清空临时文件夹失败: ") && console.at(0).endsWith(" ---"));
+        QVERIFY(QFile::exists(elsewhere) && history.loadHistory().isEmpty());
         QVERIFY(QFile::remove(folder));
     }
 };

@@ -1,0 +1,86 @@
+import QtQuick
+import Vellumar
+import QtQuick.Controls
+import QtQuick.Layouts
+
+// One screenshot full-screen on black. A long press on the picture saves it
+// into the photo library as PNG, downloaded afresh, with an alert of its own.
+Page {
+    id: viewer
+
+    property string imageUrl
+    // Accessible name of the back button: the title of the screen below.
+    property string backTitle
+
+    readonly property alias saver: saver
+
+    objectName: "screenshotDetailView"
+    focus: true
+    background: Rectangle { color: "black" }
+
+    ScreenshotSaver {
+        id: saver
+    }
+
+    function goBack() {
+        StackView.view.pop()
+    }
+
+    Keys.onEscapePressed: goBack()
+    Keys.onBackPressed: goBack()
+
+    header: NavigationBar {
+        title: qsTrId("navigation_title_screenshot")
+        showsBackButton: true
+        backTitle: viewer.backTitle
+        onBackRequested: viewer.goBack()
+    }
+
+    Image {
+        id: picture
+        objectName: "screenshotImage"
+        anchors.fill: parent
+        source: viewer.imageUrl
+        asynchronous: true
+        fillMode: Image.PreserveAspectFit
+        visible: status === Image.Ready
+
+        // The long press belongs to the picture as drawn, not to the black
+        // bands beside it.
+        Item {
+            objectName: "screenshotPicture"
+            anchors.centerIn: parent
+            width: picture.paintedWidth
+            height: picture.paintedHeight
+
+            TapHandler {
+                longPressThreshold: 0.5
+                dragThreshold: 10
+                onLongPressed: saver.saveScreenshot(viewer.imageUrl)
+            }
+        }
+    }
+
+    BusyIndicator {
+        objectName: "screenshotLoading"
+        anchors.centerIn: parent
+        visible: picture.status === Image.Loading
+        running: visible
+    }
+
+    // A picture that cannot be shown, including an address that is no address.
+    Symbol {
+        objectName: "screenshotFailed"
+        anchors.centerIn: parent
+        padding: Theme.defaultPadding
+        visible: picture.status === Image.Error || picture.status === Image.Null
+        name: "exclamationmark.triangle.fill"
+        size: 34
+        color: Theme.systemGray
+    }
+
+    SaveAlert {
+        objectName: "screenshotSaveAlert"
+        owner: saver
+    }
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "catalogue/AppItem.h"
+#include "catalogue/DetailedAppInfo.h"
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+// The details behind the detail screen: looked up again every time the screen
+// appears. The first answer decides between the details and the failure text;
+// after that a success replaces the details and a failure keeps what is shown.
+class AppDetailLoader : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(AppItem appItem READ appItem WRITE setAppItem NOTIFY appItemChanged)
+    Q_PROPERTY(QString countryCode READ countryCode WRITE setCountryCode NOTIFY countryCodeChanged)
+    // Meaningful only while hasDetailedInfo is true.
+    Q_PROPERTY(DetailedAppInfo detailedInfo READ detailedInfoValue NOTIFY detailedInfoChanged)
+    Q_PROPERTY(bool hasDetailedInfo READ hasDetailedInfo NOTIFY detailedInfoChanged)
+    // True until the first lookup has answered.
+    Q_PROPERTY(bool isLoading READ isLoading NOTIFY isLoadingChanged)
+
+public:
+    explicit AppDetailLoader(QObject *parent = nullptr);
+
+    [[nodiscard]] AppItem appItem() const { return m_appItem; }
+    // Another item or region is another screen: it starts over at the spinner.
+    void setAppItem(const AppItem &item);
+    [[nodiscard]] QString countryCode() const { return m_countryCode; }
+    void setCountryCode(const QString &code);
+
+    [[nodiscard]] std::optional<DetailedAppInfo> detailedInfo() const { return m_detailedInfo; }
+    [[nodiscard]] bool hasDetailedInfo() const { return m_detailedInfo.has_value(); }
+    [[nodiscard]] bool isLoading() const { return m_isLoading; }
+
+    // Looks the item up; the answer arrives through the properties. Earlier
+    // content stays on screen until then.
+    Q_INVOKABLE void loadDetails();
+
+Q_SIGNALS:
+    void appItemChanged();
+    void countryCodeChanged();
+    void detailedInfoChanged();
+    void isLoadingChanged();
+
+private:
+    void startOver();
+    [[nodiscard]] DetailedAppInfo detailedInfoValue() const { return m_detailedInfo.value_or(DetailedAppInfo()); }
+
+    AppItem m_appItem;
+    QString m_countryCode;
+    std::optional<DetailedAppInfo> m_detailedInfo;
+    bool m_isLoading = true;
+    // Answers for an item or region no longer shown are dropped.
+    quint64 m_generation = 0;
+};

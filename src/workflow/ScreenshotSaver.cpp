@@ -1,0 +1,65 @@
+#include "ScreenshotSaver.h"
+
+#include "catalogue/AppStoreAPI.h"
+#include "export/ImageCodec.h"
+#include "export/ImageSaver.h"
+
+#include <QPointer>
+#include <QUrl>
+
+ScreenshotSaver::ScreenshotSaver(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void ScreenshotSaver::setShowingSaveAlert(bool showing)
+{
+    m_showingSaveAlert = showing;
+    Q_EMIT showingSaveAlertChanged();
+}
+
+void ScreenshotSaver::showSaveAlert(bool success, const QString &message)
+{
+    m_saveAlertTitle = success ? qtTrId("success") : qtTrId("error");
+    Q_EMIT saveAlertTitleChanged();
+    m_saveAlertMessage = message;
+    Q_EMIT saveAlertMessageChanged();
+    setShowingSaveAlert(true);
+}
+
+void ScreenshotSaver::saveScreenshot(const QString &imageUrl)
+{
+    const QUrl url(imageUrl, QUrl::StrictMode);
+    if (imageUrl.isEmpty() || !url.isValid() || url.isRelative()) {
+        showSaveAlert(false, qtTrId("screenshot_url_invalid"));
+        return;
+    }
+    // Fire and forget: the coroutine frame lives until the save has finished.
+    save(url);
+}
+
+QCoro::Task<> ScreenshotSaver::save(QUrl url)
+{
+    // Leaving the screen does not cancel the save; only the alert needs the
+    // saver to be alive.
+    QPointer<ScreenshotSaver> self(this);
+    // The export calls back on the GUI thread, after writeToPhotoAlbum returned.
+    const auto alert = [self](bool success, const QString &message) {
+        if (self)
+            self->showSaveAlert(success, message);
+    };
+
+    const std::optional<QByteArray> bytes = co_await AppStoreAPI::downloadImageData(url);
+    const std::optional<QImage> image = bytes ? decodeImage(*bytes) : std::nullopt;
+    if (!image) {
+        alert(false, qtTrId("download_fail_message_screenshot"));
+        co_return;
+    }
+
+    auto *saver = new ImageSaver;
+    saver->onSuccess = [alert] { alert(true, qtTrId("save_success_message_screenshot")); };
+    saver->onError = [alert](const Error &error) {
+        alert(false, qtTrId("save_fail_message").arg(error.localizedDescription));
+    };
+    saver->writeToPhotoAlbum(*image, ImageFormat::png);
+}

@@ -1,0 +1,235 @@
+// Renders every screen and sheet of the search tab in both languages to PNG
+// files, against the fixture catalogue, in a throw-away home folder.
+//   vellumar_screenshots <output folder>
+
+#include "FixtureCatalogue.h"
+#include "ScreenHarness.h"
+#include "TestEnvironment.h"
+
+#include "catalogue/AppItem.h"
+#include "store/HistoryManager.h"
+#include "store/LocalizationManager.h"
+#include "store/SearchHistoryManager.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+const QStringList historyTerms = {QStringLiteral("calculator"), QStringLiteral("墨水日记"),
+                                  QStringLiteral("notes"),      QStringLiteral("weather"),
+                                  QStringLiteral("lantern"),    QStringLiteral("photo editor"),
+                                  QStringLiteral("地图")};
+
+bool save(const ScreenHarness &screen, const QString &folder, const QString &language,
+          const QString &state)
+{
+    // Let asynchronous images and animations settle.
+    QTest::qWait(600);
+    const QString path = QDir(folder).filePath(language + QStringLiteral("-") + state
+                                               + QStringLiteral(".png"));
+    if (!screen.grab().save(path)) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+bool search(ScreenHarness &screen, const QString &term)
+{
+    QObject *model = screen.viewModel();
+    model->setProperty("searchTerm", term);
+    QMetaObject::invokeMethod(model, "performSearch");
+    return ScreenHarness::waitFor([&] { return !model->property("isLoading").toBool(); });
+}
+
+bool renderLanguage(ScreenHarness &screen, const QString &folder, const QString &language)
+{
+    LocalizationManager::shared()->setCurrentLanguageRawValue(language);
+    if (!ScreenHarness::waitFor([&] { return screen.viewModel() != nullptr; }))
+        return false;
+    QObject *model = screen.viewModel();
+    QMetaObject::invokeMethod(model, "loadSearchHistory");
+    bool ok = save(screen, folder, language, QStringLiteral("search-history"));
+
+    model->setProperty("searchTerm", QString());
+    QMetaObject::invokeMethod(model, "clearSearchHistory");
+    ok &= save(screen, folder, language, QStringLiteral("search-no-history"));
+
+    // A term no app matches lists the fixture's whole little store.
+    ok &= search(screen, QStringLiteral("app"));
+    ok &= save(screen, folder, language, QStringLiteral("results"));
+
+    ok &= screen.click(QStringLiteral("saveButton"));
+    ok &= ScreenHarness::waitFor([&] { return model->property("showingSaveAlert").toBool(); });
+    ok &= screen.waitForPopup(QStringLiteral("saveAlert"), true);
+    ok &= save(screen, folder, language, QStringLiteral("save-alert"));
+    screen.pressKey(Qt::Key_Escape);
+    ok &= screen.waitForPopup(QStringLiteral("saveAlert"), false);
+
+    ok &= search(screen, FixtureCatalogue::emptyTerm);
+    ok &= save(screen, folder, language, QStringLiteral("no-results"));
+
+    model->setProperty("searchTerm", FixtureCatalogue::stallTerm);
+    QMetaObject::invokeMethod(model, "performSearch");
+    ok &= save(screen, folder, language, QStringLiteral("loading"));
+
+    ok &= screen.click(QStringLiteral("regionButton"));
+    ok &= screen.waitForPopup(QStringLiteral("countryListView"), true);
+    ok &= save(screen, folder, language, QStringLiteral("region-picker"));
+    screen.pressKey(Qt::Key_Escape);
+    ok &= screen.waitForPopup(QStringLiteral("countryListView"), false);
+
+    ok &= screen.click(QStringLiteral("settingsButton"));
+    ok &= screen.waitForPopup(QStringLiteral("settingsView"), true);
+    ok &= save(screen, folder, language, QStringLiteral("settings"));
+    screen.pressKey(Qt::Key_Escape);
+    ok &= screen.waitForPopup(QStringLiteral("settingsView"), false);
+    return ok;
+}
+
+// The detail screen, the screenshot viewer and the history tab.
+
+bool pageSettled(const ScreenHarness &screen, const char *page, const char *navigation)
+{
+    return screen.visibleItem(QLatin1String(page))
+        && !screen.item(QLatin1String(navigation))->property("busy").toBool();
+}
+
+AppItem historyItem(const FixtureCatalogue &catalogue, const FixtureCatalogue::App &app)
+{
+    return AppItem{app.trackId, app.trackName,
+                   catalogue.artworkUrl(app.trackId, QStringLiteral("100x100")),
+                   catalogue.artworkUrl(app.trackId, QStringLiteral("512x512")), std::nullopt};
+}
+
+bool renderDetail(ScreenHarness &screen, FixtureCatalogue &catalogue, const QString &folder,
+                  const QString &language)
+{
+    const QString lanternId = QString::number(FixtureCatalogue::apps().at(0).trackId);
+    bool ok = search(screen, QStringLiteral("lantern"));
+    catalogue.setDelay(lanternId, std::chrono::milliseconds(2500));
+    ok &= screen.click(QStringLiteral("resultRow_0"));
+    ok &= ScreenHarness::waitFor([&] { return pageSettled(screen, "appDetailView", "searchNavigation"); });
+    ok &= save(screen, folder, language, QStringLiteral("detail-loading"));
+    catalogue.setDelay(lanternId, std::chrono::milliseconds(0));
+    ok &= ScreenHarness::waitFor([&] { return screen.visibleItem(QStringLiteral("detailStack")) != nullptr; });
+    ok &= save(screen, folder, language, QStringLiteral("detail-loaded"));
+
+    ok &= screen.click(QStringLiteral("minimumOsRow"));
+    ok &= save(screen, folder, language, QStringLiteral("detail-copied"));
+
+    QQuickItem *scroll = screen.visibleItem(QStringLiteral("detailScroll"));
+    ok &= scroll != nullptr;
+    if (scroll) {
+        scroll->setProperty("contentY", scroll->property("contentHeight").toReal() - scroll->height());
+        ok &= save(screen, folder, language, QStringLiteral("detail-loaded-bottom"));
+    }
+
+    ok &= screen.click(QStringLiteral("screenshot_0"));
+    ok &= ScreenHarness::waitFor([&] { return screen.visibleItem(QStringLiteral("screenshotImage")) != nullptr; });
+    ok &= save(screen, folder, language, QStringLiteral("screenshot"));
+
+    // A long press on the picture saves it.
+    QQuickItem *picture = screen.visibleItem(QStringLiteral("screenshotPicture"));
+    ok &= picture != nullptr;
+    if (picture) {
+        const QPoint centre = picture->mapToScene(QPointF(picture->width() / 2, picture->height() / 2)).toPoint();
+        QTest::mousePress(screen.window(), Qt::LeftButton, Qt::NoModifier, centre);
+        QTest::qWait(800);
+        QTest::mouseRelease(screen.window(), Qt::LeftButton, Qt::NoModifier, centre);
+        ok &= screen.waitForPopup(QStringLiteral("screenshotSaveAlert"), true);
+        ok &= save(screen, folder, language, QStringLiteral("screenshot-saved"));
+        screen.pressKey(Qt::Key_Escape);
+        ok &= screen.waitForPopup(QStringLiteral("screenshotSaveAlert"), false);
+    }
+    for (const char *page : {"screenshotDetailView", "appDetailView"}) {
+        ok &= screen.click(screen.visibleItem(QStringLiteral("backButton"), screen.visibleItem(QLatin1String(page))));
+        ok &= ScreenHarness::waitFor([&] { return !screen.visibleItem(QLatin1String(page)); });
+    }
+
+    // An identifier whose lookup fails.
+    AppItem failing = historyItem(catalogue, FixtureCatalogue::apps().at(2));
+    failing.trackId = FixtureCatalogue::errorPageId;
+    QVariant page;
+    QMetaObject::invokeMethod(screen.contentView(), "showDetail", Q_RETURN_ARG(QVariant, page),
+                              Q_ARG(QVariant, QVariant::fromValue(failing)),
+                              Q_ARG(QVariant, QStringLiteral("CN")));
+    ok &= ScreenHarness::waitFor([&] { return screen.visibleItem(QStringLiteral("detailLoadFailed")) != nullptr; });
+    ok &= save(screen, folder, language, QStringLiteral("detail-failed"));
+    ok &= screen.click(QStringLiteral("backButton"));
+    ok &= ScreenHarness::waitFor([&] { return !screen.visibleItem(QStringLiteral("appDetailView")); });
+    return ok;
+}
+
+bool renderHistory(ScreenHarness &screen, const FixtureCatalogue &catalogue, const QString &folder,
+                   const QString &language)
+{
+    HistoryManager::shared()->clearAllHistory();
+    bool ok = screen.click(QStringLiteral("historyTab"));
+    ok &= ScreenHarness::waitFor([&] { return screen.visibleItem(QStringLiteral("historyPage")) != nullptr; });
+    ok &= save(screen, folder, language, QStringLiteral("history-empty"));
+
+    // Oldest first, so that the list reads in the fixture's order.
+    for (auto app = FixtureCatalogue::apps().crbegin(); app != FixtureCatalogue::apps().crend(); ++app)
+        HistoryManager::shared()->addHistory(historyItem(catalogue, *app));
+    // The tab reads the history again when it appears.
+    ok &= screen.click(QStringLiteral("searchTab"));
+    ok &= screen.click(QStringLiteral("historyTab"));
+    ok &= ScreenHarness::waitFor([&] { return screen.visibleItem(QStringLiteral("historyRow_2")) != nullptr; });
+    ok &= save(screen, folder, language, QStringLiteral("history"));
+
+    ok &= screen.click(QStringLiteral("historySearchField"));
+    screen.typeText(QStringLiteral("NOTES"));
+    ok &= save(screen, folder, language, QStringLiteral("history-filtered"));
+    ok &= screen.click(QStringLiteral("clearHistorySearchButton"));
+
+    ok &= screen.click(QStringLiteral("clearDownloadHistoryButton"));
+    ok &= screen.waitForPopup(QStringLiteral("clearHistoryAlert"), true);
+    ok &= save(screen, folder, language, QStringLiteral("history-clear-confirmation"));
+    ok &= screen.click(QStringLiteral("cancelClearButton"));
+    ok &= screen.waitForPopup(QStringLiteral("clearHistoryAlert"), false);
+
+    ok &= screen.click(QStringLiteral("searchTab"));
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    TestEnvironment::isolate();
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Vellumar"));
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+
+    FixtureCatalogue catalogue;
+    ScreenHarness screen;
+    if (!screen.window()) {
+        std::fprintf(stderr, "the window did not load\n");
+        return 1;
+    }
+    bool ok = true;
+    for (const QString &language : LocalizationManager::languages()) {
+        // Each language starts from the same history.
+        SearchHistoryManager::shared()->clearAllHistory();
+        for (const QString &term : historyTerms)
+            SearchHistoryManager::shared()->addSearchTerm(term);
+        ok &= renderLanguage(screen, folder, language);
+        ok &= renderDetail(screen, catalogue, folder, language);
+        ok &= renderHistory(screen, catalogue, folder, language);
+    }
+    return ok ? 0 : 1;
+}
