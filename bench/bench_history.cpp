@@ -1,9 +1,13 @@
 // Times the download history at 10,000 entries: loading it and adding one
-// item, with the decoded document at hand and, once per run, without; then the
-// steps of a full decode and encode, to show where the time goes.
+// item, with the decoded document at hand and, once per run, without; starts of
+// the application, each in a new process (store opened, first load, first add);
+// then the steps of a full decode and encode, to show where the time goes.
+// Every add and remove has reached the disk when it returns; at the end a
+// freshly opened store must hold what was written.
 //
 // Usage: bench_history [folder]   (the store file goes into a fresh folder
-// below it; default: the temporary directory)
+// below it; default: the temporary directory). The program runs copies of
+// itself for the starts.
 
 #include "catalogue/AppItem.h"
 #include "store/HistoryManager.h"
@@ -14,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -25,6 +30,7 @@ namespace {
 
 constexpr int entries = 10000;
 constexpr int rounds = 31;
+constexpr int starts = 11;
 
 // Shaped like real catalogue items: long artwork addresses, mixed scripts.
 AppItem sampleItem(qint64 n)
@@ -93,10 +99,39 @@ void print(const char *what, Timing t)
     std::printf("%-34s median %8.2f ms wall %8.2f ms CPU\n", what, t.wall, t.cpu);
 }
 
+// Child: one start of the application on an existing store. Prints the wall
+// and CPU milliseconds of opening the store, the first load and the first add.
+int runStart(const QString &path, qint64 n)
+{
+    std::vector<double> figures;
+    QElapsedTimer timer;
+    double cpuStart = threadCpuMs();
+    timer.start();
+    const auto lap = [&] {
+        figures.push_back(double(timer.nsecsElapsed()) / 1e6);
+        figures.push_back(threadCpuMs() - cpuStart);
+        cpuStart = threadCpuMs();
+        timer.restart();
+    };
+    KeyValueStore store(path);
+    lap();
+    HistoryManager history(store);
+    const qsizetype count = history.loadHistory().size();
+    lap();
+    history.addHistory(sampleItem(n));
+    lap();
+    for (double figure : figures)
+        std::printf("%f ", figure);
+    std::printf("\n");
+    return count > 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    if (argc == 4 && qstrcmp(argv[1], "--start") == 0)
+        return runStart(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toLongLong());
     QCoreApplication app(argc, argv);
     const QString base = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
     QTemporaryDir folder(base + QStringLiteral("/bench-history-XXXXXX"));
@@ -134,6 +169,40 @@ int main(int argc, char *argv[])
     }));
     print("removeHistory(entry in the middle)",
         measure([&](int r) { history.removeHistory(sampleItem(entries / 2 + r)); }));
+
+    // What a user sees at start-up: a new process, whose memory is all fresh.
+    const QString path = store.filePath();
+    std::vector<double> startFigures[6];
+    for (int r = 0; r < starts; ++r) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(),
+            { QStringLiteral("--start"), path, QString::number(4 * entries + r) });
+        const QList<QByteArray> figures = child.waitForFinished(60000) && child.exitCode() == 0
+            ? child.readAllStandardOutput().simplified().split(' ')
+            : QList<QByteArray>();
+        if (figures.size() != 6) {
+            std::fprintf(
+                stderr, "start %d failed: %s\n", r, child.readAllStandardError().constData());
+            return 1;
+        }
+        for (int k = 0; k < 6; ++k)
+            startFigures[k].push_back(figures[k].toDouble());
+    }
+    const auto startTiming = [&](int step) {
+        return Timing { median(startFigures[2 * step]), median(startFigures[2 * step + 1]) };
+    };
+    print("start: open store", startTiming(0));
+    print("start: first loadHistory()", startTiming(1));
+    print("start: first addHistory()", startTiming(2));
+
+    // Adds: 31 + 31 + 11 new items; removals: 31 of the original entries.
+    const qsizetype expected = entries + 2 * rounds + starts - rounds;
+    KeyValueStore reopened(path);
+    const qsizetype onDisk = HistoryManager(reopened).loadHistory().size();
+    std::printf(
+        "entries after reopening: %lld (expected %lld)\n", qint64(onDisk), qint64(expected));
+    if (onDisk != expected)
+        return 1;
 
     // The steps of a full decode and encode, and the two kinds of store write.
     std::printf("steps:\n");

@@ -10,31 +10,26 @@
 #include <QtQml/QQmlExtensionPlugin>
 
 #include <cstdio>
-#include <QElapsedTimer>
 
 #ifdef VELLUMAR_PROBE_APPLICATION
 #include "screens/ScreensEngine.h"
-#include "store/LocalizationManager.h"
-#include "store/SearchHistoryManager.h"
-#include "store/SettingsManager.h"
-#include <QFontMetrics>
 Q_IMPORT_QML_PLUGIN(VellumarPlugin)
 #endif
 
 int main(int argc, char *argv[])
 {
-    QElapsedTimer T; T.start();
     QGuiApplication app(argc, argv);
-    fprintf(stderr, "app %lld\n", T.elapsed());
     QGuiApplication::setApplicationName(QStringLiteral("Vellumar"));
 
-    QQmlApplicationEngine engine;
+    // The same steps as the application's main(), in the same order.
 #ifdef VELLUMAR_PROBE_APPLICATION
     ScreensEngine::prepareApplication();
+    QQmlApplicationEngine engine;
     ScreensEngine::setUpEngine(engine);
     const QUrl url = ScreensEngine::mainUrl();
 #else
     QQuickStyle::setStyle(QStringLiteral("Material"));
+    QQmlApplicationEngine engine;
     const QUrl url(QStringLiteral("qrc:/qt/qml/VellumarBareWindow/BareWindow.qml"));
 #endif
 
@@ -48,20 +43,11 @@ int main(int argc, char *argv[])
                              return;
                          }
                          QObject::connect(window, &QQuickWindow::frameSwapped, window, [] {
-                             fprintf(stderr, "frame %lld\n", QElapsedTimer().msecsSinceReference());
                              std::fputs("first-frame\n", stdout);
                              std::fflush(stdout);
                              QCoreApplication::quit();
                          }, Qt::SingleShotConnection);
                      });
-    fprintf(stderr, "prepared %lld\n", T.elapsed());
-#ifdef VELLUMAR_PROBE_APPLICATION
-    LocalizationManager::shared(); fprintf(stderr, "loc %lld\n", T.elapsed());
-    SearchHistoryManager::shared()->loadSearchHistory(); fprintf(stderr, "hist %lld\n", T.elapsed());
-    SettingsManager::shared(); fprintf(stderr, "settings %lld\n", T.elapsed());
-    { QFont f("Noto Color Emoji"); QFontMetrics m(f); m.horizontalAdvance(QString::fromUtf8("🇨🇳")); } fprintf(stderr, "emoji %lld\n", T.elapsed());
-#endif
     engine.load(url);
-    fprintf(stderr, "loaded %lld\n", T.elapsed());
     return QGuiApplication::exec();
 }

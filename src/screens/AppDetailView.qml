@@ -1,13 +1,13 @@
 import QtQuick
-import Vellumar
 import QtQuick.Controls
-import QtQuick.Controls.Material
 import QtQuick.Layouts
+import QtQuick.Templates as T
+import Vellumar
 
 // The detail screen of one item, opened with the item and the region to look
 // it up in. The details are looked up again every time the screen appears;
 // everything else here is presentation.
-Page {
+T.Page {
     id: detail
 
     property var appItem
@@ -53,15 +53,18 @@ Page {
         if (visible && StackView.status === StackView.Active)
             appear()
     }
-    // A store link resolved again while this screen is shown replaces its item;
-    // the loader has started over, so look the new one up.
-    onAppItemChanged: {
-        if (StackView.status === StackView.Active)
-            Qt.callLater(appear)
-    }
-    onCountryCodeChanged: {
-        if (StackView.status === StackView.Active)
-            Qt.callLater(appear)
+    // A store link resolved again while this screen is shown replaces its
+    // item; the loader has started over, so look the new one up.
+    Connections {
+        target: loader
+        function onAppItemChanged() {
+            if (detail.StackView.status === StackView.Active)
+                detail.appear()
+        }
+        function onCountryCodeChanged() {
+            if (detail.StackView.status === StackView.Active)
+                detail.appear()
+        }
     }
 
     Keys.onEscapePressed: goBack()
@@ -87,9 +90,7 @@ Page {
         contentHeight: body.implicitHeight
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        ScrollIndicator.vertical: ScrollIndicator {
-            active: scroll.contentHeight > scroll.height
-        }
+        T.ScrollIndicator.vertical: ThinScrollIndicator {}
 
         Item {
             id: body
@@ -107,7 +108,7 @@ Page {
                 running: visible
             }
 
-            Label {
+            Text {
                 id: failure
                 objectName: "detailLoadFailed"
                 x: Theme.defaultPadding
@@ -120,13 +121,159 @@ Page {
                 color: Theme.secondaryLabel
             }
 
-            DetailsStack {
+            // The details: the header, then four sections.
+            ColumnLayout {
                 id: stack
                 objectName: "detailStack"
                 x: Theme.defaultPadding
                 y: Theme.defaultPadding
                 width: parent.width - 2 * Theme.defaultPadding
                 visible: !loader.isLoading && loader.hasDetailedInfo
+                spacing: 25
+
+                RowLayout {
+                    Layout.fillWidth: true
+                    spacing: 15
+
+                    RoundedImage {
+                        objectName: "detailIcon"
+                        Layout.preferredWidth: 120
+                        Layout.preferredHeight: 120
+                        Layout.alignment: Qt.AlignVCenter
+                        radius: 22
+                        source: loader.detailedInfo.iconUrl1024
+                    }
+
+                    ColumnLayout {
+                        Layout.fillWidth: true
+                        Layout.alignment: Qt.AlignVCenter
+                        spacing: 8
+
+                        Text {
+                            objectName: "detailName"
+                            Layout.fillWidth: true
+                            text: loader.detailedInfo.trackName
+                            textFormat: Text.PlainText
+                            wrapMode: Text.Wrap
+                            font.pixelSize: 28
+                            font.weight: Font.Bold
+                        }
+                        Text {
+                            objectName: "detailArtist"
+                            Layout.fillWidth: true
+                            text: loader.detailedInfo.artistName
+                            textFormat: Text.PlainText
+                            wrapMode: Text.Wrap
+                            font.pixelSize: Theme.bodySize
+                            color: Theme.secondaryLabel
+                        }
+                        SaveButton {
+                            objectName: "detailSaveButton"
+                            Layout.topMargin: 4
+                            onClicked: saveFlow.saveIcon(detail.appItem)
+                        }
+                    }
+                }
+
+                ColumnLayout {
+                    objectName: "informationSection"
+                    Layout.fillWidth: true
+                    spacing: 10
+
+                    SectionHeader {
+                        text: qsTrId("section_header_information")
+                    }
+
+                    CopyableView {
+                        objectName: "bundleIdRow"
+                        Layout.fillWidth: true
+                        label: "label_bundle_id"
+                        value: loader.detailedInfo.bundleId
+                    }
+                    CopyableView {
+                        objectName: "trackIdRow"
+                        Layout.fillWidth: true
+                        label: "label_track_id"
+                        value: String(loader.detailedInfo.trackId)
+                    }
+                    CopyableView {
+                        objectName: "appStoreLinkRow"
+                        Layout.fillWidth: true
+                        label: "label_appstore_link"
+                        value: loader.detailedInfo.appStoreUrl
+                    }
+                    CopyableView {
+                        objectName: "minimumOsRow"
+                        Layout.fillWidth: true
+                        label: "label_min_os"
+                        value: "iOS " + loader.detailedInfo.minimumOsVersion
+                    }
+                }
+
+                ColumnLayout {
+                    objectName: "versionSection"
+                    Layout.fillWidth: true
+                    spacing: 10
+
+                    SectionHeader {
+                        text: qsTrId("section_header_version_history")
+                    }
+
+                    CopyableView {
+                        objectName: "versionRow"
+                        Layout.fillWidth: true
+                        label: "label_version"
+                        value: loader.detailedInfo.version
+                    }
+                    CopyableView {
+                        objectName: "releaseNotesRow"
+                        Layout.fillWidth: true
+                        visible: loader.detailedInfo.hasReleaseNotes && loader.detailedInfo.releaseNotes !== ""
+                        label: "label_release_notes"
+                        value: loader.detailedInfo.releaseNotes
+                    }
+                }
+
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    spacing: 10
+
+                    SectionHeader {
+                        text: qsTrId("section_header_description")
+                    }
+
+                    Text {
+                        objectName: "detailDescription"
+                        Layout.fillWidth: true
+                        text: loader.detailedInfo.description
+                        textFormat: Text.PlainText
+                        wrapMode: Text.Wrap
+                        font.pixelSize: Theme.bodySize
+                    }
+                }
+
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    spacing: 10
+
+                    SectionHeader {
+                        text: qsTrId("section_header_screenshots")
+                    }
+
+                    ListView {
+                        objectName: "screenshotStrip"
+                        Layout.fillWidth: true
+                        Layout.preferredHeight: 250
+                        orientation: ListView.Horizontal
+                        spacing: 8
+                        clip: true
+                        boundsBehavior: Flickable.StopAtBounds
+                        model: loader.detailedInfo.screenshotUrls
+                        delegate: ScreenshotThumbnail {
+                            onClicked: () => detail.showScreenshot(modelData)
+                        }
+                    }
+                }
             }
         }
     }
@@ -136,155 +283,25 @@ Page {
         owner: saveFlow
     }
 
-    // The details in four sections under the header.
-    component DetailsStack: ColumnLayout {
-        spacing: 25
-
-        RowLayout {
-            Layout.fillWidth: true
-            spacing: 15
-
-            RoundedImage {
-                objectName: "detailIcon"
-                Layout.preferredWidth: 120
-                Layout.preferredHeight: 120
-                Layout.alignment: Qt.AlignVCenter
-                radius: 22
-                source: loader.detailedInfo.iconUrl1024
-            }
-
-            ColumnLayout {
-                Layout.fillWidth: true
-                Layout.alignment: Qt.AlignVCenter
-                spacing: 8
-
-                Label {
-                    objectName: "detailName"
-                    Layout.fillWidth: true
-                    text: loader.detailedInfo.trackName
-                    textFormat: Text.PlainText
-                    wrapMode: Text.Wrap
-                    font.pixelSize: 28
-                    font.weight: Font.Bold
-                }
-                Label {
-                    objectName: "detailArtist"
-                    Layout.fillWidth: true
-                    text: loader.detailedInfo.artistName
-                    textFormat: Text.PlainText
-                    wrapMode: Text.Wrap
-                    font.pixelSize: Theme.bodySize
-                    color: Theme.secondaryLabel
-                }
-                SaveButton {
-                    objectName: "detailSaveButton"
-                    Layout.topMargin: 4
-                    onClicked: saveFlow.saveIcon(detail.appItem)
-                }
-            }
-        }
-
-        Section {
-            objectName: "informationSection"
-            title: qsTrId("section_header_information")
-
-            CopyableView {
-                objectName: "bundleIdRow"
-                Layout.fillWidth: true
-                label: "label_bundle_id"
-                value: loader.detailedInfo.bundleId
-            }
-            CopyableView {
-                objectName: "trackIdRow"
-                Layout.fillWidth: true
-                label: "label_track_id"
-                value: String(loader.detailedInfo.trackId)
-            }
-            CopyableView {
-                objectName: "appStoreLinkRow"
-                Layout.fillWidth: true
-                label: "label_appstore_link"
-                value: loader.detailedInfo.appStoreUrl
-            }
-            CopyableView {
-                objectName: "minimumOsRow"
-                Layout.fillWidth: true
-                label: "label_min_os"
-                value: "iOS " + loader.detailedInfo.minimumOsVersion
-            }
-        }
-
-        Section {
-            objectName: "versionSection"
-            title: qsTrId("section_header_version_history")
-
-            CopyableView {
-                objectName: "versionRow"
-                Layout.fillWidth: true
-                label: "label_version"
-                value: loader.detailedInfo.version
-            }
-            CopyableView {
-                objectName: "releaseNotesRow"
-                Layout.fillWidth: true
-                visible: loader.detailedInfo.hasReleaseNotes && loader.detailedInfo.releaseNotes !== ""
-                label: "label_release_notes"
-                value: loader.detailedInfo.releaseNotes
-            }
-        }
-
-        Section {
-            title: qsTrId("section_header_description")
-
-            Label {
-                objectName: "detailDescription"
-                Layout.fillWidth: true
-                text: loader.detailedInfo.description
-                textFormat: Text.PlainText
-                wrapMode: Text.Wrap
-                font.pixelSize: Theme.bodySize
-            }
-        }
-
-        Section {
-            title: qsTrId("section_header_screenshots")
-
-            ListView {
-                objectName: "screenshotStrip"
-                Layout.fillWidth: true
-                Layout.preferredHeight: 250
-                orientation: ListView.Horizontal
-                spacing: 8
-                clip: true
-                boundsBehavior: Flickable.StopAtBounds
-                model: loader.detailedInfo.screenshotUrls
-                delegate: ScreenshotThumbnail {}
-            }
-        }
-    }
-
-    // A titled section: its header right above its content, no card of its own.
-    component Section: ColumnLayout {
-        property string title
-
+    // A section's title, right above its content; sections have no card of
+    // their own.
+    component SectionHeader: Text {
         Layout.fillWidth: true
-        spacing: 10
-
-        Label {
-            Layout.fillWidth: true
-            text: parent.title
-            font.pixelSize: 20
-            font.weight: Font.Bold
-            wrapMode: Text.Wrap
-            Accessible.role: Accessible.Heading
-        }
+        font.pixelSize: 20
+        font.weight: Font.Bold
+        wrapMode: Text.Wrap
+        Accessible.role: Accessible.Heading
     }
 
     // The bordered small button that saves the item's icon.
-    component SaveButton: AbstractButton {
+    component SaveButton: T.AbstractButton {
         id: button
 
         text: qsTrId("save_icon")
+        implicitWidth: implicitContentWidth + leftPadding + rightPadding
+        implicitHeight: implicitContentHeight + topPadding + bottomPadding
+        focusPolicy: Qt.StrongFocus
+        Accessible.role: Accessible.Button
         leftPadding: 10
         rightPadding: 10
         topPadding: 5
@@ -306,7 +323,7 @@ Page {
                 size: 17
                 color: Theme.accent
             }
-            Label {
+            Text {
                 anchors.verticalCenter: parent.verticalCenter
                 text: button.text
                 font.pixelSize: 15
@@ -317,7 +334,7 @@ Page {
 
     // One screenshot of the strip, 250 high at its own aspect ratio, opening
     // the full-screen viewer.
-    component ScreenshotThumbnail: AbstractButton {
+    component ScreenshotThumbnail: T.AbstractButton {
         id: thumbnail
 
         required property string modelData
@@ -330,8 +347,9 @@ Page {
         width: loaded ? Math.round(height * shot.implicitWidth / shot.implicitHeight)
                       : Math.round(height * 9 / 19.5)
         padding: 0
+        focusPolicy: Qt.StrongFocus
+        Accessible.role: Accessible.Button
         Accessible.name: qsTrId("navigation_title_screenshot") + " " + (index + 1)
-        onClicked: detail.showScreenshot(modelData)
 
         background: Rectangle {
             radius: 12
@@ -350,8 +368,11 @@ Page {
             onStatusChanged: canvas.requestPaint()
         }
 
-        contentItem: Canvas {
+        // Drawn by hand: clipping a picture to rounded corners without shader
+        // effects, so that it shows on every backend.
+        Canvas {
             id: canvas
+            anchors.fill: parent
             visible: thumbnail.loaded
             onWidthChanged: requestPaint()
             onHeightChanged: requestPaint()

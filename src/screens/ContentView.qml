@@ -1,6 +1,6 @@
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Controls.Material
+import QtQuick.Templates as T
 import QtQuick.Layouts
 import Vellumar
 
@@ -13,19 +13,22 @@ Item {
     objectName: "contentView"
 
     readonly property alias viewModel: viewModel
-    readonly property bool showingSettings: settingsLoader.item !== null && settingsLoader.item.visible
-    readonly property bool showingCountryList: countryListLoader.item !== null && countryListLoader.item.visible
+    // Untyped on purpose: naming their types here would load them at start-up.
+    readonly property var settingsSheet: settingsLoader.item
+    readonly property var countryListSheet: countryListLoader.item
+    readonly property bool showingSettings: settingsSheet !== null && settingsSheet.visible
+    readonly property bool showingCountryList: countryListSheet !== null && countryListSheet.visible
 
     // The sheets are built when first presented, so that start-up pays for
     // neither; once built they are kept.
     function presentSettings() {
         settingsLoader.active = true
-        settingsLoader.item.open()
+        settingsSheet.open()
     }
 
     function presentCountryList() {
         countryListLoader.active = true
-        countryListLoader.item.open()
+        countryListSheet.open()
     }
 
     ContentViewModel {
@@ -35,15 +38,11 @@ Item {
     // The one place that opens an item's detail screen, from a row tap or
     // from a resolved store link.
     function showDetail(item, regionCode) {
-        return navigation.push(detailComponent, {
+        // By address, so that start-up does not load the detail screen's types.
+        return navigation.push(Qt.resolvedUrl("AppDetailView.qml"), {
             "appItem": item,
             "countryCode": regionCode
         })
-    }
-
-    Component {
-        id: detailComponent
-        AppDetailView {}
     }
 
     // A resolved store link opens its detail screen by itself; leaving that
@@ -91,7 +90,7 @@ Item {
         }
     }
 
-    Page {
+    T.Page {
         id: searchPage
         objectName: "searchPage"
         focus: true
@@ -102,12 +101,9 @@ Item {
         header: NavigationBar {
             title: qsTrId("navigation_title_vellumar")
 
-            leading: ToolButton {
+            leading: BarButton {
                 objectName: "settingsButton"
-                contentItem: Symbol {
-                    name: "gearshape.fill"
-                    color: Theme.accent
-                }
+                symbol: "gearshape.fill"
                 Accessible.name: qsTrId("settings")
                 onClicked: contentView.presentSettings()
             }
@@ -149,7 +145,7 @@ Item {
                         onOpenRequested: item => contentView.showDetail(item, viewModel.selectedCountryCode)
                         onSaveRequested: item => viewModel.saveIcon(item)
                     }
-                    ScrollIndicator.vertical: ScrollIndicator {}
+                    T.ScrollIndicator.vertical: ThinScrollIndicator {}
                 }
 
                 // Exactly one overlay shows, chosen in this order.
@@ -158,23 +154,26 @@ Item {
                     : resultList.count === 0 && viewModel.foundAppItemFromURL === undefined ? "status"
                     : ""
 
-                Column {
-                    objectName: "loadingIndicator"
+                // Made while a search runs, not before.
+                Loader {
                     anchors.centerIn: parent
-                    visible: contentArea.overlay === "loading"
-                    spacing: 4
-                    scale: 1.5
+                    active: contentArea.overlay === "loading"
+                    sourceComponent: Column {
+                        objectName: "loadingIndicator"
+                        spacing: 4
+                        scale: 1.5
 
-                    BusyIndicator {
-                        anchors.horizontalCenter: parent.horizontalCenter
-                        running: parent.visible
-                        implicitWidth: 32
-                        implicitHeight: 32
-                    }
-                    Label {
-                        anchors.horizontalCenter: parent.horizontalCenter
-                        text: qsTrId("searching")
-                        color: Theme.systemGray
+                        BusyIndicator {
+                            anchors.horizontalCenter: parent.horizontalCenter
+                            implicitWidth: 32
+                            implicitHeight: 32
+                        }
+                        Text {
+                            anchors.horizontalCenter: parent.horizontalCenter
+                            text: qsTrId("searching")
+                            color: Theme.systemGray
+                            font.pixelSize: Theme.subheadlineSize
+                        }
                     }
                 }
 
@@ -190,7 +189,7 @@ Item {
                     }
                 }
 
-                Label {
+                Text {
                     objectName: "statusMessage"
                     anchors.centerIn: parent
                     width: parent.width - 2 * Theme.defaultPadding
@@ -198,6 +197,7 @@ Item {
                     text: viewModel.statusMessage
                     textFormat: Text.PlainText
                     color: Theme.systemGray
+                    font.pixelSize: Theme.subheadlineSize
                     wrapMode: Text.Wrap
                     horizontalAlignment: Text.AlignHCenter
                 }
@@ -211,25 +211,36 @@ Item {
             searchBar.field.forceActiveFocus()
     }
 
+    // By address, so that even their types are loaded only when needed.
     Loader {
         id: countryListLoader
         active: false
-        sourceComponent: CountryListView {
-            objectName: "countryListView"
-            selectedCountryCode: viewModel.selectedCountryCode
-            onCountrySelected: code => viewModel.selectedCountryCode = code
+        source: "CountryListView.qml"
+        onLoaded: {
+            const sheet = contentView.countryListSheet
+            sheet.objectName = "countryListView"
+            sheet.selectedCountryCode = Qt.binding(() => viewModel.selectedCountryCode)
+            sheet.countrySelected.connect(code => viewModel.selectedCountryCode = code)
         }
     }
 
     Loader {
         id: settingsLoader
         active: false
-        sourceComponent: SettingsView {
-            objectName: "settingsView"
-        }
+        source: "SettingsView.qml"
+        onLoaded: contentView.settingsSheet.objectName = "settingsView"
     }
 
-    SaveAlert {
-        owner: viewModel
+    // Built the first time there is something to report.
+    Loader {
+        id: saveAlertLoader
+
+        Connections {
+            target: viewModel
+            function onShowingSaveAlertChanged() {
+                if (saveAlertLoader.status === Loader.Null)
+                    saveAlertLoader.setSource(Qt.resolvedUrl("SaveAlert.qml"), { "owner": viewModel })
+            }
+        }
     }
 }

@@ -21,8 +21,7 @@ CopyableState::Scheduler &scheduler()
 
 CopyableState::CopyableState(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 void CopyableState::setScheduler(Scheduler replacement)
 {

@@ -18,7 +18,7 @@ class CopyableState : public QObject
     Q_PROPERTY(bool didCopy READ didCopy NOTIFY didCopyChanged)
 
 public:
-    static constexpr std::chrono::milliseconds resetDelay{2000};
+    static constexpr std::chrono::milliseconds resetDelay { 2000 };
 
     // Runs `reset` once `delay` has passed, unless `context` is gone by then.
     using Scheduler = std::function<void(

@@ -1,11 +1,11 @@
 import QtQuick
-import Vellumar
-import QtQuick.Controls
 import QtQuick.Layouts
+import QtQuick.Templates as T
+import Vellumar
 
 // A fact that a tap copies: its label and value on a grey rounded card, and a
 // copy glyph that turns into a green check mark for two seconds after each tap.
-AbstractButton {
+T.AbstractButton {
     id: row
 
     // A localization key naming the fact.
@@ -16,7 +16,11 @@ AbstractButton {
 
     readonly property color systemGreen: "#34C759"
 
+    implicitWidth: implicitContentWidth + leftPadding + rightPadding
+    implicitHeight: implicitContentHeight + topPadding + bottomPadding
     padding: 10
+    focusPolicy: Qt.StrongFocus
+    Accessible.role: Accessible.Button
     Accessible.name: qsTrId(label)
     Accessible.description: value
     onClicked: copyState.copy(value)
@@ -28,6 +32,8 @@ AbstractButton {
     background: Rectangle {
         radius: 8
         color: row.down ? Theme.systemGray5 : Theme.systemGray6
+        border.width: row.visualFocus ? 2 : 0
+        border.color: Theme.accent
     }
 
     contentItem: RowLayout {
@@ -37,19 +43,20 @@ AbstractButton {
             Layout.fillWidth: true
             spacing: 2
 
-            Label {
+            Text {
                 Layout.fillWidth: true
                 text: qsTrId(row.label)
                 font.pixelSize: Theme.captionSize
                 color: Theme.secondaryLabel
                 elide: Text.ElideRight
             }
-            Label {
+            Text {
                 objectName: "copyableValue"
                 Layout.fillWidth: true
                 text: row.value
                 textFormat: Text.PlainText
                 wrapMode: Text.Wrap
+                color: Theme.label
                 font.pixelSize: 16
             }
         }

@@ -17,23 +17,31 @@ void CountryListModel::setSearchText(const QString &text)
     if (text == m_searchText)
         return;
     m_searchText = text;
+    const qsizetype before = m_rows.size();
 
-    QList<Country> rows;
-    if (text.isEmpty()) {
-        rows = allCountries();
-    } else {
-        for (const Country &country : allCountries()) {
-            if (matches(country, text))
-                rows.append(country);
+    // Old and new rows both follow table order, so one walk over the table
+    // tells which rows leave and which arrive. Rows that stay keep their
+    // delegates, and the list never has to be rebuilt from scratch.
+    int row = 0;
+    for (const Country &country : allCountries()) {
+        const bool shown = row < m_rows.size() && m_rows.at(row).code == country.code;
+        const bool wanted = text.isEmpty() || matches(country, text);
+        if (shown && !wanted) {
+            beginRemoveRows({}, row, row);
+            m_rows.removeAt(row);
+            endRemoveRows();
+        } else if (!shown && wanted) {
+            beginInsertRows({}, row, row);
+            m_rows.insert(row, country);
+            endInsertRows();
+            ++row;
+        } else if (shown) {
+            ++row;
         }
     }
 
-    const bool countChanges = rows.size() != m_rows.size();
-    beginResetModel();
-    m_rows = std::move(rows);
-    endResetModel();
     Q_EMIT searchTextChanged();
-    if (countChanges)
+    if (m_rows.size() != before)
         Q_EMIT countChanged();
 }
 

@@ -5,7 +5,7 @@
 #include <QAbstractListModel>
 #include <QList>
 #include <QString>
-#include <QtQml/qqmlregistration.h>
+#include <QtQml/qqml.h>
 
 // The rows of the region picker: the region table narrowed by the filter
 // text. A row stays when its name (in the language the user reads) or its
@@ -40,6 +40,15 @@ Q_SIGNALS:
 private:
     QString m_searchText;
     QList<Country> m_rows;
+};
+
+// Tooling learns the model's base class from here; Qt's own type
+// descriptions leave it out.
+struct AbstractItemModelForeign
+{
+    Q_GADGET
+    QML_FOREIGN(QAbstractItemModel)
+    QML_ANONYMOUS
 };
 
 // Lookups of the region table that the search screen's toolbar needs.

@@ -1,3 +1,5 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import Vellumar
 import QtQuick.Controls
@@ -52,20 +54,12 @@ Sheet {
                     size: 20
                     color: Theme.systemGray
                 }
-                TextField {
+                PlainTextField {
                     id: filterField
                     objectName: "countryFilterField"
                     Layout.fillWidth: true
                     placeholderText: qsTrId("country_search_prompt")
-                    placeholderTextColor: Theme.systemGray
-                    font.pixelSize: Theme.bodySize
-                    selectByMouse: true
                     inputMethodHints: Qt.ImhNoPredictiveText
-                    padding: 0
-                    topPadding: 0
-                    bottomPadding: 0
-                    background: null
-                    Accessible.name: qsTrId("country_search_prompt")
                 }
             }
         }

@@ -1,6 +1,6 @@
 import QtQuick
 import Vellumar
-import QtQuick.Controls
+import QtQuick.Templates as T
 import QtQuick.Layouts
 
 // The recent search terms as tags, over an opaque background that hides the
@@ -23,9 +23,7 @@ Rectangle {
         contentHeight: column.implicitHeight + 2 * Theme.defaultPadding
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        ScrollIndicator.vertical: ScrollIndicator {
-            active: flickable.contentHeight > flickable.height
-        }
+        T.ScrollIndicator.vertical: ThinScrollIndicator {}
 
         ColumnLayout {
             id: column
@@ -38,20 +36,21 @@ Rectangle {
                 Layout.fillWidth: true
                 visible: panel.hasHistory
 
-                Label {
-                    text: qsTrId("search_history")
+                Text {
+                    // Laid out only when shown: a hidden bold Chinese text
+                    // would still load its font at start-up.
+                    text: panel.hasHistory ? qsTrId("search_history") : ""
+                    color: Theme.label
                     font.pixelSize: Theme.headlineSize
                     font.weight: Font.DemiBold
                 }
                 Item {
                     Layout.fillWidth: true
                 }
-                ToolButton {
+                BarButton {
                     objectName: "clearHistoryButton"
-                    contentItem: Symbol {
-                        name: "trash"
-                        color: Theme.secondaryLabel
-                    }
+                    symbol: "trash"
+                    color: Theme.secondaryLabel
                     Accessible.name: qsTrId("clear")
                     onClicked: panel.clearRequested()
                 }
@@ -65,13 +64,14 @@ Rectangle {
                 onTagTapped: tag => panel.tagTapped(tag)
             }
 
-            Label {
+            Text {
                 objectName: "noSearchHistory"
                 Layout.fillWidth: true
                 Layout.topMargin: 50
                 visible: !panel.hasHistory
                 text: qsTrId("no_search_history")
                 color: Theme.systemGray
+                font.pixelSize: Theme.subheadlineSize
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.Wrap
             }

@@ -84,12 +84,62 @@ Item {
             anchors.fill: parent
             spacing: 0
 
-            FilterBar {
+            // The filter field in its grey rounded bar; the list narrows as one types.
+            Rectangle {
                 Layout.fillWidth: true
                 Layout.leftMargin: Theme.defaultPadding
                 Layout.rightMargin: Theme.defaultPadding
                 Layout.topMargin: 8
                 Layout.bottomMargin: 8
+                implicitHeight: filterRow.implicitHeight + 16
+                radius: 10
+                color: Theme.systemGray6
+
+                RowLayout {
+                    id: filterRow
+                    anchors.fill: parent
+                    anchors.leftMargin: 10
+                    anchors.rightMargin: 10
+                    anchors.topMargin: 8
+                    anchors.bottomMargin: 8
+
+                    Symbol {
+                        name: "magnifyingglass"
+                        color: Theme.systemGray
+                    }
+
+                    TextField {
+                        objectName: "historySearchField"
+                        Layout.fillWidth: true
+                        placeholderText: qsTrId("history_search_placeholder")
+                        placeholderTextColor: Theme.systemGray
+                        text: viewModel.searchText
+                        font.pixelSize: Theme.bodySize
+                        selectByMouse: true
+                        inputMethodHints: Qt.ImhNoPredictiveText | Qt.ImhNoAutoUppercase
+                        padding: 0
+                        topPadding: 0
+                        bottomPadding: 0
+                        background: null
+                        Accessible.name: qsTrId("history_search_placeholder")
+                        onTextEdited: viewModel.searchText = text
+                    }
+
+                    ToolButton {
+                        objectName: "clearHistorySearchButton"
+                        visible: viewModel.searchText !== ""
+                        padding: 0
+                        implicitWidth: 28
+                        implicitHeight: 28
+                        contentItem: Symbol {
+                            name: "xmark.circle.fill"
+                            size: 18
+                            color: Theme.systemGray
+                        }
+                        Accessible.name: qsTrId("clear")
+                        onClicked: viewModel.searchText = ""
+                    }
+                }
             }
 
             ListView {
@@ -99,7 +149,12 @@ Item {
                 Layout.fillHeight: true
                 clip: true
                 model: viewModel.filteredHistory
-                delegate: HistoryRow {}
+                delegate: HistoryRow {
+                    onOpenRequested: item => historyView.showDetail(item)
+                    onSaveRequested: item => saveFlow.saveIcon(item)
+                    // The position is that of the list as shown, filter applied.
+                    onDeleteRequested: position => viewModel.deleteItems([position])
+                }
                 ScrollIndicator.vertical: ScrollIndicator {}
 
                 // Follows the stored list, not the filtered one: a filter that
@@ -118,59 +173,6 @@ Item {
         }
     }
 
-    // The filter field in its grey rounded bar; the list narrows as one types.
-    component FilterBar: Rectangle {
-        implicitHeight: filterRow.implicitHeight + 16
-        radius: 10
-        color: Theme.systemGray6
-
-        RowLayout {
-            id: filterRow
-            anchors.fill: parent
-            anchors.leftMargin: 10
-            anchors.rightMargin: 10
-            anchors.topMargin: 8
-            anchors.bottomMargin: 8
-
-            Symbol {
-                name: "magnifyingglass"
-                color: Theme.systemGray
-            }
-
-            TextField {
-                objectName: "historySearchField"
-                Layout.fillWidth: true
-                placeholderText: qsTrId("history_search_placeholder")
-                placeholderTextColor: Theme.systemGray
-                text: viewModel.searchText
-                font.pixelSize: Theme.bodySize
-                selectByMouse: true
-                inputMethodHints: Qt.ImhNoPredictiveText | Qt.ImhNoAutoUppercase
-                padding: 0
-                topPadding: 0
-                bottomPadding: 0
-                background: null
-                Accessible.name: qsTrId("history_search_placeholder")
-                onTextEdited: viewModel.searchText = text
-            }
-
-            ToolButton {
-                objectName: "clearHistorySearchButton"
-                visible: viewModel.searchText !== ""
-                padding: 0
-                implicitWidth: 28
-                implicitHeight: 28
-                contentItem: Symbol {
-                    name: "xmark.circle.fill"
-                    size: 18
-                    color: Theme.systemGray
-                }
-                Accessible.name: qsTrId("clear")
-                onClicked: viewModel.searchText = ""
-            }
-        }
-    }
-
     // One remembered item. A swipe to the left uncovers the delete action;
     // the save button saves without opening the item.
     component HistoryRow: SwipeDelegate {
@@ -179,6 +181,10 @@ Item {
         required property var modelData
         required property int index
 
+        signal openRequested(var item)
+        signal saveRequested(var item)
+        signal deleteRequested(int position)
+
         objectName: "historyRow_" + index
         width: ListView.view.width
         leftPadding: Theme.defaultPadding
@@ -186,7 +192,7 @@ Item {
         topPadding: 5 + 4
         bottomPadding: 5 + 4
         Accessible.name: modelData.trackName
-        onClicked: historyView.showDetail(modelData)
+        onClicked: openRequested(modelData)
 
         background: Rectangle {
             color: row.down ? Theme.systemGray5 : Theme.systemBackground
@@ -207,8 +213,7 @@ Item {
             height: parent.height
             width: 80
             Accessible.name: qsTrId("clear")
-            // The positions are those of the list as shown, filter applied.
-            onClicked: viewModel.deleteItems([row.index])
+            onClicked: () => row.deleteRequested(row.index)
 
             background: Rectangle {
                 color: "#FF3B30"
@@ -238,29 +243,34 @@ Item {
                 font.weight: Font.DemiBold
             }
 
-            RoundButton {
-                id: saveButton
+            SaveIconButton {
                 objectName: "saveButton"
-                padding: 8
-                implicitWidth: 16 + 2 * padding + 4
-                implicitHeight: implicitWidth
-                flat: true
-                Material.elevation: 0
-                Accessible.name: qsTrId("save_icon")
-                contentItem: Symbol {
-                    name: "square.and.arrow.down"
-                    size: 16
-                    color: Theme.accent
-                }
-                background: Rectangle {
-                    radius: width / 2
-                    color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b,
-                                   saveButton.down ? 0.3 : 0.15)
-                    border.width: saveButton.visualFocus ? 2 : 0
-                    border.color: Theme.accent
-                }
-                onClicked: saveFlow.saveIcon(row.modelData)
+                onClicked: row.saveRequested(row.modelData)
             }
+        }
+    }
+
+    // The round save button, as on the search screen; its tap does not open the row.
+    component SaveIconButton: RoundButton {
+        id: saveButton
+
+        padding: 8
+        implicitWidth: 16 + 2 * padding + 4
+        implicitHeight: implicitWidth
+        flat: true
+        Material.elevation: 0
+        Accessible.name: qsTrId("save_icon")
+        contentItem: Symbol {
+            name: "square.and.arrow.down"
+            size: 16
+            color: Theme.accent
+        }
+        background: Rectangle {
+            radius: width / 2
+            color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b,
+                           saveButton.down ? 0.3 : 0.15)
+            border.width: saveButton.visualFocus ? 2 : 0
+            border.color: Theme.accent
         }
     }
 

@@ -1,12 +1,12 @@
 import QtQuick
-import QtQuick.Controls
+import QtQuick.Templates as T
 import QtQuick.Controls.Material
 import Vellumar
 
 // The window. Everything below it belongs to one language: a real change of
 // language discards the whole tree and builds it again in the new one, back
 // on the search tab with a new search model and no sheet open.
-ApplicationWindow {
+T.ApplicationWindow {
     id: window
 
     // The language the tree below was built in; deliberately not a binding.
@@ -18,7 +18,6 @@ ApplicationWindow {
     visible: true
     title: "Vellumar"
     color: Theme.systemBackground
-    locale: Qt.locale(identity)
     Material.theme: Material.Light
     Material.accent: Theme.accent
     Material.primary: Theme.accent
@@ -31,6 +30,8 @@ ApplicationWindow {
         sourceComponent: MainView {}
     }
 
+    // The language is also the locale of everything below.
+    onIdentityChanged: locale = Qt.locale(identity)
     Component.onCompleted: identity = LocalizationManager.currentLanguage
 
     Connections {

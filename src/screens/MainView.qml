@@ -1,12 +1,11 @@
 import QtQuick
-import Vellumar
-import QtQuick.Controls
-import QtQuick.Controls.Material
 import QtQuick.Layouts
+import QtQuick.Templates as T
+import Vellumar
 
 // The tab shell: search first, history second, on an opaque light-grey bar.
 // Each tab keeps its state while the other is shown.
-Page {
+T.Page {
     id: mainView
 
     objectName: "mainView"
@@ -14,16 +13,28 @@ Page {
     // Tab: 0 is search, 1 is history.
     readonly property int selectedTab: tabBar.currentIndex
 
-    footer: TabBar {
+    footer: T.TabBar {
         id: tabBar
         objectName: "tabBar"
         currentIndex: 0
-        Material.accent: Theme.accent
-        position: TabBar.Footer
+        position: T.TabBar.Footer
+        implicitWidth: contentWidth + leftPadding + rightPadding
+        implicitHeight: contentHeight + topPadding + bottomPadding
+        spacing: 0
+
+        contentItem: ListView {
+            model: tabBar.contentModel
+            currentIndex: tabBar.currentIndex
+            spacing: tabBar.spacing
+            orientation: ListView.Horizontal
+            interactive: false
+            boundsBehavior: Flickable.StopAtBounds
+        }
 
         // Opaque light grey whether or not content scrolls beneath it.
         background: Rectangle {
             color: Theme.systemGray6
+
             Rectangle {
                 width: parent.width
                 height: 1
@@ -52,12 +63,13 @@ Page {
             focus: mainView.selectedTab === 0
         }
 
-        // Built when first shown, then kept with its state like the search tab.
+        // Built when first shown, then kept with its state like the search
+        // tab. By address, so that even its type is loaded only when needed.
         Loader {
             id: historyTab
             active: false
             focus: mainView.selectedTab === 1
-            sourceComponent: HistoryView {}
+            source: "HistoryView.qml"
         }
     }
 
@@ -66,13 +78,16 @@ Page {
             historyTab.active = true
     }
 
-    component ShellTab: TabButton {
+    component ShellTab: T.TabButton {
         id: tab
 
         property string symbol
 
+        implicitWidth: implicitContentWidth + leftPadding + rightPadding
         implicitHeight: 56
-        font.capitalization: Font.MixedCase
+        padding: 4
+        focusPolicy: Qt.StrongFocus
+        Accessible.role: Accessible.PageTab
         Accessible.name: text
 
         contentItem: Column {
@@ -90,6 +105,12 @@ Page {
                 font.pixelSize: 11
                 color: tab.checked ? Theme.accent : Theme.systemGray
             }
+        }
+
+        background: Rectangle {
+            color: "transparent"
+            border.width: tab.visualFocus ? 2 : 0
+            border.color: Theme.accent
         }
     }
 }

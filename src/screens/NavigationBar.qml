@@ -1,11 +1,10 @@
 import QtQuick
+import QtQuick.Templates as T
 import Vellumar
-import QtQuick.Controls
-import QtQuick.Controls.Material
 
 // The title bar of a screen or sheet: a small centred title with optional
 // items at its leading and trailing edges, and a back button on pushed pages.
-ToolBar {
+T.ToolBar {
     id: bar
 
     property string title
@@ -17,7 +16,8 @@ ToolBar {
 
     signal backRequested()
 
-    Material.foreground: Theme.label
+    implicitWidth: leadingRow.implicitWidth + trailingRow.implicitWidth + titleLabel.implicitWidth
+                   + leftPadding + rightPadding + 16
     implicitHeight: 48
     leftPadding: 4
     rightPadding: 4
@@ -33,30 +33,31 @@ ToolBar {
             anchors.verticalCenter: parent.verticalCenter
             spacing: 4
 
-            ToolButton {
+            BarButton {
                 objectName: "backButton"
                 visible: bar.showsBackButton
-                contentItem: Symbol {
-                    name: "chevron.left"
-                    size: 28
-                    color: Theme.accent
-                }
+                symbol: "chevron.left"
+                symbolSize: 28
                 Accessible.name: bar.backTitle
                 onClicked: bar.backRequested()
             }
         }
 
-        Label {
+        Text {
+            id: titleLabel
             objectName: "navigationTitle"
             anchors.centerIn: parent
             width: Math.min(implicitWidth,
                             parent.width - 2 * Math.max(leadingRow.width, trailingRow.width) - 16)
             text: bar.title
+            textFormat: Text.PlainText
             elide: Text.ElideRight
             horizontalAlignment: Text.AlignHCenter
+            color: Theme.label
             font.pixelSize: Theme.headlineSize
             font.weight: Font.DemiBold
             Accessible.role: Accessible.Heading
+            Accessible.name: text
         }
 
         Row {

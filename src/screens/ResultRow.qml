@@ -1,12 +1,11 @@
 import QtQuick
-import Vellumar
-import QtQuick.Controls
-import QtQuick.Controls.Material
 import QtQuick.Layouts
+import QtQuick.Templates as T
+import Vellumar
 
 // One hit: icon, name and a round save button. Tapping the row opens the
 // item; tapping the button only saves.
-ItemDelegate {
+T.ItemDelegate {
     id: row
 
     required property var modelData
@@ -17,10 +16,14 @@ ItemDelegate {
     signal saveRequested(var item)
 
     objectName: "resultRow_" + index
+    implicitWidth: implicitContentWidth + leftPadding + rightPadding
+    implicitHeight: implicitContentHeight + topPadding + bottomPadding
     leftPadding: Theme.defaultPadding
     rightPadding: Theme.defaultPadding
     topPadding: 5 + 4
     bottomPadding: 5 + 4
+    focusPolicy: Qt.StrongFocus
+    Accessible.role: Accessible.ListItem
     Accessible.name: item.trackName
     onClicked: openRequested(item)
 
@@ -34,46 +37,57 @@ ItemDelegate {
             source: row.item.iconUrlFor("512x512")
         }
 
-        Label {
+        Text {
             Layout.fillWidth: true
             text: row.item.trackName
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
+            color: Theme.label
             font.pixelSize: Theme.headlineSize
             font.weight: Font.DemiBold
         }
 
-        RoundButton {
-            id: saveButton
+        SaveButton {
             objectName: "saveButton"
-            padding: 8
-            implicitWidth: 16 + 2 * padding + 4
-            implicitHeight: implicitWidth
-            flat: true
-            Material.elevation: 0
-            Accessible.name: qsTrId("save_icon")
-            contentItem: Symbol {
-                name: "square.and.arrow.down"
-                size: 18
-                color: Theme.accent
-            }
-            background: Rectangle {
-                radius: width / 2
-                color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b,
-                               saveButton.down ? 0.3 : 0.15)
-                border.width: saveButton.visualFocus ? 2 : 0
-                border.color: Theme.accent
-            }
             onClicked: row.saveRequested(row.item)
         }
     }
 
-    Rectangle {
-        anchors.bottom: parent.bottom
-        x: row.leftPadding + 50 + 15
-        width: row.width - x
-        height: 1
-        color: Theme.separator
-        opacity: 0.5
+    background: Rectangle {
+        color: row.down || row.visualFocus ? Theme.systemGray6 : Theme.systemBackground
+
+        Rectangle {
+            anchors.bottom: parent.bottom
+            x: row.leftPadding + 50 + 15
+            width: parent.width - x
+            height: 1
+            color: Theme.separator
+            opacity: 0.5
+        }
+    }
+
+    component SaveButton: T.AbstractButton {
+        id: saveButton
+
+        implicitWidth: 18 + 2 * padding
+        implicitHeight: implicitWidth
+        padding: 8
+        focusPolicy: Qt.StrongFocus
+        Accessible.role: Accessible.Button
+        Accessible.name: qsTrId("save_icon")
+
+        contentItem: Symbol {
+            name: "square.and.arrow.down"
+            size: 18
+            color: Theme.accent
+        }
+
+        background: Rectangle {
+            radius: width / 2
+            color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b,
+                           saveButton.down ? 0.3 : 0.15)
+            border.width: saveButton.visualFocus ? 2 : 0
+            border.color: Theme.accent
+        }
     }
 }

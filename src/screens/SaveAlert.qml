@@ -1,8 +1,6 @@
 import QtQuick
-import Vellumar
 import QtQuick.Controls
-import QtQuick.Controls.Material
-import QtQuick.Layouts
+import Vellumar
 
 // The outcome of a save: the owner's title and message as they are, with one
 // button that only dismisses. Dismissing in any way clears the owner's flag.
@@ -10,7 +8,7 @@ Dialog {
     id: alert
 
     // Anything with showingSaveAlert, saveAlertTitle and saveAlertMessage.
-    property QtObject owner
+    property var owner
 
     objectName: "saveAlert"
     parent: Overlay.overlay
@@ -29,7 +27,7 @@ Dialog {
         radius: 14
     }
 
-    header: Label {
+    header: Text {
         objectName: "saveAlertTitle"
         topPadding: 20
         leftPadding: 20
@@ -38,43 +36,42 @@ Dialog {
         textFormat: Text.PlainText
         wrapMode: Text.Wrap
         horizontalAlignment: Text.AlignHCenter
+        color: Theme.label
         font.pixelSize: Theme.headlineSize
         font.weight: Font.DemiBold
     }
 
-    Label {
+    Text {
         objectName: "saveAlertMessage"
         width: alert.availableWidth
         text: alert.owner ? alert.owner.saveAlertMessage : ""
         textFormat: Text.PlainText
         wrapMode: Text.Wrap
         horizontalAlignment: Text.AlignHCenter
+        color: Theme.label
+        font.pixelSize: Theme.subheadlineSize
         // The alert's only button is its default: Return dismisses it.
         focus: true
         Keys.onReturnPressed: alert.accept()
         Keys.onEnterPressed: alert.accept()
     }
 
-    footer: DialogButtonBox {
-        alignment: Qt.AlignHCenter
-        background: Rectangle {
-            color: "transparent"
-            Rectangle {
-                width: parent.width
-                height: 1
-                color: Theme.separator
-                opacity: 0.6
-            }
+    footer: Item {
+        implicitHeight: okButton.implicitHeight
+
+        Rectangle {
+            width: parent.width
+            height: 1
+            color: Theme.separator
+            opacity: 0.6
         }
 
-        Button {
+        BarButton {
+            id: okButton
             objectName: "saveAlertOkButton"
+            anchors.horizontalCenter: parent.horizontalCenter
             text: qsTrId("ok")
-            flat: true
-            font.pixelSize: Theme.bodySize
-            font.capitalization: Font.MixedCase
-            Material.foreground: Theme.accent
-            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+            onClicked: alert.accept()
         }
     }
 
@@ -86,7 +83,7 @@ Dialog {
     }
 
     Connections {
-        target: alert.owner
+        target: alert.owner ?? null
         function onShowingSaveAlertChanged() {
             alert.follow()
         }

@@ -3,7 +3,6 @@
 #include "catalogue/NetworkPolicy.h"
 
 #include <QDebug>
-#include <QFile>
 #include <QFontDatabase>
 #include <QQmlEngine>
 #include <QQmlNetworkAccessManagerFactory>
@@ -21,16 +20,7 @@ public:
     }
 };
 
-// Where Debian puts the colour emoji font; platforms whose font database
-// does not list it get it added from here.
-const QString emojiFontPath = QStringLiteral("/usr/share/fonts/truetype/noto/NotoColorEmoji.ttf");
-const QString emojiFamily = QStringLiteral("Noto Color Emoji");
-
-void addFont(const QString &path)
-{
-    if (QFontDatabase::addApplicationFont(path) < 0)
-        qInfo().noquote() << QStringLiteral("无法加载字体: ") + path;
-}
+const QString symbolFont = QStringLiteral(":/fonts/MaterialIcons-Regular.ttf");
 
 } // namespace
 
@@ -38,9 +28,8 @@ void ScreensEngine::prepareApplication()
 {
     QQuickStyle::setStyle(QStringLiteral("Material"));
     // Embedded at build time, so the symbols never depend on installed fonts.
-    addFont(QStringLiteral(":/fonts/MaterialIcons-Regular.ttf"));
-    if (!QFontDatabase::hasFamily(emojiFamily) && QFile::exists(emojiFontPath))
-        addFont(emojiFontPath);
+    if (QFontDatabase::addApplicationFont(symbolFont) < 0)
+        qInfo().noquote() << QStringLiteral("无法加载字体: ") + symbolFont;
 }
 
 void ScreensEngine::setUpEngine(QQmlEngine &engine)

@@ -8,8 +8,8 @@ class QQmlEngine;
 // that every one of them shows exactly what a user sees.
 namespace ScreensEngine {
 
-// Before the first engine: the Material style, the symbol font and the fonts
-// for Chinese text and flags.
+// Before the first engine: the Material style and the embedded symbol font.
+// Chinese text and flags come from the system's fonts through fontconfig.
 void prepareApplication();
 
 // Every image the screens load obeys the network rules of the core.

@@ -1,11 +1,11 @@
 import QtQuick
-import Vellumar
 import QtQuick.Controls
-import QtQuick.Layouts
+import QtQuick.Templates as T
+import Vellumar
 
 // One screenshot full-screen on black. A long press on the picture saves it
 // into the photo library as PNG, downloaded afresh, with an alert of its own.
-Page {
+T.Page {
     id: viewer
 
     property string imageUrl

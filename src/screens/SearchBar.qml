@@ -1,7 +1,5 @@
 import QtQuick
 import Vellumar
-import QtQuick.Controls
-import QtQuick.Controls.Material
 import QtQuick.Layouts
 
 // The search field in its grey rounded bar. Return submits; typing alone
@@ -30,36 +28,26 @@ Rectangle {
             color: Theme.systemGray
         }
 
-        TextField {
+        PlainTextField {
             id: field
             objectName: "searchField"
             Layout.fillWidth: true
             placeholderText: qsTrId("search_placeholder")
-            placeholderTextColor: Theme.systemGray
             text: bar.viewModel.searchTerm
-            font.pixelSize: Theme.bodySize
-            selectByMouse: true
             inputMethodHints: Qt.ImhNoPredictiveText | Qt.ImhNoAutoUppercase
-            padding: 0
-            topPadding: 0
-            bottomPadding: 0
-            background: null
-            Accessible.name: qsTrId("search_placeholder")
             onTextEdited: bar.viewModel.searchTerm = text
             onAccepted: bar.viewModel.performSearch()
         }
 
-        ToolButton {
+        BarButton {
             objectName: "clearSearchButton"
             visible: bar.viewModel.searchTerm !== ""
-            padding: 0
             implicitWidth: 28
             implicitHeight: 28
-            contentItem: Symbol {
-                name: "xmark.circle.fill"
-                size: 18
-                color: Theme.systemGray
-            }
+            padding: 0
+            symbol: "xmark.circle.fill"
+            symbolSize: 18
+            color: Theme.systemGray
             Accessible.name: qsTrId("clear")
             onClicked: bar.viewModel.searchTerm = ""
         }

@@ -56,23 +56,17 @@ Drawer {
             Layout.fillWidth: true
             title: sheet.title
             background: null
-            leading: ToolButton {
+            leading: BarButton {
                 objectName: visible ? sheet.objectName + "DoneButton" : ""
                 visible: sheet.closeButtonLeading
                 text: sheet.closeButtonText
-                font.capitalization: Font.MixedCase
-                font.pixelSize: Theme.bodySize
-                Material.foreground: Theme.accent
                 onClicked: sheet.close()
             }
-            trailing: ToolButton {
+            trailing: BarButton {
                 objectName: visible ? sheet.objectName + "DoneButton" : ""
                 visible: !sheet.closeButtonLeading
                 text: sheet.closeButtonText
-                font.capitalization: Font.MixedCase
-                font.pixelSize: Theme.bodySize
-                font.weight: Font.DemiBold
-                Material.foreground: Theme.accent
+                strong: true
                 onClicked: sheet.close()
             }
         }

@@ -1,6 +1,8 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import Vellumar
-import QtQuick.Controls
+import QtQuick.Templates as T
 
 // Short texts as capsule tags that flow from left to right and wrap onto new
 // rows; neighbouring capsules are 8 apart both ways. A tap reports the text.
@@ -34,7 +36,7 @@ Item {
             height: capsule.implicitHeight + 8
             onWidthChanged: root.layout()
 
-            AbstractButton {
+            T.AbstractButton {
                 id: capsule
                 objectName: "tag_" + unit.index
                 x: 4
@@ -51,9 +53,10 @@ Item {
                 // that rows line up.
                 implicitHeight: Math.ceil(lineMetrics.height) + topPadding + bottomPadding
                 focusPolicy: Qt.StrongFocus
+                Accessible.role: Accessible.Button
                 Accessible.name: text
 
-                contentItem: Label {
+                contentItem: Text {
                     verticalAlignment: Text.AlignVCenter
                     text: capsule.text
                     font.pixelSize: Theme.footnoteSize
@@ -73,7 +76,7 @@ Item {
 
                 FontMetrics {
                     id: lineMetrics
-                    font: capsule.contentItem.font
+                    font.pixelSize: Theme.footnoteSize
                 }
             }
         }

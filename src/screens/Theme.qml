@@ -17,6 +17,7 @@ QtObject {
 
     readonly property int headlineSize: 17
     readonly property int bodySize: 17
+    readonly property int subheadlineSize: 15
     readonly property int footnoteSize: 13
     readonly property int captionSize: 13
     readonly property int defaultPadding: 16

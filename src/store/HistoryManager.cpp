@@ -1,5 +1,6 @@
 #include "HistoryManager.h"
 
+#include "HistoryDocument.h"
 #include "KeyValueStore.h"
 #include "TemporaryDirectory.h"
 #include "catalogue/JsonDecoding.h"
@@ -83,37 +84,69 @@ HistoryManager::HistoryManager(KeyValueStore &store, QObject *parent)
 
 void HistoryManager::addHistory(const AppItem &item)
 {
-    const Stored stored = readHistory();
-    for (const AppItem &existing : stored.items) {
-        if (existing.trackId == item.trackId)
+    {
+        const Stored stored = readHistory();
+        for (const AppItem &existing : stored.items) {
+            if (existing.trackId == item.trackId)
+                return;
+        }
+        if (stored.unreadable || stored.items.isEmpty()) {
+            saveHistory({ item }, stored);
             return;
+        }
     }
-    if (stored.unreadable || stored.items.isEmpty()) {
-        saveHistory({ item }, stored);
-        return;
-    }
-    // The stored document just decoded as a non-empty array: put the new entry
-    // right after its opening bracket instead of encoding every entry again.
+    // m_decoded holds the non-empty array just read: put the new entry right
+    // after its opening bracket instead of encoding every entry again.
+    const QByteArray entry = encodeItem(item);
     const QByteArray &current = m_decoded.bytes;
     const qsizetype bracket = current.indexOf('[');
-    QByteArray document;
-    document.reserve(current.size() + 512);
-    document.append('[')
-        .append(encodeItem(item))
-        .append(',')
-        .append(QByteArrayView(current).sliced(bracket + 1));
-    if (m_store.setData(historyKey, document)) {
-        QList<AppItem> items = stored.items;
-        items.prepend(item);
-        m_decoded = { document, items };
+    Decoded next;
+    next.bytes = takeBuffer(current.size() - bracket + entry.size() + 1);
+    next.bytes.append('[').append(entry).append(',').append(
+        QByteArrayView(current).sliced(bracket + 1));
+    if (m_decoded.spansKnown()) {
+        const qsizetype shift = next.bytes.size() - current.size();
+        next.spans.reserve(m_decoded.spans.size() + 1);
+        next.spans.append({ 1, 1 + entry.size() });
+        for (const HistoryDocument::Span &span : std::as_const(m_decoded.spans))
+            next.spans.append({ span.begin + shift, span.end + shift });
     }
+    // Taken rather than copied: unless a caller still holds the list, the
+    // entry goes in front without copying the others.
+    next.items = std::move(m_decoded.items);
+    next.items.prepend(item);
+    storeDocument(std::move(next));
 }
 
 void HistoryManager::removeHistory(const AppItem &item)
 {
     Stored stored = readHistory();
-    stored.items.removeIf([&](const AppItem &entry) { return entry.trackId == item.trackId; });
-    saveHistory(stored.items, stored);
+    const auto matches = [&](const AppItem &entry) {
+        return entry.trackId == item.trackId;
+    };
+    if (stored.unreadable || !m_decoded.spansKnown()) {
+        stored.items.removeIf(matches);
+        saveHistory(stored.items, stored);
+        return;
+    }
+    // Every other entry keeps its stored text.
+    const QByteArrayView current(m_decoded.bytes);
+    Decoded next;
+    next.bytes = takeBuffer(current.size());
+    next.bytes.append('[');
+    for (qsizetype i = 0; i < m_decoded.items.size(); ++i) {
+        const AppItem &entry = m_decoded.items.at(i);
+        if (matches(entry))
+            continue;
+        if (!next.items.isEmpty())
+            next.bytes.append(',');
+        const HistoryDocument::Span span = m_decoded.spans.at(i);
+        next.spans.append({ next.bytes.size(), next.bytes.size() + span.end - span.begin });
+        next.bytes.append(current.sliced(span.begin, span.end - span.begin));
+        next.items.append(entry);
+    }
+    next.bytes.append(']');
+    storeDocument(std::move(next));
 }
 
 QList<AppItem> HistoryManager::loadHistory() const
@@ -130,19 +163,28 @@ void HistoryManager::clearAllHistory()
 HistoryManager::Stored HistoryManager::readHistory() const
 {
     const std::optional<QByteArray> bytes = m_store.dataForKey(historyKey);
-    if (!bytes)
+    if (!bytes) {
+        m_decoded = {};
         return {};
+    }
     // The document is read every time; only decoding it is skipped when its
     // bytes are exactly those decoded last time.
     if (!m_decoded.bytes.isEmpty() && *bytes == m_decoded.bytes)
         return { m_decoded.items, std::nullopt };
+    if (std::optional<HistoryDocument::Parsed> parsed = HistoryDocument::parse(*bytes)) {
+        m_decoded = { *bytes, std::move(parsed->items), std::move(parsed->spans) };
+        return { m_decoded.items, std::nullopt };
+    }
+    // Anything unusual goes through the general decoder, which also says what
+    // is wrong with a document that does not decode.
     Result<QList<AppItem>> decoded = decodeHistory(*bytes);
     if (!decoded) {
+        m_decoded = {};
         printLine(QStringLiteral("加载历史失败: ") + decoded.error().localizedDescription);
         return { {}, *bytes };
     }
-    m_decoded = { *bytes, decoded.value() };
-    return { std::move(decoded).value(), std::nullopt };
+    m_decoded = { *bytes, std::move(decoded).value(), {} };
+    return { m_decoded.items, std::nullopt };
 }
 
 void HistoryManager::saveHistory(const QList<AppItem> &items, const Stored &previous)
@@ -152,12 +194,44 @@ void HistoryManager::saveHistory(const QList<AppItem> &items, const Stored &prev
     if (previous.unreadable && !preserveUnreadable(*previous.unreadable))
         return;
 
-    QJsonArray array;
-    for (const AppItem &item : items)
-        array.append(item.toJson());
-    const QByteArray document = QJsonDocument(array).toJson(QJsonDocument::Compact);
-    if (m_store.setData(historyKey, document))
-        m_decoded = { document, items };
+    // The compact encoding of the array, one entry at a time so that each
+    // entry's place is known.
+    Decoded next;
+    next.bytes.append('[');
+    for (const AppItem &item : items) {
+        if (!next.spans.isEmpty())
+            next.bytes.append(',');
+        const QByteArray entry = encodeItem(item);
+        next.spans.append({ next.bytes.size(), next.bytes.size() + entry.size() });
+        next.bytes.append(entry);
+    }
+    next.bytes.append(']');
+    next.items = items;
+    storeDocument(std::move(next));
+}
+
+void HistoryManager::storeDocument(Decoded document)
+{
+    if (m_store.setData(historyKey, document.bytes)) {
+        m_spare = std::exchange(m_decoded, std::move(document)).bytes;
+    } else {
+        m_spare = std::move(document.bytes);
+        m_decoded = {};
+    }
+}
+
+QByteArray HistoryManager::takeBuffer(qsizetype size)
+{
+    QByteArray buffer = std::exchange(m_spare, {});
+    // Only a buffer that nobody else holds may be written into.
+    if (buffer.isDetached() && buffer.capacity() >= size) {
+        buffer.resize(0);
+        return buffer;
+    }
+    buffer = QByteArray();
+    // Room for a few hundred more entries before the next new buffer.
+    buffer.reserve(size + 256 * 1024);
+    return buffer;
 }
 
 bool HistoryManager::preserveUnreadable(const QByteArray &bytes)

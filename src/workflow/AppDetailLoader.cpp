@@ -7,8 +7,7 @@
 
 AppDetailLoader::AppDetailLoader(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 void AppDetailLoader::setAppItem(const AppItem &item)
 {

@@ -47,7 +47,10 @@ Q_SIGNALS:
 
 private:
     void startOver();
-    [[nodiscard]] DetailedAppInfo detailedInfoValue() const { return m_detailedInfo.value_or(DetailedAppInfo()); }
+    [[nodiscard]] DetailedAppInfo detailedInfoValue() const
+    {
+        return m_detailedInfo.value_or(DetailedAppInfo());
+    }
 
     AppItem m_appItem;
     QString m_countryCode;

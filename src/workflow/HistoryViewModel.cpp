@@ -6,8 +6,7 @@
 
 HistoryViewModel::HistoryViewModel(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 bool HistoryViewModel::matches(const AppItem &item, const QString &text)
 {

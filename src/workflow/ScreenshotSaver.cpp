@@ -9,8 +9,7 @@
 
 ScreenshotSaver::ScreenshotSaver(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 void ScreenshotSaver::setShowingSaveAlert(bool showing)
 {
@@ -57,7 +56,9 @@ QCoro::Task<> ScreenshotSaver::save(QUrl url)
     }
 
     auto *saver = new ImageSaver;
-    saver->onSuccess = [alert] { alert(true, qtTrId("save_success_message_screenshot")); };
+    saver->onSuccess = [alert] {
+        alert(true, qtTrId("save_success_message_screenshot"));
+    };
     saver->onError = [alert](const Error &error) {
         alert(false, qtTrId("save_fail_message").arg(error.localizedDescription));
     };

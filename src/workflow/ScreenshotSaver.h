@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QString>
-
 #include <qcorotask.h>
 
 // The save behind the screenshot viewer's long press: the screenshot is
@@ -12,7 +11,8 @@
 class ScreenshotSaver : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(bool showingSaveAlert READ showingSaveAlert WRITE setShowingSaveAlert NOTIFY showingSaveAlertChanged)
+    Q_PROPERTY(bool showingSaveAlert READ showingSaveAlert WRITE setShowingSaveAlert NOTIFY
+            showingSaveAlertChanged)
     Q_PROPERTY(QString saveAlertTitle READ saveAlertTitle NOTIFY saveAlertTitleChanged)
     Q_PROPERTY(QString saveAlertMessage READ saveAlertMessage NOTIFY saveAlertMessageChanged)
 

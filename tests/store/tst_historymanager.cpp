@@ -29,6 +29,23 @@ QList<qint64> ids(const QList<AppItem> &items)
     return result;
 }
 
+// The entries as the JSON parser and AppItem's own decoding read them, or
+// nothing when the document does not decode.
+std::optional<QList<AppItem>> reference(const QByteArray &document)
+{
+    const QJsonDocument json = QJsonDocument::fromJson(document);
+    if (!json.isArray())
+        return std::nullopt;
+    QList<AppItem> items;
+    for (const QJsonValue &value : json.array()) {
+        const std::optional<AppItem> item = AppItem::fromJson(value.toObject());
+        if (!value.isObject() || !item)
+            return std::nullopt;
+        items.append(*item);
+    }
+    return items;
+}
+
 void writeFile(const QString &path)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -91,6 +108,87 @@ private slots:
         QCOMPARE(ids(history->loadHistory()), (QList<qint64> { 9, 8 }));
         history->clearAllHistory();
         QCOMPARE(*other.dataForKey(key), QByteArray("[]"));
+    }
+
+    void readsDocumentsAsTheJsonParserDoes_data()
+    {
+        QTest::addColumn<QByteArray>("document");
+        // One entry whose name, id and further keys vary.
+        const auto entry = [](const char *name, const char *id = "1", const char *more = "") {
+            return QByteArray(R"([{"trackId":)") + id + R"(,"trackName":)" + name
+                + R"(,"artworkUrl100":"a","artworkUrl512":"b")" + more + "}]";
+        };
+        // Plain literals: moc misreads a raw string that holds \".
+        QTest::newRow("escapes") << entry(
+            "\"\\\"q\\\" \\\\ \\/ \\b\\f\\n\\r\\t \\u00e9\\u4E2D \\ud83d\\ude00\"");
+        QTest::newRow("lone surrogate escape") << entry("\"\\ud800x\"");
+        QTest::newRow("unknown escape") << entry("\"\\q\"");
+        QTest::newRow("raw UTF-8") << entry("\"照片 😀\"");
+        QTest::newRow("noncharacter") << entry("\"\xef\xbf\xbe\"");
+        QTest::newRow("invalid UTF-8") << entry("\"a\xff\"");
+        QTest::newRow("overlong UTF-8") << entry("\"\xc0\xaf\"");
+        QTest::newRow("encoded surrogate") << entry("\"\xed\xa0\x80\"");
+        QTest::newRow("cut UTF-8 sequence") << entry("\"\xe4\xb8\"");
+        QTest::newRow("control character") << entry("\"a\x01\"");
+        QTest::newRow("region null") << entry("\"A\"", "1", R"(,"countryCode":null)");
+        QTest::newRow("region empty") << entry("\"A\"", "1", R"(,"countryCode":"")");
+        QTest::newRow("region number") << entry("\"A\"", "1", R"(,"countryCode":5)");
+        QTest::newRow("largest id") << entry("\"A\"", "9223372036854775807");
+        QTest::newRow("smallest id") << entry("\"A\"", "-9223372036854775808");
+        QTest::newRow("id beyond 64 bits") << entry("\"A\"", "9223372036854775808");
+        QTest::newRow("id 12.0") << entry("\"A\"", "12.0");
+        QTest::newRow("id 1e3") << entry("\"A\"", "1e3");
+        QTest::newRow("id with leading zero") << entry("\"A\"", "012");
+        QTest::newRow("id as text") << entry("\"A\"", "\"1\"");
+        QTest::newRow("name missing")
+            << QByteArray(R"([{"trackId":1,"artworkUrl100":"a","artworkUrl512":"b"}])");
+        QTest::newRow("extra key") << entry("\"A\"", "1", R"(,"extra":[1,{"a":null}])");
+        QTest::newRow("key twice") << entry("\"A\"", "1", R"(,"trackId":2)");
+        QTest::newRow("other order, spaces") << QByteArray(
+            " [ {\n\t\"artworkUrl512\" : \"b\" ,\r\n \"trackName\":\"A\", \"trackId\" : -3 ,"
+            " \"artworkUrl100\":\"a\"} ,{\"trackId\":0,\"trackName\":\"\",\"artworkUrl100\":\"\","
+            "\"artworkUrl512\":\"\"}]\n");
+        QTest::newRow("empty array") << QByteArray(" [ ] ");
+        QTest::newRow("empty object") << QByteArray("[{}]");
+        QTest::newRow("nested array") << QByteArray("[[]]");
+        QTest::newRow("trailing comma") << entry("\"A\"").replace("}]", "},]");
+        QTest::newRow("garbage after") << QByteArray("[] x");
+        QTest::newRow("byte order mark") << "\xef\xbb\xbf" + entry("\"A\"");
+    }
+
+    // Whatever the document holds, the history reads what the JSON parser and
+    // the record decoding read, or nothing after one console line.
+    void readsDocumentsAsTheJsonParserDoes()
+    {
+        QFETCH(QByteArray, document);
+        const std::optional<QList<AppItem>> expected = reference(document);
+        KeyValueStore store(freshStorePath());
+        store.setData(key, document);
+        QCOMPARE(HistoryManager(store).loadHistory(), expected.value_or(QList<AppItem>()));
+        QCOMPARE(console.size(), expected ? 0 : 1);
+    }
+
+    // Adds and removals on a document written by someone else copy every other
+    // entry's text as it was: any JSON reader still gets the same list.
+    void editsKeepTheDocumentReadable()
+    {
+        KeyValueStore store(freshStorePath());
+        AppItem quoted = item(8, QStringLiteral("a \"b\" \\ 照片\n"));
+        quoted.countryCode.reset();
+        QJsonArray written;
+        for (const AppItem &entry : { item(7), quoted, item(9), item(7) })
+            written.append(entry.toJson());
+        store.setData(key, QJsonDocument(written).toJson(QJsonDocument::Indented));
+        HistoryManager history(store);
+        history.addHistory(item(10));
+        history.removeHistory(item(7));
+        history.addHistory(item(11));
+        history.removeHistory(item(11));
+        const QList<AppItem> expected { item(10), quoted, item(9) };
+        QCOMPARE(history.loadHistory(), expected);
+        QCOMPARE(reference(*store.dataForKey(key)), expected);
+        QCOMPARE(HistoryManager(store).loadHistory(), expected);
+        QCOMPARE(console, QStringList());
     }
 
     void keepsACopyOfAnUnreadableDocument_data()

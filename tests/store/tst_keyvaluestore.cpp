@@ -69,13 +69,31 @@ QString keyAt(int seq)
     return QStringLiteral("k%1").arg(seq);
 }
 
-// Child: writes count steps from first, each followed by "latest", and prints
-// the step number once both calls have returned.
+// Bytes that do not repeat, like compressed or encoded data.
+QByteArray noise(qsizetype size, quint32 seed)
+{
+    QRandomGenerator generator(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char &byte : bytes)
+        byte = char(generator.bounded(256));
+    return bytes;
+}
+
+// The large value every step edits: its number inserted somewhere.
+QByteArray bigAt(int seq)
+{
+    static const QByteArray base = noise(300000, 9);
+    return QByteArray(base).insert(seq * 7919 % base.size(), QByteArray::number(seq));
+}
+
+// Child: writes count steps from first, each followed by "big" and "latest",
+// and prints the step number once all calls have returned.
 int runWriter(const QString &path, int first, int count)
 {
     KeyValueStore store(path);
     for (int seq = first; seq < first + count; ++seq) {
         if (!write(store, keyAt(seq), valueAt(seq))
+            || !store.setData(QStringLiteral("big"), bigAt(seq))
             || !store.setString(QStringLiteral("latest"), QString::number(seq)))
             return 1;
         std::printf("%d\n", seq);
@@ -107,6 +125,32 @@ QByteArray integrityOf(const QString &path)
     sqlite3_finalize(check);
     sqlite3_close(db);
     return result;
+}
+
+// Runs one statement on the file behind the store's back; the first row's
+// columns, or the error text.
+QVariantList query(const QString &path, const char *sql)
+{
+    sqlite3 *db = nullptr;
+    sqlite3_open(QFile::encodeName(path).constData(), &db);
+    sqlite3_stmt *statement = nullptr;
+    QVariantList row;
+    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK
+        && sqlite3_step(statement) == SQLITE_ROW) {
+        for (int n = 0; n < sqlite3_column_count(statement); ++n)
+            row.append(sqlite3_column_int64(statement, n));
+    } else if (sqlite3_errcode(db) != SQLITE_DONE) {
+        row.append(QString::fromUtf8(sqlite3_errmsg(db)));
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return row;
+}
+
+// The number of chunks and their total size.
+QVariantList chunkTotals(const QString &path)
+{
+    return query(path, "SELECT count(*), coalesce(sum(length(bytes)), 0) FROM chunks");
 }
 
 QStringList damagedCopies(const QString &path)
@@ -172,6 +216,105 @@ private slots:
         QCOMPARE(readAll(KeyValueStore(path), key), expectedReads(QVariant()));
     }
 
+    void largeValueEdits_data()
+    {
+        QTest::addColumn<QByteArray>("edited");
+        QTest::addColumn<int>("maxNewChunks");
+        const QByteArray base = noise(1 << 20, 1);
+        const QByteArray patch = noise(300, 2);
+        const qsizetype middle = base.size() / 2;
+        QTest::newRow("unchanged") << base << 0;
+        QTest::newRow("insert at front") << QByteArray(base).insert(1, patch) << 3;
+        QTest::newRow("replace in the middle") << QByteArray(base).replace(middle, 50, patch) << 3;
+        QTest::newRow("remove in the middle") << QByteArray(base).remove(middle, 5000) << 3;
+        QTest::newRow("append") << base + patch << 2;
+        QTest::newRow("cut the end") << base.chopped(777) << 2;
+        QTest::newRow("edits at both ends")
+            << QByteArray(base).insert(10, patch).replace(base.size() - 100, 5, "x") << 5;
+        QTest::newRow("all new") << noise(base.size(), 3) << 1000;
+    }
+
+    // A large value edited anywhere reads back exactly, here and after a
+    // restart; the edit adds only the chunks around it and no chunk outlives
+    // its use.
+    void largeValueEdits()
+    {
+        QFETCH(QByteArray, edited);
+        QFETCH(int, maxNewChunks);
+        const QString path = freshPath();
+        const QString key = QStringLiteral("big");
+        KeyValueStore store(path);
+        QVERIFY(store.setData(key, noise(1 << 20, 1)));
+        const qint64 lastId = query(path, "SELECT max(id) FROM chunks").value(0).toLongLong();
+        QVERIFY(store.setData(key, edited));
+        const QByteArray newChunks
+            = QByteArray("SELECT count(*) FROM chunks WHERE id > ") + QByteArray::number(lastId);
+        QVERIFY(query(path, newChunks).value(0).toInt() <= maxNewChunks);
+        QCOMPARE(chunkTotals(path).value(1).toLongLong(), edited.size());
+        QCOMPARE(store.dataForKey(key), edited);
+        QCOMPARE(KeyValueStore(path).dataForKey(key), edited);
+        QCOMPARE(integrityOf(path), QByteArray("ok"));
+    }
+
+    // Another connection's write in between, of the same length: the next
+    // write builds on what is stored, not on what this connection read before.
+    void largeValueEditedByAnotherConnection()
+    {
+        const QString path = freshPath();
+        const QString key = QStringLiteral("big");
+        const QByteArray first = noise(500000, 4);
+        KeyValueStore store(path);
+        QVERIFY(store.setData(key, first));
+        QCOMPARE(store.dataForKey(key), first);
+        QVERIFY(KeyValueStore(path).setData(key, QByteArray(first).replace(0, 5, "other")));
+        const QByteArray mine = first + "mine";
+        QVERIFY(store.setData(key, mine));
+        QCOMPARE(KeyValueStore(path).dataForKey(key), mine);
+        QCOMPARE(chunkTotals(path).value(1).toLongLong(), mine.size());
+    }
+
+    // A large value replaced by a small one, another kind or nothing leaves no
+    // chunk, and large again reads back exactly.
+    void largeValueReplaced_data()
+    {
+        QTest::addColumn<QVariant>("replacement");
+        QTest::newRow("small bytes") << QVariant(QByteArray(100, 's'));
+        QTest::newRow("just below the chunked size") << QVariant(noise(64 * 1024 - 1, 5));
+        QTest::newRow("string") << QVariant(QStringLiteral("text"));
+        QTest::newRow("removed") << QVariant();
+    }
+
+    void largeValueReplaced()
+    {
+        QFETCH(QVariant, replacement);
+        const QString path = freshPath();
+        const QString key = QStringLiteral("big");
+        const QByteArray large = noise(300000, 6);
+        KeyValueStore store(path);
+        QVERIFY(store.setData(key, large));
+        QVERIFY(replacement.isValid() ? write(store, key, replacement) : store.removeObject(key));
+        QCOMPARE(chunkTotals(path), (QVariantList { 0, 0 }));
+        QCOMPARE(readAll(store, key), expectedReads(replacement));
+        QCOMPARE(readAll(KeyValueStore(path), key), expectedReads(replacement));
+        QVERIFY(store.setData(key, large));
+        QCOMPARE(KeyValueStore(path).dataForKey(key), large);
+    }
+
+    // A build that knows no chunks reads the entry as absent and replaces it;
+    // the chunks it cannot see are deleted at the next open.
+    void chunksLeftByAnOlderBuildAreDeleted()
+    {
+        const QString path = freshPath();
+        QVERIFY(KeyValueStore(path).setData(QStringLiteral("big"), noise(300000, 7)));
+        QVERIFY(KeyValueStore(path).setData(QStringLiteral("kept"), noise(200000, 8)));
+        QCOMPARE(query(path, "UPDATE entries SET kind = 4, value = x'6f6c64' WHERE key = 'big'"),
+            QVariantList());
+        KeyValueStore store(path);
+        QCOMPARE(store.dataForKey(QStringLiteral("big")), QByteArray("old"));
+        QCOMPARE(chunkTotals(path).value(1).toLongLong(), 200000);
+        QCOMPARE(store.dataForKey(QStringLiteral("kept")), noise(200000, 8));
+    }
+
     void sharedStoreLivesInAppData()
     {
         KeyValueStore &store = KeyValueStore::shared();
@@ -217,6 +360,9 @@ private slots:
             QCOMPARE(readAll(store, keyAt(seq)), expectedReads(valueAt(seq)));
         const int latest = store.stringForKey(QStringLiteral("latest")).value_or("-1").toInt();
         QVERIFY2(possibleLatest.contains(latest), QByteArray::number(latest));
+        const QByteArray big = store.dataForKey(QStringLiteral("big")).value_or(QByteArray());
+        QVERIFY(std::any_of(possibleLatest.cbegin(), possibleLatest.cend(),
+            [&](int seq) { return big == bigAt(seq); }));
     }
 
     void concurrentWritersBothSucceed()
@@ -240,6 +386,9 @@ private slots:
         for (int first : firsts)
             for (int seq = first; seq < first + count; ++seq)
                 QCOMPARE(readAll(store, keyAt(seq)), expectedReads(valueAt(seq)));
+        // Both edited one large value, each on top of what the other stored.
+        const QByteArray big = store.dataForKey(QStringLiteral("big")).value_or(QByteArray());
+        QVERIFY(big == bigAt(firsts[0] + count - 1) || big == bigAt(firsts[1] + count - 1));
     }
 
     void damagedFile_data()

@@ -102,22 +102,24 @@ bool pageSettled(const ScreenHarness &screen, const char *page, const char *navi
 
 AppItem historyItem(const FixtureCatalogue &catalogue, const FixtureCatalogue::App &app)
 {
-    return AppItem{app.trackId, app.trackName,
-                   catalogue.artworkUrl(app.trackId, QStringLiteral("100x100")),
-                   catalogue.artworkUrl(app.trackId, QStringLiteral("512x512")), std::nullopt};
+    return AppItem { app.trackId, app.trackName,
+        catalogue.artworkUrl(app.trackId, QStringLiteral("100x100")),
+        catalogue.artworkUrl(app.trackId, QStringLiteral("512x512")), std::nullopt };
 }
 
 bool renderDetail(ScreenHarness &screen, FixtureCatalogue &catalogue, const QString &folder,
-                  const QString &language)
+    const QString &language)
 {
     const QString lanternId = QString::number(FixtureCatalogue::apps().at(0).trackId);
     bool ok = search(screen, QStringLiteral("lantern"));
     catalogue.setDelay(lanternId, std::chrono::milliseconds(2500));
     ok &= screen.click(QStringLiteral("resultRow_0"));
-    ok &= ScreenHarness::waitFor([&] { return pageSettled(screen, "appDetailView", "searchNavigation"); });
+    ok &= ScreenHarness::waitFor(
+        [&] { return pageSettled(screen, "appDetailView", "searchNavigation"); });
     ok &= save(screen, folder, language, QStringLiteral("detail-loading"));
     catalogue.setDelay(lanternId, std::chrono::milliseconds(0));
-    ok &= ScreenHarness::waitFor([&] { return screen.visibleItem(QStringLiteral("detailStack")) != nullptr; });
+    ok &= ScreenHarness::waitFor(
+        [&] { return screen.visibleItem(QStringLiteral("detailStack")) != nullptr; });
     ok &= save(screen, folder, language, QStringLiteral("detail-loaded"));
 
     ok &= screen.click(QStringLiteral("minimumOsRow"));
@@ -126,19 +128,22 @@ bool renderDetail(ScreenHarness &screen, FixtureCatalogue &catalogue, const QStr
     QQuickItem *scroll = screen.visibleItem(QStringLiteral("detailScroll"));
     ok &= scroll != nullptr;
     if (scroll) {
-        scroll->setProperty("contentY", scroll->property("contentHeight").toReal() - scroll->height());
+        scroll->setProperty(
+            "contentY", scroll->property("contentHeight").toReal() - scroll->height());
         ok &= save(screen, folder, language, QStringLiteral("detail-loaded-bottom"));
     }
 
     ok &= screen.click(QStringLiteral("screenshot_0"));
-    ok &= ScreenHarness::waitFor([&] { return screen.visibleItem(QStringLiteral("screenshotImage")) != nullptr; });
+    ok &= ScreenHarness::waitFor(
+        [&] { return screen.visibleItem(QStringLiteral("screenshotImage")) != nullptr; });
     ok &= save(screen, folder, language, QStringLiteral("screenshot"));
 
     // A long press on the picture saves it.
     QQuickItem *picture = screen.visibleItem(QStringLiteral("screenshotPicture"));
     ok &= picture != nullptr;
     if (picture) {
-        const QPoint centre = picture->mapToScene(QPointF(picture->width() / 2, picture->height() / 2)).toPoint();
+        const QPoint centre
+            = picture->mapToScene(QPointF(picture->width() / 2, picture->height() / 2)).toPoint();
         QTest::mousePress(screen.window(), Qt::LeftButton, Qt::NoModifier, centre);
         QTest::qWait(800);
         QTest::mouseRelease(screen.window(), Qt::LeftButton, Qt::NoModifier, centre);
@@ -147,8 +152,9 @@ bool renderDetail(ScreenHarness &screen, FixtureCatalogue &catalogue, const QStr
         screen.pressKey(Qt::Key_Escape);
         ok &= screen.waitForPopup(QStringLiteral("screenshotSaveAlert"), false);
     }
-    for (const char *page : {"screenshotDetailView", "appDetailView"}) {
-        ok &= screen.click(screen.visibleItem(QStringLiteral("backButton"), screen.visibleItem(QLatin1String(page))));
+    for (const char *page : { "screenshotDetailView", "appDetailView" }) {
+        ok &= screen.click(screen.visibleItem(
+            QStringLiteral("backButton"), screen.visibleItem(QLatin1String(page))));
         ok &= ScreenHarness::waitFor([&] { return !screen.visibleItem(QLatin1String(page)); });
     }
 
@@ -157,30 +163,34 @@ bool renderDetail(ScreenHarness &screen, FixtureCatalogue &catalogue, const QStr
     failing.trackId = FixtureCatalogue::errorPageId;
     QVariant page;
     QMetaObject::invokeMethod(screen.contentView(), "showDetail", Q_RETURN_ARG(QVariant, page),
-                              Q_ARG(QVariant, QVariant::fromValue(failing)),
-                              Q_ARG(QVariant, QStringLiteral("CN")));
-    ok &= ScreenHarness::waitFor([&] { return screen.visibleItem(QStringLiteral("detailLoadFailed")) != nullptr; });
+        Q_ARG(QVariant, QVariant::fromValue(failing)), Q_ARG(QVariant, QStringLiteral("CN")));
+    ok &= ScreenHarness::waitFor(
+        [&] { return screen.visibleItem(QStringLiteral("detailLoadFailed")) != nullptr; });
     ok &= save(screen, folder, language, QStringLiteral("detail-failed"));
     ok &= screen.click(QStringLiteral("backButton"));
-    ok &= ScreenHarness::waitFor([&] { return !screen.visibleItem(QStringLiteral("appDetailView")); });
+    ok &= ScreenHarness::waitFor(
+        [&] { return !screen.visibleItem(QStringLiteral("appDetailView")); });
     return ok;
 }
 
 bool renderHistory(ScreenHarness &screen, const FixtureCatalogue &catalogue, const QString &folder,
-                   const QString &language)
+    const QString &language)
 {
     HistoryManager::shared()->clearAllHistory();
     bool ok = screen.click(QStringLiteral("historyTab"));
-    ok &= ScreenHarness::waitFor([&] { return screen.visibleItem(QStringLiteral("historyPage")) != nullptr; });
+    ok &= ScreenHarness::waitFor(
+        [&] { return screen.visibleItem(QStringLiteral("historyPage")) != nullptr; });
     ok &= save(screen, folder, language, QStringLiteral("history-empty"));
 
     // Oldest first, so that the list reads in the fixture's order.
-    for (auto app = FixtureCatalogue::apps().crbegin(); app != FixtureCatalogue::apps().crend(); ++app)
+    for (auto app = FixtureCatalogue::apps().crbegin(); app != FixtureCatalogue::apps().crend();
+         ++app)
         HistoryManager::shared()->addHistory(historyItem(catalogue, *app));
     // The tab reads the history again when it appears.
     ok &= screen.click(QStringLiteral("searchTab"));
     ok &= screen.click(QStringLiteral("historyTab"));
-    ok &= ScreenHarness::waitFor([&] { return screen.visibleItem(QStringLiteral("historyRow_2")) != nullptr; });
+    ok &= ScreenHarness::waitFor(
+        [&] { return screen.visibleItem(QStringLiteral("historyRow_2")) != nullptr; });
     ok &= save(screen, folder, language, QStringLiteral("history"));
 
     ok &= screen.click(QStringLiteral("historySearchField"));

@@ -1,0 +1,42 @@
+import QtQuick
+import QtQuick.Templates as T
+import Vellumar
+
+// A flat button for title bars, fields and alerts: a symbol, or else a text,
+// in the accent colour. Drawn from the templates alone, so that the first
+// screen loads no style code it would not show.
+T.AbstractButton {
+    id: control
+
+    // A symbol name (see Theme.glyphs); without one the text is shown.
+    property string symbol
+    property color color: Theme.accent
+    property int symbolSize: 22
+    property bool strong: false
+
+    implicitWidth: Math.max(44, implicitContentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(44, implicitContentHeight + topPadding + bottomPadding)
+    padding: 6
+    focusPolicy: Qt.StrongFocus
+    Accessible.role: Accessible.Button
+    Accessible.name: text
+
+    contentItem: Text {
+        text: control.symbol !== "" ? Theme.glyph(control.symbol) : control.text
+        font.family: control.symbol !== "" ? "Material Icons" : ""
+        font.pixelSize: control.symbol !== "" ? control.symbolSize : Theme.bodySize
+        font.weight: control.strong ? Font.DemiBold : Font.Normal
+        color: control.color
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        Accessible.ignored: true
+    }
+
+    background: Rectangle {
+        radius: height / 2
+        color: control.down ? Theme.systemGray5 : "transparent"
+        border.width: control.visualFocus ? 2 : 0
+        border.color: Theme.accent
+        opacity: control.enabled ? 1 : 0.4
+    }
+}

@@ -1,0 +1,189 @@
+#include "DetailTestSupport.h"
+#include "store/KeyValueStore.h"
+#include "store/TemporaryDirectory.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+// The download history tab as a person uses it.
+class tst_HistoryScreen : public DetailScreenTest
+{
+    Q_OBJECT
+
+    QQuickItem *row(int index) const
+    {
+        return screen->visibleItem(QStringLiteral("historyRow_%1").arg(index));
+    }
+    QStringList shownNames() const
+    {
+        QStringList names;
+        const int count = screen->item(QStringLiteral("historyList"))->property("count").toInt();
+        for (int index = 0; index < count; ++index)
+            names.append(row(index) ? row(index)->property("modelData").value<AppItem>().trackName
+                                    : QStringLiteral("<hidden>"));
+        return names;
+    }
+    static QStringList storedNames()
+    {
+        QStringList names;
+        for (const AppItem &item : HistoryManager::shared()->loadHistory())
+            names.append(item.trackName);
+        return names;
+    }
+    bool clearEnabled() const
+    {
+        return screen->visibleItem(QStringLiteral("clearDownloadHistoryButton"))->isEnabled();
+    }
+
+    // Stored in this order, then shown.
+    void showHistory(const QList<int> &stored)
+    {
+        for (auto index = stored.crbegin(); index != stored.crend(); ++index)
+            HistoryManager::shared()->addHistory(historyItem(*index));
+        QVERIFY(screen->click(QStringLiteral("historyTab")));
+        QVERIFY(
+            ScreenHarness::waitFor([&] { return settled("historyPage", "historyNavigation"); }));
+    }
+
+    void filter(const QString &text)
+    {
+        QVERIFY(screen->click(QStringLiteral("historySearchField")));
+        screen->typeText(text);
+    }
+
+private slots:
+    void theFilterMatchesNamesIgnoringCase_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("upper case") << "NOTES" << QStringList { "Lantern Notes" };
+        QTest::newRow("any part") << "a" << QStringList { "Lantern Notes", "Harbor Maps" };
+        QTest::newRow("chinese") << "日记" << QStringList { "墨水日记" };
+        QTest::newRow("identifier digits") << "1234567890123" << QStringList {};
+    }
+
+    void theFilterMatchesNamesIgnoringCase()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, names);
+        showHistory({ 0, 1, 2 });
+        const QStringList everything = storedNames();
+        QCOMPARE(shownNames(), everything);
+
+        filter(text);
+        QCOMPARE(shownNames(), names);
+        // The empty state and the clear button follow the stored list.
+        QVERIFY(!shown("noDownloadHistory"));
+        QVERIFY(clearEnabled());
+        QVERIFY(screen->click(QStringLiteral("clearHistorySearchButton")));
+        QCOMPARE(shownNames(), everything);
+    }
+
+    void swipeDeletingResolvesTheShownRowToItsItem()
+    {
+        showHistory({ 2, 1, 0 });
+        filter(QStringLiteral("a"));
+        QCOMPARE(shownNames(), (QStringList { "Harbor Maps", "Lantern Notes" }));
+        // A swipe to the left uncovers the delete action.
+        press(row(1), QPoint(-200, 0), 0);
+        QVERIFY(ScreenHarness::waitFor([&] {
+            return screen->click(screen->visibleItem(QStringLiteral("deleteButton"), row(1)));
+        }));
+        QVERIFY(
+            ScreenHarness::waitFor([&] { return shownNames() == QStringList { "Harbor Maps" }; }));
+        QCOMPARE(storedNames(), (QStringList { "墨水日记", "Harbor Maps" }));
+
+        // An identifier stored twice goes entirely, and all positions are
+        // resolved before anything is removed.
+        QJsonArray stored;
+        for (const int index : { 0, 1, 0, 2 })
+            stored.append(historyItem(index).toJson());
+        KeyValueStore::shared().setData(
+            QStringLiteral("DownloadHistory"), QJsonDocument(stored).toJson());
+        QVERIFY(screen->click(QStringLiteral("clearHistorySearchButton")));
+        QObject *model = screen->visibleItem(QStringLiteral("historyView"))
+                             ->property("viewModel")
+                             .value<QObject *>();
+        QMetaObject::invokeMethod(model, "loadHistory");
+        QMetaObject::invokeMethod(model, "deleteItems", Q_ARG(QList<int>, (QList<int> { 3, 0 })));
+        QCOMPARE(shownNames(), QStringList { "Harbor Maps" });
+        QCOMPARE(storedNames(), QStringList { "Harbor Maps" });
+    }
+
+    void aRowOpensItsDetailInItsRegionOrTheUS_data()
+    {
+        QTest::addColumn<QString>("countryCode");
+        QTest::addColumn<QByteArray>("lookup");
+        QTest::newRow("no region")
+            << QString() << QByteArray("GET /lookup?id=284910350&country=US");
+        QTest::newRow("Japan") << "JP" << QByteArray("GET /lookup?id=284910350&country=JP");
+    }
+
+    void aRowOpensItsDetailInItsRegionOrTheUS()
+    {
+        QFETCH(QString, countryCode);
+        QFETCH(QByteArray, lookup);
+        HistoryManager::shared()->addHistory(
+            historyItem(1, countryCode.isEmpty() ? std::nullopt : std::optional(countryCode)));
+        showHistory({});
+        QVERIFY(screen->click(row(0)));
+        QVERIFY(ScreenHarness::waitFor([&] { return shown("detailStack"); }));
+        QCOMPARE(requestsContaining("GET /lookup?"), 1);
+        QCOMPARE(requestsContaining(lookup), 1);
+    }
+
+    void savingAgainDoesNotRecordTheItem()
+    {
+        showHistory({ 0 });
+        // Gone from the store behind the screen's back: a recording save would bring it back.
+        HistoryManager::shared()->removeHistory(historyItem(0));
+        QVERIFY(screen->click(screen->visibleItem(QStringLiteral("saveButton"), row(0))));
+        QVERIFY(screen->waitForPopup(QStringLiteral("historySaveAlert"), true));
+        QCOMPARE(shownProperty("saveAlertTitle"), qtTrId("success"));
+        QCOMPARE(photos().size(), 1);
+        QVERIFY(storedNames().isEmpty());
+        QVERIFY(!shown("appDetailView"));
+        screen->pressKey(Qt::Key_Return);
+        QVERIFY(screen->waitForPopup(QStringLiteral("historySaveAlert"), false));
+
+        // The list is read again only when it appears again.
+        QCOMPARE(shownNames(), QStringList { "Lantern Notes" });
+        QVERIFY(screen->click(QStringLiteral("searchTab")));
+        QVERIFY(screen->click(QStringLiteral("historyTab")));
+        QVERIFY(ScreenHarness::waitFor([&] { return shown("noDownloadHistory"); }));
+        QCOMPARE(shownNames(), QStringList {});
+    }
+
+    void clearingAsksFirstAndEmptiesOnlyTheApplicationsFolder()
+    {
+        const Result<QString> ownFolder = applicationTemporaryDirectory();
+        QVERIFY(ownFolder.ok());
+        QFile leftover(ownFolder.value() + QStringLiteral("/leftover.png"));
+        QFile foreign(QDir::tempPath() + QStringLiteral("/another-program.txt"));
+        for (QFile *file : { &leftover, &foreign }) {
+            QVERIFY(file->open(QIODevice::WriteOnly));
+            file->close();
+        }
+        showHistory({ 0, 1 });
+
+        for (const char *button : { "cancelClearButton", "clearAllButton" }) {
+            QVERIFY(screen->click(QStringLiteral("clearDownloadHistoryButton")));
+            QVERIFY(screen->waitForPopup(QStringLiteral("clearHistoryAlert"), true));
+            QVERIFY(screen->click(QLatin1String(button)));
+            QVERIFY(screen->waitForPopup(QStringLiteral("clearHistoryAlert"), false));
+            QCOMPARE(storedNames().size(), qstrcmp(button, "clearAllButton") ? 2 : 0);
+            QCOMPARE(leftover.exists(), storedNames().size() == 2);
+        }
+        QVERIFY(foreign.exists());
+        QCOMPARE(shownNames(), QStringList {});
+        QVERIFY(shown("noDownloadHistory"));
+        // Nothing left to clear: the button is off and asks nothing.
+        QVERIFY(!clearEnabled());
+        screen->click(QStringLiteral("clearDownloadHistoryButton"));
+        QTest::qWait(300);
+        QVERIFY(!popupShown("clearHistoryAlert"));
+    }
+};
+
+VELLUMAR_TEST_MAIN(tst_HistoryScreen)
+#include "tst_historyscreen.moc"
