@@ -10,7 +10,7 @@
 #include <QPointer>
 
 IconSaveFlow::IconSaveFlow(QObject *parent)
-    : QObject(parent)
+    : SaveAlert(parent)
 {
 }
 
@@ -18,21 +18,6 @@ void IconSaveFlow::setRecordsHistory(bool records)
 {
     m_recordsHistory = records;
     Q_EMIT recordsHistoryChanged();
-}
-
-void IconSaveFlow::setShowingSaveAlert(bool showing)
-{
-    m_showingSaveAlert = showing;
-    Q_EMIT showingSaveAlertChanged();
-}
-
-void IconSaveFlow::showSaveAlert(bool success, const QString &message)
-{
-    m_saveAlertTitle = success ? qtTrId("success") : qtTrId("error");
-    Q_EMIT saveAlertTitleChanged();
-    m_saveAlertMessage = message;
-    Q_EMIT saveAlertMessageChanged();
-    setShowingSaveAlert(true);
 }
 
 void IconSaveFlow::saveIcon(const AppItem &item)

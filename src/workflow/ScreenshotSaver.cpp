@@ -8,23 +8,8 @@
 #include <QUrl>
 
 ScreenshotSaver::ScreenshotSaver(QObject *parent)
-    : QObject(parent)
+    : SaveAlert(parent)
 { }
-
-void ScreenshotSaver::setShowingSaveAlert(bool showing)
-{
-    m_showingSaveAlert = showing;
-    Q_EMIT showingSaveAlertChanged();
-}
-
-void ScreenshotSaver::showSaveAlert(bool success, const QString &message)
-{
-    m_saveAlertTitle = success ? qtTrId("success") : qtTrId("error");
-    Q_EMIT saveAlertTitleChanged();
-    m_saveAlertMessage = message;
-    Q_EMIT saveAlertMessageChanged();
-    setShowingSaveAlert(true);
-}
 
 void ScreenshotSaver::saveScreenshot(const QString &imageUrl)
 {

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// The alert every save reports through: a title ("success" or "error"), a
+// message, and whether the screen shows it. Each owner of a save button has
+// one; the later of two saves overwrites the earlier one's alert.
+class SaveAlert : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool showingSaveAlert READ showingSaveAlert WRITE setShowingSaveAlert NOTIFY showingSaveAlertChanged)
+    Q_PROPERTY(QString saveAlertTitle READ saveAlertTitle NOTIFY saveAlertTitleChanged)
+    Q_PROPERTY(QString saveAlertMessage READ saveAlertMessage NOTIFY saveAlertMessageChanged)
+
+public:
+    explicit SaveAlert(QObject *parent = nullptr);
+
+    [[nodiscard]] bool showingSaveAlert() const { return m_showingSaveAlert; }
+    // The screen sets it back to false when the alert is dismissed.
+    void setShowingSaveAlert(bool showing);
+    [[nodiscard]] QString saveAlertTitle() const { return m_saveAlertTitle; }
+    [[nodiscard]] QString saveAlertMessage() const { return m_saveAlertMessage; }
+
+Q_SIGNALS:
+    void showingSaveAlertChanged();
+    void saveAlertTitleChanged();
+    void saveAlertMessageChanged();
+
+protected:
+    // Title, then message, then the flag, so a screen that reacts to the flag
+    // already sees both texts.
+    void showSaveAlert(bool success, const QString &message);
+
+private:
+    bool m_showingSaveAlert = false;
+    QString m_saveAlertTitle;
+    QString m_saveAlertMessage;
+};
