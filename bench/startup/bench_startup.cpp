@@ -5,8 +5,8 @@
 //   bench_startup [runs]
 
 #include <QDir>
-#include <QFile>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QList>
 #include <QTemporaryDir>
 
@@ -15,7 +15,6 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
-
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -67,7 +66,7 @@ std::optional<Run> startOnce(const char *program, const QString &home)
     wait4(pid, &status, 0, &usage);
     if (milliseconds < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return std::nullopt;
-    return Run{milliseconds, usage.ru_maxrss};
+    return Run { milliseconds, usage.ru_maxrss };
 }
 
 template<typename T>
@@ -82,8 +81,8 @@ T median(QList<T> values)
 int main(int argc, char *argv[])
 {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
-    const char *programs[] = {VELLUMAR_PROBE_BARE, VELLUMAR_PROBE_APPLICATION};
-    const char *labels[] = {"bare Qt Quick window", "Vellumar search screen"};
+    const char *programs[] = { VELLUMAR_PROBE_BARE, VELLUMAR_PROBE_APPLICATION };
+    const char *labels[] = { "bare Qt Quick window", "Vellumar search screen" };
 
     QTemporaryDir homes;
     QList<double> times[2];
@@ -92,7 +91,7 @@ int main(int argc, char *argv[])
         const QString home = homes.filePath(QString::number(probe));
         QDir().mkpath(home + QStringLiteral("/run"));
         QFile::setPermissions(home + QStringLiteral("/run"),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         // One unmeasured start creates the store and warms the file cache.
         if (!startOnce(programs[probe], home)) {
             std::fprintf(stderr, "%s did not render a frame\n", programs[probe]);
@@ -102,8 +101,8 @@ int main(int argc, char *argv[])
     // Alternate the two, so that drift in machine load hits both alike.
     for (int i = 0; i < runs; ++i) {
         for (int probe = 0; probe < 2; ++probe) {
-            const std::optional<Run> run =
-                startOnce(programs[probe], homes.filePath(QString::number(probe)));
+            const std::optional<Run> run
+                = startOnce(programs[probe], homes.filePath(QString::number(probe)));
             if (!run) {
                 std::fprintf(stderr, "%s failed\n", programs[probe]);
                 return 1;
@@ -116,7 +115,7 @@ int main(int argc, char *argv[])
     std::printf("start-up to first frame, offscreen, %d runs each (median)\n", runs);
     for (int probe = 0; probe < 2; ++probe)
         std::printf("  %-24s %8.1f ms   peak memory %7.1f MiB\n", labels[probe],
-                    median(times[probe]), median(peaks[probe]) / 1024.0);
+            median(times[probe]), median(peaks[probe]) / 1024.0);
     const double ratio = median(times[1]) / median(times[0]);
     std::printf("  ratio %.2f (target at most 1.50): %s\n", ratio, ratio <= 1.5 ? "met" : "missed");
     return 0;

@@ -33,21 +33,24 @@ int main(int argc, char *argv[])
     const QUrl url(QStringLiteral("qrc:/qt/qml/VellumarBareWindow/BareWindow.qml"));
 #endif
 
-    QObject::connect(&engine, &QQmlApplicationEngine::objectCreated, &app,
-                     [](QObject *object, const QUrl &) {
-                         auto *window = qobject_cast<QQuickWindow *>(object);
-                         if (!window) {
-                             std::fputs("no window\n", stdout);
-                             std::fflush(stdout);
-                             QCoreApplication::exit(1);
-                             return;
-                         }
-                         QObject::connect(window, &QQuickWindow::frameSwapped, window, [] {
-                             std::fputs("first-frame\n", stdout);
-                             std::fflush(stdout);
-                             QCoreApplication::quit();
-                         }, Qt::SingleShotConnection);
-                     });
+    QObject::connect(
+        &engine, &QQmlApplicationEngine::objectCreated, &app, [](QObject *object, const QUrl &) {
+            auto *window = qobject_cast<QQuickWindow *>(object);
+            if (!window) {
+                std::fputs("no window\n", stdout);
+                std::fflush(stdout);
+                QCoreApplication::exit(1);
+                return;
+            }
+            QObject::connect(
+                window, &QQuickWindow::frameSwapped, window,
+                [] {
+                    std::fputs("first-frame\n", stdout);
+                    std::fflush(stdout);
+                    QCoreApplication::quit();
+                },
+                Qt::SingleShotConnection);
+        });
     engine.load(url);
     return QGuiApplication::exec();
 }

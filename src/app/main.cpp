@@ -1,5 +1,4 @@
 #include "QuitOnSignal.h"
-
 #include "screens/ScreensEngine.h"
 
 #include <QGuiApplication>
@@ -18,8 +17,9 @@ int main(int argc, char *argv[])
     ScreensEngine::prepareApplication();
     QQmlApplicationEngine engine;
     ScreensEngine::setUpEngine(engine);
-    QObject::connect(&engine, &QQmlApplicationEngine::objectCreationFailed, &app,
-                     [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
+    QObject::connect(
+        &engine, &QQmlApplicationEngine::objectCreationFailed, &app,
+        [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
     engine.load(ScreensEngine::mainUrl());
     return QGuiApplication::exec();
 }

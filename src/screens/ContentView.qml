@@ -205,6 +205,12 @@ Item {
         }
     }
 
+    // The screen appears again when its tab is picked again.
+    onVisibleChanged: {
+        if (visible)
+            viewModel.loadSearchHistory()
+    }
+
     // On a desktop the keyboard is there at once: the field takes it.
     Component.onCompleted: {
         if (Qt.platform.os !== "android" && Qt.platform.os !== "ios")

@@ -3,8 +3,7 @@
 CountryListModel::CountryListModel(QObject *parent)
     : QAbstractListModel(parent)
     , m_rows(allCountries())
-{
-}
+{ }
 
 bool CountryListModel::matches(const Country &country, const QString &text)
 {
@@ -70,7 +69,7 @@ QVariant CountryListModel::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> CountryListModel::roleNames() const
 {
-    return {{CodeRole, "code"}, {FlagRole, "flag"}, {NameRole, "name"}};
+    return { { CodeRole, "code" }, { FlagRole, "flag" }, { NameRole, "name" } };
 }
 
 QString RegionTable::flagForCode(const QString &code) const

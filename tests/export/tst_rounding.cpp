@@ -15,11 +15,6 @@ QImage pattern(QSize size)
     return image;
 }
 
-int alphaAt(const QImage &image, int x, int y)
-{
-    return qAlpha(image.pixel(x, y));
-}
-
 } // namespace
 
 class tst_Rounding : public QObject
@@ -33,9 +28,10 @@ private slots:
         QTest::addColumn<qreal>("circle"); // radius of the expected circle or capsule, or 0
         QTest::newRow("square becomes a circle") << QSize(1024, 1024) << -1.0 << 512.0;
         QTest::newRow("200x100 becomes a capsule") << QSize(200, 100) << -1.0 << 50.0;
-        QTest::newRow("radius above half is clamped") << QSize(200, 100) << 500.0 << 50.0;
         QTest::newRow("512 slightly rounded") << QSize(512, 512) << 40.96 << 0.0;
         QTest::newRow("radius 0") << QSize(300, 200) << 0.0 << 0.0;
+        QTest::newRow("no pixels") << QSize() << 10.0 << 0.0;
+        QTest::newRow("no pixels, rounded") << QSize() << -1.0 << 0.0;
     }
 
     void clipsToTheShape()
@@ -46,7 +42,9 @@ private slots:
         const QImage source = pattern(size);
         const std::optional<QImage> result
             = radius < 0 ? rounded(source) : withCornerRadius(source, radius);
-        QVERIFY(result);
+        QCOMPARE(result.has_value(), !size.isEmpty());
+        if (!result)
+            return;
         QCOMPARE(result->size(), size);
         QCOMPARE(result->format(), QImage::Format_ARGB32_Premultiplied);
 
@@ -55,7 +53,7 @@ private slots:
         int partial = 0;
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {
-                const int alpha = alphaAt(*result, x, y);
+                const int alpha = qAlpha(result->pixel(x, y));
                 partial += alpha > 0 && alpha < 255;
                 // Outside the four reach-by-reach corner squares nothing changes.
                 const bool inCorner
@@ -73,15 +71,14 @@ private slots:
             }
         }
         QCOMPARE(partial > 0, radius != 0); // antialiased edges
-        QCOMPARE(alphaAt(*result, w - 1, h - 1), radius != 0 ? 0 : 255);
+        QCOMPARE(qAlpha(result->pixel(w - 1, h - 1)), radius != 0 ? 0 : 255);
     }
 
     void slightlyRoundedCornerEasesIntoTheEdge()
     {
         const QImage icon = withCornerRadius(pattern({ 512, 512 }), 512 * 0.08).value_or(QImage());
-        // Transparent in the corner, opaque just inside. A circular corner of
-        // radius 40.96 would be opaque at 44 along the edge; this one is still
-        // leaving the edge there and joins it at 62.6.
+        // A circular corner of radius 40.96 would be opaque at 44 along the
+        // edge; this one is still leaving the edge there and joins it at 62.6.
         const struct
         {
             int x, y, minimum, maximum;
@@ -89,16 +86,10 @@ private slots:
             { 494, 17, 255, 255 }, { 44, 0, 30, 225 }, { 0, 44, 30, 225 }, { 467, 511, 30, 225 },
             { 63, 0, 255, 255 }, { 0, 448, 255, 255 } };
         for (const auto &pixel : expected) {
-            const int alpha = alphaAt(icon, pixel.x, pixel.y);
+            const int alpha = qAlpha(icon.pixel(pixel.x, pixel.y));
             QVERIFY2(alpha >= pixel.minimum && alpha <= pixel.maximum,
                 qPrintable(QString::asprintf("pixel %d,%d alpha %d", pixel.x, pixel.y, alpha)));
         }
-    }
-
-    void imageWithoutPixelsGivesNothing()
-    {
-        QVERIFY(!withCornerRadius(QImage(), 10));
-        QVERIFY(!rounded(QImage()));
     }
 };
 

@@ -6,10 +6,10 @@
 #include <QQueue>
 #include <QSet>
 #include <QTest>
+#include <QtQml/QQmlExtensionPlugin>
 #include <QtTest/qtestkeyboard.h>
 
 #include <cctype>
-#include <QtQml/QQmlExtensionPlugin>
 
 Q_IMPORT_QML_PLUGIN(VellumarPlugin)
 
@@ -116,7 +116,7 @@ QStringList ScreenHarness::visibleTexts() const
         }
         if (item->property("font").value<QFont>().family() == QLatin1String("Material Icons"))
             return false;
-        for (const char *name : {"text", "placeholderText"}) {
+        for (const char *name : { "text", "placeholderText" }) {
             const QVariant value = item->property(name);
             if (value.typeId() == QMetaType::QString && !value.toString().isEmpty())
                 texts.append(value.toString());
@@ -154,9 +154,8 @@ void ScreenHarness::typeText(const QString &text)
     // the way an input method delivers it.
     for (const QChar character : text) {
         const char16_t upper = character.toUpper().unicode();
-        const auto key = upper < 0x80 && (std::isalnum(upper) || upper == u' ')
-            ? Qt::Key(upper)
-            : Qt::Key_unknown;
+        const auto key = upper < 0x80 && (std::isalnum(upper) || upper == u' ') ? Qt::Key(upper)
+                                                                                : Qt::Key_unknown;
         QTest::sendKeyEvent(QTest::Click, m_window, key, QString(character), Qt::NoModifier);
     }
 }
@@ -166,8 +165,8 @@ void ScreenHarness::pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
     QTest::keyClick(m_window, key, modifiers);
 }
 
-bool ScreenHarness::waitFor(const std::function<bool()> &condition,
-                            std::chrono::milliseconds timeout)
+bool ScreenHarness::waitFor(
+    const std::function<bool()> &condition, std::chrono::milliseconds timeout)
 {
     return QTest::qWaitFor(condition, int(timeout.count()));
 }

@@ -28,8 +28,7 @@ public:
     [[nodiscard]] QQuickItem *item(const QString &objectName) const;
     // The first visible item with this name, searched below `root` (the
     // whole window when null).
-    [[nodiscard]] QQuickItem *visibleItem(const QString &objectName,
-                                          QObject *root = nullptr) const;
+    [[nodiscard]] QQuickItem *visibleItem(const QString &objectName, QObject *root = nullptr) const;
 
     // Every text a person can read in the window now: texts and placeholders
     // of visible items, symbols left out.
@@ -47,7 +46,7 @@ public:
 
     // Spins the event loop until the condition holds.
     static bool waitFor(const std::function<bool()> &condition,
-                        std::chrono::milliseconds timeout = std::chrono::seconds(10));
+        std::chrono::milliseconds timeout = std::chrono::seconds(10));
     // Waits until the popup with this name has finished opening or closing.
     bool waitForPopup(const QString &objectName, bool open);
 

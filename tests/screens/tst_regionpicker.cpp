@@ -1,6 +1,5 @@
 #include "ScreenHarness.h"
 #include "TestEnvironment.h"
-
 #include "screens/CountryListModel.h"
 #include "store/LocalizationManager.h"
 
@@ -25,7 +24,10 @@ class tst_RegionPicker : public QObject
             values.append(rows()->index(row, 0).data(role).toString());
         return values;
     }
-    QString region() const { return screen->viewModel()->property("selectedCountryCode").toString(); }
+    QString region() const
+    {
+        return screen->viewModel()->property("selectedCountryCode").toString();
+    }
 
     void openPicker()
     {
@@ -62,15 +64,24 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("kept");
         QTest::addColumn<QStringList>("dropped");
-        const auto codes = [](const char *list) { return QString::fromLatin1(list).split(u' ', Qt::SkipEmptyParts); };
-        QTest::newRow("code") << "en" << "cn" << codes("CN") << codes("US JP");
-        QTest::newRow("upper case") << "en" << "US" << codes("US AU BY") << codes("CN");
-        QTest::newRow("lower case") << "en" << "us" << codes("US AU BY") << codes("CN");
-        QTest::newRow("one space") << "en" << " " << codes("US GB") << codes("CN AU");
-        QTest::newRow("no match") << "en" << "qqq" << QStringList() << codes("CN US");
+        const auto codes = [](const char *list) {
+            return QString::fromLatin1(list).split(u' ', Qt::SkipEmptyParts);
+        };
+        QTest::newRow("code") << "en"
+                              << "cn" << codes("CN") << codes("US JP");
+        QTest::newRow("upper case") << "en"
+                                    << "US" << codes("US AU BY") << codes("CN");
+        QTest::newRow("lower case") << "en"
+                                    << "us" << codes("US AU BY") << codes("CN");
+        QTest::newRow("one space") << "en"
+                                   << " " << codes("US GB") << codes("CN AU");
+        QTest::newRow("no match") << "en"
+                                  << "qqq" << QStringList() << codes("CN US");
         // Names are matched in the language the user reads.
-        QTest::newRow("chinese name") << "zh-Hans" << "美国" << codes("US") << codes("CN");
-        QTest::newRow("english under chinese") << "zh-Hans" << "us" << codes("US") << codes("AU BY");
+        QTest::newRow("chinese name") << "zh-Hans"
+                                      << "美国" << codes("US") << codes("CN");
+        QTest::newRow("english under chinese") << "zh-Hans"
+                                               << "us" << codes("US") << codes("AU BY");
     }
 
     void filtersOnNameOrCode()
@@ -94,8 +105,9 @@ private slots:
         for (const QString &code : dropped)
             QVERIFY2(!codes.contains(code), qPrintable(code));
         for (int i = 0; i < codes.size(); ++i)
-            QVERIFY2(codes[i].contains(text, Qt::CaseInsensitive) || names[i].contains(text, Qt::CaseInsensitive),
-                     qPrintable(names[i]));
+            QVERIFY2(codes[i].contains(text, Qt::CaseInsensitive)
+                    || names[i].contains(text, Qt::CaseInsensitive),
+                qPrintable(names[i]));
         QCOMPARE(codes.isEmpty(), kept.isEmpty());
         QVERIFY(screen->find(QStringLiteral("countryListView"))->property("opened").toBool());
     }
@@ -105,9 +117,15 @@ private slots:
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("another region") << "jap" << "countryRow_JP" << "JP";
-        QTest::newRow("the checked region") << "chin" << "countryRow_CN" << "CN";
-        QTest::newRow("done") << "jap" << "countryListViewDoneButton" << "CN";
+        QTest::newRow("another region") << "jap"
+                                        << "countryRow_JP"
+                                        << "JP";
+        QTest::newRow("the checked region") << "chin"
+                                            << "countryRow_CN"
+                                            << "CN";
+        QTest::newRow("done") << "jap"
+                              << "countryListViewDoneButton"
+                              << "CN";
         QTest::newRow("escape") << "jap" << QString() << "CN";
     }
 

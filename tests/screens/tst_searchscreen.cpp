@@ -1,9 +1,9 @@
 #include "FixtureCatalogue.h"
 #include "ScreenHarness.h"
 #include "TestEnvironment.h"
-
 #include "store/SearchHistoryManager.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QDir>
 #include <QStandardPaths>
@@ -74,7 +74,10 @@ private slots:
         submit(FixtureCatalogue::emptyTerm);
         QCOMPARE(rowCount(), 0);
         QVERIFY(shown("statusMessage"));
-        QVERIFY(screen->item("statusMessage")->property("text").toString().contains(FixtureCatalogue::emptyTerm));
+        QVERIFY(screen->item("statusMessage")
+                    ->property("text")
+                    .toString()
+                    .contains(FixtureCatalogue::emptyTerm));
     }
 
     void clearingTheFieldShowsTheHistoryAtOnce()
@@ -107,7 +110,7 @@ private slots:
 
     void tappingATagSearchesForIt()
     {
-        for (const char *term : {"harbor", "墨水", "lantern"})
+        for (const char *term : { "harbor", "墨水", "lantern" })
             SearchHistoryManager::shared()->addSearchTerm(QString::fromUtf8(term));
         QMetaObject::invokeMethod(model(), "loadSearchHistory");
         catalogue->clearRequests();
@@ -122,10 +125,11 @@ private slots:
 
     void tagsWrapWithoutOverlapOrEmptyRows()
     {
-        const QString wide = QStringLiteral("a search term far too long to share a row with anything else");
-        const QStringList terms = {QStringLiteral("maps"), wide, QStringLiteral("日记"),
-                                   QStringLiteral("photo editor"), QStringLiteral("x"),
-                                   QStringLiteral("weather radar"), QStringLiteral("notes")};
+        const QString wide
+            = QStringLiteral("a search term far too long to share a row with anything else");
+        const QStringList terms = { QStringLiteral("maps"), wide, QStringLiteral("日记"),
+            QStringLiteral("photo editor"), QStringLiteral("x"), QStringLiteral("weather radar"),
+            QStringLiteral("notes") };
         for (const QString &term : terms)
             SearchHistoryManager::shared()->addSearchTerm(term);
         QMetaObject::invokeMethod(model(), "loadSearchHistory");
@@ -138,8 +142,10 @@ private slots:
         for (int i = 0; i < terms.size(); ++i) {
             QQuickItem *capsule = screen->item(QStringLiteral("tag_%1").arg(i));
             QVERIFY(capsule);
-            const QRectF unit = capsule->mapRectToItem(tagView, capsule->boundingRect()).adjusted(-4, -4, 4, 4);
-            QVERIFY2(unit.left() >= 0 && unit.right() <= available + 0.5, qPrintable(QString::number(i)));
+            const QRectF unit
+                = capsule->mapRectToItem(tagView, capsule->boundingRect()).adjusted(-4, -4, 4, 4);
+            QVERIFY2(unit.left() >= 0 && unit.right() <= available + 0.5,
+                qPrintable(QString::number(i)));
             if (i > 0) {
                 const bool sameRow = qFuzzyCompare(unit.top() + 1, previous.top() + 1);
                 if (sameRow) {
@@ -147,7 +153,8 @@ private slots:
                 } else {
                     QCOMPARE(unit.left(), 0.0);
                     QCOMPARE(unit.top(), previous.bottom());
-                    QVERIFY2(previous.right() + unit.width() > available, "wrapped although it fitted");
+                    QVERIFY2(
+                        previous.right() + unit.width() > available, "wrapped although it fitted");
                 }
             }
             previous = unit;
@@ -158,7 +165,7 @@ private slots:
     void aSaveButtonSavesWithoutOpeningTheRow()
     {
         const QDir photos(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
-                          + QStringLiteral("/Vellumar"));
+            + QStringLiteral("/Vellumar"));
         const qsizetype before = photos.entryList(QDir::Files).size();
         submit(QStringLiteral("lantern"));
         QVERIFY(screen->click("saveButton"));
@@ -196,6 +203,41 @@ private slots:
             QVERIFY(!model()->property("foundAppItemFromURL").isValid());
         }
         QVERIFY(SearchHistoryManager::shared()->loadSearchHistory().isEmpty());
+    }
+
+    void tabReachesEveryControlAndEachHasAName()
+    {
+        SearchHistoryManager::shared()->addSearchTerm(QStringLiteral("harbor"));
+        QMetaObject::invokeMethod(model(), "loadSearchHistory");
+        screen->typeText(QStringLiteral("x"));
+        QSet<QString> reached;
+        for (int press = 0; press < 12; ++press) {
+            screen->pressKey(Qt::Key_Tab);
+            if (QQuickItem *focused = screen->window()->activeFocusItem())
+                reached.insert(focused->objectName());
+        }
+        for (const char *name : { "settingsButton", "regionButton", "searchField",
+                 "clearSearchButton", "searchTab", "historyTab" })
+            QVERIFY2(reached.contains(QLatin1String(name)), name);
+
+        // With the field empty the history panel's controls join the chain.
+        QVERIFY(screen->click("clearSearchButton"));
+        reached.clear();
+        for (int press = 0; press < 12; ++press) {
+            screen->pressKey(Qt::Key_Tab);
+            if (QQuickItem *focused = screen->window()->activeFocusItem())
+                reached.insert(focused->objectName());
+        }
+        QVERIFY(reached.contains(QStringLiteral("clearHistoryButton")));
+        QVERIFY(reached.contains(QStringLiteral("tag_0")));
+
+        // Buttons that show only a symbol still tell assistive technology what they do.
+        for (const char *name :
+            { "settingsButton", "regionButton", "clearHistoryButton", "searchTab" }) {
+            QAccessibleInterface *button
+                = QAccessible::queryAccessibleInterface(screen->item(QLatin1String(name)));
+            QVERIFY2(button && !button->text(QAccessible::Name).isEmpty(), name);
+        }
     }
 
     void theRegionPickerSetsTheNextRequestsRegion()

@@ -1,6 +1,5 @@
 #include "ScreenHarness.h"
 #include "TestEnvironment.h"
-
 #include "store/LocalizationManager.h"
 #include "store/SearchHistoryManager.h"
 #include "store/SettingsManager.h"
@@ -16,7 +15,10 @@ class tst_SettingsScreen : public QObject
     QList<QUrl> openedUrls;
 
     SettingsManager *settings() const { return SettingsManager::shared(); }
-    bool checked(const char *name) const { return screen->item(QLatin1String(name))->property("checked").toBool(); }
+    bool checked(const char *name) const
+    {
+        return screen->item(QLatin1String(name))->property("checked").toBool();
+    }
 
     void openSettings()
     {
@@ -26,7 +28,8 @@ class tst_SettingsScreen : public QObject
 
     void pickLanguage(int segment)
     {
-        QVERIFY(screen->click(screen->visibleItem(QStringLiteral("languagePicker_%1").arg(segment))));
+        QVERIFY(
+            screen->click(screen->visibleItem(QStringLiteral("languagePicker_%1").arg(segment))));
     }
 
 public slots:
@@ -80,11 +83,15 @@ private slots:
     void pickersListTheirChoicesInOrderInBothLanguages()
     {
         for (int round = 0; round < 2; ++round) {
-            QCOMPARE(screen->item("resolutionPicker_0")->property("text").toString(), QStringLiteral("256x256"));
-            QCOMPARE(screen->item("resolutionPicker_2")->property("text").toString(), QStringLiteral("1024x1024"));
+            QCOMPARE(screen->item("resolutionPicker_0")->property("text").toString(),
+                QStringLiteral("256x256"));
+            QCOMPARE(screen->item("resolutionPicker_2")->property("text").toString(),
+                QStringLiteral("1024x1024"));
             QVERIFY(checked("resolutionPicker_2"));
-            QCOMPARE(screen->item("languagePicker_0")->property("text").toString(), QStringLiteral("简体中文"));
-            QCOMPARE(screen->item("languagePicker_1")->property("text").toString(), QStringLiteral("English"));
+            QCOMPARE(screen->item("languagePicker_0")->property("text").toString(),
+                QStringLiteral("简体中文"));
+            QCOMPARE(screen->item("languagePicker_1")->property("text").toString(),
+                QStringLiteral("English"));
             QCOMPARE(checked("languagePicker_1"), round == 1);
             if (round == 0) {
                 pickLanguage(1);
@@ -105,7 +112,8 @@ private slots:
         openSettings();
         pickLanguage(1);
         QVERIFY(screen->waitForPopup(QStringLiteral("settingsView"), false));
-        QVERIFY(ScreenHarness::waitFor([&] { return screen->viewModel() && screen->viewModel() != oldModel; }));
+        QVERIFY(ScreenHarness::waitFor(
+            [&] { return screen->viewModel() && screen->viewModel() != oldModel; }));
         QCOMPARE(screen->viewModel()->property("searchTerm").toString(), QString());
         QCOMPARE(screen->visibleItem("tabBar")->property("currentIndex").toInt(), 0);
 
@@ -115,7 +123,8 @@ private slots:
         QVERIFY(after.contains(qtTrId("search")));
         for (const QString &text : after) {
             if (before.contains(text))
-                QVERIFY2(QStringList({"Vellumar", "CN", "🇨🇳", "harbor"}).contains(text), qPrintable(text));
+                QVERIFY2(QStringList({ "Vellumar", "CN", "🇨🇳", "harbor" }).contains(text),
+                    qPrintable(text));
         }
     }
 

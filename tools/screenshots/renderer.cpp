@@ -5,7 +5,6 @@
 #include "FixtureCatalogue.h"
 #include "ScreenHarness.h"
 #include "TestEnvironment.h"
-
 #include "catalogue/AppItem.h"
 #include "store/HistoryManager.h"
 #include "store/LocalizationManager.h"
@@ -19,18 +18,17 @@
 
 namespace {
 
-const QStringList historyTerms = {QStringLiteral("calculator"), QStringLiteral("墨水日记"),
-                                  QStringLiteral("notes"),      QStringLiteral("weather"),
-                                  QStringLiteral("lantern"),    QStringLiteral("photo editor"),
-                                  QStringLiteral("地图")};
+const QStringList historyTerms = { QStringLiteral("calculator"), QStringLiteral("墨水日记"),
+    QStringLiteral("notes"), QStringLiteral("weather"), QStringLiteral("lantern"),
+    QStringLiteral("photo editor"), QStringLiteral("地图") };
 
 bool save(const ScreenHarness &screen, const QString &folder, const QString &language,
-          const QString &state)
+    const QString &state)
 {
     // Let asynchronous images and animations settle.
     QTest::qWait(600);
-    const QString path = QDir(folder).filePath(language + QStringLiteral("-") + state
-                                               + QStringLiteral(".png"));
+    const QString path
+        = QDir(folder).filePath(language + QStringLiteral("-") + state + QStringLiteral(".png"));
     if (!screen.grab().save(path)) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
         return false;
