@@ -15,8 +15,6 @@ Q_IMPORT_QML_PLUGIN(VellumarPlugin)
 
 namespace {
 
-// Every object below `root`, parents before children, through both the
-// object tree and the visual tree (popups put their items in the overlay).
 template<typename Visit>
 void walk(QObject *root, Visit &&visit)
 {
@@ -68,7 +66,6 @@ ScreenHarness::ScreenHarness()
 
 ScreenHarness::~ScreenHarness()
 {
-    // Popups and deferred deletions go before the engine.
     delete m_window;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -128,8 +125,6 @@ QStringList ScreenHarness::visibleTexts() const
 
 QObject *ScreenHarness::contentView() const
 {
-    // After a change of language the old tree lingers, hidden, until its
-    // deferred deletion: only the visible one counts.
     return visibleItem(QStringLiteral("contentView"));
 }
 
@@ -150,8 +145,6 @@ bool ScreenHarness::click(QQuickItem *item)
 
 void ScreenHarness::typeText(const QString &text)
 {
-    // One key event per character; Chinese text arrives as committed text,
-    // the way an input method delivers it.
     for (const QChar character : text) {
         const char16_t upper = character.toUpper().unicode();
         const auto key = upper < 0x80 && (std::isalnum(upper) || upper == u' ') ? Qt::Key(upper)
@@ -177,7 +170,6 @@ bool ScreenHarness::waitForPopup(const QString &objectName, bool open)
         QObject *popup = find(objectName);
         if (!popup)
             return !open;
-        // "opened" turns true only once the enter transition has finished.
         return open ? popup->property("opened").toBool() : !popup->property("visible").toBool();
     });
 }

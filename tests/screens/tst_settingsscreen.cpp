@@ -4,15 +4,11 @@
 #include "store/SearchHistoryManager.h"
 #include "store/SettingsManager.h"
 
-#include <QDesktopServices>
-
-// The settings sheet and the language switch it drives, through clicks.
 class tst_SettingsScreen : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<ScreenHarness> screen;
-    QList<QUrl> openedUrls;
 
     SettingsManager *settings() const { return SettingsManager::shared(); }
     bool checked(const char *name) const
@@ -31,9 +27,6 @@ class tst_SettingsScreen : public QObject
         QVERIFY(
             screen->click(screen->visibleItem(QStringLiteral("languagePicker_%1").arg(segment))));
     }
-
-public slots:
-    void openUrl(const QUrl &url) { openedUrls.append(url); }
 
 private slots:
     void init()
@@ -66,7 +59,6 @@ private slots:
         QVERIFY(!settings()->saveAsSlightlyRounded() && !checked("slightlyRoundedSwitch"));
         QVERIFY(!group->isEnabled());
         QCOMPARE(group->opacity(), 0.5);
-        // Dimmed rows take no input.
         QVERIFY(screen->click("roundedSwitch"));
         QVERIFY(screen->click("resolutionPicker_0"));
         QVERIFY(!settings()->saveAsRounded());
@@ -78,27 +70,6 @@ private slots:
         QVERIFY(screen->click("resolutionPicker_0"));
         QCOMPARE(settings()->selectedResolution(), IconResolution::size256);
         QVERIFY(checked("resolutionPicker_0") && !checked("resolutionPicker_2"));
-    }
-
-    void pickersListTheirChoicesInOrderInBothLanguages()
-    {
-        for (int round = 0; round < 2; ++round) {
-            QCOMPARE(screen->item("resolutionPicker_0")->property("text").toString(),
-                QStringLiteral("256x256"));
-            QCOMPARE(screen->item("resolutionPicker_2")->property("text").toString(),
-                QStringLiteral("1024x1024"));
-            QVERIFY(checked("resolutionPicker_2"));
-            QCOMPARE(screen->item("languagePicker_0")->property("text").toString(),
-                QStringLiteral("简体中文"));
-            QCOMPARE(screen->item("languagePicker_1")->property("text").toString(),
-                QStringLiteral("English"));
-            QCOMPARE(checked("languagePicker_1"), round == 1);
-            if (round == 0) {
-                pickLanguage(1);
-                QVERIFY(screen->waitForPopup(QStringLiteral("settingsView"), false));
-                openSettings();
-            }
-        }
     }
 
     void aNewLanguageRebuildsEveryScreen()
@@ -117,7 +88,6 @@ private slots:
         QCOMPARE(screen->viewModel()->property("searchTerm").toString(), QString());
         QCOMPARE(screen->visibleItem("tabBar")->property("currentIndex").toInt(), 0);
 
-        // Only the brand, the region and the term survive in the old language.
         screen->typeText(QStringLiteral("harbor"));
         const QStringList after = screen->visibleTexts();
         QVERIFY(after.contains(qtTrId("search")));
@@ -137,29 +107,6 @@ private slots:
         LocalizationManager::shared()->setCurrentLanguage(Language::english);
         QVERIFY(ScreenHarness::waitFor([&] { return screen->viewModel() != nullptr; }));
         QCOMPARE(screen->visibleItem("tabBar")->property("currentIndex").toInt(), 0);
-    }
-
-    void theLanguageInEffectRebuildsNothing()
-    {
-        QPointer<QObject> model = screen->viewModel();
-        pickLanguage(0);
-        QTest::qWait(100);
-        QVERIFY(screen->find(QStringLiteral("settingsView"))->property("opened").toBool());
-        QCOMPARE(screen->viewModel(), model.data());
-    }
-
-    void aboutOpensOutsideAndDoneOnlyCloses()
-    {
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
-        QVERIFY(screen->click("aboutLink"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QCOMPARE(openedUrls.size(), 1);
-        QVERIFY(!openedUrls.constFirst().host().isEmpty());
-
-        QVERIFY(screen->click("settingsViewDoneButton"));
-        QVERIFY(screen->waitForPopup(QStringLiteral("settingsView"), false));
-        QVERIFY(!settings()->saveAsOriginalJPEG() && !settings()->saveAsRounded());
-        QCOMPARE(LocalizationManager::shared()->currentLanguage(), Language::chinese);
     }
 };
 
