@@ -1,7 +1,6 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Templates as T
-import QtQuick.Layouts
 import Vellumar
 
 // The search tab: the search field, the hits with their save buttons, the
@@ -115,92 +114,75 @@ Item {
             }
         }
 
-        ColumnLayout {
-            anchors.fill: parent
-            spacing: 0
+        SearchBar {
+            id: searchBar
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.top: parent.top
+            anchors.margins: Theme.defaultPadding
+            anchors.topMargin: 8
+            viewModel: viewModel
+        }
 
-            SearchBar {
-                id: searchBar
-                Layout.fillWidth: true
-                Layout.leftMargin: Theme.defaultPadding
-                Layout.rightMargin: Theme.defaultPadding
-                Layout.topMargin: 8
-                Layout.bottomMargin: 8
-                viewModel: viewModel
+        Item {
+            id: contentArea
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.top: searchBar.bottom
+            anchors.bottom: parent.bottom
+            anchors.topMargin: 8
+
+            ListView {
+                id: resultList
+                objectName: "resultList"
+                anchors.fill: parent
+                clip: true
+                model: viewModel.searchResults
+                delegate: ResultRow {
+                    width: ListView.view.width
+                    onOpenRequested: item => contentView.showDetail(item, viewModel.selectedCountryCode)
+                    onSaveRequested: item => viewModel.saveIcon(item)
+                }
+                T.ScrollIndicator.vertical: ThinScrollIndicator {}
             }
 
-            Item {
-                id: contentArea
-                Layout.fillWidth: true
-                Layout.fillHeight: true
+            // Exactly one overlay shows, chosen in this order.
+            readonly property string overlay: viewModel.isLoading ? "loading"
+                : viewModel.searchTerm === "" ? "history"
+                : resultList.count === 0 && viewModel.foundAppItemFromURL === undefined ? "status"
+                : ""
 
-                ListView {
-                    id: resultList
-                    objectName: "resultList"
-                    anchors.fill: parent
-                    clip: true
-                    model: viewModel.searchResults
-                    delegate: ResultRow {
-                        width: ListView.view.width
-                        onOpenRequested: item => contentView.showDetail(item, viewModel.selectedCountryCode)
-                        onSaveRequested: item => viewModel.saveIcon(item)
-                    }
-                    T.ScrollIndicator.vertical: ThinScrollIndicator {}
+            // Made while a search runs, not before; by address, so that
+            // start-up does not load the busy indicator's style either.
+            Loader {
+                anchors.centerIn: parent
+                active: contentArea.overlay === "loading"
+                source: "LoadingIndicator.qml"
+            }
+
+            HistoryPanel {
+                objectName: "historyPanel"
+                anchors.fill: parent
+                visible: contentArea.overlay === "history"
+                searchHistory: viewModel.searchHistory
+                onClearRequested: viewModel.clearSearchHistory()
+                onTagTapped: tag => {
+                    viewModel.searchTerm = tag
+                    viewModel.performSearch()
                 }
+            }
 
-                // Exactly one overlay shows, chosen in this order.
-                readonly property string overlay: viewModel.isLoading ? "loading"
-                    : viewModel.searchTerm === "" ? "history"
-                    : resultList.count === 0 && viewModel.foundAppItemFromURL === undefined ? "status"
-                    : ""
-
-                // Made while a search runs, not before.
-                Loader {
-                    anchors.centerIn: parent
-                    active: contentArea.overlay === "loading"
-                    sourceComponent: Column {
-                        objectName: "loadingIndicator"
-                        spacing: 4
-                        scale: 1.5
-
-                        BusyIndicator {
-                            anchors.horizontalCenter: parent.horizontalCenter
-                            implicitWidth: 32
-                            implicitHeight: 32
-                        }
-                        Text {
-                            anchors.horizontalCenter: parent.horizontalCenter
-                            text: qsTrId("searching")
-                            color: Theme.systemGray
-                            font.pixelSize: Theme.subheadlineSize
-                        }
-                    }
-                }
-
-                HistoryPanel {
-                    objectName: "historyPanel"
-                    anchors.fill: parent
-                    visible: contentArea.overlay === "history"
-                    searchHistory: viewModel.searchHistory
-                    onClearRequested: viewModel.clearSearchHistory()
-                    onTagTapped: tag => {
-                        viewModel.searchTerm = tag
-                        viewModel.performSearch()
-                    }
-                }
-
-                Text {
-                    objectName: "statusMessage"
-                    anchors.centerIn: parent
-                    width: parent.width - 2 * Theme.defaultPadding
-                    visible: contentArea.overlay === "status"
-                    text: viewModel.statusMessage
-                    textFormat: Text.PlainText
-                    color: Theme.systemGray
-                    font.pixelSize: Theme.subheadlineSize
-                    wrapMode: Text.Wrap
-                    horizontalAlignment: Text.AlignHCenter
-                }
+            Text {
+                objectName: "statusMessage"
+                anchors.centerIn: parent
+                width: parent.width - 2 * Theme.defaultPadding
+                visible: contentArea.overlay === "status"
+                text: viewModel.statusMessage
+                textFormat: Text.PlainText
+                color: Theme.systemGray
+                font.pixelSize: Theme.subheadlineSize
+                wrapMode: Text.Wrap
+                horizontalAlignment: Text.AlignHCenter
             }
         }
     }

@@ -1,7 +1,6 @@
 import QtQuick
 import Vellumar
 import QtQuick.Templates as T
-import QtQuick.Layouts
 
 // The recent search terms as tags, over an opaque background that hides the
 // result list; a short note when there are none.
@@ -25,18 +24,21 @@ Rectangle {
         boundsBehavior: Flickable.StopAtBounds
         T.ScrollIndicator.vertical: ThinScrollIndicator {}
 
-        ColumnLayout {
+        Column {
             id: column
             x: Theme.defaultPadding
             y: Theme.defaultPadding
             width: flickable.width - 2 * Theme.defaultPadding
             spacing: 15
 
-            RowLayout {
-                Layout.fillWidth: true
+            Item {
+                width: parent.width
+                height: clearButton.implicitHeight
                 visible: panel.hasHistory
 
                 Text {
+                    anchors.left: parent.left
+                    anchors.verticalCenter: parent.verticalCenter
                     // Laid out only when shown: a hidden bold Chinese text
                     // would still load its font at start-up.
                     text: panel.hasHistory ? qsTrId("search_history") : ""
@@ -44,11 +46,11 @@ Rectangle {
                     font.pixelSize: Theme.headlineSize
                     font.weight: Font.DemiBold
                 }
-                Item {
-                    Layout.fillWidth: true
-                }
                 BarButton {
+                    id: clearButton
                     objectName: "clearHistoryButton"
+                    anchors.right: parent.right
+                    anchors.verticalCenter: parent.verticalCenter
                     symbol: "trash"
                     color: Theme.secondaryLabel
                     Accessible.name: qsTrId("clear")
@@ -58,7 +60,7 @@ Rectangle {
 
             TagView {
                 objectName: "tagView"
-                Layout.fillWidth: true
+                width: parent.width
                 visible: panel.hasHistory
                 tags: panel.searchHistory
                 onTagTapped: tag => panel.tagTapped(tag)
@@ -66,8 +68,8 @@ Rectangle {
 
             Text {
                 objectName: "noSearchHistory"
-                Layout.fillWidth: true
-                Layout.topMargin: 50
+                width: parent.width
+                topPadding: 50
                 visible: !panel.hasHistory
                 text: qsTrId("no_search_history")
                 color: Theme.systemGray

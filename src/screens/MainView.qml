@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Layouts
 import QtQuick.Templates as T
 import Vellumar
 
@@ -55,22 +54,22 @@ T.Page {
         }
     }
 
-    StackLayout {
+    // Both tabs stay built; only the selected one shows.
+    ContentView {
         anchors.fill: parent
-        currentIndex: tabBar.currentIndex
+        visible: mainView.selectedTab === 0
+        focus: mainView.selectedTab === 0
+    }
 
-        ContentView {
-            focus: mainView.selectedTab === 0
-        }
-
-        // Built when first shown, then kept with its state like the search
-        // tab. By address, so that even its type is loaded only when needed.
-        Loader {
-            id: historyTab
-            active: false
-            focus: mainView.selectedTab === 1
-            source: "HistoryView.qml"
-        }
+    // Built when first shown, then kept with its state like the search tab.
+    // By address, so that even its type is loaded only when needed.
+    Loader {
+        id: historyTab
+        anchors.fill: parent
+        active: false
+        visible: mainView.selectedTab === 1
+        focus: mainView.selectedTab === 1
+        source: "HistoryView.qml"
     }
 
     onSelectedTabChanged: {

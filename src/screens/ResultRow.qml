@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Layouts
 import QtQuick.Templates as T
 import Vellumar
 
@@ -27,18 +26,25 @@ T.ItemDelegate {
     Accessible.name: item.trackName
     onClicked: openRequested(item)
 
-    contentItem: RowLayout {
-        spacing: 15
+    contentItem: Item {
+        implicitWidth: icon.width + name.implicitWidth + saveButton.implicitWidth + 2 * 15
+        implicitHeight: Math.max(icon.height, name.implicitHeight, saveButton.implicitHeight)
 
         RoundedImage {
+            id: icon
             objectName: "resultIcon"
-            Layout.preferredWidth: 50
-            Layout.preferredHeight: 50
+            anchors.verticalCenter: parent.verticalCenter
+            width: 50
+            height: 50
             source: row.item.iconUrlFor("512x512")
         }
 
         Text {
-            Layout.fillWidth: true
+            id: name
+            anchors.left: icon.right
+            anchors.right: saveButton.left
+            anchors.margins: 15
+            anchors.verticalCenter: parent.verticalCenter
             text: row.item.trackName
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
@@ -48,7 +54,10 @@ T.ItemDelegate {
         }
 
         SaveButton {
+            id: saveButton
             objectName: "saveButton"
+            anchors.right: parent.right
+            anchors.verticalCenter: parent.verticalCenter
             onClicked: row.saveRequested(row.item)
         }
     }
@@ -67,7 +76,7 @@ T.ItemDelegate {
     }
 
     component SaveButton: T.AbstractButton {
-        id: saveButton
+        id: button
 
         implicitWidth: 18 + 2 * padding
         implicitHeight: implicitWidth
@@ -85,8 +94,8 @@ T.ItemDelegate {
         background: Rectangle {
             radius: width / 2
             color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b,
-                           saveButton.down ? 0.3 : 0.15)
-            border.width: saveButton.visualFocus ? 2 : 0
+                           button.down ? 0.3 : 0.15)
+            border.width: button.visualFocus ? 2 : 0
             border.color: Theme.accent
         }
     }

@@ -20,7 +20,7 @@ public:
     }
 };
 
-const QString symbolFont = QStringLiteral(":/fonts/MaterialIcons-Regular.ttf");
+const QString symbolFont = QStringLiteral(":/fonts/VellumarSymbols.ttf");
 
 } // namespace
 

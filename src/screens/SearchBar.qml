@@ -1,6 +1,5 @@
 import QtQuick
 import Vellumar
-import QtQuick.Layouts
 
 // The search field in its grey rounded bar. Return submits; typing alone
 // starts nothing. The clear button only empties the term: the model clears
@@ -15,15 +14,19 @@ Rectangle {
     radius: 10
     color: Theme.systemGray6
 
-    RowLayout {
+    Item {
         id: row
         anchors.fill: parent
         anchors.leftMargin: 10
         anchors.rightMargin: 10
         anchors.topMargin: 8
         anchors.bottomMargin: 8
+        implicitHeight: Math.max(glass.implicitHeight, field.implicitHeight, clearButton.implicitHeight)
 
         Symbol {
+            id: glass
+            anchors.left: parent.left
+            anchors.verticalCenter: parent.verticalCenter
             name: "magnifyingglass"
             color: Theme.systemGray
         }
@@ -31,7 +34,11 @@ Rectangle {
         PlainTextField {
             id: field
             objectName: "searchField"
-            Layout.fillWidth: true
+            anchors.left: glass.right
+            anchors.right: clearButton.visible ? clearButton.left : parent.right
+            anchors.leftMargin: 5
+            anchors.rightMargin: 5
+            anchors.verticalCenter: parent.verticalCenter
             placeholderText: qsTrId("search_placeholder")
             text: bar.viewModel.searchTerm
             inputMethodHints: Qt.ImhNoPredictiveText | Qt.ImhNoAutoUppercase
@@ -40,7 +47,10 @@ Rectangle {
         }
 
         BarButton {
+            id: clearButton
             objectName: "clearSearchButton"
+            anchors.right: parent.right
+            anchors.verticalCenter: parent.verticalCenter
             visible: bar.viewModel.searchTerm !== ""
             implicitWidth: 28
             implicitHeight: 28

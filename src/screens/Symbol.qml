@@ -8,7 +8,7 @@ Text {
     property int size: 22
 
     text: Theme.glyph(name)
-    font.family: "Material Icons"
+    font.family: Theme.symbolFamily
     font.pixelSize: size
     horizontalAlignment: Text.AlignHCenter
     verticalAlignment: Text.AlignVCenter

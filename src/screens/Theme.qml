@@ -22,7 +22,9 @@ QtObject {
     readonly property int captionSize: 13
     readonly property int defaultPadding: 16
 
-    // Symbol names used by the screens, drawn from the embedded Material Icons font.
+    // Symbol names used by the screens, drawn from the embedded symbol font
+    // (tools/generate_symbol_font.py cuts it to exactly these code points).
+    readonly property string symbolFamily: "Vellumar Symbols"
     readonly property var glyphs: ({
         "magnifyingglass": "\ue8b6",
         "xmark.circle.fill": "\ue5c9",

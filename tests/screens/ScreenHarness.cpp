@@ -111,7 +111,7 @@ QStringList ScreenHarness::visibleTexts() const
             if (!ancestor->isVisible() || ancestor->opacity() == 0)
                 return false;
         }
-        if (item->property("font").value<QFont>().family() == QLatin1String("Material Icons"))
+        if (item->property("font").value<QFont>().family() == QLatin1String("Vellumar Symbols"))
             return false;
         for (const char *name : { "text", "placeholderText" }) {
             const QVariant value = item->property(name);
