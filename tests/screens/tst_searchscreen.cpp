@@ -6,6 +6,9 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QDir>
+#include <QJSValue>
+#include <QQmlComponent>
+#include <QRawFont>
 #include <QStandardPaths>
 
 class tst_SearchScreen : public QObject
@@ -190,6 +193,31 @@ private slots:
 
         submit(QStringLiteral("harbor"));
         QVERIFY(lastCatalogueRequest().startsWith("GET /search?term=harbor&country=JP&"));
+    }
+
+    // A symbol added to the theme without cutting the font again would draw
+    // as an empty box.
+    void everySymbolIsInTheEmbeddedFont()
+    {
+        QQmlEngine engine;
+        QQmlComponent component(&engine);
+        component.setData("import QtQml\nimport Vellumar\nQtObject {"
+                          " readonly property var glyphs: Theme.glyphs;"
+                          " readonly property string family: Theme.symbolFamily }",
+            QUrl(QStringLiteral("file:///SymbolCheck.qml")));
+        std::unique_ptr<QObject> theme(component.create());
+        QVERIFY2(theme, qPrintable(component.errorString()));
+        const QRawFont font(QStringLiteral(":/fonts/VellumarSymbols.ttf"), 22);
+        QVERIFY(font.isValid());
+        QCOMPARE(font.familyName(), theme->property("family").toString());
+        const QVariantMap glyphs
+            = theme->property("glyphs").value<QJSValue>().toVariant().toMap();
+        QVERIFY(glyphs.size() >= 10);
+        for (auto glyph = glyphs.cbegin(); glyph != glyphs.cend(); ++glyph) {
+            const QString text = glyph.value().toString();
+            QVERIFY2(text.size() == 1 && font.supportsCharacter(text.at(0)),
+                qPrintable(glyph.key()));
+        }
     }
 };
 
