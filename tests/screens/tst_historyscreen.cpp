@@ -123,6 +123,10 @@ private slots:
         QVERIFY(foreign.exists());
         QCOMPARE(shownNames(), QStringList {});
         QVERIFY(shown("noDownloadHistory"));
+        // Nothing left to clear: the button no longer offers it.
+        QVERIFY(!screen->item("clearDownloadHistoryButton")->isEnabled());
+        QVERIFY(screen->click(QStringLiteral("clearDownloadHistoryButton")));
+        QVERIFY(!screen->find(QStringLiteral("clearHistoryAlert"))->property("visible").toBool());
     }
 };
 
