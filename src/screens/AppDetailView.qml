@@ -194,7 +194,8 @@ T.Page {
                         objectName: "trackIdRow"
                         Layout.fillWidth: true
                         label: "label_track_id"
-                        value: String(loader.detailedInfo.trackId)
+                        // A 64-bit integer, whose type the linter does not know.
+                        value: String(loader.detailedInfo.trackId) // qmllint disable type
                     }
                     CopyableView {
                         objectName: "appStoreLinkRow"

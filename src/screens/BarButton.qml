@@ -23,7 +23,7 @@ T.AbstractButton {
 
     contentItem: Text {
         text: control.symbol !== "" ? Theme.glyph(control.symbol) : control.text
-        font.family: control.symbol !== "" ? Theme.symbolFamily : Qt.application.font.family
+        font.family: control.symbol !== "" ? Theme.symbolFamily : control.font.family
         font.pixelSize: control.symbol !== "" ? control.symbolSize : Theme.bodySize
         font.weight: control.strong ? Font.DemiBold : Font.Normal
         color: control.color

@@ -11,6 +11,8 @@ T.ItemDelegate {
     required property int index
     readonly property var item: modelData
 
+    readonly property int saveButtonSize: 34
+
     signal openRequested(var item)
     signal saveRequested(var item)
 
@@ -26,12 +28,10 @@ T.ItemDelegate {
     Accessible.name: item.trackName
     onClicked: openRequested(item)
 
-    contentItem: Item {
-        implicitWidth: icon.width + name.implicitWidth + saveButton.implicitWidth + 2 * 15
-        implicitHeight: Math.max(icon.height, name.implicitHeight, saveButton.implicitHeight)
+    contentItem: Row {
+        spacing: 15
 
         RoundedImage {
-            id: icon
             objectName: "resultIcon"
             anchors.verticalCenter: parent.verticalCenter
             width: 50
@@ -40,11 +40,9 @@ T.ItemDelegate {
         }
 
         Text {
-            id: name
-            anchors.left: icon.right
-            anchors.right: saveButton.left
-            anchors.margins: 15
             anchors.verticalCenter: parent.verticalCenter
+            // What the icon and the save button leave.
+            width: parent.width - 50 - row.saveButtonSize - 2 * parent.spacing
             text: row.item.trackName
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
@@ -54,10 +52,9 @@ T.ItemDelegate {
         }
 
         SaveButton {
-            id: saveButton
             objectName: "saveButton"
-            anchors.right: parent.right
             anchors.verticalCenter: parent.verticalCenter
+            size: row.saveButtonSize
             onClicked: row.saveRequested(row.item)
         }
     }
@@ -78,8 +75,10 @@ T.ItemDelegate {
     component SaveButton: T.AbstractButton {
         id: button
 
-        implicitWidth: 18 + 2 * padding
-        implicitHeight: implicitWidth
+        property int size
+
+        implicitWidth: size
+        implicitHeight: size
         padding: 8
         focusPolicy: Qt.StrongFocus
         Accessible.role: Accessible.Button
