@@ -3,11 +3,10 @@
 #include "screens/ScreensEngine.h"
 
 #include <QFont>
-#include <QQueue>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTest>
 #include <QtQml/QQmlExtensionPlugin>
-#include <QtTest/qtestkeyboard.h>
 
 #include <cctype>
 
@@ -15,28 +14,28 @@ Q_IMPORT_QML_PLUGIN(VellumarPlugin)
 
 namespace {
 
-template<typename Visit>
-void walk(QObject *root, Visit &&visit)
+// Breadth first over object and visual children; stops once match is true.
+QObject *first(QObject *root, const std::function<bool(QObject *)> &match)
 {
-    QQueue<QObject *> queue;
+    QList<QObject *> queue { root };
     QSet<QObject *> seen;
-    queue.enqueue(root);
     while (!queue.isEmpty()) {
-        QObject *object = queue.dequeue();
+        QObject *object = queue.takeFirst();
         if (!object || seen.contains(object))
             continue;
         seen.insert(object);
-        if (visit(object))
-            return;
+        if (match(object))
+            return object;
         for (QObject *child : object->children())
-            queue.enqueue(child);
+            queue.append(child);
         if (auto *item = qobject_cast<QQuickItem *>(object)) {
             for (QQuickItem *child : item->childItems())
-                queue.enqueue(child);
+                queue.append(child);
         }
         if (auto *window = qobject_cast<QQuickWindow *>(object))
-            queue.enqueue(window->contentItem());
+            queue.append(window->contentItem());
     }
+    return nullptr;
 }
 
 bool isShown(const QQuickItem *item)
@@ -49,12 +48,8 @@ bool isShown(const QQuickItem *item)
 
 ScreenHarness::ScreenHarness()
 {
-    static const bool prepared = [] {
-        ScreensEngine::prepareApplication();
-        return true;
-    }();
+    static const bool prepared = (ScreensEngine::prepareApplication(), true);
     Q_UNUSED(prepared);
-
     m_engine = std::make_unique<QQmlApplicationEngine>();
     ScreensEngine::setUpEngine(*m_engine);
     m_engine->load(ScreensEngine::mainUrl());
@@ -72,14 +67,7 @@ ScreenHarness::~ScreenHarness()
 
 QObject *ScreenHarness::find(const QString &objectName) const
 {
-    QObject *found = nullptr;
-    walk(m_window, [&](QObject *object) {
-        if (object->objectName() != objectName)
-            return false;
-        found = object;
-        return true;
-    });
-    return found;
+    return first(m_window, [&](QObject *object) { return object->objectName() == objectName; });
 }
 
 QQuickItem *ScreenHarness::item(const QString &objectName) const
@@ -89,30 +77,41 @@ QQuickItem *ScreenHarness::item(const QString &objectName) const
 
 QQuickItem *ScreenHarness::visibleItem(const QString &objectName, QObject *root) const
 {
-    QQuickItem *found = nullptr;
-    walk(root ? root : m_window.data(), [&](QObject *object) {
-        auto *item = qobject_cast<QQuickItem *>(object);
-        if (!item || item->objectName() != objectName || !isShown(item))
-            return false;
-        found = item;
-        return true;
-    });
-    return found;
+    return qobject_cast<QQuickItem *>(first(root ? root : m_window.data(), [&](QObject *object) {
+        return object->objectName() == objectName && isShown(qobject_cast<QQuickItem *>(object));
+    }));
+}
+
+QString ScreenHarness::shownText(const QString &objectName, const char *property) const
+{
+    QQuickItem *shown = visibleItem(objectName);
+    return shown ? shown->property(property).toString() : QStringLiteral("<hidden>");
+}
+
+bool ScreenHarness::settled(const QString &page, const QString &navigation) const
+{
+    QQuickItem *stack = visibleItem(navigation);
+    return shown(page) && stack && !stack->property("busy").toBool();
+}
+
+bool ScreenHarness::popupVisible(const QString &objectName) const
+{
+    return find(objectName)->property("visible").toBool();
 }
 
 QStringList ScreenHarness::visibleTexts() const
 {
     QStringList texts;
-    walk(m_window.data(), [&](QObject *object) {
+    first(m_window.data(), [&](QObject *object) {
         auto *item = qobject_cast<QQuickItem *>(object);
-        if (!isShown(item) || !item->isVisible())
+        if (!isShown(item)
+            || item->property("font").value<QFont>().family() == QLatin1String("Vellumar Symbols"))
             return false;
+        // isVisible() already follows the parents; opacity does not.
         for (QQuickItem *ancestor = item; ancestor; ancestor = ancestor->parentItem()) {
-            if (!ancestor->isVisible() || ancestor->opacity() == 0)
+            if (ancestor->opacity() == 0)
                 return false;
         }
-        if (item->property("font").value<QFont>().family() == QLatin1String("Vellumar Symbols"))
-            return false;
         for (const char *name : { "text", "placeholderText" }) {
             const QVariant value = item->property(name);
             if (value.typeId() == QMetaType::QString && !value.toString().isEmpty())
@@ -134,12 +133,19 @@ QObject *ScreenHarness::viewModel() const
     return view ? view->property("viewModel").value<QObject *>() : nullptr;
 }
 
+QPoint ScreenHarness::centreOf(QQuickItem *item) const
+{
+    // A grab polishes every item first; without it a row laid out since the
+    // last frame can still report its old place.
+    m_window->grabWindow();
+    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
+}
+
 bool ScreenHarness::click(QQuickItem *item)
 {
     if (!isShown(item))
         return false;
-    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
-    QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier, centreOf(item));
     return true;
 }
 
@@ -156,6 +162,17 @@ void ScreenHarness::typeText(const QString &text)
 void ScreenHarness::pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     QTest::keyClick(m_window, key, modifiers);
+}
+
+bool ScreenHarness::submit(const QString &term)
+{
+    if (!click(QStringLiteral("searchField")))
+        return false;
+    pressKey(Qt::Key_A, Qt::ControlModifier);
+    typeText(term);
+    pressKey(Qt::Key_Return);
+    QObject *model = viewModel();
+    return waitFor([&] { return !model->property("isLoading").toBool(); });
 }
 
 bool ScreenHarness::waitFor(
@@ -177,4 +194,9 @@ bool ScreenHarness::waitForPopup(const QString &objectName, bool open)
 QImage ScreenHarness::grab() const
 {
     return m_window ? m_window->grabWindow() : QImage();
+}
+
+QDir ScreenHarness::photoFolder()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + "/Vellumar");
 }

@@ -20,7 +20,6 @@ void recordConsole(QtMsgType type, const QMessageLogContext &context, const QStr
 }
 } // namespace
 
-// The detail screen as a person uses it, against the fixture catalogue.
 class tst_DetailScreen : public DetailScreenTest
 {
     Q_OBJECT
@@ -33,10 +32,9 @@ class tst_DetailScreen : public DetailScreenTest
     };
     QList<PendingReset> pendingResets;
 
-    bool checkmarkShown(const char *row) const
+    bool checkmarkShown(const QString &row) const
     {
-        return screen->visibleItem(
-            QStringLiteral("checkmarkGlyph"), screen->visibleItem(QLatin1String(row)));
+        return screen->visibleItem("checkmarkGlyph", screen->visibleItem(row));
     }
 
 private slots:
@@ -59,10 +57,9 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("releaseNotes");
         QTest::addColumn<int>("screenshots");
-        QTest::newRow("release notes")
-            << 0 << QStringLiteral("Faster sync.\nA new dark theme.") << 3;
-        QTest::newRow("no release notes key") << 1 << QString() << 2;
-        QTest::newRow("null release notes, no screenshots") << 2 << QString() << 0;
+        QTest::newRow("release notes") << 0 << "Faster sync.\nA new dark theme." << 3;
+        QTest::newRow("no release notes key") << 1 << "<hidden>" << 2;
+        QTest::newRow("null release notes, no screenshots") << 2 << "<hidden>" << 0;
     }
 
     void showsEverySectionAfterTheSpinner()
@@ -74,28 +71,27 @@ private slots:
         const QString id = QString::number(app.trackId);
         catalogue->setDelay(id, 800ms);
 
-        QVERIFY(openSearchResult(row));
-        QVERIFY(shown("detailLoading"));
-        QVERIFY(!shown("detailStack") && !shown("detailLoadFailed"));
-        QVERIFY(ScreenHarness::waitFor([&] { return shown("detailStack"); }));
+        QVERIFY(openSearchResult(row, false));
+        QVERIFY(screen->shown("detailLoading"));
+        QVERIFY(!screen->shown("detailStack") && !screen->shown("detailLoadFailed"));
+        QVERIFY(ScreenHarness::waitFor([&] { return screen->shown("detailStack"); }));
         catalogue->setDelay(id, 0ms);
-        QVERIFY(!shown("detailLoading"));
+        QVERIFY(!screen->shown("detailLoading"));
         QVERIFY(
             catalogue->requestLines().contains("GET /lookup?id=" + id.toUtf8() + "&country=CN"));
 
-        QCOMPARE(shownProperty("detailName"), app.trackName);
-        QCOMPARE(shownProperty("detailArtist"), app.artistName);
-        QVERIFY(shownProperty("detailIcon", "source").endsWith(QStringLiteral("/1024x1024bb.png")));
-        QCOMPARE(shownProperty("bundleIdRow", "value"), app.bundleId);
-        QCOMPARE(shownProperty("trackIdRow", "value"), id);
-        QCOMPARE(shownProperty("appStoreLinkRow", "value"), "https://apps.apple.com/app/id" + id);
-        QCOMPARE(shownProperty("minimumOsRow", "value"), QStringLiteral("iOS 15.0"));
-        QCOMPARE(shownProperty("versionRow", "value"), app.version);
-        QCOMPARE(shownProperty("releaseNotesRow", "value"),
-            releaseNotes.isEmpty() ? QStringLiteral("<hidden>") : releaseNotes);
-        QVERIFY(shownProperty("detailDescription").startsWith(app.trackName + " is an app"));
-        QCOMPARE(screen->item(QStringLiteral("screenshotStrip"))->property("count").toInt(),
-            screenshots);
+        QCOMPARE(screen->shownText("detailName"), app.trackName);
+        QCOMPARE(screen->shownText("detailArtist"), app.artistName);
+        QVERIFY(screen->shownText("detailIcon", "source").endsWith("/1024x1024bb.png"));
+        QCOMPARE(screen->shownText("bundleIdRow", "value"), app.bundleId);
+        QCOMPARE(screen->shownText("trackIdRow", "value"), id);
+        QCOMPARE(
+            screen->shownText("appStoreLinkRow", "value"), "https://apps.apple.com/app/id" + id);
+        QCOMPARE(screen->shownText("minimumOsRow", "value"), QStringLiteral("iOS 15.0"));
+        QCOMPARE(screen->shownText("versionRow", "value"), app.version);
+        QCOMPARE(screen->shownText("releaseNotesRow", "value"), releaseNotes);
+        QVERIFY(screen->shownText("detailDescription").startsWith(app.trackName + " is an app"));
+        QCOMPARE(screen->item("screenshotStrip")->property("count").toInt(), screenshots);
     }
 
     void aFirstFailureShowsTheTextAndALaterOneKeepsTheDetails()
@@ -104,33 +100,30 @@ private slots:
         broken.trackId = FixtureCatalogue::errorPageId;
         HistoryManager::shared()->addHistory(broken);
         const qsizetype failuresBefore = failureLines.size();
-        QVERIFY(screen->click(QStringLiteral("historyTab")));
-        QVERIFY(
-            ScreenHarness::waitFor([&] { return screen->click(QStringLiteral("historyRow_0")); }));
-        QVERIFY(ScreenHarness::waitFor([&] { return shown("detailLoadFailed"); }));
-        QVERIFY(!shown("detailLoading") && !shown("detailSaveButton"));
+        QVERIFY(screen->click("historyTab"));
+        QVERIFY(ScreenHarness::waitFor([&] { return screen->click("historyRow_0"); }));
+        QVERIFY(ScreenHarness::waitFor([&] { return screen->shown("detailLoadFailed"); }));
+        QVERIFY(!screen->shown("detailLoading") && !screen->shown("detailSaveButton"));
         QCOMPARE(failureLines.size(), failuresBefore + 1);
-        QVERIFY(screen->click(QStringLiteral("backButton")));
+        QVERIFY(screen->click("backButton"));
 
         // The catalogue moves to a loopback port where nothing listens, and
         // showing the search tab again is an appearance of its detail screen.
-        QVERIFY(screen->click(QStringLiteral("searchTab")));
+        QVERIFY(screen->click("searchTab"));
         QVERIFY(openSearchResult(0));
-        QVERIFY(ScreenHarness::waitFor([&] { return shown("detailStack"); }));
         QTcpServer closed;
         QVERIFY(closed.listen(QHostAddress::LocalHost));
         const QByteArray live = qgetenv("VELLUMAR_CATALOGUE_URL");
         qputenv("VELLUMAR_CATALOGUE_URL",
             "http://127.0.0.1:" + QByteArray::number(closed.serverPort()));
         closed.close();
-        QVERIFY(screen->click(QStringLiteral("historyTab")));
-        QVERIFY(screen->click(QStringLiteral("searchTab")));
+        QVERIFY(screen->click("historyTab") && screen->click("searchTab"));
         const bool failed
             = ScreenHarness::waitFor([&] { return failureLines.size() == failuresBefore + 2; });
         qputenv("VELLUMAR_CATALOGUE_URL", live);
         QVERIFY(failed);
-        QVERIFY(shown("detailStack") && !shown("detailLoadFailed"));
-        QCOMPARE(shownProperty("detailName"), FixtureCatalogue::apps().at(0).trackName);
+        QVERIFY(screen->shown("detailStack") && !screen->shown("detailLoadFailed"));
+        QCOMPARE(screen->shownText("detailName"), FixtureCatalogue::apps().at(0).trackName);
     }
 
     void aTapCopiesTheValueAndEveryTapSchedulesItsOwnReset()
@@ -140,13 +133,12 @@ private slots:
                 pendingResets.append({ context, delay, std::move(reset) });
             });
         QVERIFY(openSearchResult(0));
-        QVERIFY(ScreenHarness::waitFor([&] { return shown("detailStack"); }));
         QClipboard *clipboard = QGuiApplication::clipboard();
 
-        QVERIFY(screen->click(QStringLiteral("bundleIdRow")));
+        QVERIFY(screen->click("bundleIdRow"));
         QCOMPARE(clipboard->text(), QStringLiteral("com.lanternlabs.notes"));
         QVERIFY(ScreenHarness::waitFor([&] { return checkmarkShown("bundleIdRow"); }));
-        QVERIFY(screen->click(QStringLiteral("bundleIdRow")));
+        QVERIFY(screen->click("bundleIdRow"));
         QCOMPARE(pendingResets.size(), 2);
         QCOMPARE(pendingResets.first().delay, 2000ms);
         // The first tap's reset ends the check mark while the second's is pending.
@@ -154,12 +146,12 @@ private slots:
         QVERIFY(ScreenHarness::waitFor([&] { return !checkmarkShown("bundleIdRow"); }));
         QVERIFY(pendingResets.last().context);
 
-        QVERIFY(screen->click(QStringLiteral("minimumOsRow")));
+        QVERIFY(screen->click("minimumOsRow"));
         QCOMPARE(clipboard->text(), QStringLiteral("iOS 15.0"));
 
         // With the real clock the check mark goes by itself.
         CopyableState::setScheduler({});
-        QVERIFY(screen->click(QStringLiteral("appStoreLinkRow")));
+        QVERIFY(screen->click("appStoreLinkRow"));
         QCOMPARE(clipboard->text(), QStringLiteral("https://apps.apple.com/app/id1234567890123"));
         QVERIFY(ScreenHarness::waitFor([&] { return checkmarkShown("appStoreLinkRow"); }));
         QVERIFY(ScreenHarness::waitFor([&] { return !checkmarkShown("appStoreLinkRow"); }));
@@ -168,21 +160,19 @@ private slots:
     void savingFromTheDetailScreenRecordsTheItem()
     {
         QVERIFY(openSearchResult(1));
-        QVERIFY(ScreenHarness::waitFor([&] { return shown("detailStack"); }));
-        QVERIFY(screen->click(QStringLiteral("detailSaveButton")));
-        QVERIFY(screen->waitForPopup(QStringLiteral("detailSaveAlert"), true));
-        QCOMPARE(shownProperty("saveAlertTitle"), qtTrId("success"));
-        QCOMPARE(shownProperty("saveAlertMessage"), qtTrId("save_success_message_icon"));
+        QVERIFY(screen->click("detailSaveButton"));
+        QVERIFY(screen->waitForPopup("detailSaveAlert", true));
+        QCOMPARE(screen->shownText("saveAlertTitle"), qtTrId("success"));
+        QCOMPARE(screen->shownText("saveAlertMessage"), qtTrId("save_success_message_icon"));
         QCOMPARE(photos().size(), 1);
         const QList<AppItem> history = HistoryManager::shared()->loadHistory();
         QCOMPARE(history.size(), 1);
         QCOMPARE(history.first().trackId, FixtureCatalogue::apps().at(1).trackId);
 
         screen->pressKey(Qt::Key_Return);
-        QVERIFY(screen->waitForPopup(QStringLiteral("detailSaveAlert"), false));
-        QObject *flow = screen->visibleItem(QStringLiteral("appDetailView"))
-                            ->property("saveFlow")
-                            .value<QObject *>();
+        QVERIFY(screen->waitForPopup("detailSaveAlert", false));
+        QObject *flow
+            = screen->visibleItem("appDetailView")->property("saveFlow").value<QObject *>();
         QVERIFY(!flow->property("showingSaveAlert").toBool());
     }
 };

@@ -12,8 +12,7 @@ class tst_HistoryScreen : public DetailScreenTest
     QStringList shownNames() const
     {
         QStringList names;
-        const int count = screen->item(QStringLiteral("historyList"))->property("count").toInt();
-        for (int index = 0; index < count; ++index)
+        for (int index = 0; index < screen->item("historyList")->property("count").toInt(); ++index)
             names.append(row(index) ? row(index)->property("modelData").value<AppItem>().trackName
                                     : QStringLiteral("<hidden>"));
         return names;
@@ -25,23 +24,19 @@ class tst_HistoryScreen : public DetailScreenTest
             names.append(item.trackName);
         return names;
     }
-    bool clearEnabled() const
-    {
-        return screen->visibleItem(QStringLiteral("clearDownloadHistoryButton"))->isEnabled();
-    }
 
     void showHistory(const QList<int> &stored)
     {
         for (auto index = stored.crbegin(); index != stored.crend(); ++index)
             HistoryManager::shared()->addHistory(historyItem(*index));
-        QVERIFY(screen->click(QStringLiteral("historyTab")));
-        QVERIFY(
-            ScreenHarness::waitFor([&] { return settled("historyPage", "historyNavigation"); }));
+        QVERIFY(screen->click("historyTab"));
+        QVERIFY(ScreenHarness::waitFor(
+            [&] { return screen->settled("historyPage", "historyNavigation"); }));
     }
 
     void filter(const QString &text)
     {
-        QVERIFY(screen->click(QStringLiteral("historySearchField")));
+        QVERIFY(screen->click("historySearchField"));
         screen->typeText(text);
     }
 
@@ -66,21 +61,21 @@ private slots:
 
         filter(text);
         QCOMPARE(shownNames(), names);
-        QVERIFY(!shown("noDownloadHistory"));
-        QVERIFY(clearEnabled());
-        QVERIFY(screen->click(QStringLiteral("clearHistorySearchButton")));
+        // Empty state and the clear button follow the whole list, not the filtered one.
+        QVERIFY(!screen->shown("noDownloadHistory"));
+        QVERIFY(screen->visibleItem("clearDownloadHistoryButton")->isEnabled());
+        QVERIFY(screen->click("clearHistorySearchButton"));
         QCOMPARE(shownNames(), everything);
     }
 
     void swipeDeletingResolvesTheShownRowToItsItem()
     {
         showHistory({ 2, 1, 0 });
-        filter(QStringLiteral("a"));
+        filter("a");
         QCOMPARE(shownNames(), (QStringList { "Harbor Maps", "Lantern Notes" }));
         press(row(1), QPoint(-200, 0), 0);
-        QVERIFY(ScreenHarness::waitFor([&] {
-            return screen->click(screen->visibleItem(QStringLiteral("deleteButton"), row(1)));
-        }));
+        QVERIFY(ScreenHarness::waitFor(
+            [&] { return screen->click(screen->visibleItem("deleteButton", row(1))); }));
         QVERIFY(
             ScreenHarness::waitFor([&] { return shownNames() == QStringList { "Harbor Maps" }; }));
         QCOMPARE(storedNames(), (QStringList { "墨水日记", "Harbor Maps" }));
@@ -90,43 +85,40 @@ private slots:
     {
         showHistory({ 0 });
         HistoryManager::shared()->removeHistory(historyItem(0));
-        QVERIFY(screen->click(screen->visibleItem(QStringLiteral("saveButton"), row(0))));
-        QVERIFY(screen->waitForPopup(QStringLiteral("historySaveAlert"), true));
-        QCOMPARE(shownProperty("saveAlertTitle"), qtTrId("success"));
+        QVERIFY(screen->click(screen->visibleItem("saveButton", row(0))));
+        QVERIFY(screen->waitForPopup("historySaveAlert", true));
+        QCOMPARE(screen->shownText("saveAlertTitle"), qtTrId("success"));
         QCOMPARE(photos().size(), 1);
         QVERIFY(storedNames().isEmpty());
-        QVERIFY(!shown("appDetailView"));
+        QVERIFY(!screen->shown("appDetailView"));
         screen->pressKey(Qt::Key_Return);
-        QVERIFY(screen->waitForPopup(QStringLiteral("historySaveAlert"), false));
+        QVERIFY(screen->waitForPopup("historySaveAlert", false));
     }
 
     void clearingAsksFirstAndEmptiesOnlyTheApplicationsFolder()
     {
-        const Result<QString> ownFolder = applicationTemporaryDirectory();
-        QVERIFY(ownFolder.ok());
-        QFile leftover(ownFolder.value() + QStringLiteral("/leftover.png"));
-        QFile foreign(QDir::tempPath() + QStringLiteral("/another-program.txt"));
-        for (QFile *file : { &leftover, &foreign }) {
-            QVERIFY(file->open(QIODevice::WriteOnly));
-            file->close();
-        }
+        QFile leftover(applicationTemporaryDirectory().value() + "/leftover.png");
+        QFile foreign(QDir::tempPath() + "/another-program.txt");
+        QVERIFY(leftover.open(QIODevice::WriteOnly) && foreign.open(QIODevice::WriteOnly));
+        leftover.close();
+        foreign.close();
         showHistory({ 0, 1 });
 
         for (const char *button : { "cancelClearButton", "clearAllButton" }) {
-            QVERIFY(screen->click(QStringLiteral("clearDownloadHistoryButton")));
-            QVERIFY(screen->waitForPopup(QStringLiteral("clearHistoryAlert"), true));
-            QVERIFY(screen->click(QLatin1String(button)));
-            QVERIFY(screen->waitForPopup(QStringLiteral("clearHistoryAlert"), false));
+            QVERIFY(screen->click("clearDownloadHistoryButton"));
+            QVERIFY(screen->waitForPopup("clearHistoryAlert", true));
+            QVERIFY(screen->click(button));
+            QVERIFY(screen->waitForPopup("clearHistoryAlert", false));
             QCOMPARE(storedNames().size(), qstrcmp(button, "clearAllButton") ? 2 : 0);
             QCOMPARE(leftover.exists(), storedNames().size() == 2);
         }
         QVERIFY(foreign.exists());
         QCOMPARE(shownNames(), QStringList {});
-        QVERIFY(shown("noDownloadHistory"));
+        QVERIFY(screen->shown("noDownloadHistory"));
         // Nothing left to clear: the button no longer offers it.
         QVERIFY(!screen->item("clearDownloadHistoryButton")->isEnabled());
-        QVERIFY(screen->click(QStringLiteral("clearDownloadHistoryButton")));
-        QVERIFY(!screen->find(QStringLiteral("clearHistoryAlert"))->property("visible").toBool());
+        QVERIFY(screen->click("clearDownloadHistoryButton"));
+        QVERIFY(!screen->popupVisible("clearHistoryAlert"));
     }
 };
 

@@ -15,22 +15,10 @@ class tst_RegionPicker : public QObject
     {
         return screen->item("countryList")->property("model").value<QAbstractItemModel *>();
     }
-    QStringList shown(int role) const
-    {
-        QStringList values;
-        for (int row = 0; row < rows()->rowCount(); ++row)
-            values.append(rows()->index(row, 0).data(role).toString());
-        return values;
-    }
-    QString region() const
-    {
-        return screen->viewModel()->property("selectedCountryCode").toString();
-    }
-
     void openPicker()
     {
         QVERIFY(screen->click("regionButton"));
-        QVERIFY(screen->waitForPopup(QStringLiteral("countryListView"), true));
+        QVERIFY(screen->waitForPopup("countryListView", true));
     }
 
 private slots:
@@ -47,78 +35,74 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("kept");
-        QTest::addColumn<QStringList>("dropped");
-        const auto codes = [](const char *list) {
-            return QString::fromLatin1(list).split(u' ', Qt::SkipEmptyParts);
-        };
+        QTest::addColumn<QStringList>("kept"); // some of the rows that must stay
         const QString en = QStringLiteral("en");
-        QTest::newRow("code") << en << "cn" << codes("CN") << codes("US JP");
-        QTest::newRow("upper case") << en << "US" << codes("US AU BY") << codes("CN");
-        QTest::newRow("lower case") << en << "us" << codes("US AU BY") << codes("CN");
-        QTest::newRow("one space") << en << " " << codes("US GB") << codes("CN AU");
-        QTest::newRow("no match") << en << "qqq" << QStringList() << codes("CN US");
+        QTest::newRow("code") << en << "cn" << QStringList { "CN" };
+        QTest::newRow("upper case") << en << "US" << QStringList { "US", "AU", "BY" };
+        QTest::newRow("lower case") << en << "us" << QStringList { "US", "AU", "BY" };
+        QTest::newRow("one space") << en << " " << QStringList { "US", "GB" };
+        QTest::newRow("no match") << en << "qqq" << QStringList();
         QTest::newRow("chinese name")
-            << QStringLiteral("zh-Hans") << "美国" << codes("US") << codes("CN");
+            << QStringLiteral("zh-Hans") << "美国" << QStringList { "US" };
     }
 
+    // Every shown row matches on code or in-app name, ignoring case.
     void filtersOnNameOrCode()
     {
         QFETCH(QString, language);
         QFETCH(QString, text);
         QFETCH(QStringList, kept);
-        QFETCH(QStringList, dropped);
         if (language != LocalizationManager::shared()->currentLanguageRawValue()) {
             LocalizationManager::shared()->setCurrentLanguageRawValue(language);
             QVERIFY(ScreenHarness::waitFor([&] { return screen->viewModel() != nullptr; }));
         }
         openPicker();
         screen->typeText(text);
-        QCOMPARE(screen->item("countryFilterField")->property("text").toString(), text);
+        QCOMPARE(screen->shownText("countryFilterField"), text);
 
-        const QStringList codes = shown(CountryListModel::CodeRole);
-        const QStringList names = shown(CountryListModel::NameRole);
+        QStringList codes;
+        for (int row = 0; row < rows()->rowCount(); ++row) {
+            const QModelIndex index = rows()->index(row, 0);
+            const QString code = index.data(CountryListModel::CodeRole).toString();
+            const QString name = index.data(CountryListModel::NameRole).toString();
+            QVERIFY2(code.contains(text, Qt::CaseInsensitive)
+                    || name.contains(text, Qt::CaseInsensitive),
+                qPrintable(name));
+            codes.append(code);
+        }
         for (const QString &code : kept)
             QVERIFY2(codes.contains(code), qPrintable(code));
-        for (const QString &code : dropped)
-            QVERIFY2(!codes.contains(code), qPrintable(code));
-        for (int i = 0; i < codes.size(); ++i)
-            QVERIFY2(codes[i].contains(text, Qt::CaseInsensitive)
-                    || names[i].contains(text, Qt::CaseInsensitive),
-                qPrintable(names[i]));
         QCOMPARE(codes.isEmpty(), kept.isEmpty());
-        QVERIFY(screen->find(QStringLiteral("countryListView"))->property("opened").toBool());
+        QVERIFY(screen->find("countryListView")->property("opened").toBool());
     }
 
     void closesWithOrWithoutAChoice_data()
     {
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("target"); // none: Escape
         QTest::addColumn<QString>("expected");
-        const QString jap = QStringLiteral("jap");
-        QTest::newRow("another region") << jap << "countryRow_JP"
+        QTest::newRow("another region") << "countryRow_JP"
                                         << "JP";
-        QTest::newRow("done") << jap << "countryListViewDoneButton"
+        QTest::newRow("done") << "countryListViewDoneButton"
                               << "CN";
-        QTest::newRow("escape") << jap << QString() << "CN";
+        QTest::newRow("escape") << QString() << "CN";
     }
 
+    // The sheet closes, and opens again unfiltered.
     void closesWithOrWithoutAChoice()
     {
-        QFETCH(QString, filter);
         QFETCH(QString, target);
         QFETCH(QString, expected);
         openPicker();
-        screen->typeText(filter);
+        screen->typeText("jap");
         if (target.isEmpty())
             screen->pressKey(Qt::Key_Escape);
         else
             QVERIFY(ScreenHarness::waitFor([&] { return screen->click(target); }));
-        QVERIFY(screen->waitForPopup(QStringLiteral("countryListView"), false));
-        QCOMPARE(region(), expected);
+        QVERIFY(screen->waitForPopup("countryListView", false));
+        QCOMPARE(screen->viewModel()->property("selectedCountryCode").toString(), expected);
 
         openPicker();
-        QCOMPARE(screen->item("countryFilterField")->property("text").toString(), QString());
+        QCOMPARE(screen->shownText("countryFilterField"), QString());
         QCOMPARE(rows()->rowCount(), 235);
     }
 };
