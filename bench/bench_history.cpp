@@ -214,7 +214,7 @@ int main(int argc, char *argv[])
     print("  record decoding", measure([&](int) {
         decoded.clear();
         for (const QJsonValue &value : std::as_const(parsed))
-            decoded.append(*AppItem::fromJson(value.toObject()));
+            decoded.append(AppItem::decode(value.toObject()).value());
     }));
     print("  encoding", measure([&](int) { encoded = encode(decoded); }));
     // What an add writes: the stored document with one more entry in front.

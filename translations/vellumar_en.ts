@@ -107,6 +107,51 @@
         <source>The photo could not be written to your photo library.</source>
         <translation>The photo could not be written to your photo library.</translation>
     </message>
+    <message id="error_unknown">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>Something went wrong.</source>
+        <translation>Something went wrong.</translation>
+    </message>
+    <message id="error_not_secure">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>The connection is not secure.</source>
+        <translation>The connection is not secure.</translation>
+    </message>
+    <message id="error_no_network">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>The network cannot be reached.</source>
+        <translation>The network cannot be reached.</translation>
+    </message>
+    <message id="error_server_refused">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>The server refused the connection.</source>
+        <translation>The server refused the connection.</translation>
+    </message>
+    <message id="error_connection_lost">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>The connection was interrupted.</source>
+        <translation>The connection was interrupted.</translation>
+    </message>
+    <message id="error_timed_out">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>The server took too long to answer.</source>
+        <translation>The server took too long to answer.</translation>
+    </message>
+    <message id="error_too_large">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>The data is too large.</source>
+        <translation>The data is too large.</translation>
+    </message>
+    <message id="error_unreadable_answer">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>The server's answer could not be read.</source>
+        <translation>The server's answer could not be read.</translation>
+    </message>
+    <message id="error_disk_full">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>There is not enough storage space.</source>
+        <translation>There is not enough storage space.</translation>
+    </message>
     <message id="detail_load_failed">
         <source>Could not load the details.</source>
         <translation>Could not load the details.</translation>

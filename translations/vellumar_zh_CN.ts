@@ -107,6 +107,51 @@
         <source>The photo could not be written to your photo library.</source>
         <translation>照片无法写入相册。</translation>
     </message>
+    <message id="error_unknown">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>Something went wrong.</source>
+        <translation>出了点问题。</translation>
+    </message>
+    <message id="error_not_secure">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>The connection is not secure.</source>
+        <translation>连接不安全。</translation>
+    </message>
+    <message id="error_no_network">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>The network cannot be reached.</source>
+        <translation>无法连接到网络。</translation>
+    </message>
+    <message id="error_server_refused">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>The server refused the connection.</source>
+        <translation>服务器拒绝了连接。</translation>
+    </message>
+    <message id="error_connection_lost">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>The connection was interrupted.</source>
+        <translation>连接中断了。</translation>
+    </message>
+    <message id="error_timed_out">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>The server took too long to answer.</source>
+        <translation>服务器响应超时。</translation>
+    </message>
+    <message id="error_too_large">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>The data is too large.</source>
+        <translation>数据过大。</translation>
+    </message>
+    <message id="error_unreadable_answer">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>The server's answer could not be read.</source>
+        <translation>无法读取服务器的响应。</translation>
+    </message>
+    <message id="error_disk_full">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>There is not enough storage space.</source>
+        <translation>存储空间不足。</translation>
+    </message>
     <message id="detail_load_failed">
         <source>Could not load the details.</source>
         <translation>详情加载失败</translation>

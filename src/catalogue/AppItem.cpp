@@ -20,9 +20,7 @@ std::optional<QUrl> AppItem::iconUrl(IconResolution resolution) const
 QUrl AppItem::iconUrlFor(const QString &resolutionRawValue) const
 {
     const std::optional<IconResolution> resolution = iconResolutionFromRawValue(resolutionRawValue);
-    if (!resolution)
-        return {};
-    return iconUrl(*resolution).value_or(QUrl());
+    return resolution ? iconUrl(*resolution).value_or(QUrl()) : QUrl();
 }
 
 Result<AppItem> AppItem::decode(const QJsonObject &object, const QString &where)
@@ -37,14 +35,6 @@ Result<AppItem> AppItem::decode(const QJsonObject &object, const QString &where)
     if (!reader.ok())
         return reader.error();
     return item;
-}
-
-std::optional<AppItem> AppItem::fromJson(const QJsonObject &object)
-{
-    Result<AppItem> result = decode(object);
-    if (!result)
-        return std::nullopt;
-    return std::move(result).value();
 }
 
 QJsonObject AppItem::toJson() const

@@ -16,7 +16,6 @@
 struct AppItem
 {
     Q_GADGET
-    Q_PROPERTY(qint64 id READ id)
     Q_PROPERTY(qint64 trackId MEMBER trackId)
     Q_PROPERTY(QString trackName MEMBER trackName)
     Q_PROPERTY(QString artworkUrl100 MEMBER artworkUrl100)
@@ -30,7 +29,6 @@ public:
     QString artworkUrl512;
     std::optional<QString> countryCode;
 
-    [[nodiscard]] qint64 id() const { return trackId; }
     [[nodiscard]] QString countryCodeText() const { return countryCode.value_or(QString()); }
 
     // Where to download the icon at the given resolution; empty when the
@@ -41,11 +39,9 @@ public:
     Q_INVOKABLE [[nodiscard]] QUrl iconUrlFor(const QString &resolutionRawValue) const;
 
     // Strict decoding: every required key present with its exact JSON type.
-    // `where` names the object in the error text, e.g. "results[3]".
+    // `where` names the object in the error's detail, e.g. "results[3]".
     [[nodiscard]] static Result<AppItem> decode(
         const QJsonObject &object, const QString &where = QString());
-    // The same decoding for callers that only need to know whether it worked.
-    [[nodiscard]] static std::optional<AppItem> fromJson(const QJsonObject &object);
     [[nodiscard]] QJsonObject toJson() const;
 
     friend bool operator==(const AppItem &, const AppItem &) = default;

@@ -13,33 +13,27 @@
 
 namespace {
 
-Error urlInvalidError()
-{
-    //: Invalid URL error
-    return Error { AppStoreAPI::errorDomain, AppStoreAPI::UrlInvalid, qtTrId("url_invalid") };
-}
-
-Error appNotFoundError()
-{
-    //: App not found error
-    return Error { AppStoreAPI::errorDomain, AppStoreAPI::AppNotFound, qtTrId("app_not_found") };
-}
-
-// The scheme, host and port of the catalogue followed by `pathAndQuery`,
-// parsed strictly so that the bytes built here are the bytes sent.
-std::optional<QUrl> catalogueAddress(const QByteArray &pathAndQuery)
-{
-    const QByteArray address = NetworkPolicy::catalogueBaseUrl().toEncoded() + pathAndQuery;
-    const QUrl url = QUrl::fromEncoded(address, QUrl::StrictMode);
-    if (!url.isValid())
-        return std::nullopt;
-    return url;
-}
-
 struct DeleteLater
 {
     void operator()(QObject *object) const { object->deleteLater(); }
 };
+
+// The scheme, host and port of the catalogue followed by `pathAndQuery`.
+std::optional<QUrl> catalogueAddress(const QByteArray &pathAndQuery)
+{
+    // Parsed strictly, so that the bytes built here are the bytes sent.
+    const QUrl url = QUrl::fromEncoded(
+        NetworkPolicy::catalogueBaseUrl().toEncoded() + pathAndQuery, QUrl::StrictMode);
+    return url.isValid() ? std::optional(url) : std::nullopt;
+}
+
+// Writes the technical side of a failed request to the console.
+Error logged(Error error, const QUrl &url)
+{
+    qCWarning(lcVellumar).noquote()
+        << url.toDisplayString() << error.domain << error.code << error.detail;
+    return error;
+}
 
 // GETs `url` through the shared manager and returns the whole body, or the
 // error of the refusal or the transfer. The status code is not examined.
@@ -51,25 +45,33 @@ QCoro::Task<Result<QByteArray>> fetch(QUrl url, qint64 sizeLimit)
         NetworkPolicy::sharedNetworkAccessManager().get(request));
     co_await reply.get();
     if (std::optional<Error> error = NetworkPolicy::errorOf(reply.get()))
-        co_return *error;
+        co_return logged(*error, url);
     co_return reply->readAll();
 }
 
-QCoro::Task<> deliverLookup(
-    qint64 id, QString country, std::function<void(Result<DetailedAppInfo>)> completion)
+// The one way to the catalogue: address, fetch, decode.
+template<typename Answer>
+QCoro::Task<Result<Answer>> ask(std::optional<QUrl> url)
 {
-    Result<DetailedAppInfo> result = co_await AppStoreAPI::lookup(id, country);
-    // Always a later turn of the event loop, even when the answer was known
-    // at once (an address that cannot be formed).
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
-        [completion = std::move(completion), result = std::move(result)] { completion(result); },
-        Qt::QueuedConnection);
+    if (!url) {
+        co_return logged(Error { AppStoreAPI::errorDomain, AppStoreAPI::UrlInvalid,
+                             QStringLiteral("the request address cannot be formed"),
+                             Error::Kind::invalidAddress },
+            QUrl());
+    }
+    const Result<QByteArray> body = co_await fetch(*url, NetworkPolicy::catalogueAnswerLimit);
+    if (!body)
+        co_return body.error();
+    Result<Answer> answer = Answer::decode(body.value());
+    if (!answer)
+        co_return logged(answer.error(), *url);
+    co_return answer;
 }
 
-} // namespace
-
-std::optional<QByteArray> AppStoreAPI::percentEncodeTerm(const QString &term)
+// The term as it goes into the query: ASCII letters, digits and
+// -._~!$&'()*+,;=:@/? stay, every other character becomes its UTF-8 bytes as
+// %XX. Nothing for a string that is not valid UTF-16.
+std::optional<QByteArray> percentEncodeTerm(const QString &term)
 {
     if (!term.isValidUtf16())
         return std::nullopt;
@@ -92,6 +94,20 @@ std::optional<QByteArray> AppStoreAPI::percentEncodeTerm(const QString &term)
     return encoded;
 }
 
+QCoro::Task<> deliverLookup(
+    qint64 id, QString country, std::function<void(Result<DetailedAppInfo>)> completion)
+{
+    Result<DetailedAppInfo> result = co_await AppStoreAPI::lookup(id, country);
+    // Always a later turn of the event loop, even when the answer was known
+    // at once (an address that cannot be formed).
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [completion = std::move(completion), result = std::move(result)] { completion(result); },
+        Qt::QueuedConnection);
+}
+
+} // namespace
+
 std::optional<QUrl> AppStoreAPI::searchUrl(const QString &term, const QString &country)
 {
     const std::optional<QByteArray> encodedTerm = percentEncodeTerm(term);
@@ -109,13 +125,7 @@ std::optional<QUrl> AppStoreAPI::lookupUrl(qint64 id, const QString &country)
 
 QCoro::Task<Result<QList<AppItem>>> AppStoreAPI::search(QString term, QString country)
 {
-    const std::optional<QUrl> url = searchUrl(term, country);
-    if (!url)
-        co_return urlInvalidError();
-    const Result<QByteArray> body = co_await fetch(*url, NetworkPolicy::catalogueAnswerLimit);
-    if (!body)
-        co_return body.error();
-    Result<SearchResult> answer = SearchResult::decode(body.value());
+    Result<SearchResult> answer = co_await ask<SearchResult>(searchUrl(term, country));
     if (!answer)
         co_return answer.error();
     co_return std::move(answer).value().results;
@@ -124,16 +134,14 @@ QCoro::Task<Result<QList<AppItem>>> AppStoreAPI::search(QString term, QString co
 QCoro::Task<Result<DetailedAppInfo>> AppStoreAPI::lookup(qint64 id, QString country)
 {
     const std::optional<QUrl> url = lookupUrl(id, country);
-    if (!url)
-        co_return urlInvalidError();
-    const Result<QByteArray> body = co_await fetch(*url, NetworkPolicy::catalogueAnswerLimit);
-    if (!body)
-        co_return body.error();
-    Result<LookupResult> answer = LookupResult::decode(body.value());
+    const Result<LookupResult> answer = co_await ask<LookupResult>(url);
     if (!answer)
         co_return answer.error();
-    if (answer.value().results.isEmpty())
-        co_return appNotFoundError();
+    if (answer.value().results.isEmpty()) {
+        co_return logged(Error { errorDomain, AppNotFound, QStringLiteral("no item in the answer"),
+                             Error::Kind::notFound },
+            *url);
+    }
     co_return answer.value().results.first();
 }
 
@@ -144,10 +152,7 @@ void AppStoreAPI::lookup(
     deliverLookup(id, std::move(country), std::move(completion));
 }
 
-QCoro::Task<std::optional<QByteArray>> AppStoreAPI::downloadImageData(QUrl url)
+QCoro::Task<Result<QByteArray>> AppStoreAPI::downloadImageData(QUrl url)
 {
-    Result<QByteArray> body = co_await fetch(url, NetworkPolicy::imageLimit);
-    if (!body)
-        co_return std::nullopt;
-    co_return std::move(body).value();
+    return fetch(std::move(url), NetworkPolicy::imageLimit);
 }

@@ -15,7 +15,8 @@
 
 // The only component that talks to the catalogue service: a search by term,
 // a lookup by identifier (awaitable and with a completion), and the plain
-// download of image bytes. Stateless; every call stands alone.
+// download of image bytes. Stateless; every call stands alone. Failures are
+// logged in lcVellumar where they happen.
 class AppStoreAPI
 {
 public:
@@ -36,16 +37,11 @@ public:
     static void lookup(
         qint64 id, QString country, std::function<void(Result<DetailedAppInfo>)> completion);
 
-    // The body bytes whatever the status code; nothing when the transfer
-    // fails or the address is refused.
-    static QCoro::Task<std::optional<QByteArray>> downloadImageData(QUrl url);
+    // The body bytes whatever the status code, or the error of the refusal
+    // or the transfer.
+    static QCoro::Task<Result<QByteArray>> downloadImageData(QUrl url);
 
     // The request addresses; nothing when they cannot be formed.
     [[nodiscard]] static std::optional<QUrl> searchUrl(const QString &term, const QString &country);
     [[nodiscard]] static std::optional<QUrl> lookupUrl(qint64 id, const QString &country);
-
-    // The term as it goes into the query: ASCII letters, digits and
-    // -._~!$&'()*+,;=:@/? stay, every other character becomes its UTF-8
-    // bytes as %XX. Nothing for a string that is not valid UTF-16.
-    [[nodiscard]] static std::optional<QByteArray> percentEncodeTerm(const QString &term);
 };

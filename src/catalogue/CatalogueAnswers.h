@@ -7,19 +7,15 @@
 #include <QByteArray>
 #include <QList>
 
-// The envelope of a search answer. Decoding is all or nothing: one malformed
-// item fails the whole answer.
-struct SearchResult
+// The envelope of a catalogue answer: its "results". Decoding is all or
+// nothing: one malformed item fails the whole answer.
+template<typename Record>
+struct CatalogueAnswer
 {
-    QList<AppItem> results;
+    QList<Record> results;
 
-    [[nodiscard]] static Result<SearchResult> decode(const QByteArray &json);
+    [[nodiscard]] static Result<CatalogueAnswer> decode(const QByteArray &json);
 };
 
-// The envelope of a lookup answer, decoded like SearchResult.
-struct LookupResult
-{
-    QList<DetailedAppInfo> results;
-
-    [[nodiscard]] static Result<LookupResult> decode(const QByteArray &json);
-};
+using SearchResult = CatalogueAnswer<AppItem>;
+using LookupResult = CatalogueAnswer<DetailedAppInfo>;

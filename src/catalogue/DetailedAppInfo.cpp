@@ -7,12 +7,6 @@ std::optional<QUrl> DetailedAppInfo::iconUrl(IconResolution resolution) const
     return iconUrlFromArtwork(resolution, artworkUrl512);
 }
 
-QUrl DetailedAppInfo::iconUrlFor(const QString &resolutionRawValue) const
-{
-    const std::optional<IconResolution> resolution = iconResolutionFromRawValue(resolutionRawValue);
-    return resolution ? iconUrl(*resolution).value_or(QUrl()) : QUrl();
-}
-
 QString DetailedAppInfo::appStoreUrl() const
 {
     return QStringLiteral("https://apps.apple.com/app/id") + QString::number(trackId);

@@ -15,7 +15,6 @@
 struct DetailedAppInfo
 {
     Q_GADGET
-    Q_PROPERTY(qint64 id READ id)
     Q_PROPERTY(qint64 trackId MEMBER trackId)
     Q_PROPERTY(QString trackName MEMBER trackName)
     Q_PROPERTY(QString artistName MEMBER artistName)
@@ -43,16 +42,12 @@ public:
     QStringList screenshotUrls;
     QString minimumOsVersion;
 
-    [[nodiscard]] qint64 id() const { return trackId; }
     [[nodiscard]] QString releaseNotesText() const { return releaseNotes.value_or(QString()); }
     [[nodiscard]] bool hasReleaseNotes() const { return releaseNotes.has_value(); }
 
     // The icon address at a resolution, from artworkUrl512 alone (a detailed
     // record has no 100-pixel address); empty when it does not parse.
     [[nodiscard]] std::optional<QUrl> iconUrl(IconResolution resolution) const;
-    // For QML: the raw value ("256x256", ...); an empty URL when unknown or
-    // when the address does not parse.
-    Q_INVOKABLE [[nodiscard]] QUrl iconUrlFor(const QString &resolutionRawValue) const;
     [[nodiscard]] QUrl iconUrl1024() const
     {
         return iconUrl(IconResolution::size1024).value_or(QUrl());

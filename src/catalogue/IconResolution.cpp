@@ -1,26 +1,24 @@
 #include "IconResolution.h"
 
+#include <algorithm>
+
+namespace {
+// The raw values, in the order of the cases.
+constexpr std::array<const char *, 3> rawValues = { "256x256", "512x512", "1024x1024" };
+} // namespace
+
 QString rawValue(IconResolution resolution)
 {
-    switch (resolution) {
-    case IconResolution::size256:
-        return QStringLiteral("256x256");
-    case IconResolution::size512:
-        return QStringLiteral("512x512");
-    case IconResolution::size1024:
-        return QStringLiteral("1024x1024");
-    }
-    Q_UNREACHABLE();
-    return {};
+    return QLatin1StringView(rawValues[size_t(resolution)]);
 }
 
 std::optional<IconResolution> iconResolutionFromRawValue(const QString &raw)
 {
-    for (IconResolution resolution : allIconResolutions) {
-        if (rawValue(resolution) == raw)
-            return resolution;
-    }
-    return std::nullopt;
+    const auto it = std::find_if(rawValues.begin(), rawValues.end(),
+        [&raw](const char *value) { return raw == QLatin1StringView(value); });
+    if (it == rawValues.end())
+        return std::nullopt;
+    return IconResolution(it - rawValues.begin());
 }
 
 std::optional<QUrl> iconUrlFromArtwork(

@@ -9,7 +9,7 @@
 
 Error DecodingError::make(Code code, const QString &description)
 {
-    return Error { domain, code, description };
+    return Error { domain, code, description, Error::Kind::unreadableAnswer };
 }
 
 QString jsonTypeName(const QJsonValue &value)
@@ -118,31 +118,29 @@ std::optional<QString> JsonObjectReader::optionalString(QLatin1StringView key)
     return value.toString();
 }
 
-QStringList JsonObjectReader::requiredStringArray(QLatin1StringView key)
+QJsonArray JsonObjectReader::requiredArray(QLatin1StringView key)
 {
     const std::optional<QJsonValue> value = required(key);
-    if (!value)
-        return {};
-    if (!value->isArray()) {
+    if (value && !value->isArray()) {
         fail(DecodingError::TypeMismatch,
-            QStringLiteral("key \"%1\" must be an array of strings, found %2")
-                .arg(key, jsonTypeName(*value)));
-        return {};
+            QStringLiteral("key \"%1\" must be an array, found %2").arg(key, jsonTypeName(*value)));
     }
-    const QJsonArray array = value->toArray();
+    return value ? value->toArray() : QJsonArray();
+}
+
+QStringList JsonObjectReader::requiredStringArray(QLatin1StringView key)
+{
+    const QJsonArray array = requiredArray(key);
     QStringList strings;
-    strings.reserve(array.size());
-    for (qsizetype i = 0; i < array.size(); ++i) {
-        const QJsonValue element = array.at(i);
-        if (!element.isString()) {
+    for (qsizetype i = 0; i < array.size() && ok(); ++i) {
+        if (!array.at(i).isString()) {
             fail(DecodingError::TypeMismatch,
                 QStringLiteral("element %1 of \"%2\" must be a string, found %3")
-                    .arg(QString::number(i), key, jsonTypeName(element)));
-            return {};
+                    .arg(QString::number(i), key, jsonTypeName(array.at(i))));
         }
-        strings.append(element.toString());
+        strings.append(array.at(i).toString());
     }
-    return strings;
+    return ok() ? strings : QStringList();
 }
 
 Result<QJsonObject> parseJsonObject(const QByteArray &data)

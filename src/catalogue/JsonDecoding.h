@@ -2,19 +2,21 @@
 
 #include "Result.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
-// Errors of strict JSON decoding. The description names the offending key and
-// where it sits in the answer, e.g. `results[3]: key "trackId" is missing`.
+// Errors of strict JSON decoding, all of the kind unreadableAnswer. The detail
+// names the offending key and where it sits, e.g. `results[3]: key "trackId"
+// is missing`.
 namespace DecodingError {
 inline const QString domain = QStringLiteral("DecodingError");
 enum Code { DataCorrupted = 1, KeyNotFound, ValueNotFound, TypeMismatch };
 
-[[nodiscard]] Error make(Code code, const QString &description);
+[[nodiscard]] Error make(Code code, const QString &detail);
 } // namespace DecodingError
 
 // Reads the fields of one JSON object with exact presence and type checks.
@@ -32,6 +34,7 @@ public:
     QString requiredString(QLatin1StringView key);
     // Missing or null is absent; any other non-string is a type mismatch.
     std::optional<QString> optionalString(QLatin1StringView key);
+    QJsonArray requiredArray(QLatin1StringView key);
     // An array whose every element is a string; an empty array is valid.
     QStringList requiredStringArray(QLatin1StringView key);
 

@@ -67,12 +67,33 @@ std::optional<QUrl> configuredCatalogue()
 void markRefused(QObject *reply, const Error &error)
 {
     reply->setProperty(refusalCodeProperty, error.code);
-    reply->setProperty(refusalTextProperty, error.localizedDescription);
+    reply->setProperty(refusalTextProperty, error.detail);
 }
 
-Error policyError(NetworkPolicy::ErrorCode code, const QString &text)
+Error policyError(NetworkPolicy::ErrorCode code, const QString &detail)
 {
-    return Error { NetworkPolicy::errorDomain, code, text };
+    const Error::Kind kind = code == NetworkPolicy::InvalidAddress ? Error::Kind::invalidAddress
+        : code == NetworkPolicy::TooLarge                          ? Error::Kind::tooLarge
+                                                                   : Error::Kind::notSecure;
+    return Error { NetworkPolicy::errorDomain, code, detail, kind };
+}
+
+Error::Kind kindOf(QNetworkReply::NetworkError code)
+{
+    switch (code) {
+    case QNetworkReply::ConnectionRefusedError:
+        return Error::Kind::serverRefused;
+    case QNetworkReply::RemoteHostClosedError:
+        return Error::Kind::connectionLost;
+    case QNetworkReply::TimeoutError:
+        return Error::Kind::timedOut;
+    case QNetworkReply::SslHandshakeFailedError:
+        return Error::Kind::notSecure;
+    default:
+        // Below the content errors: the network and proxy layers.
+        return code < QNetworkReply::ContentAccessDenied ? Error::Kind::noNetwork
+                                                         : Error::Kind::unknown;
+    }
 }
 
 QString megabytes(qint64 bytes)
@@ -95,7 +116,7 @@ public:
         setOperation(operation);
         markRefused(this, refusal);
         open(QIODevice::ReadOnly);
-        setError(QNetworkReply::ProtocolUnknownError, refusal.localizedDescription);
+        setError(QNetworkReply::ProtocolUnknownError, refusal.detail);
         setFinished(true);
         QTimer::singleShot(0, this, [this] {
             emit errorOccurred(QNetworkReply::ProtocolUnknownError);
@@ -127,7 +148,7 @@ protected:
         request.setAttribute(
             QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
         if (request.transferTimeout() == 0)
-            request.setTransferTimeout(int(NetworkPolicy::transferTimeout().count()));
+            request.setTransferTimeout(int(timeoutMs.load()));
         const qint64 limit
             = request.attribute(sizeLimitAttribute, NetworkPolicy::imageLimit).toLongLong();
 
@@ -160,7 +181,7 @@ private:
                     policyError(NetworkPolicy::InsecureRedirect,
                         QStringLiteral("Refused a redirect from %1 to %2: %3")
                             .arg(reply->url().host(), target.toDisplayString(QUrl::RemoveQuery),
-                                refusal->localizedDescription)));
+                                refusal->detail)));
                 return;
             }
             emit reply->redirectAllowed();
@@ -215,11 +236,6 @@ std::optional<Error> NetworkPolicy::refusalFor(const QUrl &url)
             .arg(url.toDisplayString(QUrl::RemoveQuery | QUrl::RemoveFragment)));
 }
 
-std::chrono::milliseconds NetworkPolicy::transferTimeout()
-{
-    return std::chrono::milliseconds(timeoutMs.load());
-}
-
 void NetworkPolicy::setTransferTimeout(std::chrono::milliseconds timeout)
 {
     timeoutMs.store(timeout.count());
@@ -234,8 +250,8 @@ std::optional<Error> NetworkPolicy::errorOf(const QNetworkReply *reply)
 {
     const QVariant refusalCode = reply->property(refusalCodeProperty);
     if (refusalCode.isValid()) {
-        return Error { errorDomain, refusalCode.toInt(),
-            reply->property(refusalTextProperty).toString() };
+        return policyError(
+            ErrorCode(refusalCode.toInt()), reply->property(refusalTextProperty).toString());
     }
     const QNetworkReply::NetworkError code = reply->error();
     if (code == QNetworkReply::NoError)
@@ -254,9 +270,10 @@ std::optional<Error> NetworkPolicy::errorOf(const QNetworkReply *reply)
     // cancellation; nothing else cancels the transfers of this manager.
     if (code == QNetworkReply::OperationCanceledError) {
         return Error { QStringLiteral("QNetworkReply"), QNetworkReply::TimeoutError,
-            QStringLiteral("The request to %1 timed out").arg(reply->url().host()) };
+            QStringLiteral("The request to %1 timed out").arg(reply->url().host()),
+            Error::Kind::timedOut };
     }
-    return Error { QStringLiteral("QNetworkReply"), code, reply->errorString() };
+    return Error { QStringLiteral("QNetworkReply"), code, reply->errorString(), kindOf(code) };
 }
 
 QNetworkAccessManager *NetworkPolicy::createNetworkAccessManager(QObject *parent)

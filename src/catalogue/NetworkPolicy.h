@@ -36,14 +36,13 @@ inline constexpr qint64 imageLimit = 32 * 1024 * 1024;
 
 // The no-progress time-out of each transfer. Tests shorten it; it applies to
 // requests made after the change.
-[[nodiscard]] std::chrono::milliseconds transferTimeout();
 void setTransferTimeout(std::chrono::milliseconds timeout);
 
 // The byte limit of one request's answer; without one, imageLimit applies.
 void setSizeLimit(QNetworkRequest &request, qint64 bytes);
 
 // The error a finished reply ended with, or nothing when it succeeded.
-// Refusals by these rules come back in errorDomain with a clear text; a
+// Refusals by these rules come back in errorDomain with their detail; a
 // time-out is reported as QNetworkReply::TimeoutError.
 [[nodiscard]] std::optional<Error> errorOf(const QNetworkReply *reply);
 

@@ -1,20 +1,10 @@
 #pragma once
 
-#include <QString>
+#include "Error.h"
 
+#include <optional>
 #include <utility>
 #include <variant>
-
-// An error as the user sees it: where it comes from, a code, and a text that is
-// already in the user's language.
-struct Error
-{
-    QString domain;
-    int code = 0;
-    QString localizedDescription;
-
-    friend bool operator==(const Error &, const Error &) = default;
-};
 
 // The success-or-error value that asynchronous operations return instead of
 // throwing. (std::expected does not work as a QCoro::Task value with
@@ -25,12 +15,10 @@ class Result
 public:
     Result(T value)
         : m_state(std::move(value))
-    {
-    }
+    { }
     Result(Error error)
         : m_state(std::move(error))
-    {
-    }
+    { }
 
     [[nodiscard]] bool ok() const { return std::holds_alternative<T>(m_state); }
     explicit operator bool() const { return ok(); }
@@ -41,4 +29,22 @@ public:
 
 private:
     std::variant<T, Error> m_state;
+};
+
+// Success without a value, or an error.
+template<>
+class Result<void>
+{
+public:
+    Result() = default;
+    Result(Error error)
+        : m_error(std::move(error))
+    { }
+
+    [[nodiscard]] bool ok() const { return !m_error; }
+    explicit operator bool() const { return ok(); }
+    [[nodiscard]] const Error &error() const { return *m_error; }
+
+private:
+    std::optional<Error> m_error;
 };

@@ -4,10 +4,11 @@
 
 #include <QString>
 
+#include <mutex>
+
 // The photo library of a desktop: a folder of its own under the user's
 // Pictures. Adding a photo only ever creates a new file; nothing is replaced,
-// and a crash leaves no partial file under a photo's name. The work runs on
-// the global thread pool; handlers are called there.
+// and a crash leaves no partial file under a photo's name.
 class DesktopPhotoLibrary : public PhotoLibrary
 {
 public:
@@ -17,14 +18,14 @@ public:
 
     [[nodiscard]] QString folder() const { return m_folder; }
 
-    void requestAddOnlyAuthorization(AuthorizationHandler handler) override;
-    void createAsset(QByteArray bytes, CreationHandler handler) override;
-
-    // The blocking work behind the two calls above. Authorized when the folder
-    // exists or can be made and is writable, denied otherwise.
-    [[nodiscard]] AuthorizationStatus authorizationStatus() const;
-    [[nodiscard]] CreationOutcome writeAsset(const QByteArray &bytes) const;
+    // Granted when the folder exists or can be made and is writable.
+    [[nodiscard]] bool requestAddOnlyAuthorization() override;
+    [[nodiscard]] Result<void> addPhoto(const QByteArray &bytes) override;
 
 private:
+    // Removes what a crash in the middle of an earlier write left behind.
+    void sweepStaleTemporaryFiles() const;
+
     QString m_folder;
+    std::once_flag m_swept;
 };

@@ -12,6 +12,9 @@
 
 namespace {
 
+// The largest width or height decodeImage accepts.
+constexpr int maxDecodedSide = 8192;
+
 struct SpngContextDeleter
 {
     void operator()(spng_ctx *context) const { spng_ctx_free(context); }
@@ -44,6 +47,20 @@ int bestFilter(const uchar *row, const uchar *previous, qsizetype length)
     if (up <= sub && up <= paeth)
         return SPNG_FILTER_CHOICE_UP;
     return sub <= paeth ? SPNG_FILTER_CHOICE_SUB : SPNG_FILTER_CHOICE_PAETH;
+}
+
+QByteArray encodeJpeg(const QImage &image)
+{
+    if (image.isNull())
+        return {};
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(100);
+    if (!writer.write(image))
+        return {};
+    return bytes;
 }
 
 } // namespace
@@ -123,20 +140,6 @@ QByteArray encodePng(const QImage &image)
     if (!png || error != 0)
         return {};
     return QByteArray(static_cast<const char *>(png.get()), qsizetype(length));
-}
-
-QByteArray encodeJpeg(const QImage &image)
-{
-    if (image.isNull())
-        return {};
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(100);
-    if (!writer.write(image))
-        return {};
-    return bytes;
 }
 
 QByteArray encodeImage(const QImage &image, ImageFormat format)

@@ -7,11 +7,8 @@
 
 #include <optional>
 
-// The largest width or height decodeImage accepts.
-inline constexpr int maxDecodedSide = 8192;
-
 // Decodes image bytes. Nothing for bytes that are not an image, and for an
-// image whose header declares a side above maxDecodedSide, which is refused
+// image whose header declares a side above 8192, which is refused
 // before any pixel is decoded. The bitmap is kept as stored (no orientation
 // tag applied).
 [[nodiscard]] std::optional<QImage> decodeImage(const QByteArray &bytes);
@@ -20,7 +17,5 @@ inline constexpr int maxDecodedSide = 8192;
 // null image or when the encoder fails.
 [[nodiscard]] QByteArray encodePng(const QImage &image);
 
-// JPEG bytes at the highest quality. Empty for a null image or on failure.
-[[nodiscard]] QByteArray encodeJpeg(const QImage &image);
-
+// PNG, or JPEG at the highest quality; empty for a null image or on failure.
 [[nodiscard]] QByteArray encodeImage(const QImage &image, ImageFormat format);

@@ -3,86 +3,35 @@
 #include "ImageCodec.h"
 #include "PhotoLibrary.h"
 
-#include <QCoreApplication>
-#include <QThread>
-#include <QThreadPool>
+#include <QCoroFuture>
+#include <QtConcurrent/QtConcurrentRun>
 
-#include <utility>
+namespace {
 
-ImageSaver::ImageSaver()
+Result<void> saveImage(const QImage &image, ImageFormat format)
 {
-    // The callbacks run in this object's thread, which must be the GUI thread.
-    if (QCoreApplication::instance())
-        moveToThread(QCoreApplication::instance()->thread());
-}
-
-void ImageSaver::writeToPhotoAlbum(const QImage &image, ImageFormat format)
-{
-    if (std::exchange(m_started, true))
-        return;
     PhotoLibrary *library = PhotoLibrary::shared();
-    // The library's handlers may run on any thread; the saver is only touched
-    // there to post the outcome back, and lives until that outcome is handled.
-    library->requestAddOnlyAuthorization(
-        [this, image, format](PhotoLibrary::AuthorizationStatus status) {
-            if (!PhotoLibrary::isGranted(status)) {
-                finish(Outcome::permissionDenied);
-                return;
-            }
-            if (QThread::currentThread() == thread())
-                QThreadPool::globalInstance()->start(
-                    [this, image, format] { saveImage(image, format); });
-            else
-                saveImage(image, format);
-        });
-}
-
-void ImageSaver::saveImage(const QImage &image, ImageFormat format)
-{
-    QByteArray bytes = encodeImage(image, format);
-    if (bytes.isEmpty()) {
-        finish(Outcome::noImageData);
-        return;
+    if (!library->requestAddOnlyAuthorization()) {
+        return Error { QStringLiteral("PhotoLibrary"), -1,
+            QStringLiteral("adding to the photo library is not allowed"),
+            Error::Kind::noPermission };
     }
-    PhotoLibrary::shared()->createAsset(
-        std::move(bytes), [this](const PhotoLibrary::CreationOutcome &outcome) {
-            if (outcome.success)
-                finish(Outcome::saved);
-            else
-                finish(Outcome::libraryFailed, outcome.error);
-        });
+    const QByteArray bytes = encodeImage(image, format);
+    if (bytes.isEmpty()) {
+        return Error { QStringLiteral("ImageSaver"), -1, QStringLiteral("encoding gave no bytes"),
+            Error::Kind::imageUnusable };
+    }
+    return library->addPhoto(bytes);
 }
 
-void ImageSaver::finish(Outcome outcome, std::optional<Error> libraryError)
+} // namespace
+
+QCoro::Task<Result<void>> ImageSaver::writeToPhotoAlbum(QImage image, ImageFormat format)
 {
-    if (m_finished.exchange(true))
-        return;
-    // Queued even on the GUI thread, so that no callback runs inside
-    // writeToPhotoAlbum; the texts are looked up on the GUI thread too.
-    QMetaObject::invokeMethod(
-        this,
-        [this, outcome, libraryError = std::move(libraryError)] {
-            if (outcome == Outcome::saved) {
-                if (onSuccess)
-                    onSuccess();
-            } else if (onError) {
-                switch (outcome) {
-                case Outcome::permissionDenied:
-                    onError({ QStringLiteral("PhotoLibrary"), -1,
-                        qtTrId("permission_denied_message") });
-                    break;
-                case Outcome::noImageData:
-                    onError({ QStringLiteral("ImageSaver"), -1, qtTrId("image_data_error") });
-                    break;
-                case Outcome::libraryFailed:
-                    onError(libraryError.value_or(
-                        Error { QStringLiteral("ImageSaver"), -2, qtTrId("save_fail_generic") }));
-                    break;
-                case Outcome::saved:
-                    break;
-                }
-            }
-            deleteLater();
-        },
-        Qt::QueuedConnection);
+    Result<void> result = co_await QtConcurrent::run(saveImage, image, format);
+    if (!result) {
+        qCWarning(lcVellumar).noquote() << "saving a photo failed:" << result.error().domain
+                                        << result.error().code << result.error().detail;
+    }
+    co_return result;
 }

@@ -55,8 +55,7 @@ Result<QList<AppItem>> decodeHistory(const QByteArray &bytes)
         Result<AppItem> item = AppItem::decode(value.toObject());
         if (!item) {
             Error error = item.error();
-            error.localizedDescription
-                = QStringLiteral("[%1]: ").arg(i) + error.localizedDescription;
+            error.detail = QStringLiteral("[%1]: ").arg(i) + error.detail;
             return error;
         }
         items.append(std::move(item).value());
@@ -180,7 +179,7 @@ HistoryManager::Stored HistoryManager::readHistory() const
     Result<QList<AppItem>> decoded = decodeHistory(*bytes);
     if (!decoded) {
         m_decoded = {};
-        printLine(QStringLiteral("加载历史失败: ") + decoded.error().localizedDescription);
+        printLine(QStringLiteral("加载历史失败: ") + decoded.error().detail);
         return { {}, *bytes };
     }
     m_decoded = { *bytes, std::move(decoded).value(), {} };
@@ -280,7 +279,7 @@ void HistoryManager::clearTemporaryFiles()
 
     const Result<QString> folder = applicationTemporaryDirectory();
     if (!folder) {
-        fail(folder.error().localizedDescription);
+        fail(folder.error().detail);
         return;
     }
     const fs::path root = QFile::encodeName(folder.value()).toStdString();

@@ -49,7 +49,7 @@ void AppDetailLoader::loadDetails()
         [self, generation](const Result<DetailedAppInfo> &result) {
             if (!result) {
                 qInfo().noquote() << QStringLiteral("详情加载失败: ")
-                        + result.error().localizedDescription;
+                        + result.error().localizedDescription();
             }
             if (!self || generation != self->m_generation)
                 return;

@@ -164,7 +164,8 @@ QCoro::Task<> ContentViewModel::runRequest(QString term, quint64 request)
             co_return;
         setIsLoading(false);
         if (!found) {
-            setStatusMessage(qtTrId("url_failure_message").arg(found.error().localizedDescription));
+            setStatusMessage(
+                qtTrId("url_failure_message").arg(found.error().localizedDescription()));
             co_return;
         }
         const DetailedAppInfo &info = found.value();
@@ -183,7 +184,7 @@ QCoro::Task<> ContentViewModel::runRequest(QString term, quint64 request)
         co_return;
     setIsLoading(false);
     if (!hits) {
-        setStatusMessage(qtTrId("search_error_message").arg(hits.error().localizedDescription));
+        setStatusMessage(qtTrId("search_error_message").arg(hits.error().localizedDescription()));
     } else if (!hits.value().isEmpty()) {
         setSearchResults(hits.value());
         setStatusMessage(QString());

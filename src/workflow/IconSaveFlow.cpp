@@ -51,8 +51,8 @@ QCoro::Task<> IconSaveFlow::save(AppItem item)
         co_return;
     }
 
-    const std::optional<QByteArray> bytes = co_await AppStoreAPI::downloadImageData(*url);
-    const std::optional<QImage> decoded = bytes ? decodeImage(*bytes) : std::nullopt;
+    const Result<QByteArray> bytes = co_await AppStoreAPI::downloadImageData(*url);
+    const std::optional<QImage> decoded = bytes ? decodeImage(bytes.value()) : std::nullopt;
     if (!decoded) {
         alert(false, qtTrId(downloadFailKey));
         co_return;
@@ -72,14 +72,12 @@ QCoro::Task<> IconSaveFlow::save(AppItem item)
             image = std::move(*shaped);
     }
 
-    auto *saver = new ImageSaver;
-    saver->onSuccess = [alert, item, recordHistory, successKey] {
-        if (recordHistory)
-            HistoryManager::shared()->addHistory(item);
-        alert(true, qtTrId(successKey));
-    };
-    saver->onError = [alert](const Error &error) {
-        alert(false, qtTrId("save_fail_message").arg(error.localizedDescription));
-    };
-    saver->writeToPhotoAlbum(image, format);
+    const Result<void> saved = co_await ImageSaver::writeToPhotoAlbum(image, format);
+    if (!saved) {
+        alert(false, qtTrId("save_fail_message").arg(saved.error().localizedDescription()));
+        co_return;
+    }
+    if (recordHistory)
+        HistoryManager::shared()->addHistory(item);
+    alert(true, qtTrId(successKey));
 }

@@ -27,25 +27,21 @@ QCoro::Task<> ScreenshotSaver::save(QUrl url)
     // Leaving the screen does not cancel the save; only the alert needs the
     // saver to be alive.
     QPointer<ScreenshotSaver> self(this);
-    // The export calls back on the GUI thread, after writeToPhotoAlbum returned.
     const auto alert = [self](bool success, const QString &message) {
         if (self)
             self->showSaveAlert(success, message);
     };
 
-    const std::optional<QByteArray> bytes = co_await AppStoreAPI::downloadImageData(url);
-    const std::optional<QImage> image = bytes ? decodeImage(*bytes) : std::nullopt;
+    const Result<QByteArray> bytes = co_await AppStoreAPI::downloadImageData(url);
+    const std::optional<QImage> image = bytes ? decodeImage(bytes.value()) : std::nullopt;
     if (!image) {
         alert(false, qtTrId("download_fail_message_screenshot"));
         co_return;
     }
 
-    auto *saver = new ImageSaver;
-    saver->onSuccess = [alert] {
+    const Result<void> saved = co_await ImageSaver::writeToPhotoAlbum(*image, ImageFormat::png);
+    if (saved)
         alert(true, qtTrId("save_success_message_screenshot"));
-    };
-    saver->onError = [alert](const Error &error) {
-        alert(false, qtTrId("save_fail_message").arg(error.localizedDescription));
-    };
-    saver->writeToPhotoAlbum(*image, ImageFormat::png);
+    else
+        alert(false, qtTrId("save_fail_message").arg(saved.error().localizedDescription()));
 }

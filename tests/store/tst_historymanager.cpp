@@ -28,10 +28,10 @@ std::optional<QList<AppItem>> reference(const QByteArray &document)
         return std::nullopt;
     QList<AppItem> items;
     for (const QJsonValue &value : json.array()) {
-        const std::optional<AppItem> item = AppItem::fromJson(value.toObject());
+        const Result<AppItem> item = AppItem::decode(value.toObject());
         if (!value.isObject() || !item)
             return std::nullopt;
-        items.append(*item);
+        items.append(item.value());
     }
     return items;
 }

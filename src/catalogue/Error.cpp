@@ -1,0 +1,28 @@
+#include "Error.h"
+
+#include <array>
+
+Q_LOGGING_CATEGORY(lcVellumar, "vellumar")
+
+QString Error::localizedDescription() const
+{
+    // In the order of Kind.
+    static constexpr std::array ids = {
+        "error_unknown",
+        "url_invalid",
+        "error_not_secure",
+        "error_no_network",
+        "error_server_refused",
+        "error_connection_lost",
+        "error_timed_out",
+        "error_too_large",
+        "error_unreadable_answer",
+        "app_not_found",
+        "permission_denied_message",
+        "error_disk_full",
+        "image_data_error",
+        "save_fail_generic",
+    };
+    static_assert(ids.size() == size_t(Kind::writeFailed) + 1);
+    return qtTrId(ids[size_t(kind)]);
+}

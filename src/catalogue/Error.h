@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QLoggingCategory>
+#include <QObject>
+#include <QString>
+
+// The technical side of failures (addresses, Qt's and the decoder's messages,
+// file paths): console only, never shown in the interface.
+Q_DECLARE_LOGGING_CATEGORY(lcVellumar)
+
+// A failure: where it comes from and its code, what kind of failure it is for
+// the person using the application, and the technical detail for the console.
+struct Error
+{
+    Q_GADGET
+public:
+    // What a person is told; each kind has one sentence in the string tables.
+    enum class Kind {
+        unknown,
+        invalidAddress,
+        notSecure,
+        noNetwork,
+        serverRefused,
+        connectionLost,
+        timedOut,
+        tooLarge,
+        unreadableAnswer,
+        notFound,
+        noPermission,
+        diskFull,
+        imageUnusable,
+        writeFailed,
+    };
+    Q_ENUM(Kind)
+
+    QString domain;
+    int code = 0;
+    QString detail;
+    Kind kind = Kind::unknown;
+
+    // The sentence of the kind in the in-app language, looked up now.
+    [[nodiscard]] QString localizedDescription() const;
+
+    friend bool operator==(const Error &, const Error &) = default;
+};
