@@ -8,7 +8,6 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -75,23 +74,7 @@ std::optional<QByteArray> percentEncodeTerm(const QString &term)
 {
     if (!term.isValidUtf16())
         return std::nullopt;
-    static constexpr char hex[] = "0123456789ABCDEF";
-    const QByteArray utf8 = term.toUtf8();
-    QByteArray encoded;
-    encoded.reserve(utf8.size() * 3);
-    for (const char c : utf8) {
-        const auto byte = static_cast<unsigned char>(c);
-        const bool alphanumeric = (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z')
-            || (byte >= '0' && byte <= '9');
-        if (alphanumeric || std::strchr("-._~!$&'()*+,;=:@/?", c) != nullptr) {
-            encoded.append(c);
-        } else {
-            encoded.append('%');
-            encoded.append(hex[byte >> 4]);
-            encoded.append(hex[byte & 0xF]);
-        }
-    }
-    return encoded;
+    return term.toUtf8().toPercentEncoding("!$&'()*+,;=:@/?");
 }
 
 QCoro::Task<> deliverLookup(

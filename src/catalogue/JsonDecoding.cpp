@@ -14,23 +14,10 @@ Error DecodingError::make(Code code, const QString &description)
 
 QString jsonTypeName(const QJsonValue &value)
 {
-    switch (value.type()) {
-    case QJsonValue::Null:
-        return QStringLiteral("null");
-    case QJsonValue::Bool:
-        return QStringLiteral("a boolean");
-    case QJsonValue::Double:
-        return QStringLiteral("a number");
-    case QJsonValue::String:
-        return QStringLiteral("a string");
-    case QJsonValue::Array:
-        return QStringLiteral("an array");
-    case QJsonValue::Object:
-        return QStringLiteral("an object");
-    case QJsonValue::Undefined:
-        break;
-    }
-    return QStringLiteral("nothing");
+    // In the order of QJsonValue::Type, Undefined aside.
+    static constexpr const char *names[]
+        = { "null", "a boolean", "a number", "a string", "an array", "an object" };
+    return QLatin1StringView(value.isUndefined() ? "nothing" : names[value.type()]);
 }
 
 JsonObjectReader::JsonObjectReader(const QJsonObject &object, QString where)

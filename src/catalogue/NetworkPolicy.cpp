@@ -5,7 +5,6 @@
 #include <QNetworkReply>
 #include <QPointer>
 #include <QThread>
-#include <QTimer>
 
 #include <atomic>
 
@@ -101,36 +100,6 @@ QString megabytes(qint64 bytes)
     return QString::number(bytes / (1024 * 1024));
 }
 
-// A reply for an address the rules refuse: it fails without any network
-// traffic, reporting its error and finishing from the event loop like a real
-// reply does.
-class RefusedReply final : public QNetworkReply
-{
-public:
-    RefusedReply(QNetworkAccessManager::Operation operation, const QNetworkRequest &request,
-        const Error &refusal, QObject *parent)
-        : QNetworkReply(parent)
-    {
-        setRequest(request);
-        setUrl(request.url());
-        setOperation(operation);
-        markRefused(this, refusal);
-        open(QIODevice::ReadOnly);
-        setError(QNetworkReply::ProtocolUnknownError, refusal.detail);
-        setFinished(true);
-        QTimer::singleShot(0, this, [this] {
-            emit errorOccurred(QNetworkReply::ProtocolUnknownError);
-            emit finished();
-        });
-    }
-
-    void abort() override { }
-    qint64 bytesAvailable() const override { return 0; }
-
-protected:
-    qint64 readData(char *, qint64) override { return -1; }
-};
-
 // Applies the rules to every request; see the namespace comment.
 class PolicyNetworkAccessManager final : public QNetworkAccessManager
 {
@@ -141,8 +110,16 @@ protected:
     QNetworkReply *createRequest(
         Operation operation, const QNetworkRequest &original, QIODevice *outgoingData) override
     {
-        if (std::optional<Error> refusal = NetworkPolicy::refusalFor(original.url()))
-            return new RefusedReply(operation, original, *refusal, this);
+        if (std::optional<Error> refusal = NetworkPolicy::refusalFor(original.url())) {
+            // Qt fails a request of a scheme it has no protocol for at once,
+            // without any traffic; the refusal rides on that reply.
+            QNetworkRequest nowhere(original);
+            nowhere.setUrl(QUrl(QStringLiteral("refused:")));
+            QNetworkReply *reply
+                = QNetworkAccessManager::createRequest(operation, nowhere, outgoingData);
+            markRefused(reply, *refusal);
+            return reply;
+        }
 
         QNetworkRequest request(original);
         request.setAttribute(

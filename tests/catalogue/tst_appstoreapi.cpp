@@ -163,15 +163,16 @@ private Q_SLOTS:
     }
 
     // Bytes come back whatever they are, a 404 page too; transfers that
-    // stall or grow too large fail.
+    // stall, grow too large or go where the rules forbid fail.
     void imageDownload()
     {
         NetworkPolicy::setTransferTimeout(1s);
-        const std::pair<const char *, QString> downloads[]
-            = { { "/art/1234567890123/1024x1024bb.jpg", "1024x1024" },
-                  { "/art/nowhere.png", "0x0" },
-                  { "/art/special/stall.png", "QNetworkReply 4 timedOut" },
-                  { "/art/special/oversized.png", "NetworkPolicy 4 tooLarge" } };
+        const std::pair<const char *, QString> downloads[] = {
+            { "/art/1234567890123/1024x1024bb.jpg", "1024x1024" }, { "/art/nowhere.png", "0x0" },
+            { "/art/special/stall.png", "QNetworkReply 4 timedOut" },
+            { "/art/special/oversized.png", "NetworkPolicy 4 tooLarge" },
+            { "http://127.0.0.1:1/a.png", "NetworkPolicy 2 notSecure" }
+        }; // not the catalogue's port
         for (const auto &[path, expected] : downloads) {
             const QUrl url = fixture->baseUrl().resolved(QUrl(path));
             const Result<QByteArray> bytes = await(AppStoreAPI::downloadImageData(url));

@@ -42,8 +42,9 @@ private slots:
     // PNG with the transparent corners of a rounded icon).
     void writesNewPhotos()
     {
-        for (const char *format : { "png", "jpeg" }) {
-            const QString extension = format == QByteArray("png") ? ".png" : ".jpg";
+        const std::tuple<ImageFormat, const char *, QString> formats[]
+            = { { ImageFormat::png, "png", ".png" }, { ImageFormat::jpeg, "jpeg", ".jpg" } };
+        for (const auto &[imageFormat, format, extension] : formats) {
             QStringList planted;
             for (int second = 0; second < 10; ++second) {
                 const QDateTime at = QDateTime::currentDateTime().addSecs(second);
@@ -53,8 +54,6 @@ private slots:
             }
             const QImage image = *rounded(noise(128));
             const QSet<QString> before = files();
-            const ImageFormat imageFormat
-                = extension == ".png" ? ImageFormat::png : ImageFormat::jpeg;
             auto first = ImageSaver::writeToPhotoAlbum(image, imageFormat);
             auto second = ImageSaver::writeToPhotoAlbum(image, imageFormat); // at the same time
             QCOMPARE(outcome(await(std::move(first))) + outcome(await(std::move(second))), "okok");
