@@ -72,15 +72,12 @@ private Q_SLOTS:
     void lookupFields()
     {
         const auto decoded = [](const QByteArray &extra) {
-            return LookupResult::decode(answer(lantern + details + extra)).value().results.first();
+            return LookupResult::decode(answer(lantern + details + extra)).value().results[0];
         };
         QCOMPARE(decoded({}).releaseNotes, std::nullopt);
         QCOMPARE(decoded(R"(,"releaseNotes":null)").releaseNotes, std::nullopt);
-        const DetailedAppInfo info = decoded(R"(,"releaseNotes":"Fixes\n")");
-        QCOMPARE(info.releaseNotes, "Fixes\n");
-        QCOMPARE(info.bundleId, "com.lanternlabs.notes");
-        QCOMPARE(info.screenshotUrls.size(), 2);
-        QCOMPARE(info.appStoreUrl(), "https://apps.apple.com/app/id1234567890123");
+        QCOMPARE(decoded(R"(,"releaseNotes":"Fixes\n")").releaseNotes, "Fixes\n");
+        QCOMPARE(decoded({}).appStoreUrl(), "https://apps.apple.com/app/id1234567890123");
     }
 
     void appItemJson()
