@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TestEnvironment.h"
+
 #include <QFile>
 #include <QStringList>
 
@@ -41,6 +43,13 @@ inline QByteArray query(const QString &path, const QByteArray &sql)
     sqlite3_finalize(statement);
     sqlite3_close(db);
     return result;
+}
+
+// A store file in a folder of its own.
+inline QString freshPath()
+{
+    static int n = 0;
+    return TestEnvironment::home() + QStringLiteral("/store%1/store.sqlite").arg(++n);
 }
 
 // The console lines printed since the last clear.

@@ -1,5 +1,4 @@
 #include "StoreTesting.h"
-#include "TestEnvironment.h"
 #include "store/HistoryManager.h"
 #include "store/KeyValueStore.h"
 #include "store/TemporaryDirectory.h"
@@ -29,12 +28,6 @@ QByteArray document(const QList<qint64> &ids, QJsonDocument::JsonFormat format)
     return QJsonDocument(array).toJson(format);
 }
 
-QString freshPath()
-{
-    static int n = 0;
-    return TestEnvironment::home() + QStringLiteral("/h%1/store.sqlite").arg(++n);
-}
-
 // Child: adds count items from first on, printing each trackId once added.
 int runWriter(const QString &path, qint64 first, qint64 count)
 {
@@ -58,7 +51,6 @@ class tst_HistoryManager : public QObject
 
 private slots:
     void init() { captureConsole(); }
-    void cleanup() { qInstallMessageHandler(nullptr); }
 
     void operations()
     {

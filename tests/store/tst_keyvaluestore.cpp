@@ -1,5 +1,4 @@
 #include "StoreTesting.h"
-#include "TestEnvironment.h"
 #include "store/KeyValueStore.h"
 
 #include <csignal>
@@ -34,12 +33,6 @@ QList<Value> reads(const KeyValueStore &store, const QString &key = QStringLiter
         if (value)
             found.append(*value);
     return found;
-}
-
-QString freshPath()
-{
-    static int n = 0;
-    return TestEnvironment::home() + QStringLiteral("/store%1/store.sqlite").arg(++n);
 }
 
 } // namespace
