@@ -1,6 +1,5 @@
 #pragma once
 
-#include "HistoryDocument.h"
 #include "catalogue/AppItem.h"
 
 #include <QByteArray>
@@ -8,6 +7,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class KeyValueStore;
@@ -25,7 +25,7 @@ public:
     explicit HistoryManager(KeyValueStore &store, QObject *parent = nullptr);
 
     // Puts the item first unless its trackId is already stored; an existing
-    // entry keeps its place and fields.
+    // entry keeps its place and fields, and nothing is written.
     void addHistory(const AppItem &item);
     // Removes every entry with the item's trackId.
     void removeHistory(const AppItem &item);
@@ -35,44 +35,19 @@ public:
     void clearAllHistory();
 
 private:
-    struct Stored
-    {
-        QList<AppItem> items;
-        // The stored bytes, when they did not decode: they are copied aside
-        // before anything replaces them.
-        std::optional<QByteArray> unreadable;
-    };
-
-    // The stored document, its entries and, when known, where each entry sits
-    // in it, so that a removal copies the other entries' text instead of
-    // encoding them again. The spans are known when there is one per entry.
-    struct Decoded
-    {
-        QByteArray bytes;
-        QList<AppItem> items;
-        QList<HistoryDocument::Span> spans;
-
-        [[nodiscard]] bool spansKnown() const { return spans.size() == items.size(); }
-    };
-
-    // Also leaves m_decoded describing the stored document (empty when there is
-    // none or it does not decode).
-    [[nodiscard]] Stored readHistory() const;
-    void saveHistory(const QList<AppItem> &items, const Stored &previous);
-    // Stores the document; m_decoded becomes it, or empty when it was not stored.
-    void storeDocument(Decoded document);
-    // An empty buffer for a new document of about the given size.
-    [[nodiscard]] QByteArray takeBuffer(qsizetype size);
-    [[nodiscard]] bool preserveUnreadable(const QByteArray &bytes);
+    // The entries of a stored document, or nothing after the load failure line.
+    [[nodiscard]] std::optional<QList<AppItem>> decode(const QByteArray &bytes) const;
+    // Edits the stored list in one step of the store, so that another process
+    // changing it at the same moment loses nothing. The edit returns false to
+    // write nothing.
+    void updateHistory(const std::function<bool(QList<AppItem> &)> &edit);
+    [[nodiscard]] bool preserveUnreadable(const QByteArray &bytes) const;
     void clearTemporaryFiles();
 
     static inline const QString historyKey = QStringLiteral("DownloadHistory");
     KeyValueStore &m_store;
-    // The last document read or written: loading decodes only when the stored
-    // bytes differ from it.
-    mutable Decoded m_decoded;
-    // The document before the last one. The next document is written into its
-    // memory, already mapped: touching 4 MB of fresh memory costs 10 to 40 ms
-    // of page faults on a loaded virtual machine, reusing it well under 1 ms.
-    QByteArray m_spare;
+    // The document last read or written and its entries: reading it again
+    // decodes nothing.
+    mutable QByteArray m_bytes;
+    mutable QList<AppItem> m_items;
 };

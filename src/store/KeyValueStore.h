@@ -4,21 +4,30 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
+#include <variant>
 
 // The per-user key-value store behind every persisted setting: typed values
-// (boolean, string, list of strings, bytes) in one SQLite file. A write has
+// (boolean, string, list of strings, bytes) in one SQLite table. A write has
 // reached the disk when the call returns; several processes may share the file.
 //
-// Reads are typed: a key that holds a value of another kind reads as absent
-// (and boolForKey() as false). A write replaces whatever the key held.
+// Reads are typed: a key that holds a value of another kind, or one that does
+// not decode, reads as absent (and boolForKey() as false). A write replaces
+// whatever the key held.
 //
 // Failures never throw: a write that cannot be stored leaves the previous value
-// in place, prints one console line and returns false.
+// in place, prints one console line and returns false. A store whose file
+// cannot be written (a read-only home) still reads.
 class KeyValueStore
 {
 public:
+    using Value = std::variant<bool, QString, QStringList, QByteArray>;
+    // Gets the key's current value (nothing when absent) and leaves in it the
+    // value to store (nothing removes the key); returns false to change nothing.
+    using Change = std::function<bool(std::optional<Value> &value)>;
+
     // The process-wide store at <AppDataLocation>/store.sqlite, opened on first use.
     static KeyValueStore &shared();
 
@@ -43,6 +52,12 @@ public:
     bool setStringArray(const QString &key, const QStringList &value);
     bool setData(const QString &key, const QByteArray &value);
     bool removeObject(const QString &key);
+
+    // Read, change and write one key holding the write lock throughout, so
+    // that no other process can store in between and have its change lost.
+    // The change must not use the store itself. Returns whether a new value
+    // was stored.
+    bool update(const QString &key, const Change &change);
 
 private:
     struct Private;

@@ -15,17 +15,23 @@ SearchHistoryManager::SearchHistoryManager(KeyValueStore &store, QObject *parent
 
 void SearchHistoryManager::addSearchTerm(const QString &term)
 {
-    QStringList terms = loadSearchHistory();
-    // "é" typed as one scalar or as "e" plus a combining accent is one term.
-    const QString normalized = term.normalized(QString::NormalizationForm_C);
-    terms.removeIf([&](const QString &entry) {
-        return entry.normalized(QString::NormalizationForm_C) == normalized;
+    // One step of the store, so that another process adding a term at the
+    // same moment loses nothing.
+    m_store.update(historyKey, [&](std::optional<KeyValueStore::Value> &value) {
+        const QStringList *stored = value ? std::get_if<QStringList>(&*value) : nullptr;
+        QStringList terms = stored ? *stored : QStringList();
+        // "é" typed as one scalar or as "e" plus a combining accent is one term.
+        const QString normalized = term.normalized(QString::NormalizationForm_C);
+        terms.removeIf([&](const QString &entry) {
+            return entry.normalized(QString::NormalizationForm_C) == normalized;
+        });
+        terms.prepend(term);
+        // One in, one out: a longer list written by someone else shrinks no further.
+        if (terms.size() > maxHistoryCount)
+            terms.removeLast();
+        value = terms;
+        return true;
     });
-    terms.prepend(term);
-    // One in, one out: a longer list written by someone else shrinks no further.
-    if (terms.size() > maxHistoryCount)
-        terms.removeLast();
-    saveSearchHistory(terms);
 }
 
 QStringList SearchHistoryManager::loadSearchHistory() const
@@ -36,9 +42,4 @@ QStringList SearchHistoryManager::loadSearchHistory() const
 void SearchHistoryManager::clearAllHistory()
 {
     m_store.removeObject(historyKey);
-}
-
-void SearchHistoryManager::saveSearchHistory(const QStringList &terms)
-{
-    m_store.setStringArray(historyKey, terms);
 }

@@ -27,8 +27,6 @@ public:
     Q_INVOKABLE void clearAllHistory();
 
 private:
-    void saveSearchHistory(const QStringList &terms);
-
     static inline const QString historyKey = QStringLiteral("SearchTermHistory");
     static constexpr qsizetype maxHistoryCount = 10;
     KeyValueStore &m_store;

@@ -1,17 +1,18 @@
-#include "TestEnvironment.h"
+#include "StoreTesting.h"
 #include "store/HistoryManager.h"
 #include "store/KeyValueStore.h"
 #include "store/TemporaryDirectory.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QProcess>
+#include <QRandomGenerator>
+
+#include <cstdio>
 
 namespace {
-QStringList console; // the console lines of the running test
-void capture(QtMsgType, const QMessageLogContext &, const QString &line)
-{
-    console.append(line);
-}
+
+using namespace StoreTesting;
 
 AppItem item(qint64 id, const QString &name = QStringLiteral("App"))
 {
@@ -19,151 +20,215 @@ AppItem item(qint64 id, const QString &name = QStringLiteral("App"))
     return AppItem { id, name, art + "100x100bb.jpg", art + "512x512bb.jpg", QStringLiteral("US") };
 }
 
-// The entries as the JSON parser and AppItem's own decoding read them, or
-// nothing when the document does not decode.
-std::optional<QList<AppItem>> reference(const QByteArray &document)
+QByteArray document(const QList<qint64> &ids, QJsonDocument::JsonFormat format)
 {
-    const QJsonDocument json = QJsonDocument::fromJson(document);
-    if (!json.isArray())
-        return std::nullopt;
-    QList<AppItem> items;
-    for (const QJsonValue &value : json.array()) {
-        const Result<AppItem> item = AppItem::decode(value.toObject());
-        if (!value.isObject() || !item)
-            return std::nullopt;
-        items.append(item.value());
-    }
-    return items;
+    QJsonArray array;
+    for (qint64 id : ids)
+        array.append(item(id).toJson());
+    return QJsonDocument(array).toJson(format);
 }
+
+// Child: adds count items from first on, printing each trackId once added.
+int runWriter(const QString &path, qint64 first, qint64 count)
+{
+    KeyValueStore store(path);
+    HistoryManager history(store);
+    for (qint64 id = first; id < first + count; ++id) {
+        history.addHistory(item(id));
+        std::printf("%lld\n", id);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 } // namespace
 
 class tst_HistoryManager : public QObject
 {
     Q_OBJECT
 
-    int m_stores = 0;
-    QString freshStorePath()
-    {
-        return TestEnvironment::home() + QStringLiteral("/h%1/store.sqlite").arg(++m_stores);
-    }
     const QString key = QStringLiteral("DownloadHistory");
 
 private slots:
-    void init()
-    {
-        console.clear();
-        qInstallMessageHandler(capture);
-    }
-    void cleanup() { qInstallMessageHandler(nullptr); }
+    void init() { captureConsole(); }
 
-    void newestFirstWithoutDuplicates()
+    void operations()
     {
-        const QString path = freshStorePath();
-        {
-            KeyValueStore store(path);
-            HistoryManager history(store);
-            for (qint64 id : { 1, 2, 3 })
-                history.addHistory(item(id));
-            history.addHistory(item(2, "Renamed")); // a known trackId is not added again
-        }
-        KeyValueStore store(path); // restart
+        const QString path = freshPath();
+        KeyValueStore store(path);
         HistoryManager history(store);
-        QCOMPARE(history.loadHistory(), (QList<AppItem> { item(3), item(2), item(1) }));
+        QVERIFY(history.loadHistory().isEmpty());
+        AppItem regionless = item(4);
+        regionless.countryCode.reset();
+        for (const AppItem &entry : { item(1), item(2), item(3), item(2, "Renamed"), regionless })
+            history.addHistory(entry);
+        KeyValueStore restarted(path);
+        QCOMPARE(HistoryManager(restarted).loadHistory(),
+            (QList<AppItem> { regionless, item(3), item(2), item(1) }));
 
-        // Another writer stores id 7 twice, pretty-printed: an add keeps its
-        // entries, a removal takes every 7.
-        store.setData(key,
-            QJsonDocument(QJsonArray { item(7).toJson(), item(8).toJson(), item(7).toJson() })
-                .toJson());
-        history.addHistory(item(9));
-        QCOMPARE(HistoryManager(store).loadHistory(),
-            (QList<AppItem> { item(9), item(7), item(8), item(7) }));
+        // Another writer's document, with 7 twice: adding a known trackId writes
+        // nothing, a removal rewrites it even when nothing goes, and takes every 7.
+        const QByteArray other = document({ 7, 8, 7 }, QJsonDocument::Indented);
+        store.setData(key, other);
+        history.addHistory(item(8, "Renamed"));
+        QCOMPARE(store.dataForKey(key), other);
+        history.removeHistory(item(9));
+        QCOMPARE(store.dataForKey(key), document({ 7, 8, 7 }, QJsonDocument::Compact));
         history.removeHistory(item(7));
-        QCOMPARE(history.loadHistory(), (QList<AppItem> { item(9), item(8) }));
-        QCOMPARE(reference(*store.dataForKey(key)), history.loadHistory());
+        QCOMPARE(history.loadHistory(), QList<AppItem> { item(8) });
         history.clearAllHistory();
-        QCOMPARE(*KeyValueStore(path).dataForKey(key), QByteArray("[]"));
+        QCOMPARE(store.dataForKey(key), QByteArray("[]"));
+        QVERIFY(history.loadHistory().isEmpty());
+        QCOMPARE(console,
+            (QStringList { "--- 找到了 0 个临时文件，准备清空...", "--- 临时文件夹清空成功 ---" }));
     }
 
-    void readsDocumentsAsTheJsonParserDoes_data()
+    void unreadable_data()
     {
-        QTest::addColumn<QByteArray>("document");
-        // One entry whose name, id and further keys vary.
-        const auto entry = [](const char *name, const char *id = "1", const char *more = "") {
-            return QByteArray(R"([{"trackId":)") + id + R"(,"trackName":)" + name
-                + R"(,"artworkUrl100":"a","artworkUrl512":"b")" + more + "}]";
-        };
-        // Plain literals: moc misreads a raw string that holds \".
-        QTest::newRow("escapes") << entry(
-            "\"\\\"q\\\" \\\\ \\/ \\b\\f\\n\\r\\t \\u00e9\\u4E2D \\ud83d\\ude00\"");
-        QTest::newRow("invalid UTF-8") << entry("\"a\xff\"");
-        QTest::newRow("region null") << entry("\"A\"", "1", R"(,"countryCode":null)");
-        QTest::newRow("id beyond 64 bits") << entry("\"A\"", "9223372036854775808");
-        QTest::newRow("id 12.0") << entry("\"A\"", "12.0");
-        QTest::newRow("trailing comma") << entry("\"A\"").replace("}]", "},]");
-        QTest::newRow("byte order mark") << "\xef\xbb\xbf" + entry("\"A\"");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<bool>("copyFails");
+        const QByteArray entry
+            = R"([{"trackId":1,"trackName":"A","artworkUrl100":"","artworkUrl512":""}])";
+        QTest::newRow("not JSON") << QByteArray("\0\xff[", 3) << false;
+        QTest::newRow("bad UTF-8") << QByteArray(entry).replace("A", "\xff") << false;
+        QTest::newRow("not an array") << QByteArray(entry).sliced(1).chopped(1) << false;
+        QTest::newRow("array of numbers") << QByteArray("[1]") << false;
+        QTest::newRow("trackId as text") << QByteArray(entry).replace(":1,", ":\"1\",") << false;
+        QTest::newRow("no room for a copy") << entry.chopped(1) << true;
     }
 
-    // Whatever the document holds, the history reads what the JSON parser and
-    // the record decoding read, or nothing after one console line.
-    void readsDocumentsAsTheJsonParserDoes()
+    // A document that does not decode reads as empty after one line and stays
+    // until a copy of it is safe beside the store; then an add replaces it.
+    void unreadable()
     {
-        QFETCH(QByteArray, document);
-        const std::optional<QList<AppItem>> expected = reference(document);
-        KeyValueStore store(freshStorePath());
-        store.setData(key, document);
-        QCOMPARE(HistoryManager(store).loadHistory(), expected.value_or(QList<AppItem>()));
-        QCOMPARE(console.size(), expected ? 0 : 1);
-    }
-
-    // A document that parses but does not decode: reading leaves it alone, the
-    // next write keeps a copy of it.
-    void keepsACopyOfAnUnreadableDocument()
-    {
-        const QByteArray stored(
-            R"([{"trackId":"1","trackName":"A","artworkUrl100":"","artworkUrl512":""}])");
-        const QString path = freshStorePath();
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, copyFails);
+        const QString path = freshPath();
+        const QString folder = QFileInfo(path).absolutePath();
         KeyValueStore store(path);
         store.setData(key, stored);
         HistoryManager history(store);
         QVERIFY(history.loadHistory().isEmpty());
         QCOMPARE(console.size(), 1);
-        QVERIFY(console.at(0).startsWith("加载历史失败: "));
-        QCOMPARE(*store.dataForKey(key), stored);
-
+        QVERIFY2(console[0].startsWith("加载历史失败: "), qPrintable(console[0]));
+        if (copyFails)
+            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner)
+                && holdToFileModes(true));
         history.addHistory(item(5));
-        QCOMPARE(history.loadHistory(), QList<AppItem> { item(5) });
-        const QFileInfoList copies = QFileInfo(path).dir().entryInfoList({ "DownloadHistory-*" });
-        QCOMPARE(copies.size(), 1);
+        holdToFileModes(false);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        const QFileInfoList copies = QDir(folder).entryInfoList({ "DownloadHistory-*.bak" });
+        QCOMPARE(copies.size(), copyFails ? 0 : 1);
+        QCOMPARE(console.last().startsWith("保存历史失败: "), copyFails);
+        if (copyFails) {
+            QCOMPARE(store.dataForKey(key), stored);
+            return;
+        }
         QFile copy(copies.first().filePath());
         QVERIFY(copy.open(QIODevice::ReadOnly));
         QCOMPARE(copy.readAll(), stored);
-        QVERIFY(console.contains("无法读取的下载历史已另存为: " + copy.fileName()));
+        QCOMPARE(console.last(), "无法读取的下载历史已另存为: " + copy.fileName());
+        QCOMPARE(history.loadHistory(), QList<AppItem> { item(5) });
     }
 
-    // Only the application's own folder is emptied: a file beside it in
-    // TMPDIR and the target of a link inside it survive.
-    void clearingEmptiesOnlyTheApplicationFolder()
+    void clearing_data()
     {
+        QTest::addColumn<bool>("secondFails");
+        QTest::newRow("all go") << false;
+        QTest::newRow("second entry stays") << true;
+    }
+
+    // Only the application's folder is emptied, in name order, up to the first
+    // entry that cannot go: a file beside it and the target of a link inside stay.
+    void clearing()
+    {
+        QFETCH(bool, secondFails);
         const QString folder = applicationTemporaryDirectory().value();
         const QString beside = QDir::tempPath() + "/other-program.txt";
         const QString linked = QDir::tempPath() + "/other-folder/keep.txt";
-        for (const QString &path : { beside, linked, folder + "/a.png", folder + "/sub/b/c.jpg" }) {
+        for (const QString &path :
+            { beside, linked, folder + "/1.png", folder + "/2/b/c.jpg", folder + "/3.png" }) {
             QDir().mkpath(QFileInfo(path).absolutePath());
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write("x") == 1);
         }
-        QVERIFY(QFile::link(QFileInfo(linked).absolutePath(), folder + "/link"));
+        QVERIFY(QFile::link(QFileInfo(linked).absolutePath(), folder + "/4-link"));
+        const QFile::Permissions open = QFile::permissions(folder + "/2/b");
+        if (secondFails)
+            QVERIFY(QFile::setPermissions(folder + "/2/b", QFile::ReadOwner | QFile::ExeOwner)
+                && holdToFileModes(true));
 
-        KeyValueStore store(freshStorePath());
+        KeyValueStore store(freshPath());
         HistoryManager(store).clearAllHistory();
-        QCOMPARE(console,
-            (QStringList { "--- 找到了 3 个临时文件，准备清空...", "--- 临时文件夹清空成功 ---" }));
-        QVERIFY(QDir(folder).isEmpty(
-            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot));
+        holdToFileModes(false);
+        QFile::setPermissions(folder + "/2/b", open);
+
+        QCOMPARE(console.size(), 2);
+        QCOMPARE(console[0], "--- 找到了 4 个临时文件，准备清空...");
+        QCOMPARE(console[1].startsWith("--- 清空临时文件夹失败: " + folder + "/2: "), secondFails);
+        QCOMPARE(console[1] == "--- 临时文件夹清空成功 ---", !secondFails);
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+            secondFails ? QStringList({ "2", "3.png", "4-link" }) : QStringList());
         QVERIFY(QFile::exists(beside) && QFile::exists(linked));
+        QDir(folder + "/2").removeRecursively();
+    }
+
+    // Pairs of writers adding at once, killed at random moments, then a pair
+    // adding 150 each to their end: every entry a writer saw added is there.
+    void writersLoseNothing()
+    {
+        const QString path = freshPath();
+        KeyValueStore store(path);
+        HistoryManager history(store);
+        QVERIFY(history.loadHistory().isEmpty()); // what this process read must not hide theirs
+        QList<qint64> added;
+        for (int round = 1; round <= 6; ++round) {
+            const bool last = round == 6;
+            QProcess writers[2];
+            for (int n = 0; n < 2; ++n)
+                writers[n].start(QCoreApplication::applicationFilePath(),
+                    { "--writer", path, QString::number(round * 100000 + n * 10000),
+                        last ? "150" : "10000" });
+            for (QProcess &writer : writers) {
+                QByteArray lines;
+                const int before = QRandomGenerator::global()->bounded(1, 40);
+                while (!last && lines.count('\n') < before && writer.waitForReadyRead(60000))
+                    lines += writer.readAllStandardOutput();
+                if (!last)
+                    writer.kill();
+                QVERIFY(writer.waitForFinished(120000));
+                QVERIFY2(!last || writer.exitCode() == 0, writer.readAllStandardError());
+                lines += writer.readAllStandardOutput();
+                lines.truncate(lines.lastIndexOf('\n') + 1); // the last line may be cut short
+                for (const QByteArray &line : lines.split('\n'))
+                    if (!line.isEmpty())
+                        added.append(line.toLongLong());
+            }
+        }
+        QCOMPARE(query(path, "PRAGMA integrity_check"), QByteArray("ok"));
+        QSet<qint64> stored;
+        for (const AppItem &entry : history.loadHistory())
+            stored.insert(entry.trackId);
+        QCOMPARE(stored.size(), history.loadHistory().size());
+        for (qint64 id : std::as_const(added))
+            QVERIFY2(stored.contains(id), qPrintable(QString::number(id)));
+        QCOMPARE(
+            std::count_if(added.cbegin(), added.cend(), [](qint64 id) { return id >= 600000; }),
+            300);
     }
 };
 
-VELLUMAR_TEST_MAIN(tst_HistoryManager)
+int main(int argc, char *argv[])
+{
+    // The test starts copies of itself as writers.
+    if (argc == 5 && qstrcmp(argv[1], "--writer") == 0)
+        return runWriter(QString::fromLocal8Bit(argv[2]), atoll(argv[3]), atoll(argv[4]));
+    TestEnvironment::isolate();
+    QCoreApplication app(argc, argv);
+    tst_HistoryManager test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_historymanager.moc"

@@ -7,8 +7,8 @@
 #include <QRegularExpression>
 #include <QTranslator>
 
-// The language choice, the two embedded string tables, and that C++ and QML
-// lookups both follow a switch of language.
+// The language choice, the two embedded string tables, that C++ and QML
+// lookups both follow a switch of language, and the region table.
 class tst_Localization : public QObject
 {
     Q_OBJECT
@@ -16,6 +16,20 @@ class tst_Localization : public QObject
     const QString key = QStringLiteral("selectedLanguage");
 
 private slots:
+    void regions()
+    {
+        QCOMPARE(allCountries().size(), 235);
+        const QList<std::tuple<int, QString, QString>> rows { { 1, "AF", "🇦🇫" }, { 2, "AX", "🇦🇽" },
+            { 44, "CN", "🇨🇳" }, { 224, "US", "🇺🇸" }, { 235, "ZW", "🇿🇼" } };
+        for (const auto &[row, code, flag] : rows) {
+            const Country &country = allCountries().at(row - 1);
+            QCOMPARE(country.code, code);
+            QCOMPARE(country.nameKey, "country_name_" + code.toLower());
+            QCOMPARE(country.flag(), flag);
+            QCOMPARE(countryForCode(code), country);
+        }
+    }
+
     void tablesHoldEveryKey()
     {
         // clang-format off

@@ -1,3 +1,4 @@
+#include "StoreTesting.h"
 #include "TestEnvironment.h"
 #include "store/KeyValueStore.h"
 #include "store/SearchHistoryManager.h"
@@ -23,6 +24,9 @@ private slots:
         QTest::addColumn<QString>("term");
         QTest::addColumn<QStringList>("expected");
         const QString nfc = QStringLiteral("Caf\u00e9"), nfd = QStringLiteral("Cafe\u0301");
+        QTest::newRow("nothing stored") << QStringList() << "a" << QStringList { "a" };
+        QTest::newRow("already first")
+            << QStringList { "a", "b" } << "a" << QStringList { "a", "b" };
         QTest::newRow("moves to front")
             << QStringList { "c", "b", "a" } << "a" << QStringList { "a", "c", "b" };
         QTest::newRow("case matters")
@@ -36,7 +40,7 @@ private slots:
             << numbered(1, 12) << "t5" << QStringList { "t5" } + numbered(1, 4) + numbered(6, 11);
     }
 
-    // The list after one added term, as a restart reads it.
+    // The list after one added term, as a restart reads it; a clear removes the key.
     void addSearchTerm()
     {
         QFETCH(QStringList, stored);
@@ -45,11 +49,16 @@ private slots:
         const QString path = TestEnvironment::home() + '/' + QTest::currentDataTag() + ".sqlite";
         {
             KeyValueStore store(path);
-            store.setStringArray(key, stored);
+            if (!stored.isEmpty())
+                store.setStringArray(key, stored);
             SearchHistoryManager(store).addSearchTerm(term);
         }
         KeyValueStore store(path);
-        QCOMPARE(SearchHistoryManager(store).loadSearchHistory(), expected);
+        SearchHistoryManager history(store);
+        QCOMPARE(history.loadSearchHistory(), expected);
+        history.clearAllHistory();
+        QVERIFY(history.loadSearchHistory().isEmpty());
+        QCOMPARE(StoreTesting::query(path, "SELECT count(*) FROM entries"), QByteArray("0"));
     }
 };
 
