@@ -12,8 +12,10 @@
 #include <QStringDecoder>
 #include <QUrl>
 
+#include <chrono>
 #include <mutex>
 #include <sqlite3.h>
+#include <thread>
 
 namespace {
 
@@ -25,6 +27,18 @@ enum class Kind : int { Bool = 1, String = 2, StringArray = 3, Data = 4 };
 
 // Another process may hold the write lock for a moment (a commit, a checkpoint).
 constexpr int busyTimeoutMs = 5000;
+
+// Waits for a lock in steps of a millisecond, for about busyTimeoutMs. SQLite's
+// own timeout soon polls only every 100 ms, and a process writing in a loop
+// leaves the lock free just for moments between its transactions, so a second
+// writer could wait out the whole timeout without ever finding it free.
+int waitForLock(void *, int attempt)
+{
+    if (attempt >= busyTimeoutMs)
+        return 0;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return 1;
+}
 
 // WAL with synchronous=FULL: each commit appends to the log and syncs it once,
 // so a write is on disk when the call returns, a crash at any point leaves the
@@ -199,7 +213,7 @@ int KeyValueStore::Private::tryOpen(bool readOnly, QString *error)
                                : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
     int rc = sqlite3_open_v2(name.constData(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc == SQLITE_OK) {
-        sqlite3_busy_timeout(db, busyTimeoutMs);
+        sqlite3_busy_handler(db, waitForLock, nullptr);
         if (!readOnly)
             rc = sqlite3_exec(db, connectionPragmas, nullptr, nullptr, nullptr);
     }
