@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QUrl>
+#include <QtEndian>
 
 #include <chrono>
 #include <mutex>
@@ -21,8 +22,7 @@ namespace {
 
 // What a row holds; stored beside the value so that a read of another kind
 // finds nothing instead of guessing. The numbers follow the order of Value.
-// Any other number (older builds wrote 5 for values split into pieces) reads
-// as absent.
+// Any other number reads as absent.
 enum class Kind : int { Bool = 1, String = 2, StringArray = 3, Data = 4 };
 
 // Another process may hold the write lock for a moment (a commit, a checkpoint).
@@ -189,6 +189,7 @@ struct KeyValueStore::Private
     }
     QString lastError() const { return QString::fromUtf8(sqlite3_errmsg(db)); }
     bool exec(const char *sql, QString *error);
+    void joinOldPieces();
 
     // Each returns false, with *error, when the statement failed.
     bool fetch(const QByteArray &key, std::optional<Value> *value, QString *error);
@@ -308,7 +309,57 @@ bool KeyValueStore::Private::open(QString *failure)
         close();
         return false;
     }
+    joinOldPieces();
     return true;
+}
+
+// Earlier builds split large byte values into pieces kept in a table of their
+// own: the row (kind 5) held a list of 12-byte records, each a piece's id and
+// length, little-endian. Such values are joined back into plain bytes once, so
+// that a history stored by those builds is kept. A value whose pieces do not
+// add up stays as it was and reads as absent.
+void KeyValueStore::Private::joinOldPieces()
+{
+    sqlite3_stmt *piece = nullptr;
+    QString error;
+    if (sqlite3_prepare_v2(db, "SELECT bytes FROM chunks WHERE id = ?", -1, &piece, nullptr)
+            != SQLITE_OK
+        || !exec("BEGIN IMMEDIATE", &error)) {
+        sqlite3_finalize(piece);
+        return; // nothing to join, or a read-only file
+    }
+    sqlite3_stmt *rows = nullptr;
+    sqlite3_prepare_v2(db, "SELECT key, value FROM entries WHERE kind = 5", -1, &rows, nullptr);
+    QList<std::pair<QByteArray, QByteArray>> joined;
+    bool complete = true;
+    while (sqlite3_step(rows) == SQLITE_ROW) {
+        const auto *list = static_cast<const char *>(sqlite3_column_blob(rows, 1));
+        const int listSize = sqlite3_column_bytes(rows, 1);
+        bool whole = listSize % 12 == 0;
+        QByteArray bytes;
+        for (int at = 0; whole && at < listSize; at += 12) {
+            sqlite3_bind_int64(piece, 1, qFromLittleEndian<qint64>(list + at));
+            whole = sqlite3_step(piece) == SQLITE_ROW
+                && quint32(sqlite3_column_bytes(piece, 0))
+                    == qFromLittleEndian<quint32>(list + at + 8);
+            if (whole)
+                bytes.append(static_cast<const char *>(sqlite3_column_blob(piece, 0)),
+                    sqlite3_column_bytes(piece, 0));
+            sqlite3_reset(piece);
+        }
+        complete = complete && whole;
+        if (whole)
+            joined.append({ reinterpret_cast<const char *>(sqlite3_column_text(rows, 0)), bytes });
+    }
+    sqlite3_finalize(rows);
+    sqlite3_finalize(piece);
+    for (const auto &[key, bytes] : std::as_const(joined))
+        store(key, Value(bytes), &error);
+    if (error.isEmpty() && (!complete || exec("DROP TABLE chunks", &error))
+        && exec("COMMIT", &error))
+        return;
+    sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    consoleLine(QStringLiteral("无法合并存储文件 %1 中分块保存的值：%2").arg(path, error));
 }
 
 void KeyValueStore::Private::close()
