@@ -46,27 +46,20 @@ Item {
 
     // A resolved store link opens its detail screen by itself; leaving that
     // screen forgets the item, so that the same link can open it again.
-    property bool followingLink: false
     property var linkedDetail: null
-
-    function followFoundItem() {
-        const item = viewModel.foundAppItemFromURL
-        if (item === undefined || item === null)
-            return
-        const region = item.countryCode !== "" ? item.countryCode : viewModel.selectedCountryCode
-        if (followingLink && navigation.currentItem === linkedDetail) {
-            linkedDetail.appItem = item
-            linkedDetail.countryCode = region
-            return
-        }
-        linkedDetail = showDetail(item, region)
-        followingLink = true
-    }
 
     Connections {
         target: viewModel
         function onFoundAppItemFromURLChanged() {
-            contentView.followFoundItem()
+            if (!viewModel.hasFoundAppItem)
+                return
+            if (navigation.currentItem === contentView.linkedDetail) {
+                contentView.linkedDetail.appItem = viewModel.foundAppItemFromURL
+                contentView.linkedDetail.countryCode = viewModel.foundAppItemRegion
+            } else {
+                contentView.linkedDetail = contentView.showDetail(viewModel.foundAppItemFromURL,
+                                                                  viewModel.foundAppItemRegion)
+            }
         }
     }
 
@@ -78,14 +71,11 @@ Item {
         initialItem: searchPage
 
         onCurrentItemChanged: {
-            if (!contentView.followingLink)
-                return
             const page = contentView.linkedDetail
-            if (page && navigation.find(item => item === page) !== null)
+            if (!page || navigation.find(item => item === page) !== null)
                 return
-            contentView.followingLink = false
             contentView.linkedDetail = null
-            viewModel.foundAppItemFromURL = undefined
+            viewModel.hasFoundAppItem = false
         }
     }
 
@@ -114,14 +104,21 @@ Item {
             }
         }
 
-        SearchBar {
+        // Return submits; typing alone starts nothing. An emptied field is
+        // cleared by the model itself once it has stayed empty for a moment.
+        SearchField {
             id: searchBar
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.top: parent.top
             anchors.margins: Theme.defaultPadding
             anchors.topMargin: 8
-            viewModel: viewModel
+            fieldName: "searchField"
+            clearButtonName: "clearSearchButton"
+            placeholderText: qsTrId("search_placeholder")
+            text: viewModel.searchTerm
+            onEdited: text => viewModel.searchTerm = text
+            onAccepted: viewModel.performSearch()
         }
 
         Item {
@@ -141,29 +138,23 @@ Item {
                 delegate: ResultRow {
                     width: ListView.view.width
                     onOpenRequested: item => contentView.showDetail(item, viewModel.selectedCountryCode)
-                    onSaveRequested: item => viewModel.saveIcon(item)
+                    onSaveRequested: item => viewModel.saveFlow.saveIcon(item)
                 }
                 T.ScrollIndicator.vertical: ThinScrollIndicator {}
             }
-
-            // Exactly one overlay shows, chosen in this order.
-            readonly property string overlay: viewModel.isLoading ? "loading"
-                : viewModel.searchTerm === "" ? "history"
-                : resultList.count === 0 && viewModel.foundAppItemFromURL === undefined ? "status"
-                : ""
 
             // Made while a search runs, not before; by address, so that
             // start-up does not load the busy indicator's style either.
             Loader {
                 anchors.centerIn: parent
-                active: contentArea.overlay === "loading"
+                active: viewModel.overlay === ContentViewModel.Loading
                 source: "LoadingIndicator.qml"
             }
 
             HistoryPanel {
                 objectName: "historyPanel"
                 anchors.fill: parent
-                visible: contentArea.overlay === "history"
+                visible: viewModel.overlay === ContentViewModel.History
                 searchHistory: viewModel.searchHistory
                 onClearRequested: viewModel.clearSearchHistory()
                 onTagTapped: tag => {
@@ -176,7 +167,7 @@ Item {
                 objectName: "statusMessage"
                 anchors.centerIn: parent
                 width: parent.width - 2 * Theme.defaultPadding
-                visible: contentArea.overlay === "status"
+                visible: viewModel.overlay === ContentViewModel.Status
                 text: viewModel.statusMessage
                 textFormat: Text.PlainText
                 color: Theme.systemGray
@@ -224,10 +215,10 @@ Item {
         id: saveAlertLoader
 
         Connections {
-            target: viewModel
+            target: viewModel.saveFlow
             function onShowingSaveAlertChanged() {
                 if (saveAlertLoader.status === Loader.Null)
-                    saveAlertLoader.setSource(Qt.resolvedUrl("SaveAlert.qml"), { "owner": viewModel })
+                    saveAlertLoader.setSource(Qt.resolvedUrl("SaveAlert.qml"), { "owner": viewModel.saveFlow })
             }
         }
     }

@@ -1,15 +1,12 @@
 #include "ScreenHarness.h"
-#include "TestEnvironment.h"
 #include "screens/CountryListModel.h"
 #include "store/LocalizationManager.h"
 
 #include <QAbstractItemModel>
 
-class tst_RegionPicker : public QObject
+class tst_RegionPicker : public ScreenTest
 {
     Q_OBJECT
-
-    std::unique_ptr<ScreenHarness> screen;
 
     QAbstractItemModel *rows() const
     {
@@ -25,11 +22,8 @@ private slots:
     void init()
     {
         LocalizationManager::shared()->setCurrentLanguageRawValue(QStringLiteral("en"));
-        screen = std::make_unique<ScreenHarness>();
-        QVERIFY(screen->window());
+        ScreenTest::init();
     }
-
-    void cleanup() { screen.reset(); }
 
     void filtersOnNameOrCode_data()
     {
