@@ -18,7 +18,6 @@ struct AppItem
 {
     Q_GADGET
     QML_VALUE_TYPE(appItem)
-    Q_PROPERTY(qint64 id READ id)
     Q_PROPERTY(qint64 trackId MEMBER trackId)
     Q_PROPERTY(QString trackName MEMBER trackName)
     Q_PROPERTY(QString artworkUrl100 MEMBER artworkUrl100)

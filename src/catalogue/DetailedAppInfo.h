@@ -17,7 +17,6 @@ struct DetailedAppInfo
 {
     Q_GADGET
     QML_VALUE_TYPE(detailedAppInfo)
-    Q_PROPERTY(qint64 id READ id)
     Q_PROPERTY(qint64 trackId MEMBER trackId)
     Q_PROPERTY(QString trackName MEMBER trackName)
     Q_PROPERTY(QString artistName MEMBER artistName)

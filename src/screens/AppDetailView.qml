@@ -332,8 +332,9 @@ T.Page {
         Accessible.role: Accessible.Button
         Accessible.name: qsTrId("navigation_title_screenshot") + " " + (index + 1)
 
-        contentItem: RoundedImage {
+        RoundedImage {
             id: shot
+            anchors.fill: parent
             radius: 12
             placeholderOpacity: 0.2
             source: thumbnail.modelData

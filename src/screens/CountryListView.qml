@@ -38,6 +38,8 @@ Sheet {
             Layout.rightMargin: Theme.defaultPadding
             Layout.topMargin: 8
             Layout.bottomMargin: 8
+            // Set off from the sheet's grouped background.
+            color: Theme.systemGray5
             fieldName: "countryFilterField"
             clearButtonName: "clearCountryFilterButton"
             placeholderText: qsTrId("country_search_prompt")

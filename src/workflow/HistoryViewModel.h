@@ -18,7 +18,7 @@ class HistoryViewModel : public QObject
     Q_PROPERTY(QString searchText READ searchText WRITE setSearchText NOTIFY searchTextChanged)
     // The stored list narrowed to the names that contain the filter text,
     // ignoring case; the whole list while the filter is empty.
-    Q_PROPERTY(QSortFilterProxyModel *filteredHistory READ filteredHistory CONSTANT)
+    Q_PROPERTY(QAbstractItemModel *filteredHistory READ filteredHistory CONSTANT)
 
 public:
     explicit HistoryViewModel(QObject *parent = nullptr);
