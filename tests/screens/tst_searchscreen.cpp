@@ -68,7 +68,7 @@ private slots:
             SearchHistoryManager::shared()->addSearchTerm(term); // shown newest first
         QMetaObject::invokeMethod(screen->viewModel(), "loadSearchHistory");
         QVERIFY(ScreenHarness::waitFor([&] { return screen->shown("tag_4"); }));
-        screen->centreOf(screen->item("tagView")); // lays out what changed since the last frame
+        QVERIFY(!screen->grab().isNull()); // a frame lays out what changed since the last
         const qreal row = screen->visibleItem("tag_0")->parentItem()->height();
         QCOMPARE(screen->visibleItem("tag_0")->parentItem()->width(),
             screen->visibleItem("tagView")->width());
