@@ -10,7 +10,7 @@ import Vellumar
 T.Page {
     id: detail
 
-    property var appItem
+    property appItem appItem
     property string countryCode
     // Accessible name of the back button: the title of the screen below.
     property string backTitle: qsTrId("navigation_title_vellumar")
@@ -43,7 +43,7 @@ T.Page {
     function showScreenshot(address) {
         StackView.view.push(screenshotComponent, {
             "imageUrl": address,
-            "backTitle": appItem ? appItem.trackName : ""
+            "backTitle": appItem.trackName
         })
     }
 
@@ -56,7 +56,7 @@ T.Page {
     }
 
     header: NavigationBar {
-        title: detail.appItem ? detail.appItem.trackName : ""
+        title: detail.appItem.trackName
         showsBackButton: true
         backTitle: detail.backTitle
         onBackRequested: detail.goBack()

@@ -136,10 +136,10 @@ Item {
         required property int index
         required property string trackName
         required property url iconUrl
-        required property var item
+        required property appItem item
 
-        signal openRequested(var item)
-        signal saveRequested(var item)
+        signal openRequested(appItem item)
+        signal saveRequested(appItem item)
         signal deleteRequested(int row)
 
         objectName: "historyRow_" + index

@@ -10,10 +10,10 @@ T.ItemDelegate {
     required property int index
     required property string trackName
     required property url iconUrl
-    required property var item
+    required property appItem item
 
-    signal openRequested(var item)
-    signal saveRequested(var item)
+    signal openRequested(appItem item)
+    signal saveRequested(appItem item)
 
     objectName: "resultRow_" + index
     implicitWidth: implicitContentWidth + leftPadding + rightPadding

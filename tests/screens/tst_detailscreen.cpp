@@ -93,6 +93,7 @@ private slots:
         QVERIFY(ScreenHarness::waitFor([&] { return screen->shown("detailLoadFailed"); }));
         QVERIFY(!screen->shown("detailLoading") && !screen->shown("detailSaveButton"));
         QCOMPARE(failureLines, failuresBefore + 1);
+        QVERIFY(screen->click("backButton"));
 
         QVERIFY(screen->click("searchTab") && openSearchResult(0));
         QTcpServer closed; // a loopback port where nothing listens
