@@ -141,11 +141,6 @@ void ScreenHarness::typeText(const QString &text)
     }
 }
 
-void ScreenHarness::pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
-{
-    QTest::keyClick(m_window, key, modifiers);
-}
-
 bool ScreenHarness::submit(const QString &term)
 {
     if (!click(QStringLiteral("searchField")))
@@ -165,11 +160,6 @@ void ScreenHarness::press(QQuickItem *item, QPoint drift, int holdMs)
         QTest::mouseMove(m_window, start + drift * step / 10, 10);
     QTest::qWait(holdMs);
     QTest::mouseRelease(m_window, Qt::LeftButton, Qt::NoModifier, start + drift);
-}
-
-bool ScreenHarness::waitFor(const std::function<bool()> &condition)
-{
-    return QTest::qWaitFor(condition, 10000);
 }
 
 bool ScreenHarness::waitForPopup(const QString &objectName, bool open)

@@ -49,13 +49,19 @@ public:
     bool click(QQuickItem *item);
     bool click(const QString &objectName) { return click(visibleItem(objectName)); }
     void typeText(const QString &text);
-    void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(m_window, key, modifiers);
+    }
     // Replaces the search field's text, presses Return and waits for the answer.
     bool submit(const QString &term);
     // Presses at the item's centre, drags `drift` points aside, holds, releases.
     void press(QQuickItem *item, QPoint drift, int holdMs);
 
-    static bool waitFor(const std::function<bool()> &condition);
+    static bool waitFor(const std::function<bool()> &condition)
+    {
+        return QTest::qWaitFor(condition, 10000);
+    }
     bool waitForPopup(const QString &objectName, bool open);
     // The alert shows with this title (and message); Return dismisses it.
     bool alertShows(const QString &alert, const QString &title, const QString &message = {});

@@ -81,7 +81,8 @@ private slots:
         QTest::newRow("escape") << QString() << "CN";
     }
 
-    // The sheet closes, and opens again unfiltered.
+    // The sheet closes, the region button and the next search follow the
+    // choice, and the sheet opens again unfiltered.
     void closesWithOrWithoutAChoice()
     {
         QFETCH(QString, target);
@@ -93,7 +94,10 @@ private slots:
         else
             QVERIFY(ScreenHarness::waitFor([&] { return screen->click(target); }));
         QVERIFY(screen->waitForPopup("countryListView", false));
-        QCOMPARE(screen->viewModel()->property("selectedCountryCode").toString(), expected);
+        QCOMPARE(screen->shownText("regionCode"), expected);
+        QCOMPARE(screen->shownText("regionFlag"), expected == "JP" ? "🇯🇵" : "🇨🇳");
+        QVERIFY(screen->submit("harbor"));
+        QCOMPARE(requestsContaining("GET /search?term=harbor&country=" + expected.toLatin1()), 1);
 
         openPicker();
         QCOMPARE(screen->shownText("countryFilterField"), QString());

@@ -109,19 +109,6 @@ private slots:
         }
     }
 
-    void theRegionPickerSetsTheNextRequestsRegion()
-    {
-        QCOMPARE(screen->shownText("regionCode"), QStringLiteral("CN"));
-        QVERIFY(screen->click("regionButton") && screen->waitForPopup("countryListView", true));
-        screen->typeText("jp");
-        QVERIFY(ScreenHarness::waitFor([&] { return screen->click("countryRow_JP"); }));
-        QVERIFY(screen->waitForPopup("countryListView", false));
-        QCOMPARE(screen->shownText("regionCode"), QStringLiteral("JP"));
-        QCOMPARE(screen->shownText("regionFlag"), QStringLiteral("🇯🇵"));
-        QVERIFY(screen->submit("harbor"));
-        QCOMPARE(requestsContaining("GET /search?term=harbor&country=JP&"), 1);
-    }
-
     // A symbol added to the theme without cutting the font again would draw
     // as an empty box.
     void everySymbolIsInTheEmbeddedFont()
