@@ -7,6 +7,7 @@
 #include <QMetaType>
 #include <QString>
 #include <QUrl>
+#include <QtQml/qqmlregistration.h>
 
 #include <optional>
 
@@ -16,6 +17,7 @@
 struct AppItem
 {
     Q_GADGET
+    QML_VALUE_TYPE(appItem)
     Q_PROPERTY(qint64 trackId MEMBER trackId)
     Q_PROPERTY(QString trackName MEMBER trackName)
     Q_PROPERTY(QString artworkUrl100 MEMBER artworkUrl100)

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <QtQml/qqmlregistration.h>
 
 #include <optional>
 
@@ -15,6 +16,7 @@
 struct DetailedAppInfo
 {
     Q_GADGET
+    QML_VALUE_TYPE(detailedAppInfo)
     Q_PROPERTY(qint64 trackId MEMBER trackId)
     Q_PROPERTY(QString trackName MEMBER trackName)
     Q_PROPERTY(QString artistName MEMBER artistName)

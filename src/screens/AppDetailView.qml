@@ -10,7 +10,7 @@ import Vellumar
 T.Page {
     id: detail
 
-    property var appItem
+    property appItem appItem
     property string countryCode
     // Accessible name of the back button: the title of the screen below.
     property string backTitle: qsTrId("navigation_title_vellumar")
@@ -22,10 +22,13 @@ T.Page {
     focus: true
     background: Rectangle { color: Theme.systemBackground }
 
+    // Each time this screen becomes the one shown is an appearance, which
+    // looks the item up again; so is being shown with another item.
     AppDetailLoader {
         id: loader
         appItem: detail.appItem
         countryCode: detail.countryCode
+        active: detail.visible && detail.StackView.status === StackView.Active
     }
 
     IconSaveFlow {
@@ -40,31 +43,8 @@ T.Page {
     function showScreenshot(address) {
         StackView.view.push(screenshotComponent, {
             "imageUrl": address,
-            "backTitle": appItem ? appItem.trackName : ""
+            "backTitle": appItem.trackName
         })
-    }
-
-    // Appearing: pushed, returned to, or shown again with its tab.
-    function appear() {
-        loader.loadDetails()
-    }
-    StackView.onActivated: appear()
-    onVisibleChanged: {
-        if (visible && StackView.status === StackView.Active)
-            appear()
-    }
-    // A store link resolved again while this screen is shown replaces its
-    // item; the loader has started over, so look the new one up.
-    Connections {
-        target: loader
-        function onAppItemChanged() {
-            if (detail.StackView.status === StackView.Active)
-                detail.appear()
-        }
-        function onCountryCodeChanged() {
-            if (detail.StackView.status === StackView.Active)
-                detail.appear()
-        }
     }
 
     Keys.onEscapePressed: goBack()
@@ -76,7 +56,7 @@ T.Page {
     }
 
     header: NavigationBar {
-        title: detail.appItem ? detail.appItem.trackName : ""
+        title: detail.appItem.trackName
         showsBackButton: true
         backTitle: detail.backTitle
         onBackRequested: detail.goBack()
@@ -311,7 +291,7 @@ T.Page {
 
         background: Rectangle {
             radius: 7
-            color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b, button.down ? 0.25 : 0.12)
+            color: button.down ? Theme.accentFillPressed : Theme.accentFill
             border.width: button.visualFocus ? 2 : 0
             border.color: Theme.accent
         }
@@ -340,54 +320,24 @@ T.Page {
 
         required property string modelData
         required property int index
-        readonly property bool loaded: shot.status === Image.Ready && shot.implicitHeight > 0
+        readonly property bool loaded: shot.status === Image.Ready && shot.sourceSize.height > 0
 
         objectName: "screenshot_" + index
         height: 250
         // Until the picture is there, a placeholder shaped like a phone screen.
-        width: loaded ? Math.round(height * shot.implicitWidth / shot.implicitHeight)
+        width: loaded ? Math.round(height * shot.sourceSize.width / shot.sourceSize.height)
                       : Math.round(height * 9 / 19.5)
         padding: 0
         focusPolicy: Qt.StrongFocus
         Accessible.role: Accessible.Button
         Accessible.name: qsTrId("navigation_title_screenshot") + " " + (index + 1)
 
-        background: Rectangle {
-            radius: 12
-            color: Theme.systemGray
-            opacity: 0.2
-            visible: !thumbnail.loaded
-        }
-
-        Image {
+        RoundedImage {
             id: shot
-            source: thumbnail.modelData
-            asynchronous: true
-            visible: false
-            // No sourceSize: the canvas draws the picture from the cache
-            // entry of its address alone.
-            onStatusChanged: canvas.requestPaint()
-        }
-
-        // Drawn by hand: clipping a picture to rounded corners without shader
-        // effects, so that it shows on every backend.
-        Canvas {
-            id: canvas
             anchors.fill: parent
-            visible: thumbnail.loaded
-            onWidthChanged: requestPaint()
-            onHeightChanged: requestPaint()
-            onPaint: {
-                const ctx = getContext("2d")
-                ctx.reset()
-                if (!thumbnail.loaded)
-                    return
-                ctx.beginPath()
-                ctx.roundedRect(0, 0, width, height, 12, 12)
-                ctx.closePath()
-                ctx.clip()
-                ctx.drawImage(shot, 0, 0, width, height)
-            }
+            radius: 12
+            placeholderOpacity: 0.2
+            source: thumbnail.modelData
         }
     }
 }

@@ -3,8 +3,8 @@ import QtQuick.Templates as T
 import Vellumar
 
 // A flat button for title bars, fields and alerts: a symbol, or else a text,
-// in the accent colour. Drawn from the templates alone, so that the first
-// screen loads no style code it would not show.
+// in the accent colour. Drawn from the templates alone, like the rest of the
+// first screen (see the start-up note in ContentView).
 T.AbstractButton {
     id: control
 

@@ -14,8 +14,6 @@ T.AbstractButton {
     required property string value
     readonly property bool didCopy: copyState.didCopy
 
-    readonly property color systemGreen: "#34C759"
-
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
     padding: 10
@@ -80,7 +78,7 @@ T.AbstractButton {
                 anchors.centerIn: parent
                 name: "checkmark"
                 size: 22
-                color: row.systemGreen
+                color: Theme.systemGreen
                 opacity: row.didCopy ? 1 : 0
                 scale: row.didCopy ? 1 : 0.6
                 Behavior on opacity { NumberAnimation { duration: 200 } }

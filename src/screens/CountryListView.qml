@@ -25,43 +25,24 @@ Sheet {
         filterField.text = ""
         list.positionViewAtBeginning()
     }
-    onOpened: filterField.forceActiveFocus()
+    onOpened: filterField.field.forceActiveFocus()
 
     ColumnLayout {
         anchors.fill: parent
         spacing: 0
 
-        Rectangle {
+        SearchField {
+            id: filterField
             Layout.fillWidth: true
             Layout.leftMargin: Theme.defaultPadding
             Layout.rightMargin: Theme.defaultPadding
             Layout.topMargin: 8
             Layout.bottomMargin: 8
-            implicitHeight: filterRow.implicitHeight + 16
-            radius: 10
+            // Set off from the sheet's grouped background.
             color: Theme.systemGray5
-
-            RowLayout {
-                id: filterRow
-                anchors.fill: parent
-                anchors.leftMargin: 8
-                anchors.rightMargin: 8
-                anchors.topMargin: 8
-                anchors.bottomMargin: 8
-
-                Symbol {
-                    name: "magnifyingglass"
-                    size: 20
-                    color: Theme.systemGray
-                }
-                PlainTextField {
-                    id: filterField
-                    objectName: "countryFilterField"
-                    Layout.fillWidth: true
-                    placeholderText: qsTrId("country_search_prompt")
-                    inputMethodHints: Qt.ImhNoPredictiveText
-                }
-            }
+            fieldName: "countryFilterField"
+            clearButtonName: "clearCountryFilterButton"
+            placeholderText: qsTrId("country_search_prompt")
         }
 
         ListView {

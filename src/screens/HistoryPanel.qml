@@ -39,8 +39,6 @@ Rectangle {
                 Text {
                     anchors.left: parent.left
                     anchors.verticalCenter: parent.verticalCenter
-                    // Laid out only when shown: a hidden bold Chinese text
-                    // would still load its font at start-up.
                     text: panel.hasHistory ? qsTrId("search_history") : ""
                     color: Theme.label
                     font.pixelSize: Theme.headlineSize

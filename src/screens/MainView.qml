@@ -62,7 +62,6 @@ T.Page {
     }
 
     // Built when first shown, then kept with its state like the search tab.
-    // By address, so that even its type is loaded only when needed.
     Loader {
         id: historyTab
         anchors.fill: parent

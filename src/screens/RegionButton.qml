@@ -43,7 +43,7 @@ T.AbstractButton {
     background: Rectangle {
         visible: button.flag !== ""
         radius: height / 2
-        color: button.down ? Qt.darker(Theme.systemGray5, 1.1) : Theme.systemGray5
+        color: button.down ? Theme.systemGray5Pressed : Theme.systemGray5
         border.width: button.visualFocus ? 2 : 0
         border.color: Theme.accent
     }

@@ -7,14 +7,13 @@ import Vellumar
 T.ItemDelegate {
     id: row
 
-    required property var modelData
     required property int index
-    readonly property var item: modelData
+    required property string trackName
+    required property url iconUrl
+    required property appItem item
 
-    readonly property int saveButtonSize: 34
-
-    signal openRequested(var item)
-    signal saveRequested(var item)
+    signal openRequested(appItem item)
+    signal saveRequested(appItem item)
 
     objectName: "resultRow_" + index
     implicitWidth: implicitContentWidth + leftPadding + rightPadding
@@ -25,38 +24,13 @@ T.ItemDelegate {
     bottomPadding: 5 + 4
     focusPolicy: Qt.StrongFocus
     Accessible.role: Accessible.ListItem
-    Accessible.name: item.trackName
+    Accessible.name: trackName
     onClicked: openRequested(item)
 
-    contentItem: Row {
-        spacing: 15
-
-        RoundedImage {
-            objectName: "resultIcon"
-            anchors.verticalCenter: parent.verticalCenter
-            width: 50
-            height: 50
-            source: row.item.iconUrlFor("512x512")
-        }
-
-        Text {
-            anchors.verticalCenter: parent.verticalCenter
-            // What the icon and the save button leave.
-            width: parent.width - 50 - row.saveButtonSize - 2 * parent.spacing
-            text: row.item.trackName
-            textFormat: Text.PlainText
-            wrapMode: Text.Wrap
-            color: Theme.label
-            font.pixelSize: Theme.headlineSize
-            font.weight: Font.DemiBold
-        }
-
-        SaveButton {
-            objectName: "saveButton"
-            anchors.verticalCenter: parent.verticalCenter
-            size: row.saveButtonSize
-            onClicked: row.saveRequested(row.item)
-        }
+    contentItem: AppRowContent {
+        iconUrl: row.iconUrl
+        name: row.trackName
+        onSaveRequested: row.saveRequested(row.item)
     }
 
     background: Rectangle {
@@ -69,33 +43,6 @@ T.ItemDelegate {
             height: 1
             color: Theme.separator
             opacity: 0.5
-        }
-    }
-
-    component SaveButton: T.AbstractButton {
-        id: button
-
-        property int size
-
-        implicitWidth: size
-        implicitHeight: size
-        padding: 8
-        focusPolicy: Qt.StrongFocus
-        Accessible.role: Accessible.Button
-        Accessible.name: qsTrId("save_icon")
-
-        contentItem: Symbol {
-            name: "square.and.arrow.down"
-            size: 18
-            color: Theme.accent
-        }
-
-        background: Rectangle {
-            radius: width / 2
-            color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b,
-                           button.down ? 0.3 : 0.15)
-            border.width: button.visualFocus ? 2 : 0
-            border.color: Theme.accent
         }
     }
 }

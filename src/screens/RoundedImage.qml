@@ -9,13 +9,16 @@ Item {
 
     property url source
     property real radius: 10
+    property real placeholderOpacity: 0.3
     readonly property int status: image.status
+    // The picture's own size, once loaded.
+    readonly property size sourceSize: Qt.size(image.implicitWidth, image.implicitHeight)
 
     Rectangle {
         anchors.fill: parent
         radius: root.radius
         color: Theme.systemGray
-        opacity: 0.3
+        opacity: root.placeholderOpacity
         visible: image.status !== Image.Ready
     }
 

@@ -7,6 +7,10 @@
 #include <QQmlEngine>
 #include <QQmlNetworkAccessManagerFactory>
 #include <QQuickStyle>
+#include <QtQml/QQmlExtensionPlugin>
+
+// The core module, which the screens module imports, is linked statically too.
+Q_IMPORT_QML_PLUGIN(Vellumar_CorePlugin)
 
 namespace {
 

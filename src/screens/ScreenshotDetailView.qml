@@ -16,7 +16,7 @@ T.Page {
 
     objectName: "screenshotDetailView"
     focus: true
-    background: Rectangle { color: "black" }
+    background: Rectangle { color: Theme.mediaBackground }
 
     ScreenshotSaver {
         id: saver

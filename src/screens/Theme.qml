@@ -13,7 +13,16 @@ QtObject {
     readonly property color groupedBackground: "#F2F2F7"
     readonly property color barBackground: "#F9F9F9"
     readonly property color separator: "#C6C6C8"
-    readonly property color switchOn: "#34C759"
+    readonly property color systemGreen: "#34C759"
+    readonly property color switchOn: systemGreen
+    readonly property color destructive: "#FF3B30"
+    readonly property color destructiveLabel: "#FFFFFF"
+    // The accent at 15 % for round buttons, 30 % while pressed.
+    readonly property color accentFill: "#26007AFF"
+    readonly property color accentFillPressed: "#4D007AFF"
+    readonly property color systemGray5Pressed: "#D0D0D6"
+    // Behind a full-screen picture.
+    readonly property color mediaBackground: "#000000"
 
     readonly property int headlineSize: 17
     readonly property int bodySize: 17

@@ -1,14 +1,17 @@
 #pragma once
 
+#include <QJSEngine>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QtQml/qqmlregistration.h>
 
 #include <array>
 #include <memory>
 #include <optional>
 
 class KeyValueStore;
+class QQmlEngine;
 class QTranslator;
 
 // The interface language. The raw value is also its id, its locale name and
@@ -28,6 +31,8 @@ inline constexpr std::array allLanguages = { Language::chinese, Language::englis
 class LocalizationManager : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
     // The raw value ("zh-Hans" or "en"). Its change signal is the cue for the
     // application root to rebuild every screen in the new language.
     Q_PROPERTY(QString currentLanguage READ currentLanguageRawValue WRITE setCurrentLanguageRawValue
@@ -38,6 +43,12 @@ class LocalizationManager : public QObject
 
 public:
     static LocalizationManager *shared();
+    // QML's singleton is the process-wide instance, kept from the JavaScript collector.
+    static LocalizationManager *create(QQmlEngine *, QJSEngine *)
+    {
+        QJSEngine::setObjectOwnership(shared(), QJSEngine::CppOwnership);
+        return shared();
+    }
 
     // Reads the stored choice and installs its table; shared() uses
     // KeyValueStore::shared(). Destroying the instance uninstalls its table.

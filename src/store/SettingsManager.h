@@ -2,11 +2,14 @@
 
 #include "catalogue/IconResolution.h"
 
+#include <QJSEngine>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QtQml/qqmlregistration.h>
 
 class KeyValueStore;
+class QQmlEngine;
 
 // The save options. Loaded once from the store; every assignment, also of the
 // value already held, notifies, writes the option at once and then applies
@@ -15,6 +18,8 @@ class KeyValueStore;
 class SettingsManager : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
     Q_PROPERTY(
         bool saveAsRounded READ saveAsRounded WRITE setSaveAsRounded NOTIFY saveAsRoundedChanged)
     Q_PROPERTY(bool saveAsSlightlyRounded READ saveAsSlightlyRounded WRITE setSaveAsSlightlyRounded
@@ -29,6 +34,12 @@ class SettingsManager : public QObject
 
 public:
     static SettingsManager *shared();
+    // QML's singleton is the process-wide instance, kept from the JavaScript collector.
+    static SettingsManager *create(QQmlEngine *, QJSEngine *)
+    {
+        QJSEngine::setObjectOwnership(shared(), QJSEngine::CppOwnership);
+        return shared();
+    }
 
     // Loads the options from the given store; shared() uses KeyValueStore::shared().
     explicit SettingsManager(KeyValueStore &store, QObject *parent = nullptr);

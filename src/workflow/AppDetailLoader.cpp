@@ -27,6 +27,16 @@ void AppDetailLoader::setCountryCode(const QString &code)
     Q_EMIT countryCodeChanged();
 }
 
+void AppDetailLoader::setActive(bool active)
+{
+    if (active == m_active)
+        return;
+    m_active = active;
+    Q_EMIT activeChanged();
+    if (m_active)
+        loadDetails();
+}
+
 void AppDetailLoader::startOver()
 {
     ++m_generation;
@@ -38,6 +48,9 @@ void AppDetailLoader::startOver()
         m_isLoading = true;
         Q_EMIT isLoadingChanged();
     }
+    // Shown with another item or region: look that one up.
+    if (m_active)
+        loadDetails();
 }
 
 void AppDetailLoader::loadDetails()

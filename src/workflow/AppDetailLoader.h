@@ -5,15 +5,18 @@
 
 #include <QObject>
 #include <QString>
+#include <QtQml/qqmlregistration.h>
 
 #include <optional>
 
 // The details behind the detail screen: looked up again every time the screen
-// appears. The first answer decides between the details and the failure text;
-// after that a success replaces the details and a failure keeps what is shown.
+// appears, and when it is shown with another item or region. The first answer
+// decides between the details and the failure text; after that a success
+// replaces the details and a failure keeps what is shown.
 class AppDetailLoader : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
     Q_PROPERTY(AppItem appItem READ appItem WRITE setAppItem NOTIFY appItemChanged)
     Q_PROPERTY(QString countryCode READ countryCode WRITE setCountryCode NOTIFY countryCodeChanged)
     // Meaningful only while hasDetailedInfo is true.
@@ -21,6 +24,8 @@ class AppDetailLoader : public QObject
     Q_PROPERTY(bool hasDetailedInfo READ hasDetailedInfo NOTIFY detailedInfoChanged)
     // True until the first lookup has answered.
     Q_PROPERTY(bool isLoading READ isLoading NOTIFY isLoadingChanged)
+    // Whether the screen is the one shown; each time it becomes so is an appearance.
+    Q_PROPERTY(bool active READ active WRITE setActive NOTIFY activeChanged)
 
 public:
     explicit AppDetailLoader(QObject *parent = nullptr);
@@ -34,16 +39,19 @@ public:
     [[nodiscard]] std::optional<DetailedAppInfo> detailedInfo() const { return m_detailedInfo; }
     [[nodiscard]] bool hasDetailedInfo() const { return m_detailedInfo.has_value(); }
     [[nodiscard]] bool isLoading() const { return m_isLoading; }
+    [[nodiscard]] bool active() const { return m_active; }
+    void setActive(bool active);
 
     // Looks the item up; the answer arrives through the properties. Earlier
     // content stays on screen until then.
-    Q_INVOKABLE void loadDetails();
+    void loadDetails();
 
 Q_SIGNALS:
     void appItemChanged();
     void countryCodeChanged();
     void detailedInfoChanged();
     void isLoadingChanged();
+    void activeChanged();
 
 private:
     void startOver();
@@ -56,6 +64,7 @@ private:
     QString m_countryCode;
     std::optional<DetailedAppInfo> m_detailedInfo;
     bool m_isLoading = true;
+    bool m_active = false;
     // Answers for an item or region no longer shown are dropped.
     quint64 m_generation = 0;
 };

@@ -1,7 +1,6 @@
 #include "ContentViewModel.h"
 
 #include "AppStoreURLParser.h"
-
 #include "catalogue/AppStoreAPI.h"
 #include "store/Country.h"
 #include "store/SearchHistoryManager.h"
@@ -33,11 +32,22 @@ QString trimmedTerm(const QString &text)
 } // namespace
 
 ContentViewModel::ContentViewModel(QObject *parent)
-    : IconSaveFlow(parent)
+    : QObject(parent)
     , m_statusMessage(qtTrId("initial_search_message"))
 {
+    m_saveFlow.setRegionCode(m_selectedCountryCode);
+    connect(this, &ContentViewModel::selectedCountryCodeChanged, this,
+        [this] { m_saveFlow.setRegionCode(m_selectedCountryCode); });
+    // The overlay follows everything it is chosen from.
+    for (const auto signal : { &ContentViewModel::searchTermChanged,
+             &ContentViewModel::isLoadingChanged, &ContentViewModel::foundAppItemFromURLChanged })
+        connect(this, signal, this, &ContentViewModel::overlayChanged);
+    connect(
+        &m_searchResults, &AppItemListModel::countChanged, this, &ContentViewModel::overlayChanged);
+
     // An emptied field clears the results once it has stayed empty for 300 ms;
     // typing again within that time restarts the wait.
+    m_clearDebounce.setParent(this); // findable: a pending clear can be waited for
     m_clearDebounce.setSingleShot(true);
     m_clearDebounce.setInterval(searchTermDebounceMs);
     connect(&m_clearDebounce, &QTimer::timeout, this, [this] {
@@ -63,8 +73,7 @@ void ContentViewModel::setSelectedCountryCode(const QString &code)
 
 void ContentViewModel::setSearchResults(const QList<AppItem> &results)
 {
-    m_searchResults = results;
-    Q_EMIT searchResultsChanged();
+    m_searchResults.setItems(results);
 }
 
 void ContentViewModel::setIsLoading(bool loading)
@@ -85,17 +94,29 @@ void ContentViewModel::setFoundAppItemFromURL(const std::optional<AppItem> &item
     Q_EMIT foundAppItemFromURLChanged();
 }
 
-QVariant ContentViewModel::foundAppItemFromURLValue() const
+void ContentViewModel::setHasFoundAppItem(bool has)
 {
-    return m_foundAppItemFromURL ? QVariant::fromValue(*m_foundAppItemFromURL) : QVariant();
+    // Only forgetting makes sense: an item comes from a resolved link alone.
+    if (!has)
+        setFoundAppItemFromURL(std::nullopt);
 }
 
-void ContentViewModel::setFoundAppItemFromURLValue(const QVariant &value)
+QString ContentViewModel::foundAppItemRegion() const
 {
-    if (value.canConvert<AppItem>() && value.isValid() && !value.isNull())
-        setFoundAppItemFromURL(value.value<AppItem>());
-    else
-        setFoundAppItemFromURL(std::nullopt);
+    const QString own
+        = m_foundAppItemFromURL ? m_foundAppItemFromURL->countryCodeText() : QString();
+    return own.isEmpty() ? m_selectedCountryCode : own;
+}
+
+ContentViewModel::Overlay ContentViewModel::overlay() const
+{
+    if (m_isLoading)
+        return Overlay::Loading;
+    if (m_searchTerm.isEmpty())
+        return Overlay::History;
+    if (m_searchResults.count() == 0 && !m_foundAppItemFromURL)
+        return Overlay::Status;
+    return Overlay::None;
 }
 
 void ContentViewModel::clearSearch()
@@ -120,13 +141,6 @@ QString ContentViewModel::regionName(const QString &code)
 {
     const std::optional<Country> country = countryForCode(code);
     return country ? country->localizedName() : code;
-}
-
-AppItem ContentViewModel::itemToSave(const AppItem &item) const
-{
-    AppItem stamped = item;
-    stamped.countryCode = m_selectedCountryCode;
-    return stamped;
 }
 
 void ContentViewModel::performSearch()

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "AppItemListModel.h"
 #include "IconSaveFlow.h"
-
 #include "catalogue/AppItem.h"
 
 #include <QList>
@@ -9,41 +9,63 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
-#include <QVariant>
-
+#include <QtQml/qqmlregistration.h>
 #include <qcorotask.h>
 
 #include <optional>
 
 // The state behind the search screen: the term, the region, the hits, the busy
-// flag, the status line, the item found through a pasted store link, and the
-// search-term history shown as tags. It also saves icons, stamped with the
-// current region, through the inherited save flow.
-class ContentViewModel : public IconSaveFlow
+// flag, the status line, the item found through a pasted store link, the
+// search-term history shown as tags, and which overlay covers the list. Its
+// save flow stamps the current region on every saved item.
+class ContentViewModel : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
     Q_PROPERTY(QString searchTerm READ searchTerm WRITE setSearchTerm NOTIFY searchTermChanged)
-    Q_PROPERTY(QList<AppItem> searchResults READ searchResults NOTIFY searchResultsChanged)
-    Q_PROPERTY(QString selectedCountryCode READ selectedCountryCode WRITE setSelectedCountryCode NOTIFY selectedCountryCodeChanged)
+    Q_PROPERTY(AppItemListModel *searchResults READ searchResultsModel CONSTANT)
+    Q_PROPERTY(QString selectedCountryCode READ selectedCountryCode WRITE setSelectedCountryCode
+            NOTIFY selectedCountryCodeChanged)
     Q_PROPERTY(bool isLoading READ isLoading NOTIFY isLoadingChanged)
     Q_PROPERTY(QString statusMessage READ statusMessage NOTIFY statusMessageChanged)
-    // An AppItem while a resolved link is shown, otherwise undefined.
-    Q_PROPERTY(QVariant foundAppItemFromURL READ foundAppItemFromURLValue WRITE setFoundAppItemFromURLValue NOTIFY foundAppItemFromURLChanged)
+    // The item a resolved store link opens, meaningful while hasFoundAppItem
+    // is true. The screen sets hasFoundAppItem to false when that detail
+    // screen is left, so the same link can open it again.
+    Q_PROPERTY(bool hasFoundAppItem READ hasFoundAppItem WRITE setHasFoundAppItem NOTIFY
+            foundAppItemFromURLChanged)
+    Q_PROPERTY(AppItem foundAppItemFromURL READ foundAppItemValue NOTIFY foundAppItemFromURLChanged)
+    // The region its detail screen looks it up in.
+    Q_PROPERTY(QString foundAppItemRegion READ foundAppItemRegion NOTIFY foundAppItemFromURLChanged)
     Q_PROPERTY(QStringList searchHistory READ searchHistory NOTIFY searchHistoryChanged)
+    Q_PROPERTY(Overlay overlay READ overlay NOTIFY overlayChanged)
+    Q_PROPERTY(IconSaveFlow *saveFlow READ saveFlow CONSTANT)
 
 public:
+    // What covers the result list, exactly one at a time.
+    enum class Overlay { None, Loading, History, Status };
+    Q_ENUM(Overlay)
+
     explicit ContentViewModel(QObject *parent = nullptr);
 
     [[nodiscard]] QString searchTerm() const { return m_searchTerm; }
     void setSearchTerm(const QString &term);
-    [[nodiscard]] QList<AppItem> searchResults() const { return m_searchResults; }
+    [[nodiscard]] const QList<AppItem> &searchResults() const { return m_searchResults.items(); }
+    [[nodiscard]] AppItemListModel *searchResultsModel() { return &m_searchResults; }
     [[nodiscard]] QString selectedCountryCode() const { return m_selectedCountryCode; }
     void setSelectedCountryCode(const QString &code);
     [[nodiscard]] bool isLoading() const { return m_isLoading; }
     [[nodiscard]] QString statusMessage() const { return m_statusMessage; }
-    [[nodiscard]] std::optional<AppItem> foundAppItemFromURL() const { return m_foundAppItemFromURL; }
+    [[nodiscard]] std::optional<AppItem> foundAppItemFromURL() const
+    {
+        return m_foundAppItemFromURL;
+    }
     void setFoundAppItemFromURL(const std::optional<AppItem> &item);
+    [[nodiscard]] bool hasFoundAppItem() const { return m_foundAppItemFromURL.has_value(); }
+    void setHasFoundAppItem(bool has);
+    [[nodiscard]] QString foundAppItemRegion() const;
     [[nodiscard]] QStringList searchHistory() const { return m_searchHistory; }
+    [[nodiscard]] Overlay overlay() const;
+    [[nodiscard]] IconSaveFlow *saveFlow() { return &m_saveFlow; }
 
     // Runs the search for the current term (a store link is looked up instead);
     // the outcome arrives through the properties.
@@ -56,15 +78,12 @@ public:
 
 Q_SIGNALS:
     void searchTermChanged();
-    void searchResultsChanged();
     void selectedCountryCodeChanged();
     void isLoadingChanged();
     void statusMessageChanged();
     void foundAppItemFromURLChanged();
     void searchHistoryChanged();
-
-protected:
-    [[nodiscard]] AppItem itemToSave(const AppItem &item) const override;
+    void overlayChanged();
 
 private:
     void clearSearch();
@@ -74,16 +93,19 @@ private:
     void setSearchResults(const QList<AppItem> &results);
     void setIsLoading(bool loading);
     void setStatusMessage(const QString &message);
-    [[nodiscard]] QVariant foundAppItemFromURLValue() const;
-    void setFoundAppItemFromURLValue(const QVariant &value);
+    [[nodiscard]] AppItem foundAppItemValue() const
+    {
+        return m_foundAppItemFromURL.value_or(AppItem());
+    }
 
     QString m_searchTerm;
-    QList<AppItem> m_searchResults;
+    AppItemListModel m_searchResults;
     QString m_selectedCountryCode = QStringLiteral("CN");
     bool m_isLoading = false;
     QString m_statusMessage;
     std::optional<AppItem> m_foundAppItemFromURL;
     QStringList m_searchHistory;
+    IconSaveFlow m_saveFlow;
 
     QTimer m_clearDebounce;
     // Only the answer to the latest submitted request may write the outcome.

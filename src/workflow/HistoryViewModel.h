@@ -1,10 +1,11 @@
 #pragma once
 
-#include "catalogue/AppItem.h"
+#include "AppItemListModel.h"
 
-#include <QList>
 #include <QObject>
+#include <QSortFilterProxyModel>
 #include <QString>
+#include <QtQml/qqmlregistration.h>
 
 // The state behind the download history screen: the stored list as last
 // read, the filter text and the list as shown. The screen never edits the
@@ -12,38 +13,36 @@
 class HistoryViewModel : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(QList<AppItem> historyItems READ historyItems NOTIFY historyItemsChanged)
+    QML_ELEMENT
+    Q_PROPERTY(AppItemListModel *historyItems READ historyItems CONSTANT)
     Q_PROPERTY(QString searchText READ searchText WRITE setSearchText NOTIFY searchTextChanged)
-    Q_PROPERTY(QList<AppItem> filteredHistory READ filteredHistory NOTIFY filteredHistoryChanged)
+    // The stored list narrowed to the names that contain the filter text,
+    // ignoring case; the whole list while the filter is empty.
+    Q_PROPERTY(QAbstractItemModel *filteredHistory READ filteredHistory CONSTANT)
 
 public:
     explicit HistoryViewModel(QObject *parent = nullptr);
 
-    [[nodiscard]] QList<AppItem> historyItems() const { return m_historyItems; }
+    [[nodiscard]] AppItemListModel *historyItems() { return &m_historyItems; }
     [[nodiscard]] QString searchText() const { return m_searchText; }
     void setSearchText(const QString &text);
-    // The stored list narrowed to the names that contain the filter text,
-    // ignoring case; the whole list while the filter is empty.
-    [[nodiscard]] QList<AppItem> filteredHistory() const;
+    [[nodiscard]] QSortFilterProxyModel *filteredHistory() { return &m_filteredHistory; }
 
     // Reads the stored list again; the screen calls it every time it appears.
     Q_INVOKABLE void loadHistory();
-    // Deletes the items shown at these positions of the filtered list. Every
+    // Deletes the items shown at these rows of the filtered list. Every
     // stored entry with one of their trackIds goes, visible or not.
-    Q_INVOKABLE void deleteItems(const QList<int> &positions);
+    Q_INVOKABLE void deleteItems(const QList<int> &rows);
     // Empties the history and the application's temporary folder.
     Q_INVOKABLE void clearAllHistory();
-
-    [[nodiscard]] static bool matches(const AppItem &item, const QString &text);
+    // The region an item's detail screen opens in: its own, else the US store.
+    Q_INVOKABLE [[nodiscard]] static QString detailRegion(const AppItem &item);
 
 Q_SIGNALS:
-    void historyItemsChanged();
     void searchTextChanged();
-    void filteredHistoryChanged();
 
 private:
-    void setHistoryItems(const QList<AppItem> &items);
-
-    QList<AppItem> m_historyItems;
+    AppItemListModel m_historyItems;
     QString m_searchText;
+    QSortFilterProxyModel m_filteredHistory;
 };

@@ -20,10 +20,19 @@ void IconSaveFlow::setRecordsHistory(bool records)
     Q_EMIT recordsHistoryChanged();
 }
 
+void IconSaveFlow::setRegionCode(const QString &code)
+{
+    m_regionCode = code;
+    Q_EMIT regionCodeChanged();
+}
+
 void IconSaveFlow::saveIcon(const AppItem &item)
 {
+    AppItem stamped = item;
+    if (!m_regionCode.isEmpty())
+        stamped.countryCode = m_regionCode;
     // Fire and forget: the coroutine frame lives until the save has finished.
-    save(itemToSave(item));
+    save(stamped);
 }
 
 QCoro::Task<> IconSaveFlow::save(AppItem item)

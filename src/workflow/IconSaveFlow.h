@@ -1,26 +1,32 @@
 #pragma once
 
 #include "SaveAlert.h"
-
 #include "catalogue/AppItem.h"
 
+#include <QtQml/qqmlregistration.h>
 #include <qcorotask.h>
 
 // The icon save flow behind every save button: choose the address from the
 // save options, download, decode, round, write into the photo library, and
 // report through the alert fields. The search model, the detail screen and the
-// history screen each own one; they differ only in the item they save
-// (itemToSave()) and in whether a success is recorded in the download history.
+// history screen each own one, configured by two properties: whether a success
+// is recorded in the download history, and which region the saved item carries.
 class IconSaveFlow : public SaveAlert
 {
     Q_OBJECT
-    Q_PROPERTY(bool recordsHistory READ recordsHistory WRITE setRecordsHistory NOTIFY recordsHistoryChanged)
+    QML_ELEMENT
+    Q_PROPERTY(bool recordsHistory READ recordsHistory WRITE setRecordsHistory NOTIFY
+            recordsHistoryChanged)
+    // Stamped on the saved item in place of its own; empty keeps the item's.
+    Q_PROPERTY(QString regionCode READ regionCode WRITE setRegionCode NOTIFY regionCodeChanged)
 
 public:
     explicit IconSaveFlow(QObject *parent = nullptr);
 
     [[nodiscard]] bool recordsHistory() const { return m_recordsHistory; }
     void setRecordsHistory(bool records);
+    [[nodiscard]] QString regionCode() const { return m_regionCode; }
+    void setRegionCode(const QString &code);
 
     // Starts an independent save and returns at once; the outcome arrives as
     // one alert. Nothing guards against a second tap: each tap is its own save.
@@ -28,13 +34,11 @@ public:
 
 Q_SIGNALS:
     void recordsHistoryChanged();
-
-protected:
-    // The record that is saved and remembered; the search model stamps its region here.
-    [[nodiscard]] virtual AppItem itemToSave(const AppItem &item) const { return item; }
+    void regionCodeChanged();
 
 private:
     QCoro::Task<> save(AppItem item);
 
     bool m_recordsHistory = true;
+    QString m_regionCode;
 };

@@ -2,14 +2,17 @@
 
 #include <QObject>
 #include <QString>
+#include <QtQml/qqmlregistration.h>
 
 // The alert every save reports through: a title ("success" or "error"), a
-// message, and whether the screen shows it. Each owner of a save button has
-// one; the later of two saves overwrites the earlier one's alert.
+// message, and whether the screen shows it. The icon and screenshot savers
+// share it; the later of two saves overwrites the earlier one's alert.
 class SaveAlert : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(bool showingSaveAlert READ showingSaveAlert WRITE setShowingSaveAlert NOTIFY showingSaveAlertChanged)
+    QML_ANONYMOUS
+    Q_PROPERTY(bool showingSaveAlert READ showingSaveAlert WRITE setShowingSaveAlert NOTIFY
+            showingSaveAlertChanged)
     Q_PROPERTY(QString saveAlertTitle READ saveAlertTitle NOTIFY saveAlertTitleChanged)
     Q_PROPERTY(QString saveAlertMessage READ saveAlertMessage NOTIFY saveAlertMessageChanged)
 

@@ -3,6 +3,7 @@
 #include "SaveAlert.h"
 
 #include <QUrl>
+#include <QtQml/qqmlregistration.h>
 #include <qcorotask.h>
 
 // The save behind the screenshot viewer's long press: the screenshot is
@@ -12,6 +13,7 @@
 class ScreenshotSaver : public SaveAlert
 {
     Q_OBJECT
+    QML_ELEMENT
 
 public:
     explicit ScreenshotSaver(QObject *parent = nullptr);

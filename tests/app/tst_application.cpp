@@ -1,6 +1,7 @@
 #include "TestEnvironment.h"
 
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <csignal>
 
@@ -15,9 +16,12 @@ private slots:
         app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         app.start(QStringLiteral(VELLUMAR_EXECUTABLE), {});
         QVERIFY(app.waitForStarted());
-        // The window is up once the event loop runs; give QML time to load, then
-        // check the process is still alive before asking it to stop.
-        QVERIFY(!app.waitForFinished(1500));
+        // The window's screens open the store, so once it exists the process
+        // is past its set-up; it must still be running before it is asked to stop.
+        const QString store = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+            + QStringLiteral("/store.sqlite");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(store), 10000);
+        QCOMPARE(app.state(), QProcess::Running);
         ::kill(pid_t(app.processId()), SIGTERM);
         QVERIFY(app.waitForFinished(10000));
         QCOMPARE(app.exitStatus(), QProcess::NormalExit);

@@ -1,6 +1,8 @@
 #include "ScreenHarness.h"
 
 #include "screens/ScreensEngine.h"
+#include "store/HistoryManager.h"
+#include "store/SearchHistoryManager.h"
 
 #include <QFont>
 #include <QSet>
@@ -26,22 +28,23 @@ QObject *first(QObject *root, const std::function<bool(QObject *)> &match)
         seen.insert(object);
         if (match(object))
             return object;
-        for (QObject *child : object->children())
-            queue.append(child);
-        if (auto *item = qobject_cast<QQuickItem *>(object)) {
-            for (QQuickItem *child : item->childItems())
-                queue.append(child);
-        }
+        queue.append(object->children());
+        if (auto *item = qobject_cast<QQuickItem *>(object))
+            queue.append({ item->childItems().cbegin(), item->childItems().cend() });
         if (auto *window = qobject_cast<QQuickWindow *>(object))
             queue.append(window->contentItem());
     }
     return nullptr;
 }
 
+// Visible, with a size, and not faded out (isVisible() follows the parents; opacity does not).
 bool isShown(const QQuickItem *item)
 {
-    return item && item->isVisible() && item->opacity() > 0 && item->width() > 0
-        && item->height() > 0;
+    for (const QQuickItem *ancestor = item; ancestor; ancestor = ancestor->parentItem()) {
+        if (ancestor->opacity() == 0)
+            return false;
+    }
+    return item && item->isVisible() && item->width() > 0 && item->height() > 0;
 }
 
 } // namespace
@@ -70,11 +73,6 @@ QObject *ScreenHarness::find(const QString &objectName) const
     return first(m_window, [&](QObject *object) { return object->objectName() == objectName; });
 }
 
-QQuickItem *ScreenHarness::item(const QString &objectName) const
-{
-    return qobject_cast<QQuickItem *>(find(objectName));
-}
-
 QQuickItem *ScreenHarness::visibleItem(const QString &objectName, QObject *root) const
 {
     return qobject_cast<QQuickItem *>(first(root ? root : m_window.data(), [&](QObject *object) {
@@ -94,24 +92,13 @@ bool ScreenHarness::settled(const QString &page, const QString &navigation) cons
     return shown(page) && stack && !stack->property("busy").toBool();
 }
 
-bool ScreenHarness::popupVisible(const QString &objectName) const
-{
-    return find(objectName)->property("visible").toBool();
-}
-
 QStringList ScreenHarness::visibleTexts() const
 {
     QStringList texts;
     first(m_window.data(), [&](QObject *object) {
         auto *item = qobject_cast<QQuickItem *>(object);
-        if (!isShown(item)
-            || item->property("font").value<QFont>().family() == QLatin1String("Vellumar Symbols"))
+        if (!isShown(item) || item->property("font").value<QFont>().family() == "Vellumar Symbols")
             return false;
-        // isVisible() already follows the parents; opacity does not.
-        for (QQuickItem *ancestor = item; ancestor; ancestor = ancestor->parentItem()) {
-            if (ancestor->opacity() == 0)
-                return false;
-        }
         for (const char *name : { "text", "placeholderText" }) {
             const QVariant value = item->property(name);
             if (value.typeId() == QMetaType::QString && !value.toString().isEmpty())
@@ -120,11 +107,6 @@ QStringList ScreenHarness::visibleTexts() const
         return false;
     });
     return texts;
-}
-
-QObject *ScreenHarness::contentView() const
-{
-    return visibleItem(QStringLiteral("contentView"));
 }
 
 QObject *ScreenHarness::viewModel() const
@@ -153,15 +135,10 @@ void ScreenHarness::typeText(const QString &text)
 {
     for (const QChar character : text) {
         const char16_t upper = character.toUpper().unicode();
-        const auto key = upper < 0x80 && (std::isalnum(upper) || upper == u' ') ? Qt::Key(upper)
-                                                                                : Qt::Key_unknown;
-        QTest::sendKeyEvent(QTest::Click, m_window, key, QString(character), Qt::NoModifier);
+        const bool plain = upper < 0x80 && (std::isalnum(upper) || upper == u' ');
+        QTest::sendKeyEvent(QTest::Click, m_window, plain ? Qt::Key(upper) : Qt::Key_unknown,
+            QString(character), Qt::NoModifier);
     }
-}
-
-void ScreenHarness::pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
-{
-    QTest::keyClick(m_window, key, modifiers);
 }
 
 bool ScreenHarness::submit(const QString &term)
@@ -175,10 +152,14 @@ bool ScreenHarness::submit(const QString &term)
     return waitFor([&] { return !model->property("isLoading").toBool(); });
 }
 
-bool ScreenHarness::waitFor(
-    const std::function<bool()> &condition, std::chrono::milliseconds timeout)
+void ScreenHarness::press(QQuickItem *item, QPoint drift, int holdMs)
 {
-    return QTest::qWaitFor(condition, int(timeout.count()));
+    const QPoint start = centreOf(item);
+    QTest::mousePress(m_window, Qt::LeftButton, Qt::NoModifier, start);
+    for (int step = 1; step <= 10 && !drift.isNull(); ++step)
+        QTest::mouseMove(m_window, start + drift * step / 10, 10);
+    QTest::qWait(holdMs);
+    QTest::mouseRelease(m_window, Qt::LeftButton, Qt::NoModifier, start + drift);
 }
 
 bool ScreenHarness::waitForPopup(const QString &objectName, bool open)
@@ -191,12 +172,54 @@ bool ScreenHarness::waitForPopup(const QString &objectName, bool open)
     });
 }
 
-QImage ScreenHarness::grab() const
+bool ScreenHarness::alertShows(const QString &alert, const QString &title, const QString &message)
 {
-    return m_window ? m_window->grabWindow() : QImage();
+    if (!waitForPopup(alert, true))
+        return false;
+    QObject *popup = find(alert);
+    const bool matches = popup->property("title").toString() == title
+        && (message.isNull() || popup->property("message").toString() == message);
+    if (!matches)
+        qWarning() << "the alert reads" << popup->property("title") << popup->property("message");
+    pressKey(Qt::Key_Return);
+    return matches && waitForPopup(alert, false);
 }
 
 QDir ScreenHarness::photoFolder()
 {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + "/Vellumar");
+}
+
+qsizetype ScreenTest::requestsContaining(const QByteArray &part) const
+{
+    const QList<QByteArray> lines = catalogue->requestLines();
+    return std::count_if(
+        lines.cbegin(), lines.cend(), [&](const QByteArray &line) { return line.contains(part); });
+}
+
+AppItem ScreenTest::historyItem(int index) const
+{
+    const FixtureCatalogue::App &app = FixtureCatalogue::apps().at(index);
+    return AppItem { app.trackId, app.trackName, catalogue->artworkUrl(app.trackId, "100x100"),
+        catalogue->artworkUrl(app.trackId, "512x512"), std::nullopt };
+}
+
+bool ScreenTest::openSearchResult(int row, bool untilLoaded)
+{
+    return screen->submit(QStringLiteral("app"))
+        && screen->click(QStringLiteral("resultRow_%1").arg(row)) && ScreenHarness::waitFor([&] {
+               return screen->settled("appDetailView", "searchNavigation")
+                   && (!untilLoaded || screen->shown("detailStack"));
+           });
+}
+
+void ScreenTest::init()
+{
+    HistoryManager::shared()->clearAllHistory();
+    SearchHistoryManager::shared()->clearAllHistory();
+    QFile::remove(ScreenHarness::photoFolder().path());
+    ScreenHarness::photoFolder().removeRecursively();
+    catalogue->clearRequests();
+    screen = std::make_unique<ScreenHarness>();
+    QVERIFY(screen->window());
 }

@@ -1,15 +1,12 @@
 #include "ScreenHarness.h"
-#include "TestEnvironment.h"
 #include "screens/CountryListModel.h"
 #include "store/LocalizationManager.h"
 
 #include <QAbstractItemModel>
 
-class tst_RegionPicker : public QObject
+class tst_RegionPicker : public ScreenTest
 {
     Q_OBJECT
-
-    std::unique_ptr<ScreenHarness> screen;
 
     QAbstractItemModel *rows() const
     {
@@ -25,11 +22,8 @@ private slots:
     void init()
     {
         LocalizationManager::shared()->setCurrentLanguageRawValue(QStringLiteral("en"));
-        screen = std::make_unique<ScreenHarness>();
-        QVERIFY(screen->window());
+        ScreenTest::init();
     }
-
-    void cleanup() { screen.reset(); }
 
     void filtersOnNameOrCode_data()
     {
@@ -87,7 +81,8 @@ private slots:
         QTest::newRow("escape") << QString() << "CN";
     }
 
-    // The sheet closes, and opens again unfiltered.
+    // The sheet closes, the region button and the next search follow the
+    // choice, and the sheet opens again unfiltered.
     void closesWithOrWithoutAChoice()
     {
         QFETCH(QString, target);
@@ -99,7 +94,10 @@ private slots:
         else
             QVERIFY(ScreenHarness::waitFor([&] { return screen->click(target); }));
         QVERIFY(screen->waitForPopup("countryListView", false));
-        QCOMPARE(screen->viewModel()->property("selectedCountryCode").toString(), expected);
+        QCOMPARE(screen->shownText("regionCode"), expected);
+        QCOMPARE(screen->shownText("regionFlag"), expected == "JP" ? "🇯🇵" : "🇨🇳");
+        QVERIFY(screen->submit("harbor"));
+        QCOMPARE(requestsContaining("GET /search?term=harbor&country=" + expected.toLatin1()), 1);
 
         openPicker();
         QCOMPARE(screen->shownText("countryFilterField"), QString());

@@ -1,14 +1,10 @@
 #include "ScreenHarness.h"
-#include "TestEnvironment.h"
 #include "store/LocalizationManager.h"
-#include "store/SearchHistoryManager.h"
 #include "store/SettingsManager.h"
 
-class tst_SettingsScreen : public QObject
+class tst_SettingsScreen : public ScreenTest
 {
     Q_OBJECT
-
-    std::unique_ptr<ScreenHarness> screen;
 
     SettingsManager *settings() const { return SettingsManager::shared(); }
     bool checked(const char *name) const
@@ -33,14 +29,10 @@ private slots:
         settings()->setSaveAsRounded(false);
         settings()->setSaveAsSlightlyRounded(false);
         settings()->setSelectedResolution(IconResolution::size1024);
-        SearchHistoryManager::shared()->clearAllHistory();
         LocalizationManager::shared()->setCurrentLanguage(Language::chinese);
-        screen = std::make_unique<ScreenHarness>();
-        QVERIFY(screen->window());
+        ScreenTest::init();
         openSettings();
     }
-
-    void cleanup() { screen.reset(); }
 
     void switchesWriteTheOptionsAndTheJpegSwitchDimsTheRest()
     {

@@ -63,7 +63,8 @@ bool renderLanguage(ScreenHarness &screen, const QString &folder, const QString 
     ok &= save(screen, folder, language, QStringLiteral("results"));
 
     ok &= screen.click(QStringLiteral("saveButton"));
-    ok &= ScreenHarness::waitFor([&] { return model->property("showingSaveAlert").toBool(); });
+    QObject *flow = model->property("saveFlow").value<QObject *>();
+    ok &= ScreenHarness::waitFor([&] { return flow->property("showingSaveAlert").toBool(); });
     ok &= screen.waitForPopup(QStringLiteral("saveAlert"), true);
     ok &= save(screen, folder, language, QStringLiteral("save-alert"));
     screen.pressKey(Qt::Key_Escape);

@@ -1,14 +1,21 @@
 import QtQuick
 import Vellumar
 
-// The search field in its grey rounded bar. Return submits; typing alone
-// starts nothing. The clear button only empties the term: the model clears
-// the results itself once the field has stayed empty for a moment.
+// A filter or search field in its grey rounded bar: magnifying glass, the
+// field, and a clear button while there is text. The clear button only
+// empties the text.
 Rectangle {
     id: bar
 
-    required property ContentViewModel viewModel
+    property alias text: field.text
+    property alias placeholderText: field.placeholderText
+    property alias fieldName: field.objectName
+    property alias clearButtonName: clearButton.objectName
     readonly property alias field: field
+
+    // The user changed the text (typing or the clear button).
+    signal edited(string text)
+    signal accepted()
 
     implicitHeight: row.implicitHeight + 16
     radius: 10
@@ -33,25 +40,21 @@ Rectangle {
 
         PlainTextField {
             id: field
-            objectName: "searchField"
             anchors.left: glass.right
             anchors.right: clearButton.visible ? clearButton.left : parent.right
             anchors.leftMargin: 5
             anchors.rightMargin: 5
             anchors.verticalCenter: parent.verticalCenter
-            placeholderText: qsTrId("search_placeholder")
-            text: bar.viewModel.searchTerm
             inputMethodHints: Qt.ImhNoPredictiveText | Qt.ImhNoAutoUppercase
-            onTextEdited: bar.viewModel.searchTerm = text
-            onAccepted: bar.viewModel.performSearch()
+            onTextEdited: bar.edited(text)
+            onAccepted: bar.accepted()
         }
 
         BarButton {
             id: clearButton
-            objectName: "clearSearchButton"
             anchors.right: parent.right
             anchors.verticalCenter: parent.verticalCenter
-            visible: bar.viewModel.searchTerm !== ""
+            visible: field.text !== ""
             implicitWidth: 28
             implicitHeight: 28
             padding: 0
@@ -59,7 +62,10 @@ Rectangle {
             symbolSize: 18
             color: Theme.systemGray
             Accessible.name: qsTrId("clear")
-            onClicked: bar.viewModel.searchTerm = ""
+            onClicked: {
+                field.clear()
+                bar.edited("")
+            }
         }
     }
 }

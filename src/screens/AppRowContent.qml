@@ -1,0 +1,46 @@
+import QtQuick
+import Vellumar
+
+// What a result or history row shows: the icon, the name and the round save button.
+Item {
+    id: content
+
+    property url iconUrl
+    property string name
+
+    signal saveRequested()
+
+    implicitHeight: Math.max(50, label.implicitHeight)
+
+    RoundedImage {
+        id: icon
+        objectName: "rowIcon"
+        anchors.verticalCenter: parent.verticalCenter
+        width: 50
+        height: 50
+        source: content.iconUrl
+    }
+
+    Text {
+        id: label
+        anchors.left: icon.right
+        anchors.right: saveButton.left
+        anchors.leftMargin: 15
+        anchors.rightMargin: 15
+        anchors.verticalCenter: parent.verticalCenter
+        text: content.name
+        textFormat: Text.PlainText
+        wrapMode: Text.Wrap
+        color: Theme.label
+        font.pixelSize: Theme.headlineSize
+        font.weight: Font.DemiBold
+    }
+
+    SaveButton {
+        id: saveButton
+        objectName: "saveButton"
+        anchors.right: parent.right
+        anchors.verticalCenter: parent.verticalCenter
+        onClicked: content.saveRequested()
+    }
+}

@@ -1,0 +1,28 @@
+import QtQuick
+import QtQuick.Templates as T
+import Vellumar
+
+// The round save button of a result or history row; its tap does not open the row.
+T.AbstractButton {
+    id: button
+
+    implicitWidth: 34
+    implicitHeight: 34
+    padding: 8
+    focusPolicy: Qt.StrongFocus
+    Accessible.role: Accessible.Button
+    Accessible.name: qsTrId("save_icon")
+
+    contentItem: Symbol {
+        name: "square.and.arrow.down"
+        size: 18
+        color: Theme.accent
+    }
+
+    background: Rectangle {
+        radius: width / 2
+        color: button.down ? Theme.accentFillPressed : Theme.accentFill
+        border.width: button.visualFocus ? 2 : 0
+        border.color: Theme.accent
+    }
+}
