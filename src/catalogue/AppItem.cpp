@@ -17,12 +17,6 @@ std::optional<QUrl> AppItem::iconUrl(IconResolution resolution) const
     return iconUrlFromArtwork(resolution, artworkUrl512, artworkUrl100);
 }
 
-QUrl AppItem::iconUrlFor(const QString &resolutionRawValue) const
-{
-    const std::optional<IconResolution> resolution = iconResolutionFromRawValue(resolutionRawValue);
-    return resolution ? iconUrl(*resolution).value_or(QUrl()) : QUrl();
-}
-
 Result<AppItem> AppItem::decode(const QJsonObject &object, const QString &where)
 {
     JsonObjectReader reader(object, where);

@@ -36,9 +36,6 @@ public:
     // Where to download the icon at the given resolution; empty when the
     // address does not parse.
     [[nodiscard]] std::optional<QUrl> iconUrl(IconResolution resolution) const;
-    // For QML, which has no IconResolution: the raw value ("512x512", ...);
-    // an empty URL for an unknown raw value or an address that does not parse.
-    Q_INVOKABLE [[nodiscard]] QUrl iconUrlFor(const QString &resolutionRawValue) const;
 
     // Strict decoding: every required key present with its exact JSON type.
     // `where` names the object in the error's detail, e.g. "results[3]".

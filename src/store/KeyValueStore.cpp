@@ -102,9 +102,9 @@ std::optional<QStringList> decodeStringList(const QByteArray &json)
     return list;
 }
 
-// The value of the row a statement stands on (kind, value, rowid), or nothing
+// The value of the row a statement stands on (kind, value), or nothing
 // when the kind is unknown or the value is not what the kind says.
-std::optional<Value> decodeRow(sqlite3 *db, sqlite3_stmt *row)
+std::optional<Value> decodeRow(sqlite3_stmt *row)
 {
     const int type = sqlite3_column_type(row, 1);
     const auto text = [row] {
@@ -124,24 +124,10 @@ std::optional<Value> decodeRow(sqlite3 *db, sqlite3_stmt *row)
         if (type == SQLITE_TEXT)
             return decodeStringList(text());
         break;
-    case Kind::Data: {
-        // The select gives the length of bytes, which SQLite checked against
-        // the pages when the file was opened; they are read straight into the
-        // result instead of through a copy of SQLite's own.
-        if (type != SQLITE_INTEGER)
-            break;
-        QByteArray bytes(sqlite3_column_int64(row, 1), Qt::Uninitialized);
-        sqlite3_blob *blob = nullptr;
-        const bool read = bytes.isEmpty()
-            || (sqlite3_blob_open(
-                    db, "main", "entries", "value", sqlite3_column_int64(row, 2), 0, &blob)
-                    == SQLITE_OK
-                && sqlite3_blob_read(blob, bytes.data(), int(bytes.size()), 0) == SQLITE_OK);
-        sqlite3_blob_close(blob);
-        if (read)
-            return bytes;
+    case Kind::Data:
+        if (type == SQLITE_BLOB)
+            return text();
         break;
-    }
     }
     return std::nullopt;
 }
@@ -236,9 +222,7 @@ int KeyValueStore::Private::tryOpen(bool readOnly, QString *error)
         if (rc == SQLITE_OK)
             rc = sqlite3_prepare_v3(db, sql, -1, SQLITE_PREPARE_PERSISTENT, statement, nullptr);
     };
-    prepare("SELECT kind, CASE kind WHEN 4 THEN iif(typeof(value) = 'blob', length(value), NULL)"
-            " ELSE value END, rowid FROM entries WHERE key = ?1",
-        &selectEntry);
+    prepare("SELECT kind, value FROM entries WHERE key = ?1", &selectEntry);
     prepare("INSERT INTO entries (key, kind, value) VALUES (?1, ?2, ?3)"
             " ON CONFLICT (key) DO UPDATE SET kind = excluded.kind, value = excluded.value",
         &upsertEntry);
@@ -386,7 +370,7 @@ bool KeyValueStore::Private::fetch(
     sqlite3_bind_text64(selectEntry, 1, key.constData(), key.size(), SQLITE_STATIC, SQLITE_UTF8);
     const int rc = sqlite3_step(selectEntry);
     if (rc == SQLITE_ROW)
-        *value = decodeRow(db, selectEntry);
+        *value = decodeRow(selectEntry);
     else if (rc != SQLITE_DONE)
         *error = lastError();
     // Resetting ends the read transaction, so no snapshot stays pinned.

@@ -6,48 +6,40 @@
 #include <QDebug>
 #include <QTranslator>
 
+#include <array>
+
+namespace {
+
+// Each language once: its raw value (id, locale name and stored form), its
+// name as the picker shows it, never translated, and its string table.
+struct LanguageInfo
+{
+    const char *rawValue;
+    const char *displayName;
+    const char *table;
+};
+constexpr std::array<LanguageInfo, 2> languageInfo { {
+    { "zh-Hans", "简体中文", ":/i18n/vellumar_zh_CN.qm" },
+    { "en", "English", ":/i18n/vellumar_en.qm" },
+} };
+
 QString rawValue(Language language)
 {
-    switch (language) {
-    case Language::chinese:
-        return QStringLiteral("zh-Hans");
-    case Language::english:
-        return QStringLiteral("en");
-    }
-    Q_UNREACHABLE();
+    return QString::fromLatin1(languageInfo[size_t(language)].rawValue);
 }
 
-QString displayName(Language language)
+QString tablePath(Language language)
 {
-    switch (language) {
-    case Language::chinese:
-        return QStringLiteral("简体中文");
-    case Language::english:
-        return QStringLiteral("English");
-    }
-    Q_UNREACHABLE();
+    return QString::fromLatin1(languageInfo[size_t(language)].table);
 }
 
 std::optional<Language> languageFromRawValue(const QString &raw)
 {
-    for (const Language language : allLanguages) {
-        if (rawValue(language) == raw)
-            return language;
+    for (size_t n = 0; n < languageInfo.size(); ++n) {
+        if (raw == QLatin1StringView(languageInfo[n].rawValue))
+            return Language(n);
     }
     return std::nullopt;
-}
-
-namespace {
-
-QString tablePath(Language language)
-{
-    switch (language) {
-    case Language::chinese:
-        return QStringLiteral(":/i18n/vellumar_zh_CN.qm");
-    case Language::english:
-        return QStringLiteral(":/i18n/vellumar_en.qm");
-    }
-    Q_UNREACHABLE();
 }
 
 } // namespace
@@ -103,16 +95,16 @@ void LocalizationManager::setCurrentLanguageRawValue(const QString &raw)
 QStringList LocalizationManager::languages()
 {
     QStringList raw;
-    for (const Language language : allLanguages)
-        raw.append(rawValue(language));
+    for (const LanguageInfo &info : languageInfo)
+        raw.append(QString::fromLatin1(info.rawValue));
     return raw;
 }
 
 QStringList LocalizationManager::languageDisplayNames()
 {
     QStringList names;
-    for (const Language language : allLanguages)
-        names.append(displayName(language));
+    for (const LanguageInfo &info : languageInfo)
+        names.append(QString::fromUtf8(info.displayName));
     return names;
 }
 

@@ -14,15 +14,8 @@ class KeyValueStore;
 class QQmlEngine;
 class QTranslator;
 
-// The interface language. The raw value is also its id, its locale name and
-// its stored form; the display name is shown as is, never translated.
+// The interface language, in picker order.
 enum class Language { chinese, english };
-
-inline constexpr std::array allLanguages = { Language::chinese, Language::english };
-
-[[nodiscard]] QString rawValue(Language language);
-[[nodiscard]] QString displayName(Language language);
-[[nodiscard]] std::optional<Language> languageFromRawValue(const QString &raw);
 
 // Holds the in-app language and installs its string table on the
 // application, so that qtTrId() in C++ and qsTrId() in QML (after the engine

@@ -112,7 +112,7 @@ private Q_SLOTS:
         for (const auto &[a512, a100, resolution, expected, detailed] : cases) {
             const AppItem item { 1, "x", a100, a512, std::nullopt };
             QCOMPARE(item.iconUrl(resolution).has_value(), *expected != 0);
-            QCOMPARE(item.iconUrlFor(rawValue(resolution)).toString(QUrl::FullyEncoded),
+            QCOMPARE(item.iconUrl(resolution).value_or(QUrl()).toString(QUrl::FullyEncoded),
                 QString(expected));
             DetailedAppInfo info;
             info.artworkUrl512 = a512;
