@@ -124,7 +124,6 @@ private Q_SLOTS:
             for (const auto &found : { *delivered, await(AppStoreAPI::lookup(id, country)) })
                 check(found, [](auto &v) { return v.trackName; });
         }
-        QVERIFY(!QTest::currentTestFailed());
         if (expected.startsWith("AppStoreAPI -1"))
             QVERIFY(fixture->requestLines().isEmpty());
         if (!line.isEmpty())

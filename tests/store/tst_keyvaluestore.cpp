@@ -15,15 +15,6 @@ using namespace StoreTesting;
 
 const QString key = QStringLiteral("key");
 
-struct Setter
-{
-    KeyValueStore &store;
-    bool operator()(bool value) { return store.setBool(key, value); }
-    bool operator()(const QString &value) { return store.setString(key, value); }
-    bool operator()(const QStringList &value) { return store.setStringArray(key, value); }
-    bool operator()(const QByteArray &value) { return store.setData(key, value); }
-};
-
 // What the four typed reads find: a value at most, of the kind asked for.
 QList<Value> reads(const KeyValueStore &store)
 {
@@ -68,8 +59,8 @@ private slots:
         QTest::newRow("empty bytes") << Value(QByteArray(""));
     }
 
-    // A value replaces one of another kind, through update() or a plain set, reads
-    // only as its own kind, survives a restart and is gone after removal.
+    // A value replaces one of another kind, reads only as its own kind,
+    // survives a restart and is gone after removal.
     void typedValues()
     {
         QFETCH(Value, value);
@@ -77,7 +68,8 @@ private slots:
         {
             KeyValueStore store(path);
             const Value previous = value.index() == 2 ? Value(QString("old")) : QStringList();
-            QVERIFY(std::visit(Setter { store }, previous));
+            QVERIFY(
+                value.index() == 2 ? store.setString(key, "old") : store.setStringArray(key, {}));
             std::optional<Value> seen;
             QVERIFY(store.update(key, [&](std::optional<Value> &current) {
                 seen = std::exchange(current, value);
@@ -85,7 +77,6 @@ private slots:
             }));
             QCOMPARE(seen, previous);
             QCOMPARE(reads(store), QList { value });
-            QVERIFY(std::visit(Setter { store }, value));
         }
         KeyValueStore restarted(path);
         QCOMPARE(reads(restarted), QList { value });
