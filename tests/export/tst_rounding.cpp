@@ -73,21 +73,18 @@ private slots:
         QCOMPARE(qAlpha(result->pixel(w - 1, h - 1)), radius != 0 ? 0 : 255);
     }
 
+    // A circular corner of radius 40.96 would be opaque at 44 along the edge;
+    // this one is still leaving the edge there and joins it at 62.6.
     void slightlyRoundedCornerEasesIntoTheEdge()
     {
         const QImage icon = withCornerRadius(pattern({ 512, 512 }), 512 * 0.08).value_or(QImage());
-        // A circular corner of radius 40.96 would be opaque at 44 along the
-        // edge; this one is still leaving the edge there and joins it at 62.6.
-        const struct
-        {
-            int x, y, minimum, maximum;
-        } expected[] = { { 0, 0, 0, 0 }, { 11, 11, 0, 0 }, { 500, 500, 0, 0 }, { 17, 17, 255, 255 },
-            { 494, 17, 255, 255 }, { 44, 0, 30, 225 }, { 0, 44, 30, 225 }, { 467, 511, 30, 225 },
-            { 63, 0, 255, 255 }, { 0, 448, 255, 255 } };
-        for (const auto &pixel : expected) {
-            const int alpha = qAlpha(icon.pixel(pixel.x, pixel.y));
-            QVERIFY2(alpha >= pixel.minimum && alpha <= pixel.maximum,
-                qPrintable(QString::asprintf("pixel %d,%d alpha %d", pixel.x, pixel.y, alpha)));
+        const std::array<int, 4> pixels[] = { { 0, 0, 0, 0 }, { 11, 11, 0, 0 }, { 500, 500, 0, 0 },
+            { 17, 17, 255, 255 }, { 494, 17, 255, 255 }, { 44, 0, 30, 225 }, { 0, 44, 30, 225 },
+            { 467, 511, 30, 225 }, { 63, 0, 255, 255 }, { 0, 448, 255, 255 } };
+        for (const auto &[x, y, minimum, maximum] : pixels) {
+            const int alpha = qAlpha(icon.pixel(x, y));
+            QVERIFY2(alpha >= minimum && alpha <= maximum,
+                qPrintable(QString::asprintf("pixel %d,%d alpha %d", x, y, alpha)));
         }
     }
 };

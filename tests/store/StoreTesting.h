@@ -3,7 +3,6 @@
 #include "TestEnvironment.h"
 
 #include <QFile>
-#include <QStringList>
 
 #include <linux/capability.h>
 #include <sqlite3.h>
@@ -13,9 +12,7 @@
 // Helpers shared by the tests of the stores.
 namespace StoreTesting {
 
-// Root passes every file mode check, so a read-only folder would not be read-only to
-// a test run as root. Without effective capabilities root is held to the modes like
-// any user; the permitted set stays, so they can be raised again.
+// Root ignores file modes unless its effective capabilities are dropped (the permitted stay).
 inline bool holdToFileModes(bool held)
 {
     __user_cap_header_struct header { _LINUX_CAPABILITY_VERSION_3, 0 };
@@ -27,8 +24,16 @@ inline bool holdToFileModes(bool held)
     return syscall(SYS_capset, &header, caps) == 0;
 }
 
-// Runs one statement on a store file behind the store's back: the first column of
-// the first row, empty when there is none, or the error text.
+// Makes a folder read-only to this process, even as root, or writable again.
+inline bool setReadOnly(const QString &folder, bool readOnly)
+{
+    const QFile::Permissions open = QFile::ReadOwner | QFile::ExeOwner;
+    return QFile::setPermissions(folder, readOnly ? open : open | QFile::WriteOwner)
+        && holdToFileModes(readOnly);
+}
+
+// One statement run behind the store's back: the first column of the first
+// row, empty when there is none, or the error text.
 inline QByteArray query(const QString &path, const QByteArray &sql)
 {
     sqlite3 *db = nullptr;
@@ -52,7 +57,7 @@ inline QString freshPath()
     return TestEnvironment::home() + QStringLiteral("/store%1/store.sqlite").arg(++n);
 }
 
-// The console lines printed since the last clear.
+// The console lines printed since the last capture began.
 inline QStringList console;
 inline void captureConsole()
 {

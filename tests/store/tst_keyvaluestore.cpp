@@ -1,6 +1,8 @@
 #include "StoreTesting.h"
 #include "store/KeyValueStore.h"
 
+#include <QtEndian>
+
 #include <csignal>
 #include <sys/resource.h>
 
@@ -11,18 +13,10 @@ namespace {
 
 using namespace StoreTesting;
 
-struct Setter
-{
-    KeyValueStore &store;
-    const QString &key;
-    bool operator()(bool value) { return store.setBool(key, value); }
-    bool operator()(const QString &value) { return store.setString(key, value); }
-    bool operator()(const QStringList &value) { return store.setStringArray(key, value); }
-    bool operator()(const QByteArray &value) { return store.setData(key, value); }
-};
+const QString key = QStringLiteral("key");
 
 // What the four typed reads find: a value at most, of the kind asked for.
-QList<Value> reads(const KeyValueStore &store, const QString &key = QStringLiteral("key"))
+QList<Value> reads(const KeyValueStore &store)
 {
     QList<Value> found;
     if (store.boolForKey(key))
@@ -35,13 +29,20 @@ QList<Value> reads(const KeyValueStore &store, const QString &key = QStringLiter
     return found;
 }
 
+// A 12-byte record of an earlier build's split value: piece id and length, little-endian.
+QByteArray piece(qint64 id, quint32 length)
+{
+    QByteArray record(12, 0);
+    qToLittleEndian(id, record.data());
+    qToLittleEndian(length, record.data() + 8);
+    return record.toHex();
+}
+
 } // namespace
 
 class tst_KeyValueStore : public QObject
 {
     Q_OBJECT
-
-    const QString key = QStringLiteral("key");
 
 private slots:
     void init() { captureConsole(); }
@@ -58,18 +59,17 @@ private slots:
         QTest::newRow("empty bytes") << Value(QByteArray(""));
     }
 
-    // Each value replaces one of another kind, in a read-modify-write or set
-    // plainly, is read only as its own kind, survives a restart, and is gone
-    // after removal.
+    // A value replaces one of another kind, reads only as its own kind,
+    // survives a restart and is gone after removal.
     void typedValues()
     {
         QFETCH(Value, value);
         const QString path = freshPath();
         {
             KeyValueStore store(path);
-            const Value previous
-                = value.index() == 2 ? Value(QString("old")) : Value(QStringList());
-            QVERIFY(std::visit(Setter { store, key }, previous));
+            const Value previous = value.index() == 2 ? Value(QString("old")) : QStringList();
+            QVERIFY(
+                value.index() == 2 ? store.setString(key, "old") : store.setStringArray(key, {}));
             std::optional<Value> seen;
             QVERIFY(store.update(key, [&](std::optional<Value> &current) {
                 seen = std::exchange(current, value);
@@ -77,7 +77,6 @@ private slots:
             }));
             QCOMPARE(seen, previous);
             QCOMPARE(reads(store), QList { value });
-            QVERIFY(std::visit(Setter { store, key }, value));
         }
         KeyValueStore restarted(path);
         QCOMPARE(reads(restarted), QList { value });
@@ -89,54 +88,48 @@ private slots:
         QVERIFY(console.isEmpty());
     }
 
-    void damagedValues_data()
+    void storedRows_data()
     {
         QTest::addColumn<QByteArray>("row"); // kind and value, as SQL
-        // Written by an older build: a list of pieces, each claiming 4 GiB.
-        QTest::newRow("split value")
-            << "5, x'" + QByteArray("0100000000000000ffffffff").repeated(1000) + "'";
-        QTest::newRow("unknown kind") << QByteArray("99, 'x'");
-        QTest::newRow("bool as text") << QByteArray("1, 'true'");
-        QTest::newRow("string as bytes") << QByteArray("2, x'41'");
-        QTest::newRow("string, bad UTF-8") << QByteArray("2, CAST(x'61ff' AS TEXT)");
-        QTest::newRow("list, not JSON") << QByteArray("3, '[\"a\"'");
-        QTest::newRow("list of numbers") << QByteArray("3, '[\"a\",1]'");
-        QTest::newRow("list, bad UTF-8") << QByteArray("3, CAST(x'5b2261ff225d' AS TEXT)");
-        QTest::newRow("bytes as number") << QByteArray("4, 12");
+        QTest::addColumn<QByteArray>("read"); // what reads as bytes, or "-" for nothing
+        QTest::addColumn<QByteArray>("pieces"); // the old pieces left after open
+        const auto row = [](const char *name, const QByteArray &sql, const QByteArray &read = "-",
+                             const QByteArray &pieces = "no such table: chunks") {
+            QTest::newRow(name) << sql << read << pieces;
+        };
+        // An earlier build's split value (pieces "hi" and "!") is joined at open.
+        row("old pieces", "5, x'" + piece(1, 2) + piece(2, 1) + "'", "hi!");
+        row("old pieces, short", "5, x'" + piece(2, 9) + "'", "-", "2");
+        row("old pieces, 4 GiB each", "5, x'" + piece(1, 0xffffffff).repeated(1000) + "'", "-",
+            "2");
+        row("unknown kind", "99, 'x'");
+        row("bool as text", "1, 'true'");
+        row("string as bytes", "2, x'41'");
+        row("string, bad UTF-8", "2, CAST(x'61ff' AS TEXT)");
+        row("list, not JSON", "3, '[\"a\"'");
+        row("list of numbers", "3, '[\"a\",1]'");
+        row("list, bad UTF-8", "3, CAST(x'5b2261ff225d' AS TEXT)");
+        row("bytes as number", "4, 12");
     }
 
     // A row that does not decode reads as absent to every read, and a write replaces it.
-    void damagedValues()
+    void storedRows()
     {
         QFETCH(QByteArray, row);
+        QFETCH(QByteArray, read);
+        QFETCH(QByteArray, pieces);
         const QString path = freshPath();
-        KeyValueStore store(path);
-        QCOMPARE(query(path, "INSERT INTO entries VALUES ('key', " + row + ")"), QByteArray());
-        QCOMPARE(reads(store), QList<Value>());
-        QVERIFY(store.setString(key, "new"));
-        QCOMPARE(reads(store), QList<Value> { QString("new") });
-    }
-
-    // A value an earlier build split into pieces is joined back at open; one
-    // whose pieces do not add up stays unread, and the pieces stay with it.
-    void oldPiecesJoined()
-    {
-        const QString path = freshPath();
-        KeyValueStore(path).setBool(key, true);
-        const auto record = [](int id, int length) {
-            return QByteArray::number(id, 16).rightJustified(2, '0') + "00000000000000"
-                + QByteArray::number(length, 16).rightJustified(2, '0') + "000000";
-        };
+        QVERIFY(KeyValueStore(path).setBool("other", true));
         for (const QByteArray &sql : { QByteArray("CREATE TABLE chunks (id INTEGER PRIMARY KEY, "
                                                   "bytes BLOB NOT NULL)"),
                  QByteArray("INSERT INTO chunks VALUES (1, x'6869'), (2, x'21')"),
-                 "INSERT INTO entries VALUES ('whole', 5, x'" + record(1, 2) + record(2, 1) + "')",
-                 "INSERT INTO entries VALUES ('short', 5, x'" + record(2, 9) + "')" })
+                 "INSERT INTO entries VALUES ('key', " + row + ")" })
             QCOMPARE(query(path, sql), QByteArray());
         KeyValueStore store(path);
-        QCOMPARE(store.dataForKey("whole"), QByteArray("hi!"));
-        QCOMPARE(store.dataForKey("short"), std::nullopt);
-        QCOMPARE(query(path, "SELECT count(*) FROM chunks"), QByteArray("2"));
+        QCOMPARE(reads(store), read == "-" ? QList<Value>() : QList<Value> { read });
+        QCOMPARE(query(path, "SELECT count(*) FROM chunks"), pieces);
+        QVERIFY(store.setString(key, "new"));
+        QCOMPARE(reads(store), QList<Value> { QString("new") });
         QVERIFY(console.isEmpty());
     }
 
@@ -190,9 +183,7 @@ private slots:
         rlimit saved {};
         getrlimit(RLIMIT_FSIZE, &saved);
         if (readOnlyFolder) {
-            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner)
-                && QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner)
-                && holdToFileModes(true));
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner) && setReadOnly(folder, true));
         } else {
             const rlimit limit { 256 * 1024, saved.rlim_max };
             std::signal(SIGXFSZ, SIG_IGN);
@@ -207,9 +198,8 @@ private slots:
         });
         const QString readAgain = store->stringForKey(key).value_or("nothing");
         store.reset();
-        holdToFileModes(false);
+        setReadOnly(folder, false);
         setrlimit(RLIMIT_FSIZE, &saved);
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(read, "old");
         QVERIFY(!set && !updated);
         QCOMPARE(readAgain, "old");

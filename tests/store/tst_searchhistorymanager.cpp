@@ -1,5 +1,4 @@
 #include "StoreTesting.h"
-#include "TestEnvironment.h"
 #include "store/KeyValueStore.h"
 #include "store/SearchHistoryManager.h"
 
@@ -7,22 +6,18 @@ class tst_SearchHistoryManager : public QObject
 {
     Q_OBJECT
 
-    const QString key = QStringLiteral("SearchTermHistory");
-
-    static QStringList numbered(int from, int to)
-    {
-        QStringList terms;
-        for (int i = from; i <= to; ++i)
-            terms.append(QStringLiteral("t%1").arg(i));
-        return terms;
-    }
-
 private slots:
     void addSearchTerm_data()
     {
         QTest::addColumn<QStringList>("stored");
         QTest::addColumn<QString>("term");
         QTest::addColumn<QStringList>("expected");
+        const auto terms = [](int from, int to) {
+            QStringList list;
+            for (int i = from; i <= to; ++i)
+                list.append(QStringLiteral("t%1").arg(i));
+            return list;
+        };
         const QString nfc = QStringLiteral("Caf\u00e9"), nfd = QStringLiteral("Cafe\u0301");
         QTest::newRow("nothing stored") << QStringList() << "a" << QStringList { "a" };
         QTest::newRow("already first")
@@ -34,10 +29,10 @@ private slots:
         QTest::newRow("empty term") << QStringList { "a" } << "" << QStringList { "", "a" };
         QTest::newRow("NFC replaces NFD")
             << QStringList { nfd, "x" } << nfc << QStringList { nfc, "x" };
-        QTest::newRow("ten at most") << numbered(1, 10) << "t0" << numbered(0, 9);
-        QTest::newRow("12 stored, new") << numbered(1, 12) << "t0" << numbered(0, 11);
+        QTest::newRow("ten at most") << terms(1, 10) << "t0" << terms(0, 9);
+        QTest::newRow("12 stored, new") << terms(1, 12) << "t0" << terms(0, 11);
         QTest::newRow("12 stored, known")
-            << numbered(1, 12) << "t5" << QStringList { "t5" } + numbered(1, 4) + numbered(6, 11);
+            << terms(1, 12) << "t5" << QStringList { "t5" } + terms(1, 4) + terms(6, 11);
     }
 
     // The list after one added term, as a restart reads it; a clear removes the key.
@@ -46,11 +41,11 @@ private slots:
         QFETCH(QStringList, stored);
         QFETCH(QString, term);
         QFETCH(QStringList, expected);
-        const QString path = TestEnvironment::home() + '/' + QTest::currentDataTag() + ".sqlite";
+        const QString path = StoreTesting::freshPath();
         {
             KeyValueStore store(path);
             if (!stored.isEmpty())
-                store.setStringArray(key, stored);
+                store.setStringArray(QStringLiteral("SearchTermHistory"), stored);
             SearchHistoryManager(store).addSearchTerm(term);
         }
         KeyValueStore store(path);
