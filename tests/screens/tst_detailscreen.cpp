@@ -119,8 +119,8 @@ private slots:
         QCOMPARE(screen->item("screenshotStrip")->property("count").toInt(), screenshots);
     }
 
-    // A failed first lookup shows the failure text; a failed later one keeps
-    // the details. Showing the tab again is an appearance.
+    // A failed first lookup shows the failure text; a later one (on showing the tab) keeps the
+    // details.
     void aFirstFailureShowsTheTextAndALaterOneKeepsTheDetails()
     {
         AppItem broken = historyItem(2);
@@ -167,8 +167,7 @@ private slots:
         WAIT_UNTIL(!checkmarkShown("minimumOsRow"));
     }
 
-    // A still long press saves the screenshot as served, whatever the options, and
-    // records nothing; returning looks the details up again.
+    // A still long press saves the picture as served and records nothing; back looks up again.
     void aLongPressSavesTheScreenshot()
     {
         SettingsManager::shared()->setSaveAsOriginalJPEG(true);
@@ -196,8 +195,7 @@ private slots:
             qtTrId("save_fail_message").arg(qtTrId("permission_denied_message"))));
     }
 
-    // A picture not shown (not an image, or still loading) cannot be saved; the
-    // saver refuses an address that is none and bytes that are no picture.
+    // A picture not shown cannot be saved; the saver refuses a non-address and a non-picture.
     void aPictureThatIsNotShownCannotBeSaved()
     {
         QVERIFY(openSearchResult(0)
@@ -221,8 +219,7 @@ private slots:
         }
     }
 
-    // The filter keeps the delegates it shows; a swipe deletes the row shown
-    // under it; the empty state and the clear button follow the stored list.
+    // A swipe deletes the row shown; the empty state and clear button follow the stored list.
     void theHistoryFiltersAndSwipeDeletes()
     {
         QVERIFY(showHistory({ historyItem(2), historyItem(1), historyItem(0) }));

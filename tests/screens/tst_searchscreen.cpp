@@ -181,8 +181,7 @@ private slots:
         }
     }
 
-    // The sheet closes, the region button and the next search follow the
-    // choice (none: Escape), and the sheet opens again unfiltered.
+    // The region button and next search follow the choice (none: Escape); it reopens unfiltered.
     void theRegionPickerClosesWithOrWithoutAChoice()
     {
         for (const auto &[target, expected] : { std::pair { "countryRow_JP", "JP" },
@@ -206,8 +205,7 @@ private slots:
         }
     }
 
-    // Rounded and slightly rounded exclude each other; the JPEG switch dims and
-    // locks the rest.
+    // The two roundings exclude each other; the JPEG switch dims and locks the rest.
     void theSettingsSwitchesWriteTheOptions()
     {
         SettingsManager *settings = SettingsManager::shared();
@@ -229,8 +227,7 @@ private slots:
         settings->setSelectedResolution(IconResolution::size1024);
     }
 
-    // Every text but names and the term changes, the term is dropped, and the
-    // history tab gives way to search.
+    // Every text but names changes, the term goes, and the history tab gives way to search.
     void aNewLanguageRebuildsEveryScreen()
     {
         screen->typeText("harbor");
