@@ -1,12 +1,9 @@
 #include "ScreenHarness.h"
 
 #include "screens/ScreensEngine.h"
-#include "store/HistoryManager.h"
-#include "store/SearchHistoryManager.h"
 
 #include <QFont>
 #include <QSet>
-#include <QStandardPaths>
 #include <QTest>
 #include <QtQml/QQmlExtensionPlugin>
 
@@ -37,6 +34,14 @@ QObject *first(QObject *root, const std::function<bool(QObject *)> &match)
     return nullptr;
 }
 
+// The item's centre in the window. A grab polishes every item first; without it
+// a row laid out since the last frame can still report its old place.
+QPoint centreOf(QQuickItem *item)
+{
+    item->window()->grabWindow();
+    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
+}
+
 // Visible, with a size, and not faded out (isVisible() follows the parents; opacity does not).
 bool isShown(const QQuickItem *item)
 {
@@ -51,13 +56,11 @@ bool isShown(const QQuickItem *item)
 
 ScreenHarness::ScreenHarness()
 {
-    static const bool prepared = (ScreensEngine::prepareApplication(), true);
-    Q_UNUSED(prepared);
+    [[maybe_unused]] static const bool prepared = (ScreensEngine::prepareApplication(), true);
     m_engine = std::make_unique<QQmlApplicationEngine>();
     ScreensEngine::setUpEngine(*m_engine);
     m_engine->load(ScreensEngine::mainUrl());
-    if (!m_engine->rootObjects().isEmpty())
-        m_window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().constFirst());
+    m_window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().value(0));
     if (m_window && !QTest::qWaitForWindowExposed(m_window))
         qWarning("the window was never exposed");
 }
@@ -68,28 +71,16 @@ ScreenHarness::~ScreenHarness()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-QObject *ScreenHarness::find(const QString &objectName) const
+QObject *ScreenHarness::find(const QString &name) const
 {
-    return first(m_window, [&](QObject *object) { return object->objectName() == objectName; });
+    return first(m_window, [&](QObject *object) { return object->objectName() == name; });
 }
 
-QQuickItem *ScreenHarness::visibleItem(const QString &objectName, QObject *root) const
+QQuickItem *ScreenHarness::visibleItem(const QString &name, QObject *root) const
 {
     return qobject_cast<QQuickItem *>(first(root ? root : m_window.data(), [&](QObject *object) {
-        return object->objectName() == objectName && isShown(qobject_cast<QQuickItem *>(object));
+        return object->objectName() == name && isShown(qobject_cast<QQuickItem *>(object));
     }));
-}
-
-QString ScreenHarness::shownText(const QString &objectName, const char *property) const
-{
-    QQuickItem *shown = visibleItem(objectName);
-    return shown ? shown->property(property).toString() : QStringLiteral("<hidden>");
-}
-
-bool ScreenHarness::settled(const QString &page, const QString &navigation) const
-{
-    QQuickItem *stack = visibleItem(navigation);
-    return shown(page) && stack && !stack->property("busy").toBool();
 }
 
 QStringList ScreenHarness::visibleTexts() const
@@ -107,20 +98,6 @@ QStringList ScreenHarness::visibleTexts() const
         return false;
     });
     return texts;
-}
-
-QObject *ScreenHarness::viewModel() const
-{
-    QObject *view = contentView();
-    return view ? view->property("viewModel").value<QObject *>() : nullptr;
-}
-
-QPoint ScreenHarness::centreOf(QQuickItem *item) const
-{
-    // A grab polishes every item first; without it a row laid out since the
-    // last frame can still report its old place.
-    m_window->grabWindow();
-    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
 }
 
 bool ScreenHarness::click(QQuickItem *item)
@@ -162,16 +139,6 @@ void ScreenHarness::press(QQuickItem *item, QPoint drift, int holdMs)
     QTest::mouseRelease(m_window, Qt::LeftButton, Qt::NoModifier, start + drift);
 }
 
-bool ScreenHarness::waitForPopup(const QString &objectName, bool open)
-{
-    return waitFor([&] {
-        QObject *popup = find(objectName);
-        if (!popup)
-            return !open;
-        return open ? popup->property("opened").toBool() : !popup->property("visible").toBool();
-    });
-}
-
 bool ScreenHarness::alertShows(const QString &alert, const QString &title, const QString &message)
 {
     if (!waitForPopup(alert, true))
@@ -183,43 +150,4 @@ bool ScreenHarness::alertShows(const QString &alert, const QString &title, const
         qWarning() << "the alert reads" << popup->property("title") << popup->property("message");
     pressKey(Qt::Key_Return);
     return matches && waitForPopup(alert, false);
-}
-
-QDir ScreenHarness::photoFolder()
-{
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + "/Vellumar");
-}
-
-qsizetype ScreenTest::requestsContaining(const QByteArray &part) const
-{
-    const QList<QByteArray> lines = catalogue->requestLines();
-    return std::count_if(
-        lines.cbegin(), lines.cend(), [&](const QByteArray &line) { return line.contains(part); });
-}
-
-AppItem ScreenTest::historyItem(int index) const
-{
-    const FixtureCatalogue::App &app = FixtureCatalogue::apps().at(index);
-    return AppItem { app.trackId, app.trackName, catalogue->artworkUrl(app.trackId, "100x100"),
-        catalogue->artworkUrl(app.trackId, "512x512"), std::nullopt };
-}
-
-bool ScreenTest::openSearchResult(int row, bool untilLoaded)
-{
-    return screen->submit(QStringLiteral("app"))
-        && screen->click(QStringLiteral("resultRow_%1").arg(row)) && ScreenHarness::waitFor([&] {
-               return screen->settled("appDetailView", "searchNavigation")
-                   && (!untilLoaded || screen->shown("detailStack"));
-           });
-}
-
-void ScreenTest::init()
-{
-    HistoryManager::shared()->clearAllHistory();
-    SearchHistoryManager::shared()->clearAllHistory();
-    QFile::remove(ScreenHarness::photoFolder().path());
-    ScreenHarness::photoFolder().removeRecursively();
-    catalogue->clearRequests();
-    screen = std::make_unique<ScreenHarness>();
-    QVERIFY(screen->window());
 }

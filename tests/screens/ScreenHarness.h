@@ -3,15 +3,21 @@
 #include "FixtureCatalogue.h"
 #include "TestEnvironment.h"
 #include "catalogue/AppItem.h"
+#include "store/HistoryManager.h"
+#include "store/SearchHistoryManager.h"
 
 #include <QDir>
 #include <QPointer>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QStandardPaths>
 
 #include <functional>
 #include <memory>
+
+// Waits for a condition of the screens; it is evaluated again at the end, so it must not act.
+#define WAIT_UNTIL(condition) QTRY_VERIFY_WITH_TIMEOUT(condition, 10000)
 
 // The application's window, offscreen, driven by clicks and keys.
 class ScreenHarness
@@ -20,34 +26,38 @@ public:
     ScreenHarness();
     ~ScreenHarness();
 
-    [[nodiscard]] QQuickWindow *window() const { return m_window; }
-    [[nodiscard]] QObject *find(const QString &objectName) const;
-    [[nodiscard]] QQuickItem *item(const QString &name) const
-    {
-        return qobject_cast<QQuickItem *>(find(name));
-    }
-    [[nodiscard]] QQuickItem *visibleItem(const QString &objectName, QObject *root = nullptr) const;
-    [[nodiscard]] bool shown(const QString &objectName) const { return visibleItem(objectName); }
+    QQuickWindow *window() const { return m_window; }
+    QObject *find(const QString &name) const;
+    QQuickItem *item(const QString &name) const { return qobject_cast<QQuickItem *>(find(name)); }
+    QQuickItem *visibleItem(const QString &name, QObject *root = nullptr) const;
+    bool shown(const QString &name) const { return visibleItem(name); }
     // A property of the visible item of that name; "<hidden>" when none shows.
-    [[nodiscard]] QString shownText(const QString &objectName, const char *property = "text") const;
+    QString shownText(const QString &name, const char *property = "text") const
+    {
+        QQuickItem *shown = visibleItem(name);
+        return shown ? shown->property(property).toString() : QStringLiteral("<hidden>");
+    }
     // The page shows and its navigation stack has stopped moving.
-    [[nodiscard]] bool settled(const QString &page, const QString &navigation) const;
-    [[nodiscard]] bool popupVisible(const QString &name) const
+    bool settled(const QString &page, const QString &navigation) const
+    {
+        QQuickItem *stack = visibleItem(navigation);
+        return shown(page) && stack && !stack->property("busy").toBool();
+    }
+    bool popupVisible(const QString &name) const
     {
         return find(name)->property("visible").toBool();
     }
     // Every text and placeholder shown, symbols left out.
-    [[nodiscard]] QStringList visibleTexts() const;
-    [[nodiscard]] QObject *contentView() const
+    QStringList visibleTexts() const;
+    QObject *contentView() const { return visibleItem("contentView"); }
+    QObject *viewModel() const
     {
-        return visibleItem(QStringLiteral("contentView"));
+        QObject *view = contentView();
+        return view ? view->property("viewModel").value<QObject *>() : nullptr;
     }
-    [[nodiscard]] QObject *viewModel() const;
 
-    // The item's centre in the window, once pending layout has run.
-    [[nodiscard]] QPoint centreOf(QQuickItem *item) const;
     bool click(QQuickItem *item);
-    bool click(const QString &objectName) { return click(visibleItem(objectName)); }
+    bool click(const QString &name) { return click(visibleItem(name)); }
     void typeText(const QString &text);
     void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -62,13 +72,24 @@ public:
     {
         return QTest::qWaitFor(condition, 10000);
     }
-    bool waitForPopup(const QString &objectName, bool open);
+    bool waitForPopup(const QString &name, bool open)
+    {
+        return waitFor([&] {
+            QObject *popup = find(name);
+            return !popup ? !open
+                : open    ? popup->property("opened").toBool()
+                          : !popup->property("visible").toBool();
+        });
+    }
     // The alert shows with this title (and message); Return dismisses it.
     bool alertShows(const QString &alert, const QString &title, const QString &message = {});
 
-    [[nodiscard]] QImage grab() const { return m_window->grabWindow(); }
-    [[nodiscard]] static QDir photoFolder();
-    [[nodiscard]] static QStringList photos() { return photoFolder().entryList(QDir::Files); }
+    QImage grab() const { return m_window->grabWindow(); }
+    static QDir photoFolder()
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + "/Vellumar";
+    }
+    static QStringList photos() { return photoFolder().entryList(QDir::Files); }
 
 private:
     std::unique_ptr<QQmlApplicationEngine> m_engine;
@@ -84,15 +105,42 @@ protected:
     FixtureCatalogue *catalogue = nullptr;
     std::unique_ptr<ScreenHarness> screen;
 
-    [[nodiscard]] qsizetype requestsContaining(const QByteArray &part) const;
+    qsizetype requestsContaining(const QByteArray &part) const
+    {
+        const QList<QByteArray> lines = catalogue->requestLines();
+        return std::count_if(lines.cbegin(), lines.cend(),
+            [&](const QByteArray &line) { return line.contains(part); });
+    }
     // The fixture's app as the download history remembers it.
-    [[nodiscard]] AppItem historyItem(int index) const;
-    // Lists the fixture's whole store on the search tab and opens one hit,
+    AppItem historyItem(int index, const char *region = nullptr) const
+    {
+        const FixtureCatalogue::App &app = FixtureCatalogue::apps().at(index);
+        return AppItem { app.trackId, app.trackName, catalogue->artworkUrl(app.trackId, "100x100"),
+            catalogue->artworkUrl(app.trackId, "512x512"),
+            region ? std::optional<QString>(region) : std::nullopt };
+    }
+    // Lists the whole fixture store on the search tab and opens one hit,
     // by default until its details show.
-    bool openSearchResult(int row, bool untilLoaded = true);
+    bool openSearchResult(int row, bool untilLoaded = true)
+    {
+        return screen->submit("app") && screen->click(QStringLiteral("resultRow_%1").arg(row))
+            && ScreenHarness::waitFor([&] {
+                   return screen->settled("appDetailView", "searchNavigation")
+                       && (!untilLoaded || screen->shown("detailStack"));
+               });
+    }
 
 protected slots:
     void initTestCase() { catalogue = new FixtureCatalogue(this); }
-    void init();
+    void init()
+    {
+        HistoryManager::shared()->clearAllHistory();
+        SearchHistoryManager::shared()->clearAllHistory();
+        QFile::remove(ScreenHarness::photoFolder().path());
+        ScreenHarness::photoFolder().removeRecursively();
+        catalogue->clearRequests();
+        screen = std::make_unique<ScreenHarness>();
+        QVERIFY(screen->window());
+    }
     void cleanup() { screen.reset(); }
 };

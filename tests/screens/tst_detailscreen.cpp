@@ -1,15 +1,17 @@
 #include "ScreenHarness.h"
 #include "screens/CopyableState.h"
-#include "store/HistoryManager.h"
+#include "store/SettingsManager.h"
+#include "store/TemporaryDirectory.h"
+#include "workflow/ScreenshotSaver.h"
 
 #include <QClipboard>
+#include <QImageReader>
 #include <QTcpServer>
 
 using namespace std::chrono_literals;
 
 namespace {
-// The lines the detail screen writes when a lookup fails.
-int failureLines = 0;
+int failureLines = 0; // the console lines of failed lookups
 QtMessageHandler qtTestHandler = nullptr;
 
 void recordConsole(QtMsgType type, const QMessageLogContext &context, const QString &message)
@@ -19,6 +21,7 @@ void recordConsole(QtMsgType type, const QMessageLogContext &context, const QStr
 }
 } // namespace
 
+// The screens an item opens: its details, a screenshot, and the download history.
 class tst_DetailScreen : public ScreenTest
 {
     Q_OBJECT
@@ -27,6 +30,48 @@ class tst_DetailScreen : public ScreenTest
     {
         return screen->visibleItem("checkmarkGlyph", screen->visibleItem(row));
     }
+    // Taps the first screenshot, or shows the address as such a tap would.
+    bool openScreenshot(const QString &address = {}, const QString &shown = "screenshotPicture")
+    {
+        QQuickItem *detail = screen->visibleItem("appDetailView");
+        QQuickItem *scroll = screen->visibleItem("detailScroll");
+        scroll->setProperty(
+            "contentY", scroll->property("contentHeight").toReal() - scroll->height());
+        if (address.isEmpty()
+                ? !screen->click("screenshot_0")
+                : !QMetaObject::invokeMethod(detail, "showScreenshot", Q_ARG(QVariant, address)))
+            return false;
+        const bool opened = ScreenHarness::waitFor([&] {
+            return screen->settled("screenshotDetailView", "searchNavigation")
+                && screen->shown(shown);
+        });
+        catalogue->clearRequests();
+        return opened;
+    }
+    void longPress(const char *name, QPoint drift = {})
+    {
+        screen->press(screen->visibleItem(name), drift, 800);
+    }
+    QQuickItem *row(int index) const
+    {
+        return screen->visibleItem(QStringLiteral("historyRow_%1").arg(index));
+    }
+    QStringList shownNames() const
+    {
+        QStringList names;
+        for (int index = 0; row(index); ++index)
+            names.append(row(index)->property("trackName").toString());
+        return names;
+    }
+    static qsizetype stored() { return HistoryManager::shared()->loadHistory().size(); }
+    bool showHistory(const QList<AppItem> &items)
+    {
+        for (auto item = items.crbegin(); item != items.crend(); ++item)
+            HistoryManager::shared()->addHistory(*item);
+        return screen->click("historyTab") && ScreenHarness::waitFor([&] {
+            return screen->settled("historyPage", "historyNavigation");
+        });
+    }
 
 private slots:
     void initTestCase()
@@ -34,12 +79,6 @@ private slots:
         // Qt Test installs its handler when the run starts; ours goes on top.
         qtTestHandler = qInstallMessageHandler(recordConsole);
         ScreenTest::initTestCase();
-    }
-
-    void cleanup()
-    {
-        CopyableState::setScheduler({});
-        ScreenTest::cleanup();
     }
 
     void showsEverySectionAfterTheSpinner_data()
@@ -63,14 +102,14 @@ private slots:
         QVERIFY(openSearchResult(row, false));
         QVERIFY(screen->shown("detailLoading") && !screen->shown("detailStack")
             && !screen->shown("detailLoadFailed"));
-        QVERIFY(ScreenHarness::waitFor([&] { return screen->shown("detailStack"); }));
+        WAIT_UNTIL(screen->shown("detailStack"));
         catalogue->setDelay(id, 0ms);
         QVERIFY(!screen->shown("detailLoading"));
         QCOMPARE(requestsContaining("GET /lookup?id=" + id.toUtf8() + "&country=CN"), 1);
         QCOMPARE(screen->shownText("detailName"), app.trackName);
         QCOMPARE(screen->shownText("detailArtist"), app.artistName);
         QVERIFY(screen->shownText("detailIcon", "source").endsWith("/1024x1024bb.png"));
-        const QList<std::pair<const char *, QString>> rows { { "bundleIdRow", app.bundleId },
+        const std::pair<const char *, QString> rows[] { { "bundleIdRow", app.bundleId },
             { "trackIdRow", id }, { "appStoreLinkRow", "https://apps.apple.com/app/id" + id },
             { "minimumOsRow", "iOS 15.0" }, { "versionRow", app.version },
             { "releaseNotesRow", releaseNotes } };
@@ -80,22 +119,18 @@ private slots:
         QCOMPARE(screen->item("screenshotStrip")->property("count").toInt(), screenshots);
     }
 
-    // A failed first lookup shows the failure text; a failed later one keeps
-    // the details. Showing the tab again is an appearance.
+    // A failed first lookup shows the failure text; a later one (on showing the tab) keeps the
+    // details.
     void aFirstFailureShowsTheTextAndALaterOneKeepsTheDetails()
     {
         AppItem broken = historyItem(2);
         broken.trackId = FixtureCatalogue::errorPageId;
-        HistoryManager::shared()->addHistory(broken);
         const int failuresBefore = failureLines;
-        QVERIFY(screen->click("historyTab"));
-        QVERIFY(ScreenHarness::waitFor([&] { return screen->click("historyRow_0"); }));
-        QVERIFY(ScreenHarness::waitFor([&] { return screen->shown("detailLoadFailed"); }));
+        QVERIFY(showHistory({ broken }) && screen->click(row(0)));
+        WAIT_UNTIL(screen->shown("detailLoadFailed"));
         QVERIFY(!screen->shown("detailLoading") && !screen->shown("detailSaveButton"));
         QCOMPARE(failureLines, failuresBefore + 1);
-        QVERIFY(screen->click("backButton"));
-
-        QVERIFY(screen->click("searchTab") && openSearchResult(0));
+        QVERIFY(screen->click("backButton") && screen->click("searchTab") && openSearchResult(0));
         QTcpServer closed; // a loopback port where nothing listens
         QVERIFY(closed.listen(QHostAddress::LocalHost));
         const QByteArray live = qgetenv("VELLUMAR_CATALOGUE_URL");
@@ -110,40 +145,148 @@ private slots:
         QVERIFY(screen->shown("detailStack") && !screen->shown("detailLoadFailed"));
     }
 
-    void aTapCopiesTheValueAndEveryTapSchedulesItsOwnReset()
+    // Every tap schedules its own reset; with the real clock the check mark goes by itself.
+    void aTapCopiesTheValueAndShowsACheckMark()
     {
         QList<std::pair<std::chrono::milliseconds, std::function<void()>>> resets;
-        CopyableState::setScheduler(
-            [&](std::chrono::milliseconds delay, QObject *, std::function<void()> reset) {
-                resets.append({ delay, std::move(reset) });
-            });
-        QVERIFY(openSearchResult(0));
-        QVERIFY(screen->click("bundleIdRow"));
+        CopyableState::setScheduler([&](auto delay, QObject *, std::function<void()> reset) {
+            resets.append({ delay, std::move(reset) });
+        });
+        QVERIFY(openSearchResult(0) && screen->click("bundleIdRow"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("com.lanternlabs.notes"));
-        QVERIFY(ScreenHarness::waitFor([&] { return checkmarkShown("bundleIdRow"); }));
+        WAIT_UNTIL(checkmarkShown("bundleIdRow"));
         QVERIFY(screen->click("bundleIdRow"));
         QCOMPARE(resets.size(), 2);
         QCOMPARE(resets.first().first, 2000ms);
-        // The first tap's reset ends the check mark while the second's is pending.
-        resets.first().second();
-        QVERIFY(ScreenHarness::waitFor([&] { return !checkmarkShown("bundleIdRow"); }));
-        // With the real clock the check mark goes by itself.
+        resets.first().second(); // the first tap's reset ends it while the second's is pending
+        WAIT_UNTIL(!checkmarkShown("bundleIdRow"));
         CopyableState::setScheduler({});
         QVERIFY(screen->click("minimumOsRow"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("iOS 15.0"));
-        QVERIFY(ScreenHarness::waitFor([&] { return checkmarkShown("minimumOsRow"); }));
-        QVERIFY(ScreenHarness::waitFor([&] { return !checkmarkShown("minimumOsRow"); }));
+        WAIT_UNTIL(checkmarkShown("minimumOsRow"));
+        WAIT_UNTIL(!checkmarkShown("minimumOsRow"));
     }
 
-    void savingFromTheDetailScreenRecordsTheItem()
+    // A still long press saves the picture as served and records nothing; back looks up again.
+    void aLongPressSavesTheScreenshot()
     {
-        QVERIFY(openSearchResult(1));
-        QVERIFY(screen->click("detailSaveButton"));
+        SettingsManager::shared()->setSaveAsOriginalJPEG(true);
+        QVERIFY(openSearchResult(0) && openScreenshot());
+        longPress("screenshotPicture", QPoint(30, 0));
+        QVERIFY(!screen->popupVisible("screenshotSaveAlert"));
+        longPress("screenshotPicture");
         QVERIFY(screen->alertShows(
-            "detailSaveAlert", qtTrId("success"), qtTrId("save_success_message_icon")));
+            "screenshotSaveAlert", qtTrId("success"), qtTrId("save_success_message_screenshot")));
+        SettingsManager::shared()->setSaveAsOriginalJPEG(false);
+        QCOMPARE(requestsContaining("/shots/"), 1); // downloaded again, once
         QCOMPARE(ScreenHarness::photos().size(), 1);
-        QCOMPARE(HistoryManager::shared()->loadHistory().value(0).trackId,
-            FixtureCatalogue::apps().at(1).trackId);
+        QImageReader reader(ScreenHarness::photoFolder().filePath(ScreenHarness::photos().first()));
+        QCOMPARE(reader.format(), QByteArray("png"));
+        QCOMPARE(reader.size(), QSize(392, 696));
+        QCOMPARE(stored(), 0);
+        QVERIFY(screen->click("backButton"));
+        WAIT_UNTIL(requestsContaining("GET /lookup?") == 1);
+        // A file where the photo folder belongs: the library refuses to add.
+        ScreenHarness::photoFolder().removeRecursively();
+        QFile blocker(ScreenHarness::photoFolder().path());
+        QVERIFY(blocker.open(QIODevice::WriteOnly) && openScreenshot());
+        longPress("screenshotPicture");
+        QVERIFY(screen->alertShows("screenshotSaveAlert", qtTrId("error"),
+            qtTrId("save_fail_message").arg(qtTrId("permission_denied_message"))));
+    }
+
+    // A picture not shown cannot be saved; the saver refuses a non-address and a non-picture.
+    void aPictureThatIsNotShownCannotBeSaved()
+    {
+        QVERIFY(openSearchResult(0)
+            && openScreenshot(catalogue->stallingImageUrl().toString(), "screenshotLoading"));
+        longPress("screenshotDetailView");
+        QVERIFY(!screen->popupVisible("screenshotSaveAlert"));
+        QVERIFY(screen->click("backButton"));
+        WAIT_UNTIL(screen->settled("appDetailView", "searchNavigation"));
+        QVERIFY(openScreenshot(catalogue->notAnImageUrl().toString(), "screenshotFailed"));
+        longPress("screenshotDetailView");
+        QVERIFY(!screen->popupVisible("screenshotSaveAlert"));
+        QCOMPARE(requestsContaining("/art/special/"), 0);
+        for (const auto &[address, message] : { std::pair { catalogue->notAnImageUrl().toString(),
+                                                    "download_fail_message_screenshot" },
+                 std::pair { QStringLiteral("http://[::1"), "screenshot_url_invalid" } }) {
+            ScreenshotSaver saver;
+            saver.saveScreenshot(address);
+            WAIT_UNTIL(saver.showingSaveAlert());
+            QCOMPARE(saver.saveAlertTitle() + saver.saveAlertMessage(),
+                qtTrId("error") + qtTrId(message));
+        }
+    }
+
+    // A swipe deletes the row shown; the empty state and clear button follow the stored list.
+    void theHistoryFiltersAndSwipeDeletes()
+    {
+        QVERIFY(showHistory({ historyItem(2), historyItem(1), historyItem(0) }));
+        const QPointer<QQuickItem> harbor = row(1);
+        QVERIFY(screen->click("historySearchField"));
+        screen->typeText("A");
+        QCOMPARE(shownNames(), (QStringList { "Harbor Maps", "Lantern Notes" }));
+        QCOMPARE(row(0), harbor.data()); // a keystroke keeps the delegates it shows
+        screen->press(row(1), QPoint(-200, 0), 0);
+        QVERIFY(ScreenHarness::waitFor(
+            [&] { return screen->click(screen->visibleItem("deleteButton", row(1))); }));
+        WAIT_UNTIL(shownNames() == QStringList { "Harbor Maps" });
+        QCOMPARE(HistoryManager::shared()->loadHistory().value(1).trackName, "Harbor Maps");
+        QCOMPARE(stored(), 2);
+        QVERIFY(screen->click("historySearchField"));
+        screen->typeText("qqq");
+        QCOMPARE(shownNames(), QStringList());
+        QVERIFY(!screen->shown("noDownloadHistory")
+            && screen->item("clearDownloadHistoryButton")->isEnabled());
+        QVERIFY(screen->click("clearHistorySearchButton"));
+        WAIT_UNTIL(shownNames() == (QStringList { "墨水日记", "Harbor Maps" }));
+    }
+
+    // A row opens in its region, else the US store; saving again does not record.
+    void theHistoryOpensAndSavesAgain()
+    {
+        QVERIFY(showHistory({ historyItem(0), historyItem(1, "JP") }));
+        for (const auto &[index, lookup] : { std::pair { 1, "lookup?id=284910350&country=JP" },
+                 std::pair { 0, "lookup?id=1234567890123&country=US" } }) {
+            QVERIFY(screen->click(row(index)));
+            WAIT_UNTIL(screen->shown("detailStack"));
+            QCOMPARE(requestsContaining(lookup), 1);
+            QVERIFY(screen->click("backButton"));
+            WAIT_UNTIL(screen->settled("historyPage", "historyNavigation"));
+        }
+        HistoryManager::shared()->removeHistory(historyItem(0));
+        QVERIFY(screen->click(screen->visibleItem("saveButton", row(0))));
+        QVERIFY(screen->alertShows("historySaveAlert", qtTrId("success")));
+        QCOMPARE(ScreenHarness::photos().size(), 1);
+        QVERIFY(stored() == 1 && !screen->shown("appDetailView"));
+    }
+
+    // Clearing asks first, and empties the application's temporary folder only.
+    void clearingTheHistoryAsksFirst()
+    {
+        QFile leftover(applicationTemporaryDirectory().value() + "/leftover.png");
+        QFile foreign(QDir::tempPath() + "/another-program.txt");
+        QVERIFY(leftover.open(QIODevice::WriteOnly) && foreign.open(QIODevice::WriteOnly));
+        QVERIFY(showHistory({ historyItem(0), historyItem(1) }));
+        for (const char *button : { "cancelClearButton", "clearAllButton" }) {
+            QVERIFY(screen->click("clearDownloadHistoryButton"));
+            QVERIFY(screen->waitForPopup("clearHistoryAlert", true) && screen->click(button));
+            QVERIFY(screen->waitForPopup("clearHistoryAlert", false));
+            QCOMPARE(stored(), qstrcmp(button, "clearAllButton") ? 2 : 0);
+            QCOMPARE(leftover.exists(), stored() == 2);
+        }
+        QVERIFY(foreign.exists());
+        QVERIFY(shownNames().isEmpty() && screen->shown("noDownloadHistory"));
+        QVERIFY(!screen->item("clearDownloadHistoryButton")->isEnabled());
+        QVERIFY(screen->click("clearDownloadHistoryButton"));
+        QVERIFY(!screen->popupVisible("clearHistoryAlert"));
+    }
+
+    void cleanup()
+    {
+        CopyableState::setScheduler({});
+        ScreenTest::cleanup();
     }
 };
 

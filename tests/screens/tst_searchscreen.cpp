@@ -1,33 +1,60 @@
 #include "ScreenHarness.h"
-#include "store/SearchHistoryManager.h"
+#include "catalogue/NetworkPolicy.h"
+#include "screens/CountryListModel.h"
+#include "store/LocalizationManager.h"
+#include "store/SettingsManager.h"
 
+#include <QAbstractItemModel>
 #include <QClipboard>
-#include <QJSValue>
-#include <QQmlComponent>
-#include <QRawFont>
+#include <QRegularExpression>
+#include <QTcpServer>
 
+using namespace std::chrono_literals;
+
+// The search tab, its region picker and the settings, in English unless a test switches.
 class tst_SearchScreen : public ScreenTest
 {
     Q_OBJECT
 
     int rowCount() const { return screen->item("resultList")->property("count").toInt(); }
-    bool detailShown() const
-    {
-        return ScreenHarness::waitFor(
-            [&] { return screen->settled("appDetailView", "searchNavigation"); });
-    }
+    bool detailShown() const { return screen->settled("appDetailView", "searchNavigation"); }
     // Where a tag's unit (the capsule and its margin) sits in the tag view.
     QPointF tagPlace(int index) const
     {
         QQuickItem *tag = screen->visibleItem(QStringLiteral("tag_%1").arg(index));
         return tag ? tag->parentItem()->position() : QPointF(-1, -1);
     }
+    // At run time: the screens are built again.
+    bool switchLanguage(const QString &language)
+    {
+        QPointer<QObject> old = screen->viewModel();
+        LocalizationManager::shared()->setCurrentLanguageRawValue(language);
+        return ScreenHarness::waitFor(
+            [&] { return screen->viewModel() && screen->viewModel() != old; });
+    }
+    QAbstractItemModel *regions() const
+    {
+        return screen->item("countryList")->property("model").value<QAbstractItemModel *>();
+    }
+    bool open(const char *button, const char *popup)
+    {
+        return screen->click(button) && screen->waitForPopup(popup, true);
+    }
+    bool checked(const char *name) const
+    {
+        return screen->item(name)->property("checked").toBool();
+    }
 
 private slots:
+    void init()
+    {
+        LocalizationManager::shared()->setCurrentLanguageRawValue(QStringLiteral("en"));
+        ScreenTest::init();
+    }
+
     void returnSubmitsAndTheOverlayFollowsTheModel()
     {
-        QVERIFY(screen->item("searchField")->hasActiveFocus());
-        QVERIFY(screen->shown("noSearchHistory"));
+        QVERIFY(screen->item("searchField")->hasActiveFocus() && screen->shown("noSearchHistory"));
         QVERIFY(screen->submit("lantern"));
         QCOMPARE(rowCount(), 1);
         QCOMPARE(requestsContaining("GET /search?term=lantern&country=CN"), 1);
@@ -37,37 +64,19 @@ private slots:
         QVERIFY(screen->shownText("statusMessage").contains(FixtureCatalogue::emptyTerm));
         screen->typeText(FixtureCatalogue::stallTerm);
         screen->pressKey(Qt::Key_Return);
-        QVERIFY(ScreenHarness::waitFor([&] { return screen->shown("loadingIndicator"); }));
-        QVERIFY(!screen->shown("statusMessage"));
-    }
-
-    // Clearing the field shows the terms at once; a tag searches for its term.
-    void theHistoryPanelOffersTheTermsAsTags()
-    {
-        QVERIFY(screen->submit("墨水") && screen->submit("harbor"));
-        QVERIFY(screen->click("clearSearchButton"));
-        QCOMPARE(screen->shownText("searchField"), QString());
-        QVERIFY(screen->shown("historyPanel"));
-        QCOMPARE(screen->shownText("tag_0"), QStringLiteral("harbor"));
-        QVERIFY(ScreenHarness::waitFor([&] { return rowCount() == 0; }));
-        catalogue->clearRequests();
-        QVERIFY(screen->click("tag_1"));
-        QCOMPARE(screen->shownText("searchField"), QStringLiteral("墨水"));
-        QVERIFY(ScreenHarness::waitFor([&] { return rowCount() == 1; }));
-        QCOMPARE(requestsContaining("GET /search?term=%E5%A2%A8%E6%B0%B4&"), 1);
-        QVERIFY(screen->click("clearSearchButton") && screen->click("clearHistoryButton"));
-        QVERIFY(screen->shown("noSearchHistory") && !screen->shown("tag_0"));
+        WAIT_UNTIL(screen->shown("loadingIndicator") && !screen->shown("statusMessage"));
     }
 
     // A tag wider than the row stays alone on its row, with no empty row above.
+    // Clearing the field shows the terms at once.
     void tagsWrapWithoutLeavingAnEmptyRow()
     {
         const QString wide = QString(60, QChar(u'墨'));
-        for (const QString &term :
-            { QStringLiteral("c"), QStringLiteral("a"), wide, QStringLiteral("b"), wide + "!" })
+        QVERIFY(screen->submit("c"));
+        for (const QString &term : { QString("a"), wide, QString("b"), wide + "!" })
             SearchHistoryManager::shared()->addSearchTerm(term); // shown newest first
         QMetaObject::invokeMethod(screen->viewModel(), "loadSearchHistory");
-        QVERIFY(ScreenHarness::waitFor([&] { return screen->shown("tag_4"); }));
+        QVERIFY(screen->click("clearSearchButton") && screen->shown("tag_4"));
         QVERIFY(!screen->grab().isNull()); // a frame lays out what changed since the last
         const qreal row = screen->visibleItem("tag_0")->parentItem()->height();
         QCOMPARE(screen->visibleItem("tag_0")->parentItem()->width(),
@@ -75,17 +84,22 @@ private slots:
         for (int index = 0; index < 4; ++index)
             QCOMPARE(tagPlace(index), QPointF(0, index * row));
         QVERIFY(tagPlace(4).y() == 3 * row && tagPlace(4).x() > 0);
+        QVERIFY(screen->click("tag_3")); // a tag searches for its term
+        WAIT_UNTIL(screen->shownText("searchField") == "a" && rowCount() == 2);
+        QCOMPARE(requestsContaining("GET /search?term=a&country=CN"), 1);
     }
 
+    // A row's save button saves, stamped with the region, without opening the row.
     void aSaveButtonSavesWithoutOpeningTheRow()
     {
-        QVERIFY(screen->submit("lantern"));
-        QVERIFY(screen->click("saveButton"));
+        QVERIFY(screen->submit("lantern") && screen->click("saveButton"));
         QVERIFY(screen->alertShows(
             "saveAlert", qtTrId("success"), qtTrId("save_success_message_icon")));
         QVERIFY(!screen->shown("appDetailView"));
         QCOMPARE(ScreenHarness::photos().size(), 1);
-        QVERIFY(screen->click("resultRow_0") && detailShown());
+        QCOMPARE(HistoryManager::shared()->loadHistory().value(0).countryCode, "CN");
+        QVERIFY(screen->click("resultRow_0"));
+        WAIT_UNTIL(detailShown());
     }
 
     // Leaving the detail screen a link opened lets the same link open it again.
@@ -93,39 +107,147 @@ private slots:
     {
         QGuiApplication::clipboard()->setText(
             "https://apps.apple.com/jp/app/lantern-notes/id1234567890123");
-        for (int round = 0; round < 2; ++round) {
+        for (int round = 1; round <= 2; ++round) {
             QVERIFY(screen->click("searchField"));
             screen->pressKey(Qt::Key_A, Qt::ControlModifier);
             screen->pressKey(Qt::Key_V, Qt::ControlModifier);
             screen->pressKey(Qt::Key_Return);
-            QVERIFY(detailShown());
-            QVERIFY(ScreenHarness::waitFor(
-                [&] { return screen->shownText("detailName") == "Lantern Notes"; }));
-            QCOMPARE(
-                requestsContaining("GET /lookup?id=1234567890123&country=JP"), 2 * (round + 1));
+            WAIT_UNTIL(detailShown() && screen->shownText("detailName") == "Lantern Notes");
+            QCOMPARE(requestsContaining("GET /lookup?id=1234567890123&country=JP"), 2 * round);
             QVERIFY(screen->click("backButton"));
-            QVERIFY(ScreenHarness::waitFor([&] { return !screen->shown("appDetailView"); }));
+            WAIT_UNTIL(!screen->shown("appDetailView"));
             QVERIFY(!screen->viewModel()->property("hasFoundAppItem").toBool());
         }
     }
 
-    // A symbol added to the theme without cutting the font again would draw
-    // as an empty box.
-    void everySymbolIsInTheEmbeddedFont()
+    // No developer text reaches the status line, in either language.
+    void aFailureReadsAsASentenceOfTheLanguage()
     {
-        QQmlComponent component(qmlEngine(screen->contentView()));
-        component.setData("import QtQml\nimport Vellumar\nQtObject { readonly property var glyphs: "
-                          "Theme.glyphs }",
-            QUrl("file:///SymbolCheck.qml"));
-        std::unique_ptr<QObject> theme(component.create());
-        QVERIFY2(theme, qPrintable(component.errorString()));
-        const QRawFont font(QStringLiteral(":/fonts/VellumarSymbols.ttf"), 22);
-        QCOMPARE(font.familyName(), QStringLiteral("Vellumar Symbols"));
-        const QVariantMap glyphs = theme->property("glyphs").value<QJSValue>().toVariant().toMap();
-        QVERIFY(glyphs.size() >= 10);
-        for (auto glyph = glyphs.cbegin(); glyph != glyphs.cend(); ++glyph)
-            QVERIFY2(
-                font.supportsCharacter(glyph.value().toString().at(0)), qPrintable(glyph.key()));
+        const std::pair<QString, const char *> failures[]
+            = { { FixtureCatalogue::errorPageTerm, "error_unreadable_answer" }, // not JSON
+                  { FixtureCatalogue::malformedTerm, "error_unreadable_answer" },
+                  { QString(), "error_server_refused" }, // nothing listens
+                  { FixtureCatalogue::stallTerm, "error_timed_out" } };
+        const QByteArray live = qgetenv("VELLUMAR_CATALOGUE_URL");
+        NetworkPolicy::setTransferTimeout(1s);
+        for (const char *language : { "zh-Hans", "en" }) {
+            QVERIFY(switchLanguage(language));
+            for (const auto &[term, sentence] : failures) {
+                QTcpServer closed;
+                if (term.isEmpty() && closed.listen(QHostAddress::LocalHost)) {
+                    qputenv("VELLUMAR_CATALOGUE_URL",
+                        "http://127.0.0.1:" + QByteArray::number(closed.serverPort()));
+                    closed.close();
+                }
+                QVERIFY(screen->submit(term.isEmpty() ? QStringLiteral("lantern") : term));
+                qputenv("VELLUMAR_CATALOGUE_URL", live);
+                const QString shown = screen->shownText("statusMessage");
+                QCOMPARE(shown, qtTrId("search_error_message").arg(qtTrId(sentence)));
+                for (const char *developer : { "JSON", "offset", "illegal", "Connection refused",
+                         "Operation", "timed out", "Error" })
+                    QVERIFY2(!shown.contains(developer), qPrintable(shown));
+                QVERIFY2(*language == 'e' || !shown.contains(QRegularExpression("[A-Za-z]")),
+                    qPrintable(shown));
+            }
+        }
+        NetworkPolicy::setTransferTimeout(60s);
+    }
+
+    // Every shown region matches on code or in-app name, ignoring case; some must stay.
+    void theRegionPickerFiltersOnNameOrCode()
+    {
+        const std::tuple<const char *, QString, QStringList> filters[] = { { "en", "cn", { "CN" } },
+            { "en", "US", { "US", "AU", "BY" } }, { "en", "us", { "US", "AU", "BY" } },
+            { "en", " ", { "US", "GB" } }, { "en", "qqq", {} }, { "zh-Hans", "美国", { "US" } } };
+        for (const auto &[language, text, kept] : filters) {
+            init();
+            QVERIFY(*language == 'e' || switchLanguage(language));
+            QVERIFY(open("regionButton", "countryListView"));
+            screen->typeText(text);
+            QCOMPARE(screen->shownText("countryFilterField"), text);
+            QStringList codes;
+            for (int row = 0; row < regions()->rowCount(); ++row) {
+                const QModelIndex index = regions()->index(row, 0);
+                codes.append(index.data(CountryListModel::CodeRole).toString());
+                const QString name = index.data(CountryListModel::NameRole).toString();
+                QVERIFY2(codes.last().contains(text, Qt::CaseInsensitive)
+                        || name.contains(text, Qt::CaseInsensitive),
+                    qPrintable(name));
+            }
+            for (const QString &code : kept)
+                QVERIFY2(codes.contains(code), qPrintable(code));
+            QCOMPARE(codes.isEmpty(), kept.isEmpty());
+            QVERIFY(screen->find("countryListView")->property("opened").toBool());
+        }
+    }
+
+    // The region button and next search follow the choice (none: Escape); it reopens unfiltered.
+    void theRegionPickerClosesWithOrWithoutAChoice()
+    {
+        for (const auto &[target, expected] : { std::pair { "countryRow_JP", "JP" },
+                 { "countryListViewDoneButton", "CN" }, { "", "CN" } }) {
+            init();
+            QVERIFY(open("regionButton", "countryListView"));
+            screen->typeText("jap");
+            if (*target)
+                QVERIFY(ScreenHarness::waitFor([&] { return screen->click(target); }));
+            else
+                screen->pressKey(Qt::Key_Escape);
+            QVERIFY(screen->waitForPopup("countryListView", false));
+            QCOMPARE(screen->shownText("regionCode"), expected);
+            QCOMPARE(screen->shownText("regionFlag"), qstrcmp(expected, "JP") ? "🇨🇳" : "🇯🇵");
+            QVERIFY(screen->submit("harbor"));
+            QCOMPARE(
+                requestsContaining("GET /search?term=harbor&country=" + QByteArray(expected)), 1);
+            QVERIFY(open("regionButton", "countryListView"));
+            QCOMPARE(screen->shownText("countryFilterField"), QString());
+            QCOMPARE(regions()->rowCount(), 235);
+        }
+    }
+
+    // The two roundings exclude each other; the JPEG switch dims and locks the rest.
+    void theSettingsSwitchesWriteTheOptions()
+    {
+        SettingsManager *settings = SettingsManager::shared();
+        QVERIFY(open("settingsButton", "settingsView") && screen->click("roundedSwitch"));
+        QQuickItem *group = screen->item("roundingGroup");
+        QVERIFY(settings->saveAsRounded() && screen->click("slightlyRoundedSwitch"));
+        QVERIFY(settings->saveAsSlightlyRounded() && !settings->saveAsRounded()
+            && !checked("roundedSwitch"));
+        QVERIFY(screen->click("jpegSwitch") && settings->saveAsOriginalJPEG());
+        QVERIFY(!settings->saveAsSlightlyRounded() && !checked("slightlyRoundedSwitch"));
+        QVERIFY(!group->isEnabled() && group->opacity() == 0.5);
+        QVERIFY(screen->click("roundedSwitch") && screen->click("resolutionPicker_0"));
+        QVERIFY(!settings->saveAsRounded());
+        QCOMPARE(settings->selectedResolution(), IconResolution::size1024);
+        QVERIFY(screen->click("jpegSwitch") && group->isEnabled() && group->opacity() == 1.0);
+        QVERIFY(screen->click("resolutionPicker_0"));
+        QCOMPARE(settings->selectedResolution(), IconResolution::size256);
+        QVERIFY(checked("resolutionPicker_0") && !checked("resolutionPicker_2"));
+        settings->setSelectedResolution(IconResolution::size1024);
+    }
+
+    // Every text but names changes, the term goes, and the history tab gives way to search.
+    void aNewLanguageRebuildsEveryScreen()
+    {
+        screen->typeText("harbor");
+        const QStringList before = screen->visibleTexts();
+        QPointer<QObject> oldModel = screen->viewModel();
+        QVERIFY(open("settingsButton", "settingsView") && screen->click("languagePicker_0"));
+        QVERIFY(screen->waitForPopup("settingsView", false));
+        WAIT_UNTIL(screen->viewModel() && screen->viewModel() != oldModel);
+        QCOMPARE(screen->viewModel()->property("searchTerm").toString(), QString());
+        screen->typeText("harbor");
+        const QStringList after = screen->visibleTexts();
+        QVERIFY(after.contains(qtTrId("search")));
+        for (const QString &text : after)
+            QVERIFY2(!before.contains(text)
+                    || QStringList({ "Vellumar", "CN", "🇨🇳", "harbor" }).contains(text),
+                qPrintable(text));
+        QVERIFY(screen->click("historyTab"));
+        QCOMPARE(screen->visibleItem("tabBar")->property("currentIndex").toInt(), 1);
+        QVERIFY(switchLanguage("en"));
+        QCOMPARE(screen->visibleItem("tabBar")->property("currentIndex").toInt(), 0);
     }
 };
 

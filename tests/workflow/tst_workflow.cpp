@@ -1,0 +1,281 @@
+#include "FixtureCatalogue.h"
+#include "TestEnvironment.h"
+#include "store/HistoryManager.h"
+#include "store/KeyValueStore.h"
+#include "store/LocalizationManager.h"
+#include "store/SearchHistoryManager.h"
+#include "store/SettingsManager.h"
+#include "workflow/ContentViewModel.h"
+
+#include <QImageReader>
+#include <QSignalSpy>
+#include <QStandardPaths>
+
+using namespace std::chrono_literals;
+using Overlay = ContentViewModel::Overlay;
+
+struct Save
+{
+    QString options;
+    IconResolution resolution;
+    int side; // of the icon requested and written
+    QPoint clear; // a transparent pixel; (-1, -1): square
+    QString url = {}; // of the 512 artwork; empty: the fixture's
+    QString message = {}; // empty: saved
+};
+Q_DECLARE_METATYPE(Save)
+
+struct Outcome
+{
+    QString text, region;
+    QByteArray requestLine; // empty: none
+    bool recorded;
+    QString status, found;
+};
+Q_DECLARE_METATYPE(Outcome)
+
+// The search model and the icon save flow against the fixture catalogue.
+class tst_Workflow : public QObject
+{
+    Q_OBJECT
+
+    FixtureCatalogue *catalogue = nullptr;
+    SettingsManager *settings = nullptr;
+
+    static QDir photoFolder()
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + "/Vellumar";
+    }
+    static QByteArray search(const QString &term, const QByteArray &country = "CN")
+    {
+        return "GET /search?term=" + term.toUtf8() + "&country=" + country + "&entity=software";
+    }
+    // Submits each term without waiting, then waits until the model is idle.
+    static void submit(ContentViewModel &model, const QStringList &terms)
+    {
+        for (const QString &term : terms) {
+            model.setSearchTerm(term);
+            model.performSearch();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!model.isLoading(), 10000);
+    }
+    // Lantern Notes; with another 512 address also without the 100 one.
+    AppItem lantern(const QString &artwork512 = {}) const
+    {
+        const qint64 id = FixtureCatalogue::apps().at(0).trackId;
+        return AppItem { id, QStringLiteral("Lantern Notes"),
+            artwork512.isEmpty() ? catalogue->artworkUrl(id, "100x100") : QString(),
+            artwork512.isEmpty() ? catalogue->artworkUrl(id, "512x512") : artwork512,
+            std::nullopt };
+    }
+
+private slots:
+    void initTestCase()
+    {
+        LocalizationManager::shared(); // installs the in-app language's table
+        catalogue = new FixtureCatalogue(this);
+        // Both true, as an older version may have stored them.
+        KeyValueStore::shared().setBool(QStringLiteral("saveAsRounded"), true);
+        KeyValueStore::shared().setBool(QStringLiteral("saveAsSlightlyRounded"), true);
+        settings = SettingsManager::shared();
+    }
+
+    void init()
+    {
+        QFile::remove(photoFolder().path());
+        photoFolder().removeRecursively();
+        HistoryManager::shared()->clearAllHistory();
+        SearchHistoryManager::shared()->clearAllHistory();
+        catalogue->clearRequests();
+    }
+
+    // The format and the resolution are read before the download, the rounding
+    // after it. Options: J(PEG), R(ounded), S(lightly rounded), *: as stored.
+    void saves_data()
+    {
+        QTest::addColumn<Save>("save");
+        const QPoint square(-1, -1);
+        using enum IconResolution;
+        QTest::newRow("both stored: the full rounding wins")
+            << Save { "*", size256, 256, { 30, 30 } };
+        QTest::newRow("defaults: square PNG") << Save { "", size1024, 1024, square };
+        // Radius 40.96: clear 2 px into a corner, opaque 40 px in.
+        QTest::newRow("slightly rounded") << Save { "S", size512, 512, { 2, 2 } };
+        QTest::newRow("JPEG ignores size and rounding") << Save { "JR", size256, 1024, square };
+        // Rounding turned on and the size changed while the bytes are on their way.
+        QTest::newRow("changed in flight") << Save { "", size256, 256, { 30, 30 } };
+        const QString icon = qtTrId("download_fail_message_icon");
+        const QString original = qtTrId("download_fail_message_original");
+        QTest::newRow("HTML error page") << Save { "J", size256, 0, square,
+            catalogue->baseUrl().toString() + "/lookup?id=404", original };
+        QTest::newRow("nobody listening")
+            << Save { "", size256, 0, square, "http://127.0.0.1:1/512x512bb.png", icon };
+        // A file where the folder should be: the library cannot be written.
+        QTest::newRow("permission denied") << Save { "", size256, 0, square, {},
+            qtTrId("save_fail_message").arg(qtTrId("permission_denied_message")) };
+    }
+
+    void saves()
+    {
+        QFETCH(Save, save);
+        const auto &[options, resolution, side, clear, url, message] = save;
+        const bool jpeg = options.contains('J'),
+                   inFlight = QTest::currentDataTag() == QByteArray("changed in flight");
+        if (options != "*") {
+            settings->setSaveAsOriginalJPEG(jpeg);
+            settings->setSaveAsRounded(options.contains('R'));
+            settings->setSaveAsSlightlyRounded(options.contains('S'));
+        }
+        settings->setSelectedResolution(resolution);
+        const QString path = QStringLiteral("/art/1234567890123/%1x%1bb.png").arg(side);
+        catalogue->setDelay(path, inFlight ? 800ms : 0ms);
+        QFile blocker(photoFolder().path());
+        QVERIFY(QTest::currentDataTag() != QByteArray("permission denied")
+            || blocker.open(QIODevice::WriteOnly));
+
+        IconSaveFlow flow;
+        flow.saveIcon(lantern(url));
+        if (inFlight) {
+            QTRY_VERIFY(!catalogue->requestLines().isEmpty());
+            settings->setSaveAsRounded(true);
+            settings->setSelectedResolution(IconResolution::size512);
+        }
+        QVERIFY(QTest::qWaitFor([&] { return flow.showingSaveAlert(); }, 15000));
+        QCOMPARE(flow.saveAlertTitle(), qtTrId(message.isEmpty() ? "success" : "error"));
+        if (!message.isEmpty()) {
+            QCOMPARE(flow.saveAlertMessage(), message);
+            QVERIFY(photoFolder().entryList(QDir::Files).isEmpty());
+            QVERIFY(HistoryManager::shared()->loadHistory().isEmpty());
+            return;
+        }
+        QCOMPARE(catalogue->requestLines(), QList<QByteArray> { "GET " + path.toLatin1() });
+        QCOMPARE(flow.saveAlertMessage(),
+            qtTrId(jpeg ? "save_success_message_original" : "save_success_message_icon"));
+        QCOMPARE(HistoryManager::shared()->loadHistory(), QList<AppItem> { lantern() });
+        const QStringList files = photoFolder().entryList(QDir::Files);
+        QCOMPARE(files.size(), 1);
+        QImageReader reader(photoFolder().filePath(files.first()));
+        QCOMPARE(reader.format(), QByteArray(jpeg ? "jpeg" : "png"));
+        const QImage photo = reader.read();
+        QCOMPARE(photo.size(), QSize(side, side));
+        QCOMPARE(qAlpha(photo.pixel(side / 2, 3)), 255);
+        // A clear corner where rounded, an opaque one where square.
+        QCOMPARE(
+            qAlpha(photo.pixel(clear.x() < 0 ? QPoint(0, 0) : clear)), clear.x() < 0 ? 255 : 0);
+    }
+
+    // The term is recorded before the request; the spinner beats the history panel.
+    void anEmptyTerm()
+    {
+        ContentViewModel model;
+        QCOMPARE(model.overlay(), Overlay::History);
+        model.setSearchTerm(QStringLiteral("\u3000 lantern\t "));
+        model.performSearch();
+        QVERIFY(model.isLoading());
+        QCOMPARE(model.searchHistory(), QStringList { QStringLiteral("lantern") });
+        QCOMPARE(model.statusMessage(), qtTrId("searching"));
+        model.setSearchTerm(QString());
+        QCOMPARE(model.overlay(), Overlay::Loading);
+        QTRY_COMPARE(model.overlay(), Overlay::History);
+        QCOMPARE(catalogue->lastRequestLine(), search(QStringLiteral("lantern")));
+        // An emptied term clears the results only once it stays empty.
+        submit(model, { QStringLiteral("lantern") });
+        model.setSearchTerm(QString());
+        model.setSearchTerm(QStringLiteral("l"));
+        QTRY_VERIFY(!model.findChild<QTimer *>()->isActive());
+        QVERIFY(!model.searchResults().isEmpty());
+        model.setSearchTerm(QString());
+        QTRY_VERIFY(model.searchResults().isEmpty());
+        QCOMPARE(model.statusMessage(), qtTrId("initial_search_message"));
+    }
+
+    // What one submit leaves: the request, the term history, the status line,
+    // the item a store link found (its region) and the overlay.
+    void outcomes_data()
+    {
+        QTest::addColumn<Outcome>("outcome");
+        const auto row
+            = [](const char *name, const QString &text, const QByteArray &line, bool recorded,
+                  const QString &status = {}, const char *found = "", const char *region = "CN") {
+                  QTest::newRow(name) << Outcome { text, region, line, recorded, status, found };
+              };
+        const QByteArray lookup = "GET /lookup?id=1234567890123&country=";
+        const QString linkFound = qtTrId("url_found_message"), empty = FixtureCatalogue::emptyTerm;
+        const QString noResults = qtTrId("search_no_results_message");
+        const QString unknown = qtTrId("url_failure_message").arg(qtTrId("app_not_found"));
+        row("hits", "lantern", search("lantern"), true);
+        row("spaces only", "  \t ", {}, false, qtTrId("initial_search_message"));
+        row("line break kept", " maps\n", search("maps%0A"), true);
+        row("link with a region", "see https://apps.apple.com/jp/app/x/id1234567890123 now",
+            lookup + "JP", false, linkFound, "JP", "FR");
+        row("link without one", "https://itunes.apple.com/app/id1234567890123", lookup + "FR",
+            false, linkFound, "FR", "FR");
+        row("any case, older host", "HTTPS://ITUNES.APPLE.COM/US/APP/NAME/ID42?mt=8",
+            "GET /lookup?id=42&country=US", false, unknown);
+        row("last /id wins", "apps.apple.com/app/id1/x/id2", "GET /lookup?id=2&country=CN", false,
+            unknown);
+        for (const char *text : { "https://apps.apple.com/usa/app/x/id5",
+                 "https://apps.apple.com/cn/developer/id5", "https://appsXapple.com/app/id5" })
+            row(text, text, search(QString::fromLatin1(text)), true);
+        // The whole text is searched, yet not recorded.
+        const QString overlong = QStringLiteral("apps.apple.com/app/id99999999999999999999");
+        row("id beyond 64 bits", overlong, search(overlong), false);
+        row("no hits, known region", empty, search(empty), true,
+            noResults.arg(qtTrId("country_name_cn"), empty));
+        row("no hits, unknown region", empty, search(empty, "cn"), true,
+            noResults.arg(QStringLiteral("cn"), empty), "", "cn");
+    }
+
+    void outcomes()
+    {
+        QFETCH(Outcome, outcome);
+        const auto &[text, region, requestLine, recorded, status, found] = outcome;
+        ContentViewModel model;
+        model.setSelectedCountryCode(region);
+        QSignalSpy loading(&model, &ContentViewModel::isLoadingChanged);
+        QSignalSpy resets(model.searchResultsModel(), &QAbstractItemModel::modelReset);
+        submit(model, { text });
+        QCOMPARE(catalogue->lastRequestLine(), requestLine);
+        QCOMPARE(loading.isEmpty(), requestLine.isEmpty()); // a blank term does nothing at all
+        QCOMPARE(model.searchHistory().size(), int(recorded));
+        QCOMPARE(model.statusMessage(), status);
+        QCOMPARE(model.searchResults().isEmpty(), !status.isEmpty());
+        QCOMPARE(model.overlay(),
+            status.isEmpty() || !found.isEmpty() ? Overlay::None : Overlay::Status);
+        QCOMPARE(model.hasFoundAppItem(), !found.isEmpty());
+        if (found.isEmpty())
+            return;
+        QCOMPARE(resets.count(), 1); // emptied at the start, never written by the lookup
+        const AppItem item = *model.foundAppItemFromURL();
+        QCOMPARE(item.trackName, QStringLiteral("Lantern Notes"));
+        QVERIFY(item.artworkUrl100.isEmpty() && item.artworkUrl512.contains("512x512"));
+        QCOMPARE(item.countryCode, found);
+        QCOMPARE(model.foundAppItemRegion(), found);
+        // An identifier the catalogue does not know keeps the item found before.
+        submit(model, { QStringLiteral("https://apps.apple.com/app/id55") });
+        QCOMPARE(model.foundAppItemFromURL(), item);
+        // Leaving its detail screen forgets it, and the status line shows.
+        model.setHasFoundAppItem(false);
+        QCOMPARE(model.overlay(), Overlay::Status);
+    }
+
+    // Whichever answer comes first, only the latest request's is shown; a later
+    // twin of the dropped request answers after it.
+    void onlyTheLatestRequestWrites()
+    {
+        for (const QString &delayed : { QStringLiteral("lantern"), QStringLiteral("harbor") }) {
+            catalogue->setDelay(delayed, 700ms);
+            ContentViewModel model, witness;
+            QSignalSpy loading(&model, &ContentViewModel::isLoadingChanged);
+            submit(model, { QStringLiteral("lantern"), QStringLiteral("harbor") });
+            submit(witness, { QStringLiteral("lantern") });
+            catalogue->setDelay(delayed, 0ms);
+            QCOMPARE(model.searchResults().size(), 1);
+            QCOMPARE(model.searchResults().first().trackName, QStringLiteral("Harbor Maps"));
+            QCOMPARE(loading.count(), 3); // busy, busy, idle once
+        }
+    }
+};
+
+VELLUMAR_TEST_MAIN(tst_Workflow)
+#include "tst_workflow.moc"
