@@ -1,7 +1,5 @@
 #include "Country.h"
 
-#include <QHashFunctions>
-
 namespace {
 
 // Table order, not sorted by code. tools/generate_region_names.py reads this
@@ -46,11 +44,6 @@ QString Country::localizedName() const
     return qtTrId(nameKey.toUtf8().constData());
 }
 
-size_t qHash(const Country &country, size_t seed) noexcept
-{
-    return qHashMulti(seed, country.id, country.nameKey, country.code);
-}
-
 const QList<Country> &allCountries()
 {
     // A function-local static is built exactly once, even with concurrent
@@ -60,8 +53,7 @@ const QList<Country> &allCountries()
         rows.reserve(std::size(countryCodes));
         for (const char *code : countryCodes) {
             const QString upper = QString::fromLatin1(code);
-            rows.append(Country {
-                QUuid::createUuid(), QStringLiteral("country_name_") + upper.toLower(), upper });
+            rows.append(Country { QStringLiteral("country_name_") + upper.toLower(), upper });
         }
         return rows;
     }();

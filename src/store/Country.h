@@ -3,22 +3,18 @@
 #include <QList>
 #include <QObject>
 #include <QString>
-#include <QUuid>
 
 #include <optional>
 
-// One store region. The id is made fresh each launch and only serves list
-// identity; the code is what the catalogue service takes as its region.
+// One store region; the code is what the catalogue service takes as its region.
 struct Country
 {
     Q_GADGET
-    Q_PROPERTY(QUuid id MEMBER id CONSTANT)
     Q_PROPERTY(QString nameKey MEMBER nameKey CONSTANT)
     Q_PROPERTY(QString code MEMBER code CONSTANT)
     Q_PROPERTY(QString flag READ flag CONSTANT)
     Q_PROPERTY(QString localizedName READ localizedName)
 public:
-    QUuid id;
     QString nameKey;
     QString code;
 
@@ -29,8 +25,6 @@ public:
 
     friend bool operator==(const Country &, const Country &) = default;
 };
-
-size_t qHash(const Country &country, size_t seed = 0) noexcept;
 
 // The 235 regions in the order the picker shows them; built once per process.
 [[nodiscard]] const QList<Country> &allCountries();

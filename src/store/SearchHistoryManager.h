@@ -20,11 +20,11 @@ public:
     // Moves the term, exactly as given, to the front, dropping an equal one
     // (equal after Unicode normalization; case counts) and the oldest one
     // when the list grows past ten.
-    Q_INVOKABLE void addSearchTerm(const QString &term);
+    void addSearchTerm(const QString &term);
     // The stored list; empty when the key holds no list of strings.
-    Q_INVOKABLE [[nodiscard]] QStringList loadSearchHistory() const;
+    [[nodiscard]] QStringList loadSearchHistory() const;
     // Removes the key itself, not just its entries.
-    Q_INVOKABLE void clearAllHistory();
+    void clearAllHistory();
 
 private:
     static inline const QString historyKey = QStringLiteral("SearchTermHistory");
