@@ -96,28 +96,25 @@ private Q_SLOTS:
     // detailed record lacks), else the 512 address as it is.
     void iconUrl()
     {
-        const char *small = "https://is1.test/b/100x100bb.png";
-        const std::tuple<const char *, const char *, IconResolution, const char *, const char *>
-            cases[] = { { "https://is1.test/a/512x512bb.png", small, IconResolution::size1024,
-                            "https://is1.test/a/1024x1024bb.png", nullptr },
-                { "https://x.test/512x512/512x512bb.jpg", small, IconResolution::size256,
-                    "https://x.test/256x256/512x512bb.jpg", nullptr },
-                { "https://x.test/512X512bb.png", small, IconResolution::size256,
-                    "https://is1.test/b/256x256bb.png", "https://x.test/512X512bb.png" },
-                { "https://x.test/icon.png", "", IconResolution::size1024,
-                    "https://x.test/icon.png", nullptr },
-                { "https://x.test/a b/512x512.png", small, IconResolution::size1024, "", nullptr },
-                { "", "", IconResolution::size256, "", nullptr } };
-        for (const auto &[a512, a100, resolution, expected, detailed] : cases) {
-            const AppItem item { 1, "x", a100, a512, std::nullopt };
-            QCOMPARE(item.iconUrl(resolution).has_value(), *expected != 0);
-            QCOMPARE(item.iconUrl(resolution).value_or(QUrl()).toString(QUrl::FullyEncoded),
-                QString(expected));
+        using enum IconResolution;
+        const auto check = [](const char *a512, IconResolution size, const char *expected,
+                               const char *detailed = nullptr,
+                               const char *a100 = "https://b/100x100bb.png") {
+            const auto text = [](const std::optional<QUrl> &url) {
+                return url ? url->toString(QUrl::FullyEncoded) : QStringLiteral("none");
+            };
             DetailedAppInfo info;
             info.artworkUrl512 = a512;
-            QCOMPARE(info.iconUrl(resolution).value_or(QUrl()).toString(QUrl::FullyEncoded),
-                QString(detailed ? detailed : expected));
-        }
+            QCOMPARE(text(AppItem { 1, "x", a100, a512, std::nullopt }.iconUrl(size)), expected);
+            QCOMPARE(text(info.iconUrl(size)), detailed ? detailed : expected);
+        };
+        check("https://a/512x512bb.png", size1024, "https://a/1024x1024bb.png");
+        check("https://a/512x512/512x512bb.jpg", size256, "https://a/256x256/512x512bb.jpg");
+        check("https://a/512X512bb.png", size256, "https://b/256x256bb.png",
+            "https://a/512X512bb.png");
+        check("https://a/icon.png", size1024, "https://a/icon.png", nullptr, "");
+        check("https://a/a b/512x512.png", size1024, "none");
+        check("", size256, "none", nullptr, "");
     }
 };
 

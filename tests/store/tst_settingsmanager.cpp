@@ -2,6 +2,9 @@
 #include "store/KeyValueStore.h"
 #include "store/SettingsManager.h"
 
+using Row = std::tuple<QString, QString, QString, QStringList, QString>;
+Q_DECLARE_METATYPE(Row)
+
 // Before a change a key holds "-", which reads as absent for a boolean: a
 // snapshot of the store then shows what was written, and in what order.
 class tst_SettingsManager : public QObject
@@ -21,10 +24,9 @@ class tst_SettingsManager : public QObject
 
     static QString state(const SettingsManager &m)
     {
-        return QStringList { QString::number(m.saveAsRounded()),
-            QString::number(m.saveAsSlightlyRounded()), QString::number(m.saveAsOriginalJPEG()),
-            m.selectedResolutionRawValue() }
-            .join(' ');
+        return QString::asprintf("%d %d %d ", m.saveAsRounded(), m.saveAsSlightlyRounded(),
+                   m.saveAsOriginalJPEG())
+            + m.selectedResolutionRawValue();
     }
 
     // stored and written: one text per key, "1"/"0" a boolean; log: a snapshot
@@ -32,18 +34,14 @@ class tst_SettingsManager : public QObject
     static void row(const char *name, const QString &stored, const QString &loaded,
         const QString &assignment, const QString &log, const QString &written)
     {
-        QTest::newRow(name) << stored << loaded << assignment << log.split('|', Qt::SkipEmptyParts)
-                            << written;
+        QTest::newRow(name) << Row { stored, loaded, assignment, log.split('|', Qt::SkipEmptyParts),
+            written };
     }
 
 private slots:
     void rules_data()
     {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("loaded");
-        QTest::addColumn<QString>("assignment");
-        QTest::addColumn<QStringList>("log");
-        QTest::addColumn<QString>("written");
+        QTest::addColumn<Row>("row");
         row("fresh; equal value still notifies and writes", "- - - -", "0 0 0 1024x1024",
             "saveAsRounded=0", "saveAsRounded: - - - -", "0 - - -");
         row("jpeg on clears both, in order", "1 - - -", "1 0 0 1024x1024", "saveAsOriginalJPEG=1",
@@ -65,11 +63,8 @@ private slots:
 
     void rules()
     {
-        QFETCH(QString, stored);
-        QFETCH(QString, loaded);
-        QFETCH(QString, assignment);
-        QFETCH(QStringList, log);
-        QFETCH(QString, written);
+        QFETCH(Row, row);
+        const auto &[stored, loaded, assignment, log, written] = row;
         const QString path = TestEnvironment::home() + '/' + QTest::currentDataTag() + ".sqlite";
         auto store = std::make_unique<KeyValueStore>(path);
         const QStringList values = stored.split(' ');
