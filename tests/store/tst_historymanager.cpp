@@ -1,6 +1,7 @@
 #include "StoreTesting.h"
 #include "store/HistoryManager.h"
 #include "store/KeyValueStore.h"
+#include "store/SearchHistoryManager.h"
 #include "store/TemporaryDirectory.h"
 
 #include <QJsonArray>
@@ -153,6 +154,52 @@ private slots:
             QVERIFY(QFile::exists(beside) && QFile::exists(linked));
             QDir(folder + "/2").removeRecursively();
         }
+    }
+
+    void addSearchTerm_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QString>("term");
+        QTest::addColumn<QStringList>("expected");
+        using L = QStringList;
+        const auto terms = [](int from, int to) {
+            QStringList list;
+            for (int i = from; i <= to; ++i)
+                list.append(QStringLiteral("t%1").arg(i));
+            return list;
+        };
+        const QString nfc = QStringLiteral("Caf\u00e9"), nfd = QStringLiteral("Cafe\u0301");
+        QTest::newRow("nothing stored") << L() << "a" << L { "a" };
+        QTest::newRow("already first") << L { "a", "b" } << "a" << L { "a", "b" };
+        QTest::newRow("moves to front") << L { "c", "b", "a" } << "a" << L { "a", "c", "b" };
+        QTest::newRow("case matters") << L { "maps" } << "Maps" << L { "Maps", "maps" };
+        QTest::newRow("empty term") << L { "a" } << "" << L { "", "a" };
+        QTest::newRow("NFC replaces NFD") << L { nfd, "x" } << nfc << L { nfc, "x" };
+        QTest::newRow("ten at most") << terms(1, 10) << "t0" << terms(0, 9);
+        QTest::newRow("12 stored, new") << terms(1, 12) << "t0" << terms(0, 11);
+        QTest::newRow("12 stored, known")
+            << terms(1, 12) << "t5" << L { "t5" } + terms(1, 4) + terms(6, 11);
+    }
+
+    // The list after one added term, as a restart reads it; a clear removes the key.
+    void addSearchTerm()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QString, term);
+        QFETCH(QStringList, expected);
+        const QString path = freshPath();
+        {
+            KeyValueStore store(path);
+            if (!stored.isEmpty())
+                store.setStringArray(QStringLiteral("SearchTermHistory"), stored);
+            SearchHistoryManager(store).addSearchTerm(term);
+        }
+        KeyValueStore store(path);
+        SearchHistoryManager history(store);
+        QCOMPARE(history.loadSearchHistory(), expected);
+        history.clearAllHistory();
+        QVERIFY(history.loadSearchHistory().isEmpty());
+        QCOMPARE(query(path, "SELECT count(*) FROM entries"), QByteArray("0"));
     }
 
     // Pairs of writers adding at once, killed at random moments, then a pair
