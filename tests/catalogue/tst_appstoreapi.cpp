@@ -1,10 +1,13 @@
 #include "FixtureCatalogue.h"
 #include "TaskOutcome.h"
 #include "TestEnvironment.h"
+#include "catalogue/AppItem.h"
 #include "catalogue/AppStoreAPI.h"
+#include "catalogue/CatalogueAnswers.h"
 #include "catalogue/NetworkPolicy.h"
 
 #include <QImage>
+#include <QJsonDocument>
 #include <QNetworkReply>
 #include <QRegularExpression>
 #include <QTranslator>
@@ -12,6 +15,35 @@
 using namespace std::chrono_literals;
 
 namespace {
+
+const QByteArray lantern
+    = R"("trackId":1234567890123,"trackName":"Lantern Notes","price":0.0,)"
+      R"("artworkUrl100":"https://c/100.png","artworkUrl512":"https://c/512.png")";
+const QByteArray details = R"(,"artistName":"Lantern Labs","bundleId":"com.lanternlabs.notes",)"
+                           R"("description":"Notes.","version":"3.2.1","minimumOsVersion":"15.0",)"
+                           R"("screenshotUrls":["https://c/s1.png","https://c/s2.png"])";
+
+// An answer with the members `items`, `from` replaced by `to` in them.
+QByteArray answer(QByteArray items, const QByteArray &from = "\n", const QByteArray &to = {})
+{
+    return R"({"resultCount":1,"results":[{)" + items.replace(from, to)
+        + R"(}],"unrelated":{"x":1}})";
+}
+
+// The first item's trackId and release notes, "none", or "DecodingError: " and the detail.
+template<typename T>
+QString summary(const Result<T> &result)
+{
+    if (!result)
+        return result.error().domain + QStringLiteral(": ") + result.error().detail;
+    if (result.value().results.isEmpty())
+        return QStringLiteral("none");
+    const auto &first = result.value().results[0];
+    QString text = QString::number(first.trackId);
+    if constexpr (requires { first.releaseNotes; })
+        text += first.releaseNotes ? " notes " + *first.releaseNotes : QString();
+    return text;
+}
 
 // What a person reads for `error`, in Chinese and in English: a sentence of
 // the table, nothing of the technical detail.
@@ -29,7 +61,13 @@ void checkSentences(const Error &error)
     }
 }
 
+// Term (empty: no search), id (0: no lookup), country, outcome, first request
+// line, name of the first item found (if given).
+using Request = std::tuple<QString, qint64, QString, QString, QByteArray, QString>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Request)
 
 class TestAppStoreAPI : public QObject
 {
@@ -46,21 +84,15 @@ private Q_SLOTS:
         NetworkPolicy::setTransferTimeout(60s);
     }
 
-    // The exact request line, and each failure for search and both lookup
-    // forms, with the sentence a person reads for it.
+    // The exact request line ("none" when nothing may be sent), and each failure for
+    // search and both lookup forms, with the sentence a person reads for it.
     void requests_data()
     {
-        QTest::addColumn<QString>("term"); // empty: no search
-        QTest::addColumn<qint64>("id"); // 0: no lookup
-        QTest::addColumn<QString>("country");
-        QTest::addColumn<QString>("expected"); // outcome()
-        QTest::addColumn<QByteArray>("line"); // the first request line, if given
-        QTest::addColumn<QString>("name"); // the name of the first item found, if given
+        QTest::addColumn<Request>("request");
         const auto row
-            = [](const char *name, const QString &term, qint64 id, const QString &expected,
+            = [](const char *name, const QString &term, qint64 id, const char *expected,
                   const char *country = "CN", const char *line = "", const char *first = "") {
-                  QTest::newRow(name) << term << id << QString(country) << expected
-                                      << QByteArray(line) << QString(first);
+                  QTest::newRow(name) << Request { term, id, country, expected, line, first };
               };
         const auto search = [&](const char *term, const char *country, const char *query) {
             row(term, term, 0, "ok", country,
@@ -76,8 +108,9 @@ private Q_SLOTS:
             "Harbor Maps");
         row("redirect on the catalogue", FixtureCatalogue::redirectTerm, 0, "ok", "US", "",
             "Lantern Notes");
-        row("address cannot be formed", "x", 1, "AppStoreAPI -1 invalidAddress", "C N");
-        row("term cannot be encoded", QString(QChar(0xD800)), 0, "AppStoreAPI -1 invalidAddress");
+        row("address cannot be formed", "x", 1, "AppStoreAPI -1 invalidAddress", "C N", "none");
+        row("term cannot be encoded", QString(QChar(0xD800)), 0, "AppStoreAPI -1 invalidAddress",
+            "CN", "none");
         row("unknown id", QString(), -5, "AppStoreAPI -2 notFound", "us",
             "GET /lookup?id=-5&country=us");
         row("error page", FixtureCatalogue::errorPageTerm, FixtureCatalogue::errorPageId,
@@ -94,12 +127,8 @@ private Q_SLOTS:
 
     void requests()
     {
-        QFETCH(QString, term);
-        QFETCH(qint64, id);
-        QFETCH(QString, country);
-        QFETCH(QString, expected);
-        QFETCH(QByteArray, line);
-        QFETCH(QString, name);
+        QFETCH(Request, request);
+        const auto &[term, id, country, expected, line, name] = request;
         NetworkPolicy::setTransferTimeout(1s);
         if (QByteArray(QTest::currentDataTag()) == "refused") {
             const QByteArray gone = fixture->baseUrl().toEncoded();
@@ -124,10 +153,8 @@ private Q_SLOTS:
             for (const auto &found : { *delivered, await(AppStoreAPI::lookup(id, country)) })
                 check(found, [](auto &v) { return v.trackName; });
         }
-        if (expected.startsWith("AppStoreAPI -1"))
-            QVERIFY(fixture->requestLines().isEmpty());
         if (!line.isEmpty())
-            QCOMPARE(fixture->requestLines().first(), line);
+            QCOMPARE(fixture->requestLines().value(0, "none"), line);
     }
 
     void addressRules()
@@ -172,6 +199,79 @@ private Q_SLOTS:
             QCOMPARE(bytes ? QString("%1x%2").arg(size.width()).arg(size.height()) : outcome(bytes),
                 expected);
         }
+    }
+
+    // Exact keys and types; no defaults, and one bad item fails the answer.
+    // The expected text is the summary, or a part of the error's detail.
+    void decode()
+    {
+        const QByteArray id = "1234567890123", detailed = lantern + details;
+        const char *ok = "1234567890123";
+        const std::tuple<bool, QByteArray, const char *> cases[] = {
+            { false, R"({"results":[]})", "none" }, { false, answer(lantern), ok },
+            { false, answer(lantern, id, "9007199254740993"), "9007199254740993" },
+            { false, R"({"resultCount":0})", "key \"results\" is missing" },
+            { false, answer(lantern, id, '"' + id + '"'), "\"trackId\"" },
+            { false, answer(lantern, id, "1.5"), "trackId" },
+            { false, answer(lantern, "\"Lantern Notes\"", "7"), "trackName" },
+            { false, answer(lantern, "\"https://c/100.png\"", "null"), "artworkUrl100" },
+            { false, answer(lantern + R"(},{"trackId":1,"trackName":"x","artworkUrl100":"a")"),
+                "results[1]: key \"artworkUrl512\" is missing" },
+            { true, answer(detailed, "\"https://c/s1.png\",\"https://c/s2.png\"", ""), ok },
+            { true, answer(detailed, "\"screenshotUrls\"", "\"otherUrls\""), "screenshotUrls" },
+            { true, answer(detailed, "\"https://c/s2.png\"", "3"), "screenshotUrls" },
+            { true, answer(detailed + R"(,"releaseNotes":[])"), "releaseNotes" },
+            { true, answer(detailed + R"(,"releaseNotes":null)"), ok },
+            { true, answer(detailed + R"(,"releaseNotes":"Fixes\n")"),
+                "1234567890123 notes Fixes\n" }
+        };
+        for (const auto &[lookup, json, expected] : cases) {
+            const QString got = lookup ? summary(LookupResult::decode(json))
+                                       : summary(SearchResult::decode(json));
+            QVERIFY2(
+                got == expected || (got.startsWith("DecodingError: ") && got.contains(expected)),
+                qPrintable(got));
+        }
+    }
+
+    void appItemJson()
+    {
+        const AppItem item { 1234567890123, "墨水日记", "https://a/1.png", "https://a/5.png", {} };
+        AppItem withCountry = item, emptyCountry = item;
+        withCountry.countryCode = "US";
+        emptyCountry.countryCode = QString();
+        QCOMPARE(item.toJson().size(), 4);
+        // Through text, as the history stores it, large ids must survive.
+        const QByteArray text = QJsonDocument(withCountry.toJson()).toJson();
+        QCOMPARE(AppItem::decode(QJsonDocument::fromJson(text).object()).value(), withCountry);
+        QCOMPARE((QSet<AppItem> { item, withCountry, emptyCountry, withCountry }).size(), 3);
+        QCOMPARE(LookupResult::decode(answer(lantern + details)).value().results[0].appStoreUrl(),
+            "https://apps.apple.com/app/id1234567890123");
+    }
+
+    // The size segment of the 512 address, else of the 100 one (which a
+    // detailed record lacks), else the 512 address as it is.
+    void iconUrl()
+    {
+        using enum IconResolution;
+        const auto check = [](const char *a512, IconResolution size, const char *expected,
+                               const char *detailed = nullptr,
+                               const char *a100 = "https://b/100x100bb.png") {
+            const auto text = [](const std::optional<QUrl> &url) {
+                return url ? url->toString(QUrl::FullyEncoded) : QStringLiteral("none");
+            };
+            DetailedAppInfo info;
+            info.artworkUrl512 = a512;
+            QCOMPARE(text(AppItem { 1, "x", a100, a512, std::nullopt }.iconUrl(size)), expected);
+            QCOMPARE(text(info.iconUrl(size)), detailed ? detailed : expected);
+        };
+        check("https://a/512x512bb.png", size1024, "https://a/1024x1024bb.png");
+        check("https://a/512x512/512x512bb.jpg", size256, "https://a/256x256/512x512bb.jpg");
+        check("https://a/512X512bb.png", size256, "https://b/256x256bb.png",
+            "https://a/512X512bb.png");
+        check("https://a/icon.png", size1024, "https://a/icon.png", nullptr, "");
+        check("https://a/a b/512x512.png", size1024, "none");
+        check("", size256, "none", nullptr, "");
     }
 };
 

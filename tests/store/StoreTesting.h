@@ -2,34 +2,36 @@
 
 #include "TestEnvironment.h"
 
-#include <QFile>
+#include <QDir>
 
 #include <linux/capability.h>
 #include <sqlite3.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
-// Helpers shared by the tests of the stores.
 namespace StoreTesting {
 
-// Root ignores file modes unless its effective capabilities are dropped (the permitted stay).
-inline bool holdToFileModes(bool held)
+// Makes a folder read-only to this process or writable again; root ignores file
+// modes unless its effective capabilities are dropped (the permitted stay).
+inline bool setReadOnly(const QString &folder, bool readOnly)
 {
     __user_cap_header_struct header { _LINUX_CAPABILITY_VERSION_3, 0 };
     __user_cap_data_struct caps[2] {};
-    if (syscall(SYS_capget, &header, caps) != 0)
+    const QFile::Permissions open = QFile::ReadOwner | QFile::ExeOwner;
+    if (!QFile::setPermissions(folder, readOnly ? open : open | QFile::WriteOwner)
+        || syscall(SYS_capget, &header, caps) != 0)
         return false;
     for (__user_cap_data_struct &set : caps)
-        set.effective = held ? 0 : set.permitted;
+        set.effective = readOnly ? 0 : set.permitted;
     return syscall(SYS_capset, &header, caps) == 0;
 }
 
-// Makes a folder read-only to this process, even as root, or writable again.
-inline bool setReadOnly(const QString &folder, bool readOnly)
+// Writes a file, making its folder first.
+inline bool writeFile(const QString &path, const QByteArray &bytes)
 {
-    const QFile::Permissions open = QFile::ReadOwner | QFile::ExeOwner;
-    return QFile::setPermissions(folder, readOnly ? open : open | QFile::WriteOwner)
-        && holdToFileModes(readOnly);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // One statement run behind the store's back: the first column of the first
@@ -57,8 +59,7 @@ inline QString freshPath()
     return TestEnvironment::home() + QStringLiteral("/store%1/store.sqlite").arg(++n);
 }
 
-// The console lines printed since the last capture began.
-inline QStringList console;
+inline QStringList console; // the lines printed since captureConsole()
 inline void captureConsole()
 {
     console.clear();

@@ -1,6 +1,7 @@
 #include "StoreTesting.h"
 #include "store/HistoryManager.h"
 #include "store/KeyValueStore.h"
+#include "store/SearchHistoryManager.h"
 #include "store/TemporaryDirectory.h"
 
 #include <QJsonArray>
@@ -108,7 +109,7 @@ private slots:
         HistoryManager history(store);
         QVERIFY(history.loadHistory().isEmpty());
         QCOMPARE(console.size(), 1);
-        QVERIFY2(console[0].startsWith("加载历史失败: "), qPrintable(console[0]));
+        QVERIFY(console[0].startsWith("加载历史失败: "));
         QVERIFY(!copyFails || setReadOnly(folder, true));
         history.addHistory(item(5));
         setReadOnly(folder, false);
@@ -127,40 +128,78 @@ private slots:
         QCOMPARE(history.loadHistory(), QList<AppItem> { item(5) });
     }
 
-    void clearing_data()
-    {
-        QTest::addColumn<bool>("secondFails");
-        QTest::newRow("all go") << false;
-        QTest::newRow("second entry stays") << true;
-    }
-
     // Only the application's folder is emptied, in name order, up to the first
     // entry that cannot go: a file beside it and the target of a link inside stay.
     void clearing()
     {
-        QFETCH(bool, secondFails);
-        const QString folder = applicationTemporaryDirectory().value();
-        const QString beside = QDir::tempPath() + "/other-program.txt";
-        const QString linked = QDir::tempPath() + "/other-folder/keep.txt";
-        for (const QString &path :
-            { beside, linked, folder + "/1.png", folder + "/2/b/c.jpg", folder + "/3.png" }) {
-            QDir().mkpath(QFileInfo(path).absolutePath());
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("x") == 1);
+        for (const bool secondFails : { false, true }) {
+            captureConsole();
+            const QString folder = applicationTemporaryDirectory().value();
+            const QString beside = QDir::tempPath() + "/other-program.txt";
+            const QString linked = QDir::tempPath() + "/other-folder/keep.txt";
+            for (const QString &path :
+                { beside, linked, folder + "/1.png", folder + "/2/b/c.jpg", folder + "/3.png" })
+                QVERIFY(writeFile(path, "x"));
+            QVERIFY(QFile::link(QFileInfo(linked).absolutePath(), folder + "/4-link"));
+            QVERIFY(!secondFails || setReadOnly(folder + "/2/b", true));
+            KeyValueStore store(freshPath());
+            HistoryManager(store).clearAllHistory();
+            setReadOnly(folder + "/2/b", false);
+            QCOMPARE(console.replaceInStrings(QRegularExpression("/2: .*"), "/2: "),
+                QStringList({ "--- 找到了 4 个临时文件，准备清空...",
+                    secondFails ? "--- 清空临时文件夹失败: " + folder + "/2: "
+                                : "--- 临时文件夹清空成功 ---" }));
+            QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                secondFails ? QStringList({ "2", "3.png", "4-link" }) : QStringList());
+            QVERIFY(QFile::exists(beside) && QFile::exists(linked));
+            QDir(folder + "/2").removeRecursively();
         }
-        QVERIFY(QFile::link(QFileInfo(linked).absolutePath(), folder + "/4-link"));
-        QVERIFY(!secondFails || setReadOnly(folder + "/2/b", true));
-        KeyValueStore store(freshPath());
-        HistoryManager(store).clearAllHistory();
-        setReadOnly(folder + "/2/b", false);
-        QCOMPARE(console.size(), 2);
-        QCOMPARE(console[0], "--- 找到了 4 个临时文件，准备清空...");
-        QCOMPARE(console[1].startsWith("--- 清空临时文件夹失败: " + folder + "/2: "), secondFails);
-        QCOMPARE(console[1] == "--- 临时文件夹清空成功 ---", !secondFails);
-        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-            secondFails ? QStringList({ "2", "3.png", "4-link" }) : QStringList());
-        QVERIFY(QFile::exists(beside) && QFile::exists(linked));
-        QDir(folder + "/2").removeRecursively();
+    }
+
+    void addSearchTerm_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QString>("term");
+        QTest::addColumn<QStringList>("expected");
+        using L = QStringList;
+        const auto terms = [](int from, int to) {
+            QStringList list;
+            for (int i = from; i <= to; ++i)
+                list.append(QStringLiteral("t%1").arg(i));
+            return list;
+        };
+        const QString nfc = QStringLiteral("Caf\u00e9"), nfd = QStringLiteral("Cafe\u0301");
+        QTest::newRow("nothing stored") << L() << "a" << L { "a" };
+        QTest::newRow("already first") << L { "a", "b" } << "a" << L { "a", "b" };
+        QTest::newRow("moves to front") << L { "c", "b", "a" } << "a" << L { "a", "c", "b" };
+        QTest::newRow("case matters") << L { "maps" } << "Maps" << L { "Maps", "maps" };
+        QTest::newRow("empty term") << L { "a" } << "" << L { "", "a" };
+        QTest::newRow("NFC replaces NFD") << L { nfd, "x" } << nfc << L { nfc, "x" };
+        QTest::newRow("ten at most") << terms(1, 10) << "t0" << terms(0, 9);
+        QTest::newRow("12 stored, new") << terms(1, 12) << "t0" << terms(0, 11);
+        QTest::newRow("12 stored, known")
+            << terms(1, 12) << "t5" << L { "t5" } + terms(1, 4) + terms(6, 11);
+    }
+
+    // The list after one added term, as a restart reads it; a clear removes the key.
+    void addSearchTerm()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QString, term);
+        QFETCH(QStringList, expected);
+        const QString path = freshPath();
+        {
+            KeyValueStore store(path);
+            if (!stored.isEmpty())
+                store.setStringArray(QStringLiteral("SearchTermHistory"), stored);
+            SearchHistoryManager(store).addSearchTerm(term);
+        }
+        KeyValueStore store(path);
+        SearchHistoryManager history(store);
+        QCOMPARE(history.loadSearchHistory(), expected);
+        history.clearAllHistory();
+        QVERIFY(history.loadSearchHistory().isEmpty());
+        QCOMPARE(query(path, "SELECT count(*) FROM entries"), QByteArray("0"));
     }
 
     // Pairs of writers adding at once, killed at random moments, then a pair
@@ -196,15 +235,13 @@ private slots:
             }
         }
         QCOMPARE(query(path, "PRAGMA integrity_check"), QByteArray("ok"));
-        QSet<qint64> stored;
+        QList<qint64> stored;
         for (const AppItem &entry : history.loadHistory())
-            stored.insert(entry.trackId);
-        QCOMPARE(stored.size(), history.loadHistory().size());
-        for (qint64 id : std::as_const(added))
-            QVERIFY2(stored.contains(id), qPrintable(QString::number(id)));
-        QCOMPARE(
-            std::count_if(added.cbegin(), added.cend(), [](qint64 id) { return id >= 600000; }),
-            300);
+            stored.append(entry.trackId);
+        const QSet<qint64> unique(stored.cbegin(), stored.cend());
+        QCOMPARE(unique.size(), stored.size());
+        QCOMPARE(QSet<qint64>(added.cbegin(), added.cend()) - unique, QSet<qint64>());
+        QCOMPARE(std::ranges::count_if(added, [](qint64 id) { return id >= 600000; }), 300);
     }
 };
 

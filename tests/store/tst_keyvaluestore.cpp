@@ -149,10 +149,7 @@ private slots:
     {
         QFETCH(QByteArray, contents);
         const QString path = freshPath();
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
-        file.close();
+        QVERIFY(writeFile(path, contents));
         KeyValueStore store(path);
         QCOMPARE(console.size(), 1);
         QVERIFY2(console[0].contains(QRegularExpression("^存储文件 .*已损坏.*已移到 "
@@ -166,47 +163,39 @@ private slots:
         QCOMPARE(KeyValueStore(path).stringForKey(key), QStringLiteral("new"));
     }
 
-    void unwritable_data()
-    {
-        QTest::addColumn<bool>("readOnlyFolder"); // otherwise the disk is full
-        QTest::newRow("read-only folder") << true;
-        QTest::newRow("full disk") << false;
-    }
-
     // Every value still reads; each write fails with one console line and
     // leaves the previous value.
     void unwritable()
     {
-        QFETCH(bool, readOnlyFolder);
-        const QString path = freshPath(), folder = QFileInfo(path).absolutePath();
-        QVERIFY(KeyValueStore(path).setString(key, QStringLiteral("old")));
-        rlimit saved {};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        if (readOnlyFolder) {
-            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner) && setReadOnly(folder, true));
-        } else {
-            const rlimit limit { 256 * 1024, saved.rlim_max };
-            std::signal(SIGXFSZ, SIG_IGN);
-            setrlimit(RLIMIT_FSIZE, &limit);
+        for (const bool readOnlyFolder : { true, false }) { // else the disk is full
+            captureConsole();
+            const QString path = freshPath(), folder = QFileInfo(path).absolutePath();
+            QVERIFY(KeyValueStore(path).setString(key, QStringLiteral("old")));
+            {
+                rlimit saved {};
+                getrlimit(RLIMIT_FSIZE, &saved);
+                const rlimit limit { 256 * 1024, saved.rlim_max };
+                const auto restore = qScopeGuard([&] {
+                    setReadOnly(folder, false);
+                    setrlimit(RLIMIT_FSIZE, &saved);
+                });
+                std::signal(SIGXFSZ, SIG_IGN);
+                QVERIFY(readOnlyFolder
+                        ? QFile::setPermissions(path, QFile::ReadOwner) && setReadOnly(folder, true)
+                        : setrlimit(RLIMIT_FSIZE, &limit) == 0);
+                KeyValueStore store(path);
+                QCOMPARE(store.stringForKey(key), "old");
+                QVERIFY(!store.setData(key, QByteArray(4 << 20, 'x')));
+                QVERIFY(!store.update(key, [](std::optional<Value> &value) {
+                    value = QByteArray(4 << 20, 'y');
+                    return true;
+                }));
+                QCOMPARE(store.stringForKey(key), "old");
+            }
+            QCOMPARE(console.replaceInStrings(QRegularExpression("：.*"), "："),
+                QStringList(2, "无法保存“key”："));
+            QCOMPARE(query(path, "PRAGMA integrity_check"), QByteArray("ok"));
         }
-        std::optional<KeyValueStore> store(std::in_place, path);
-        const QString read = store->stringForKey(key).value_or("nothing");
-        const bool set = store->setData(key, QByteArray(4 << 20, 'x'));
-        const bool updated = store->update(key, [](std::optional<Value> &value) {
-            value = QByteArray(4 << 20, 'y');
-            return true;
-        });
-        const QString readAgain = store->stringForKey(key).value_or("nothing");
-        store.reset();
-        setReadOnly(folder, false);
-        setrlimit(RLIMIT_FSIZE, &saved);
-        QCOMPARE(read, "old");
-        QVERIFY(!set && !updated);
-        QCOMPARE(readAgain, "old");
-        QCOMPARE(console.size(), 2);
-        QVERIFY(
-            console[0].startsWith("无法保存“key”：") && console[1].startsWith("无法保存“key”："));
-        QCOMPARE(query(path, "PRAGMA integrity_check"), QByteArray("ok"));
     }
 };
 
