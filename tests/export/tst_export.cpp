@@ -12,7 +12,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
-class tst_ImageSaver : public QObject
+class tst_Export : public QObject
 {
     Q_OBJECT
 
@@ -175,5 +175,5 @@ private slots:
     }
 };
 
-VELLUMAR_TEST_MAIN(tst_ImageSaver)
-#include "tst_imagesaver.moc"
+VELLUMAR_TEST_MAIN(tst_Export)
+#include "tst_export.moc"

@@ -15,7 +15,7 @@ Q_DECLARE_METATYPE(Row)
 // holds "-", which reads as absent for a boolean: a snapshot of the store then shows what
 // was written, and in what order. Both string tables must hold every key, and C++ and QML
 // lookups both follow a switch of language.
-class tst_SettingsManager : public QObject
+class tst_Preferences : public QObject
 {
     Q_OBJECT
 
@@ -212,5 +212,5 @@ private slots:
     }
 };
 
-VELLUMAR_TEST_MAIN(tst_SettingsManager)
-#include "tst_settingsmanager.moc"
+VELLUMAR_TEST_MAIN(tst_Preferences)
+#include "tst_preferences.moc"

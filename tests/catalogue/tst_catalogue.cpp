@@ -69,7 +69,7 @@ using Request = std::tuple<QString, qint64, QString, QString, QByteArray, QStrin
 
 Q_DECLARE_METATYPE(Request)
 
-class TestAppStoreAPI : public QObject
+class tst_Catalogue : public QObject
 {
     Q_OBJECT
 
@@ -129,7 +129,9 @@ private Q_SLOTS:
     {
         QFETCH(Request, request);
         const auto &[term, id, country, expected, line, name] = request;
-        NetworkPolicy::setTransferTimeout(1s);
+        // Short only where the time-out is the point: a loaded machine may pause a big transfer.
+        if (term == FixtureCatalogue::stallTerm)
+            NetworkPolicy::setTransferTimeout(1s);
         if (QByteArray(QTest::currentDataTag()) == "refused") {
             const QByteArray gone = fixture->baseUrl().toEncoded();
             fixture.reset();
@@ -275,5 +277,5 @@ private Q_SLOTS:
     }
 };
 
-VELLUMAR_TEST_MAIN(TestAppStoreAPI)
-#include "tst_appstoreapi.moc"
+VELLUMAR_TEST_MAIN(tst_Catalogue)
+#include "tst_catalogue.moc"

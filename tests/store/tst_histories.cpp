@@ -44,7 +44,7 @@ int runWriter(const QString &path, qint64 first, qint64 count)
 
 } // namespace
 
-class tst_HistoryManager : public QObject
+class tst_Histories : public QObject
 {
     Q_OBJECT
 
@@ -252,9 +252,9 @@ int main(int argc, char *argv[])
         return runWriter(QString::fromLocal8Bit(argv[2]), atoll(argv[3]), atoll(argv[4]));
     TestEnvironment::isolate();
     QCoreApplication app(argc, argv);
-    tst_HistoryManager test;
+    tst_Histories test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_historymanager.moc"
+#include "tst_histories.moc"
