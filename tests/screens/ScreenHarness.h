@@ -77,10 +77,8 @@ public:
     bool waitForPopup(const QString &name, bool open)
     {
         return waitFor([&] {
-            QObject *popup = find(name);
-            return !popup ? !open
-                : open    ? popup->property("opened").toBool()
-                          : !popup->property("visible").toBool();
+            QObject *popup = find(name); // opened once shown, but not visible once hidden
+            return popup ? popup->property(open ? "opened" : "visible").toBool() == open : !open;
         });
     }
     // Clicks the button, then waits for the popup to open.
