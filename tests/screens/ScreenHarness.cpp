@@ -123,6 +123,8 @@ bool ScreenHarness::submit(const QString &term)
     if (!click(QStringLiteral("searchField")))
         return false;
     pressKey(Qt::Key_A, Qt::ControlModifier);
+    if (term.isNull())
+        pressKey(Qt::Key_V, Qt::ControlModifier);
     typeText(term);
     pressKey(Qt::Key_Return);
     QObject *model = viewModel();

@@ -12,6 +12,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QStandardPaths>
+#include <QTcpServer>
 
 #include <functional>
 #include <memory>
@@ -63,7 +64,8 @@ public:
     {
         QTest::keyClick(m_window, key, modifiers);
     }
-    // Replaces the search field's text, presses Return and waits for the answer.
+    // Replaces the search field's text (Ctrl+A, then the text or Ctrl+V when none), presses
+    // Return and waits for the answer.
     bool submit(const QString &term);
     // Presses at the item's centre, drags `drift` points aside, holds, releases.
     void press(QQuickItem *item, QPoint drift, int holdMs);
@@ -75,11 +77,14 @@ public:
     bool waitForPopup(const QString &name, bool open)
     {
         return waitFor([&] {
-            QObject *popup = find(name);
-            return !popup ? !open
-                : open    ? popup->property("opened").toBool()
-                          : !popup->property("visible").toBool();
+            QObject *popup = find(name); // opened once shown, but not visible once hidden
+            return popup ? popup->property(open ? "opened" : "visible").toBool() == open : !open;
         });
+    }
+    // Clicks the button, then waits for the popup to open.
+    bool open(const QString &button, const QString &popup)
+    {
+        return click(button) && waitForPopup(popup, true);
     }
     // The alert shows with this title (and message); Return dismisses it.
     bool alertShows(const QString &alert, const QString &title, const QString &message = {});
@@ -114,9 +119,9 @@ protected:
     // The fixture's app as the download history remembers it.
     AppItem historyItem(int index, const char *region = nullptr) const
     {
-        const FixtureCatalogue::App &app = FixtureCatalogue::apps().at(index);
-        return AppItem { app.trackId, app.trackName, catalogue->artworkUrl(app.trackId, "100x100"),
-            catalogue->artworkUrl(app.trackId, "512x512"),
+        const qint64 id = FixtureCatalogue::apps().at(index).trackId;
+        return AppItem { id, FixtureCatalogue::apps().at(index).trackName,
+            catalogue->artworkUrl(id, "100x100"), catalogue->artworkUrl(id, "512x512"),
             region ? std::optional<QString>(region) : std::nullopt };
     }
     // Lists the whole fixture store on the search tab and opens one hit,
@@ -128,6 +133,16 @@ protected:
                    return screen->settled("appDetailView", "searchNavigation")
                        && (!untilLoaded || screen->shown("detailStack"));
                });
+    }
+    // Points the catalogue address at a loopback port where nothing listens; returns the live one.
+    static QByteArray refuseConnections()
+    {
+        QTcpServer closed;
+        const QByteArray live = qgetenv("VELLUMAR_CATALOGUE_URL");
+        if (closed.listen(QHostAddress::LocalHost))
+            qputenv("VELLUMAR_CATALOGUE_URL",
+                "http://127.0.0.1:" + QByteArray::number(closed.serverPort()));
+        return live;
     }
 
 protected slots:

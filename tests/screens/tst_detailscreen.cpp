@@ -6,26 +6,16 @@
 
 #include <QClipboard>
 #include <QImageReader>
-#include <QTcpServer>
 
 using namespace std::chrono_literals;
-
-namespace {
-int failureLines = 0; // the console lines of failed lookups
-QtMessageHandler qtTestHandler = nullptr;
-
-void recordConsole(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    failureLines += message.startsWith(QStringLiteral("详情加载失败: "));
-    qtTestHandler(type, context, message);
-}
-} // namespace
 
 // The screens an item opens: its details, a screenshot, and the download history.
 class tst_DetailScreen : public ScreenTest
 {
     Q_OBJECT
 
+    static inline int failureLines = 0; // the console lines of failed lookups
+    static inline QtMessageHandler qtTestHandler = nullptr;
     bool checkmarkShown(const char *row) const
     {
         return screen->visibleItem("checkmarkGlyph", screen->visibleItem(row));
@@ -77,46 +67,44 @@ private slots:
     void initTestCase()
     {
         // Qt Test installs its handler when the run starts; ours goes on top.
-        qtTestHandler = qInstallMessageHandler(recordConsole);
+        qtTestHandler = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+                failureLines += message.startsWith(QStringLiteral("详情加载失败: "));
+                qtTestHandler(type, context, message);
+            });
         ScreenTest::initTestCase();
     }
 
-    void showsEverySectionAfterTheSpinner_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("releaseNotes");
-        QTest::addColumn<int>("screenshots");
-        QTest::newRow("release notes") << 0 << "Faster sync.\nA new dark theme." << 3;
-        QTest::newRow("no release notes key") << 1 << "<hidden>" << 2;
-        QTest::newRow("null release notes, no screenshots") << 2 << "<hidden>" << 0;
-    }
-
+    // Release notes and screenshots; no release notes key; null release notes, no screenshots.
     void showsEverySectionAfterTheSpinner()
     {
-        QFETCH(int, row);
-        QFETCH(QString, releaseNotes);
-        QFETCH(int, screenshots);
-        const FixtureCatalogue::App &app = FixtureCatalogue::apps().at(row);
-        const QString id = QString::number(app.trackId);
-        catalogue->setDelay(id, 800ms);
-        QVERIFY(openSearchResult(row, false));
-        QVERIFY(screen->shown("detailLoading") && !screen->shown("detailStack")
-            && !screen->shown("detailLoadFailed"));
-        WAIT_UNTIL(screen->shown("detailStack"));
-        catalogue->setDelay(id, 0ms);
-        QVERIFY(!screen->shown("detailLoading"));
-        QCOMPARE(requestsContaining("GET /lookup?id=" + id.toUtf8() + "&country=CN"), 1);
-        QCOMPARE(screen->shownText("detailName"), app.trackName);
-        QCOMPARE(screen->shownText("detailArtist"), app.artistName);
-        QVERIFY(screen->shownText("detailIcon", "source").endsWith("/1024x1024bb.png"));
-        const std::pair<const char *, QString> rows[] { { "bundleIdRow", app.bundleId },
-            { "trackIdRow", id }, { "appStoreLinkRow", "https://apps.apple.com/app/id" + id },
-            { "minimumOsRow", "iOS 15.0" }, { "versionRow", app.version },
-            { "releaseNotesRow", releaseNotes } };
-        for (const auto &[name, value] : rows)
-            QCOMPARE(screen->shownText(name, "value"), value);
-        QVERIFY(screen->shownText("detailDescription").startsWith(app.trackName + " is an app"));
-        QCOMPARE(screen->item("screenshotStrip")->property("count").toInt(), screenshots);
+        for (const auto &[row, releaseNotes, screenshots] :
+            { std::tuple { 0, "Faster sync.\nA new dark theme.", 3 }, { 1, "<hidden>", 2 },
+                { 2, "<hidden>", 0 } }) {
+            init();
+            const FixtureCatalogue::App &app = FixtureCatalogue::apps().at(row);
+            const QString id = QString::number(app.trackId);
+            catalogue->setDelay(id, 800ms);
+            QVERIFY(openSearchResult(row, false));
+            QVERIFY(screen->shown("detailLoading") && !screen->shown("detailStack")
+                && !screen->shown("detailLoadFailed"));
+            WAIT_UNTIL(screen->shown("detailStack"));
+            catalogue->setDelay(id, 0ms);
+            QVERIFY(!screen->shown("detailLoading"));
+            QCOMPARE(requestsContaining("GET /lookup?id=" + id.toUtf8() + "&country=CN"), 1);
+            QCOMPARE(screen->shownText("detailName"), app.trackName);
+            QCOMPARE(screen->shownText("detailArtist"), app.artistName);
+            QVERIFY(screen->shownText("detailIcon", "source").endsWith("/1024x1024bb.png"));
+            const std::pair<const char *, QString> rows[] { { "bundleIdRow", app.bundleId },
+                { "trackIdRow", id }, { "appStoreLinkRow", "https://apps.apple.com/app/id" + id },
+                { "minimumOsRow", "iOS 15.0" }, { "versionRow", app.version },
+                { "releaseNotesRow", releaseNotes } };
+            for (const auto &[name, value] : rows)
+                QCOMPARE(screen->shownText(name, "value"), value);
+            QVERIFY(
+                screen->shownText("detailDescription").startsWith(app.trackName + " is an app"));
+            QCOMPARE(screen->item("screenshotStrip")->property("count").toInt(), screenshots);
+        }
     }
 
     // A failed first lookup shows the failure text; a later one (on showing the tab) keeps the
@@ -131,12 +119,7 @@ private slots:
         QVERIFY(!screen->shown("detailLoading") && !screen->shown("detailSaveButton"));
         QCOMPARE(failureLines, failuresBefore + 1);
         QVERIFY(screen->click("backButton") && screen->click("searchTab") && openSearchResult(0));
-        QTcpServer closed; // a loopback port where nothing listens
-        QVERIFY(closed.listen(QHostAddress::LocalHost));
-        const QByteArray live = qgetenv("VELLUMAR_CATALOGUE_URL");
-        qputenv("VELLUMAR_CATALOGUE_URL",
-            "http://127.0.0.1:" + QByteArray::number(closed.serverPort()));
-        closed.close();
+        const QByteArray live = refuseConnections();
         QVERIFY(screen->click("historyTab") && screen->click("searchTab"));
         const bool failed
             = ScreenHarness::waitFor([&] { return failureLines == failuresBefore + 2; });

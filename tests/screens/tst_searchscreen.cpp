@@ -7,7 +7,6 @@
 #include <QAbstractItemModel>
 #include <QClipboard>
 #include <QRegularExpression>
-#include <QTcpServer>
 
 using namespace std::chrono_literals;
 
@@ -35,10 +34,6 @@ class tst_SearchScreen : public ScreenTest
     QAbstractItemModel *regions() const
     {
         return screen->item("countryList")->property("model").value<QAbstractItemModel *>();
-    }
-    bool open(const char *button, const char *popup)
-    {
-        return screen->click(button) && screen->waitForPopup(popup, true);
     }
     bool checked(const char *name) const
     {
@@ -108,10 +103,7 @@ private slots:
         QGuiApplication::clipboard()->setText(
             "https://apps.apple.com/jp/app/lantern-notes/id1234567890123");
         for (int round = 1; round <= 2; ++round) {
-            QVERIFY(screen->click("searchField"));
-            screen->pressKey(Qt::Key_A, Qt::ControlModifier);
-            screen->pressKey(Qt::Key_V, Qt::ControlModifier);
-            screen->pressKey(Qt::Key_Return);
+            QVERIFY(screen->submit({}));
             WAIT_UNTIL(detailShown() && screen->shownText("detailName") == "Lantern Notes");
             QCOMPARE(requestsContaining("GET /lookup?id=1234567890123&country=JP"), 2 * round);
             QVERIFY(screen->click("backButton"));
@@ -132,22 +124,18 @@ private slots:
         NetworkPolicy::setTransferTimeout(1s);
         for (const char *language : { "zh-Hans", "en" }) {
             QVERIFY(switchLanguage(language));
+            // Chinese shows no Latin letter at all.
+            const QRegularExpression developer(*language == 'e'
+                    ? "JSON|offset|illegal|Connection refused|Operation|timed out|Error"
+                    : "[A-Za-z]");
             for (const auto &[term, sentence] : failures) {
-                QTcpServer closed;
-                if (term.isEmpty() && closed.listen(QHostAddress::LocalHost)) {
-                    qputenv("VELLUMAR_CATALOGUE_URL",
-                        "http://127.0.0.1:" + QByteArray::number(closed.serverPort()));
-                    closed.close();
-                }
+                if (term.isEmpty())
+                    refuseConnections();
                 QVERIFY(screen->submit(term.isEmpty() ? QStringLiteral("lantern") : term));
                 qputenv("VELLUMAR_CATALOGUE_URL", live);
                 const QString shown = screen->shownText("statusMessage");
                 QCOMPARE(shown, qtTrId("search_error_message").arg(qtTrId(sentence)));
-                for (const char *developer : { "JSON", "offset", "illegal", "Connection refused",
-                         "Operation", "timed out", "Error" })
-                    QVERIFY2(!shown.contains(developer), qPrintable(shown));
-                QVERIFY2(*language == 'e' || !shown.contains(QRegularExpression("[A-Za-z]")),
-                    qPrintable(shown));
+                QVERIFY2(!shown.contains(developer), qPrintable(shown));
             }
         }
         NetworkPolicy::setTransferTimeout(60s);
@@ -162,17 +150,16 @@ private slots:
         for (const auto &[language, text, kept] : filters) {
             init();
             QVERIFY(*language == 'e' || switchLanguage(language));
-            QVERIFY(open("regionButton", "countryListView"));
+            QVERIFY(screen->open("regionButton", "countryListView"));
             screen->typeText(text);
             QCOMPARE(screen->shownText("countryFilterField"), text);
             QStringList codes;
             for (int row = 0; row < regions()->rowCount(); ++row) {
                 const QModelIndex index = regions()->index(row, 0);
                 codes.append(index.data(CountryListModel::CodeRole).toString());
-                const QString name = index.data(CountryListModel::NameRole).toString();
-                QVERIFY2(codes.last().contains(text, Qt::CaseInsensitive)
-                        || name.contains(text, Qt::CaseInsensitive),
-                    qPrintable(name));
+                const QString both
+                    = codes.last() + '\n' + index.data(CountryListModel::NameRole).toString();
+                QVERIFY2(both.contains(text, Qt::CaseInsensitive), qPrintable(both));
             }
             for (const QString &code : kept)
                 QVERIFY2(codes.contains(code), qPrintable(code));
@@ -187,7 +174,7 @@ private slots:
         for (const auto &[target, expected] : { std::pair { "countryRow_JP", "JP" },
                  { "countryListViewDoneButton", "CN" }, { "", "CN" } }) {
             init();
-            QVERIFY(open("regionButton", "countryListView"));
+            QVERIFY(screen->open("regionButton", "countryListView"));
             screen->typeText("jap");
             if (*target)
                 QVERIFY(ScreenHarness::waitFor([&] { return screen->click(target); }));
@@ -199,7 +186,7 @@ private slots:
             QVERIFY(screen->submit("harbor"));
             QCOMPARE(
                 requestsContaining("GET /search?term=harbor&country=" + QByteArray(expected)), 1);
-            QVERIFY(open("regionButton", "countryListView"));
+            QVERIFY(screen->open("regionButton", "countryListView"));
             QCOMPARE(screen->shownText("countryFilterField"), QString());
             QCOMPARE(regions()->rowCount(), 235);
         }
@@ -209,7 +196,7 @@ private slots:
     void theSettingsSwitchesWriteTheOptions()
     {
         SettingsManager *settings = SettingsManager::shared();
-        QVERIFY(open("settingsButton", "settingsView") && screen->click("roundedSwitch"));
+        QVERIFY(screen->open("settingsButton", "settingsView") && screen->click("roundedSwitch"));
         QQuickItem *group = screen->item("roundingGroup");
         QVERIFY(settings->saveAsRounded() && screen->click("slightlyRoundedSwitch"));
         QVERIFY(settings->saveAsSlightlyRounded() && !settings->saveAsRounded()
@@ -233,7 +220,8 @@ private slots:
         screen->typeText("harbor");
         const QStringList before = screen->visibleTexts();
         QPointer<QObject> oldModel = screen->viewModel();
-        QVERIFY(open("settingsButton", "settingsView") && screen->click("languagePicker_0"));
+        QVERIFY(
+            screen->open("settingsButton", "settingsView") && screen->click("languagePicker_0"));
         QVERIFY(screen->waitForPopup("settingsView", false));
         WAIT_UNTIL(screen->viewModel() && screen->viewModel() != oldModel);
         QCOMPARE(screen->viewModel()->property("searchTerm").toString(), QString());
