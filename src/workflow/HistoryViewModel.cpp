@@ -46,6 +46,6 @@ void HistoryViewModel::clearAllHistory()
 
 QString HistoryViewModel::detailRegion(const AppItem &item)
 {
-    return item.countryCode.value_or(QString()).isEmpty() ? QStringLiteral("US")
-                                                          : *item.countryCode;
+    const QString own = item.countryCodeText();
+    return own.isEmpty() ? QStringLiteral("US") : own;
 }
