@@ -31,11 +31,6 @@ bool isLoopbackHost(const QString &host)
     return !address.isNull() && address.isLoopback();
 }
 
-int defaultPort(const QUrl &url)
-{
-    return url.scheme() == QLatin1StringView("https") ? 443 : 80;
-}
-
 // The scheme, host and port of VELLUMAR_CATALOGUE_URL, if it names a usable
 // http(s) address.
 std::optional<QUrl> configuredCatalogue()
@@ -95,11 +90,6 @@ Error::Kind kindOf(QNetworkReply::NetworkError code)
     }
 }
 
-QString megabytes(qint64 bytes)
-{
-    return QString::number(bytes / (1024 * 1024));
-}
-
 // Applies the rules to every request; see the namespace comment.
 class PolicyNetworkAccessManager final : public QNetworkAccessManager
 {
@@ -150,7 +140,7 @@ private:
             refuse(reply,
                 policyError(NetworkPolicy::TooLarge,
                     QStringLiteral("The answer from %1 is larger than %2 MiB")
-                        .arg(reply->url().host(), megabytes(limit))));
+                        .arg(reply->url().host(), QString::number(limit >> 20))));
         };
         QObject::connect(reply, &QNetworkReply::redirected, reply, [reply](const QUrl &target) {
             if (std::optional<Error> refusal = NetworkPolicy::refusalFor(target)) {
@@ -205,7 +195,8 @@ std::optional<Error> NetworkPolicy::refusalFor(const QUrl &url)
         const std::optional<QUrl> catalogue = configuredCatalogue();
         if (catalogue && isLoopbackHost(catalogue->host())
             && url.host().compare(catalogue->host(), Qt::CaseInsensitive) == 0
-            && url.port(80) == catalogue->port(defaultPort(*catalogue)))
+            && url.port(80)
+                == catalogue->port(catalogue->scheme() == QLatin1StringView("https") ? 443 : 80))
             return std::nullopt;
     }
     return policyError(InsecureAddress,

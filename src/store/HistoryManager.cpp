@@ -17,15 +17,6 @@
 #include <unistd.h>
 #endif
 
-namespace {
-
-void printLine(const QString &line)
-{
-    qInfo().noquote() << line;
-}
-
-} // namespace
-
 HistoryManager *HistoryManager::shared()
 {
     static HistoryManager *const instance = new HistoryManager(KeyValueStore::shared());
@@ -90,13 +81,12 @@ std::optional<QList<AppItem>> HistoryManager::decode(const QByteArray &bytes) co
         Result<AppItem> item = AppItem::decode(value.toObject());
         if (!value.isObject() || !item)
             failure = QStringLiteral("[%1]: ").arg(i)
-                + (value.isObject() ? item.error().detail
-                                    : QStringLiteral("must be an object"));
+                + (value.isObject() ? item.error().detail : QStringLiteral("must be an object"));
         else
             items.append(std::move(item).value());
     }
     if (!failure.isEmpty()) {
-        printLine(QStringLiteral("加载历史失败: ") + failure);
+        qInfo().noquote() << QStringLiteral("加载历史失败: ") + failure;
         return std::nullopt;
     }
     m_bytes = bytes;
@@ -161,22 +151,24 @@ bool HistoryManager::preserveUnreadable(const QByteArray &bytes) const
         written = written && ::fsync(file.handle()) == 0;
 #endif
         if (written) {
-            printLine(QStringLiteral("无法读取的下载历史已另存为: ") + file.fileName());
+            qInfo().noquote() << QStringLiteral("无法读取的下载历史已另存为: ") + file.fileName();
             return true;
         }
         error = file.errorString();
         file.remove();
         break;
     }
-    printLine(QStringLiteral("保存历史失败: 无法另存无法读取的下载历史，原记录保持不变: ") + error);
+    qInfo().noquote() << QStringLiteral(
+                             "保存历史失败: 无法另存无法读取的下载历史，原记录保持不变: ")
+            + error;
     return false;
 }
 
 void HistoryManager::clearTemporaryFiles()
 {
     const auto fail = [](const QString &description) {
-        printLine(
-            QStringLiteral("--- 清空临时文件夹失败: ") + description + QStringLiteral(" ---"));
+        qInfo().noquote() << QStringLiteral("--- 清空临时文件夹失败: ") + description
+                + QStringLiteral(" ---");
     };
     const Result<QString> folder = applicationTemporaryDirectory();
     if (!folder) {
@@ -190,7 +182,8 @@ void HistoryManager::clearTemporaryFiles()
     }
     const QFileInfoList entries = dir.entryInfoList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    printLine(QStringLiteral("--- 找到了 %1 个临时文件，准备清空...").arg(entries.size()));
+    qInfo().noquote()
+        << QStringLiteral("--- 找到了 %1 个临时文件，准备清空...").arg(entries.size());
     for (const QFileInfo &entry : entries) {
         // A symbolic link goes; what it points to stays.
         QFile file(entry.filePath());
@@ -201,5 +194,5 @@ void HistoryManager::clearTemporaryFiles()
             return;
         }
     }
-    printLine(QStringLiteral("--- 临时文件夹清空成功 ---"));
+    qInfo().noquote() << QStringLiteral("--- 临时文件夹清空成功 ---");
 }

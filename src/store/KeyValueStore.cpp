@@ -9,7 +9,6 @@
 #include <QJsonDocument>
 #include <QLockFile>
 #include <QStandardPaths>
-#include <QStringDecoder>
 #include <QUrl>
 #include <QtEndian>
 
@@ -71,15 +70,6 @@ void consoleLine(QString line)
     qInfo().noquote() << line;
 }
 
-std::optional<QString> decodeText(QByteArrayView utf8)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(utf8);
-    if (decoder.hasError())
-        return std::nullopt;
-    return text;
-}
-
 // A list of strings as a JSON array: unambiguous for any text, empty strings
 // and empty lists included, and readable with the sqlite3 shell.
 QByteArray encodeStringList(const QStringList &list)
@@ -117,8 +107,8 @@ std::optional<Value> decodeRow(sqlite3_stmt *row)
             return sqlite3_column_int64(row, 1) != 0;
         break;
     case Kind::String:
-        if (type == SQLITE_TEXT)
-            return decodeText(text());
+        if (const QByteArray utf8 = text(); type == SQLITE_TEXT && utf8.isValidUtf8())
+            return QString::fromUtf8(utf8);
         break;
     case Kind::StringArray:
         if (type == SQLITE_TEXT)
@@ -129,14 +119,6 @@ std::optional<Value> decodeRow(sqlite3_stmt *row)
             return text();
         break;
     }
-    return std::nullopt;
-}
-
-template<typename T>
-std::optional<T> valueAs(std::optional<Value> value)
-{
-    if (value && std::holds_alternative<T>(*value))
-        return std::get<T>(std::move(*value));
     return std::nullopt;
 }
 
@@ -181,12 +163,8 @@ struct KeyValueStore::Private
     bool fetch(const QByteArray &key, std::optional<Value> *value, QString *error);
     bool store(const QByteArray &key, const std::optional<Value> &value, QString *error);
 
-    std::optional<Value> read(const QString &key);
-    // Stores the value, or removes the key when there is none.
-    bool write(const QString &key, const std::optional<Value> &value);
-    bool update(const QString &key, const Change &change);
     // Ends a failed write: nothing of it stays, no lock stays held.
-    bool fail(const QString &format, const QString &key, const QString &error);
+    bool fail(const QString &key, const QString &error);
 };
 
 int KeyValueStore::Private::tryOpen(bool readOnly, QString *error)
@@ -408,54 +386,12 @@ bool KeyValueStore::Private::store(
     return rc == SQLITE_DONE;
 }
 
-std::optional<Value> KeyValueStore::Private::read(const QString &key)
-{
-    std::lock_guard locker(mutex);
-    QString error;
-    std::optional<Value> value;
-    if ((db || open(&error)) && fetch(key.toUtf8(), &value, &error))
-        return value;
-    consoleLine(QStringLiteral("无法读取“%1”：%2").arg(key, error));
-    return std::nullopt;
-}
-
-bool KeyValueStore::Private::fail(const QString &format, const QString &key, const QString &error)
+bool KeyValueStore::Private::fail(const QString &key, const QString &error)
 {
     if (db && !sqlite3_get_autocommit(db))
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-    consoleLine(format.arg(key, error));
+    consoleLine(QStringLiteral("无法保存“%1”：%2").arg(key, error));
     return false;
-}
-
-bool KeyValueStore::Private::write(const QString &key, const std::optional<Value> &value)
-{
-    std::lock_guard locker(mutex);
-    QString error;
-    if ((db || open(&error)) && store(key.toUtf8(), value, &error))
-        return true;
-    return fail(value ? QStringLiteral("无法保存“%1”：%2") : QStringLiteral("无法删除“%1”：%2"),
-        key, error);
-}
-
-bool KeyValueStore::Private::update(const QString &key, const Change &change)
-{
-    std::lock_guard locker(mutex);
-    const QString failure = QStringLiteral("无法保存“%1”：%2");
-    const QByteArray keyUtf8 = key.toUtf8();
-    QString error;
-    std::optional<Value> value;
-    // IMMEDIATE takes the write lock at once (waiting for another process if
-    // need be), so the value read stays current until the commit.
-    if (!(db || open(&error)) || !exec("BEGIN IMMEDIATE", &error)
-        || !fetch(keyUtf8, &value, &error))
-        return fail(failure, key, error);
-    if (!change(value)) {
-        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-        return false;
-    }
-    if (!store(keyUtf8, value, &error) || !exec("COMMIT", &error))
-        return fail(failure, key, error);
-    return true;
 }
 
 KeyValueStore &KeyValueStore::shared()
@@ -482,52 +418,42 @@ QString KeyValueStore::filePath() const
     return d->path;
 }
 
-bool KeyValueStore::boolForKey(const QString &key) const
+std::optional<KeyValueStore::Value> KeyValueStore::read(const QString &key) const
 {
-    return valueAs<bool>(d->read(key)).value_or(false);
+    std::lock_guard locker(d->mutex);
+    QString error;
+    std::optional<Value> value;
+    if ((d->db || d->open(&error)) && d->fetch(key.toUtf8(), &value, &error))
+        return value;
+    consoleLine(QStringLiteral("无法读取“%1”：%2").arg(key, error));
+    return std::nullopt;
 }
 
-std::optional<QString> KeyValueStore::stringForKey(const QString &key) const
+// A plain write is a change that ignores what was there.
+bool KeyValueStore::write(const QString &key, const std::optional<Value> &value)
 {
-    return valueAs<QString>(d->read(key));
-}
-
-std::optional<QStringList> KeyValueStore::stringArrayForKey(const QString &key) const
-{
-    return valueAs<QStringList>(d->read(key));
-}
-
-std::optional<QByteArray> KeyValueStore::dataForKey(const QString &key) const
-{
-    return valueAs<QByteArray>(d->read(key));
-}
-
-bool KeyValueStore::setBool(const QString &key, bool value)
-{
-    return d->write(key, value);
-}
-
-bool KeyValueStore::setString(const QString &key, const QString &value)
-{
-    return d->write(key, value);
-}
-
-bool KeyValueStore::setStringArray(const QString &key, const QStringList &value)
-{
-    return d->write(key, value);
-}
-
-bool KeyValueStore::setData(const QString &key, const QByteArray &value)
-{
-    return d->write(key, value);
-}
-
-bool KeyValueStore::removeObject(const QString &key)
-{
-    return d->write(key, std::nullopt);
+    return update(key, [&](std::optional<Value> &current) {
+        current = value;
+        return true;
+    });
 }
 
 bool KeyValueStore::update(const QString &key, const Change &change)
 {
-    return d->update(key, change);
+    std::lock_guard locker(d->mutex);
+    const QByteArray keyUtf8 = key.toUtf8();
+    QString error;
+    std::optional<Value> value;
+    // IMMEDIATE takes the write lock at once (waiting for another process if
+    // need be), so the value read stays current until the commit.
+    if (!(d->db || d->open(&error)) || !d->exec("BEGIN IMMEDIATE", &error)
+        || !d->fetch(keyUtf8, &value, &error))
+        return d->fail(key, error);
+    if (!change(value)) {
+        sqlite3_exec(d->db, "ROLLBACK", nullptr, nullptr, nullptr);
+        return false;
+    }
+    if (!d->store(keyUtf8, value, &error) || !d->exec("COMMIT", &error))
+        return d->fail(key, error);
+    return true;
 }

@@ -41,17 +41,29 @@ public:
 
     [[nodiscard]] QString filePath() const;
 
-    [[nodiscard]] bool boolForKey(const QString &key) const;
-    [[nodiscard]] std::optional<QString> stringForKey(const QString &key) const;
-    [[nodiscard]] std::optional<QStringList> stringArrayForKey(const QString &key) const;
-    [[nodiscard]] std::optional<QByteArray> dataForKey(const QString &key) const;
+    [[nodiscard]] bool boolForKey(const QString &key) const
+    {
+        return as<bool>(key).value_or(false);
+    }
+    [[nodiscard]] std::optional<QString> stringForKey(const QString &key) const
+    {
+        return as<QString>(key);
+    }
+    [[nodiscard]] std::optional<QStringList> stringArrayForKey(const QString &key) const
+    {
+        return as<QStringList>(key);
+    }
+    [[nodiscard]] std::optional<QByteArray> dataForKey(const QString &key) const
+    {
+        return as<QByteArray>(key);
+    }
 
     // Each returns whether the value reached the disk.
-    bool setBool(const QString &key, bool value);
-    bool setString(const QString &key, const QString &value);
-    bool setStringArray(const QString &key, const QStringList &value);
-    bool setData(const QString &key, const QByteArray &value);
-    bool removeObject(const QString &key);
+    bool setBool(const QString &key, bool value) { return write(key, value); }
+    bool setString(const QString &key, const QString &value) { return write(key, value); }
+    bool setStringArray(const QString &key, const QStringList &value) { return write(key, value); }
+    bool setData(const QString &key, const QByteArray &value) { return write(key, value); }
+    bool removeObject(const QString &key) { return write(key, std::nullopt); }
 
     // Read, change and write one key holding the write lock throughout, so
     // that no other process can store in between and have its change lost.
@@ -60,6 +72,18 @@ public:
     bool update(const QString &key, const Change &change);
 
 private:
+    std::optional<Value> read(const QString &key) const;
+    bool write(const QString &key, const std::optional<Value> &value);
+    // The value under the key when it is of kind T.
+    template<typename T>
+    std::optional<T> as(const QString &key) const
+    {
+        std::optional<Value> value = read(key);
+        if (value && std::holds_alternative<T>(*value))
+            return std::get<T>(std::move(*value));
+        return std::nullopt;
+    }
+
     struct Private;
     std::unique_ptr<Private> d;
 };

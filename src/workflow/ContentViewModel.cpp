@@ -1,6 +1,5 @@
 #include "ContentViewModel.h"
 
-#include "AppStoreURLParser.h"
 #include "catalogue/AppStoreAPI.h"
 #include "store/Country.h"
 #include "store/SearchHistoryManager.h"
@@ -150,7 +149,8 @@ void ContentViewModel::performSearch()
         return;
 
     // Plain terms are remembered before the request starts; links never are.
-    if (!AppStoreURLParser::parse(term)) {
+    std::optional<AppStoreURLParser::Link> link = AppStoreURLParser::parse(term);
+    if (!link) {
         SearchHistoryManager::shared()->addSearchTerm(term);
         loadSearchHistory();
     }
@@ -158,15 +158,14 @@ void ContentViewModel::performSearch()
     setIsLoading(true);
     setSearchResults({});
     setStatusMessage(qtTrId("searching"));
-    runRequest(term, ++m_latestRequest);
+    runRequest(term, std::move(link), ++m_latestRequest);
 }
 
-QCoro::Task<> ContentViewModel::runRequest(QString term, quint64 request)
+QCoro::Task<> ContentViewModel::runRequest(
+    QString term, std::optional<AppStoreURLParser::Link> link, quint64 request)
 {
     QPointer<ContentViewModel> self(this);
-
     bool ok = false;
-    const std::optional<AppStoreURLParser::Link> link = AppStoreURLParser::parse(term);
     const qint64 id = link ? link->id.toLongLong(&ok) : 0;
 
     if (link && ok) {
@@ -203,6 +202,7 @@ QCoro::Task<> ContentViewModel::runRequest(QString term, quint64 request)
         setSearchResults(hits.value());
         setStatusMessage(QString());
     } else {
-        setStatusMessage(qtTrId("search_no_results_message").arg(regionName(m_selectedCountryCode), term));
+        setStatusMessage(
+            qtTrId("search_no_results_message").arg(regionName(m_selectedCountryCode), term));
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppItemListModel.h"
+#include "AppStoreURLParser.h"
 #include "IconSaveFlow.h"
 #include "catalogue/AppItem.h"
 
@@ -87,7 +88,8 @@ Q_SIGNALS:
 
 private:
     void clearSearch();
-    QCoro::Task<> runRequest(QString term, quint64 request);
+    QCoro::Task<> runRequest(
+        QString term, std::optional<AppStoreURLParser::Link> link, quint64 request);
     [[nodiscard]] bool isLatest(quint64 request) const { return request == m_latestRequest; }
 
     void setSearchResults(const QList<AppItem> &results);
