@@ -144,13 +144,23 @@
     </message>
     <message id="error_unreadable_answer">
         <extracomment>The sentence for a failure of this kind</extracomment>
-        <source>The server's answer could not be read.</source>
-        <translation>The server's answer could not be read.</translation>
+        <source>The App Store sent an answer that could not be read.</source>
+        <translation>The App Store sent an answer that could not be read.</translation>
     </message>
     <message id="error_disk_full">
         <extracomment>The sentence for a failure of this kind</extracomment>
         <source>There is not enough storage space.</source>
         <translation>There is not enough storage space.</translation>
+    </message>
+    <message id="error_rate_limited">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>The App Store is limiting requests; try again in a minute.</source>
+        <translation>The App Store is limiting requests; try again in a minute.</translation>
+    </message>
+    <message id="error_region_not_served">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>The App Store has no store for this region.</source>
+        <translation>The App Store has no store for this region.</translation>
     </message>
     <message id="detail_load_failed">
         <source>Could not load the details.</source>

@@ -144,13 +144,23 @@
     </message>
     <message id="error_unreadable_answer">
         <extracomment>The sentence for a failure of this kind</extracomment>
-        <source>The server's answer could not be read.</source>
-        <translation>无法读取服务器的响应。</translation>
+        <source>The App Store sent an answer that could not be read.</source>
+        <translation>App Store 返回的内容无法读取。</translation>
     </message>
     <message id="error_disk_full">
         <extracomment>The sentence for a failure of this kind</extracomment>
         <source>There is not enough storage space.</source>
         <translation>存储空间不足。</translation>
+    </message>
+    <message id="error_rate_limited">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>The App Store is limiting requests; try again in a minute.</source>
+        <translation>App Store 正在限制请求，请一分钟后再试。</translation>
+    </message>
+    <message id="error_region_not_served">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>The App Store has no store for this region.</source>
+        <translation>App Store 在这个地区没有商店。</translation>
     </message>
     <message id="detail_load_failed">
         <source>Could not load the details.</source>

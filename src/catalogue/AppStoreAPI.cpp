@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QCoroNetworkReply>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
@@ -14,7 +16,11 @@ namespace {
 
 struct DeleteLater
 {
-    void operator()(QObject *object) const { object->deleteLater(); }
+    void operator()(QObject *object) const
+    {
+        object->disconnect();
+        object->deleteLater();
+    }
 };
 
 // The scheme, host and port of the catalogue followed by `pathAndQuery`.
@@ -34,21 +40,53 @@ Error logged(Error error, const QUrl &url)
     return error;
 }
 
+// A body and the HTTP status it came with.
+struct Body
+{
+    int status = 0;
+    QByteArray bytes;
+};
+
 // GETs `url` through the shared manager and returns the whole body, or the
-// error of the refusal or the transfer. The status code is not examined.
-QCoro::Task<Result<QByteArray>> fetch(QUrl url, qint64 sizeLimit)
+// error of the refusal or the transfer.
+QCoro::Task<Result<Body>> fetch(QUrl url, qint64 sizeLimit)
 {
     QNetworkRequest request(url);
     NetworkPolicy::setSizeLimit(request, sizeLimit);
     const std::unique_ptr<QNetworkReply, DeleteLater> reply(
         NetworkPolicy::sharedNetworkAccessManager().get(request));
+    // Taken as it comes, so little ever waits in the reply, and kept in pieces
+    // until the end: a growing buffer would be copied, and hold twice the bytes.
+    reply->setReadBufferSize(256 * 1024);
+    QByteArrayList pieces;
+    QObject::connect(reply.get(), &QNetworkReply::readyRead, reply.get(),
+        [&pieces, reply = reply.get()] { pieces.append(reply->readAll()); });
     co_await reply.get();
     if (std::optional<Error> error = NetworkPolicy::errorOf(reply.get()))
         co_return logged(*error, url);
-    co_return reply->readAll();
+    pieces.append(reply->readAll());
+    co_return Body { reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+        pieces.join() };
 }
 
-// The one way to the catalogue: address, fetch, decode.
+// What an answer that does not decode says about the failure. The service
+// limits how often it may be asked, with an empty body, and names what it
+// rejects in "errorMessage".
+Error failureOf(const Body &body, Error decodingError)
+{
+    if (body.status == 403 || body.status == 429)
+        return Error { AppStoreAPI::errorDomain, AppStoreAPI::RateLimited,
+            QStringLiteral("status %1").arg(body.status), Error::Kind::rateLimited };
+    const QJsonValue message
+        = QJsonDocument::fromJson(body.bytes)[QLatin1StringView("errorMessage")];
+    if (message.isString())
+        return Error { AppStoreAPI::errorDomain, AppStoreAPI::Rejected, message.toString(),
+            Error::Kind::regionNotServed };
+    return decodingError;
+}
+
+// The one way to the catalogue: address, fetch, decode. The status is looked
+// at only when the body does not decode.
 template<typename Answer>
 QCoro::Task<Result<Answer>> ask(std::optional<QUrl> url)
 {
@@ -58,23 +96,24 @@ QCoro::Task<Result<Answer>> ask(std::optional<QUrl> url)
                              Error::Kind::invalidAddress },
             QUrl());
     }
-    const Result<QByteArray> body = co_await fetch(*url, NetworkPolicy::catalogueAnswerLimit);
+    const Result<Body> body = co_await fetch(*url, NetworkPolicy::catalogueAnswerLimit);
     if (!body)
         co_return body.error();
-    Result<Answer> answer = Answer::decode(body.value());
+    Result<Answer> answer = Answer::decode(body.value().bytes);
     if (!answer)
-        co_return logged(answer.error(), *url);
+        co_return logged(failureOf(body.value(), answer.error()), *url);
     co_return answer;
 }
 
 // The term as it goes into the query: ASCII letters, digits and
-// -._~!$&'()*+,;=:@/? stay, every other character becomes its UTF-8 bytes as
-// %XX. Nothing for a string that is not valid UTF-16.
+// -._~!$'()*,;:@/? stay, every other character becomes its UTF-8 bytes as %XX.
+// "&", "=" and "+" are encoded too: the service would read them as separators
+// and as a space. Nothing for a string that is not valid UTF-16.
 std::optional<QByteArray> percentEncodeTerm(const QString &term)
 {
     if (!term.isValidUtf16())
         return std::nullopt;
-    return term.toUtf8().toPercentEncoding("!$&'()*+,;=:@/?");
+    return term.toUtf8().toPercentEncoding("!$'()*,;:@/?");
 }
 
 QCoro::Task<> deliverLookup(
@@ -137,5 +176,8 @@ void AppStoreAPI::lookup(
 
 QCoro::Task<Result<QByteArray>> AppStoreAPI::downloadImageData(QUrl url)
 {
-    return fetch(std::move(url), NetworkPolicy::imageLimit);
+    Result<Body> body = co_await fetch(std::move(url), NetworkPolicy::imageLimit);
+    if (!body)
+        co_return body.error();
+    co_return std::move(body).value().bytes;
 }

@@ -23,7 +23,9 @@ public:
     AppStoreAPI() = delete;
 
     static inline const QString errorDomain = QStringLiteral("AppStoreAPI");
-    enum ErrorCode { UrlInvalid = -1, AppNotFound = -2 };
+    // RateLimited: the service refuses to answer this often; Rejected: it names
+    // a parameter it does not accept (a region it has no store for).
+    enum ErrorCode { UrlInvalid = -1, AppNotFound = -2, RateLimited = -3, Rejected = -4 };
 
     // The items of the search answer in the service's order, or the error of
     // the address, the transfer or the decoding.

@@ -22,7 +22,9 @@ QString Error::localizedDescription() const
         "error_disk_full",
         "image_data_error",
         "save_fail_generic",
+        "error_rate_limited",
+        "error_region_not_served",
     };
-    static_assert(ids.size() == size_t(Kind::writeFailed) + 1);
+    static_assert(ids.size() == size_t(Kind::regionNotServed) + 1);
     return qtTrId(ids[size_t(kind)]);
 }

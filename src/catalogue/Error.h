@@ -30,6 +30,8 @@ public:
         diskFull,
         imageUnusable,
         writeFailed,
+        rateLimited,
+        regionNotServed,
     };
     Q_ENUM(Kind)
 

@@ -5,6 +5,7 @@
 #include <QNetworkReply>
 #include <QPointer>
 #include <QThread>
+#include <QTimer>
 
 #include <atomic>
 
@@ -17,9 +18,8 @@ std::atomic<qint64> timeoutMs { std::chrono::milliseconds(60s).count() };
 const QNetworkRequest::Attribute sizeLimitAttribute
     = static_cast<QNetworkRequest::Attribute>(QNetworkRequest::User + 71);
 
-// Properties a refused reply carries, read back by errorOf().
-constexpr const char *refusalCodeProperty = "vellumarRefusalCode";
-constexpr const char *refusalTextProperty = "vellumarRefusalText";
+// The error a reply was stopped with by these rules, read back by errorOf().
+constexpr const char *refusalProperty = "vellumarRefusal";
 
 const QUrl defaultCatalogue(QStringLiteral("https://itunes.apple.com"));
 
@@ -58,12 +58,6 @@ std::optional<QUrl> configuredCatalogue()
     return origin;
 }
 
-void markRefused(QObject *reply, const Error &error)
-{
-    reply->setProperty(refusalCodeProperty, error.code);
-    reply->setProperty(refusalTextProperty, error.detail);
-}
-
 Error policyError(NetworkPolicy::ErrorCode code, const QString &detail)
 {
     const Error::Kind kind = code == NetworkPolicy::InvalidAddress ? Error::Kind::invalidAddress
@@ -90,6 +84,15 @@ Error::Kind kindOf(QNetworkReply::NetworkError code)
     }
 }
 
+// Stops the reply with `error`, unless it was stopped already.
+void refuse(QNetworkReply *reply, const Error &error)
+{
+    if (reply->property(refusalProperty).isValid())
+        return;
+    reply->setProperty(refusalProperty, QVariant::fromValue(error));
+    reply->abort();
+}
+
 // Applies the rules to every request; see the namespace comment.
 class PolicyNetworkAccessManager final : public QNetworkAccessManager
 {
@@ -107,34 +110,30 @@ protected:
             nowhere.setUrl(QUrl(QStringLiteral("refused:")));
             QNetworkReply *reply
                 = QNetworkAccessManager::createRequest(operation, nowhere, outgoingData);
-            markRefused(reply, *refusal);
+            reply->setProperty(refusalProperty, QVariant::fromValue(*refusal));
             return reply;
         }
-
         QNetworkRequest request(original);
         request.setAttribute(
             QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
-        if (request.transferTimeout() == 0)
-            request.setTransferTimeout(int(timeoutMs.load()));
         const qint64 limit
             = request.attribute(sizeLimitAttribute, NetworkPolicy::imageLimit).toLongLong();
-
         QNetworkReply *reply
             = QNetworkAccessManager::createRequest(operation, request, outgoingData);
-        watch(reply, limit);
+        // Qt stops reading from the connection while this much lies unread, so
+        // a body without end cannot grow the process past the limit, however
+        // far behind the event loop is. A reader that takes the bytes as they
+        // come sees the limit fail; one that waits for the end sees the
+        // transfer stall and time out.
+        reply->setReadBufferSize(limit + 1);
+        watchSize(reply, limit);
+        watchRedirects(reply);
+        watchProgress(reply);
         return reply;
     }
 
 private:
-    static void refuse(QNetworkReply *reply, const Error &error)
-    {
-        if (reply->property(refusalCodeProperty).isValid())
-            return;
-        markRefused(reply, error);
-        reply->abort();
-    }
-
-    static void watch(QNetworkReply *reply, qint64 limit)
+    static void watchSize(QNetworkReply *reply, qint64 limit)
     {
         const auto tooLarge = [reply, limit] {
             refuse(reply,
@@ -142,18 +141,7 @@ private:
                     QStringLiteral("The answer from %1 is larger than %2 MiB")
                         .arg(reply->url().host(), QString::number(limit >> 20))));
         };
-        QObject::connect(reply, &QNetworkReply::redirected, reply, [reply](const QUrl &target) {
-            if (std::optional<Error> refusal = NetworkPolicy::refusalFor(target)) {
-                refuse(reply,
-                    policyError(NetworkPolicy::InsecureRedirect,
-                        QStringLiteral("Refused a redirect from %1 to %2: %3")
-                            .arg(reply->url().host(), target.toDisplayString(QUrl::RemoveQuery),
-                                refusal->detail)));
-                return;
-            }
-            emit reply->redirectAllowed();
-        });
-        // The declared length fails early; the received bytes catch answers
+        // The declared length fails early; the bytes received catch answers
         // that declare none or lie about it.
         QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, limit, tooLarge] {
             bool known = false;
@@ -164,15 +152,52 @@ private:
             if (known && declared > limit && !isRedirect)
                 tooLarge();
         });
-        QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, limit, tooLarge] {
-            if (reply->bytesAvailable() > limit)
-                tooLarge();
-        });
-        QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
-            [limit, tooLarge](qint64 received, qint64) {
+        QObject::connect(
+            reply, &QNetworkReply::downloadProgress, reply, [limit, tooLarge](qint64 received) {
                 if (received > limit)
                     tooLarge();
             });
+    }
+
+    static void watchRedirects(QNetworkReply *reply)
+    {
+        // The reply's own address already names the target once it redirects.
+        auto source = std::make_shared<QUrl>(reply->url());
+        QObject::connect(reply, &QNetworkReply::redirected, reply, [reply, source](const QUrl &to) {
+            if (std::optional<Error> refusal = NetworkPolicy::refusalFor(to)) {
+                refuse(reply,
+                    policyError(NetworkPolicy::InsecureRedirect,
+                        QStringLiteral("Refused a redirect from %1 to %2: %3")
+                            .arg(source->host(), to.toDisplayString(QUrl::RemoveQuery),
+                                refusal->detail)));
+                return;
+            }
+            *source = to;
+            emit reply->redirectAllowed();
+        });
+    }
+
+    // Qt's own transfer time-out does not carry over to a redirected request,
+    // so the reply keeps a timer of its own, restarted by every sign of progress.
+    static void watchProgress(QNetworkReply *reply)
+    {
+        auto *idle = new QTimer(reply);
+        idle->setSingleShot(true);
+        idle->setInterval(std::chrono::milliseconds(timeoutMs.load()));
+        QObject::connect(idle, &QTimer::timeout, reply, [reply] {
+            refuse(reply,
+                Error { QStringLiteral("QNetworkReply"), QNetworkReply::TimeoutError,
+                    QStringLiteral("The request to %1 timed out").arg(reply->url().host()),
+                    Error::Kind::timedOut });
+        });
+        const auto restart = [idle] {
+            idle->start();
+        };
+        QObject::connect(reply, &QNetworkReply::metaDataChanged, idle, restart);
+        QObject::connect(reply, &QNetworkReply::redirected, idle, restart);
+        QObject::connect(reply, &QNetworkReply::downloadProgress, idle, restart);
+        QObject::connect(reply, &QNetworkReply::finished, idle, &QTimer::stop);
+        idle->start();
     }
 };
 
@@ -216,11 +241,8 @@ void NetworkPolicy::setSizeLimit(QNetworkRequest &request, qint64 bytes)
 
 std::optional<Error> NetworkPolicy::errorOf(const QNetworkReply *reply)
 {
-    const QVariant refusalCode = reply->property(refusalCodeProperty);
-    if (refusalCode.isValid()) {
-        return policyError(
-            ErrorCode(refusalCode.toInt()), reply->property(refusalTextProperty).toString());
-    }
+    if (const QVariant refusal = reply->property(refusalProperty); refusal.isValid())
+        return refusal.value<Error>();
     const QNetworkReply::NetworkError code = reply->error();
     if (code == QNetworkReply::NoError)
         return std::nullopt;
@@ -234,13 +256,6 @@ std::optional<Error> NetworkPolicy::errorOf(const QNetworkReply *reply)
             && code <= QNetworkReply::UnknownServerError);
     if (answered && statusError)
         return std::nullopt;
-    // The transfer time-out aborts the reply, which Qt reports as a
-    // cancellation; nothing else cancels the transfers of this manager.
-    if (code == QNetworkReply::OperationCanceledError) {
-        return Error { QStringLiteral("QNetworkReply"), QNetworkReply::TimeoutError,
-            QStringLiteral("The request to %1 timed out").arg(reply->url().host()),
-            Error::Kind::timedOut };
-    }
     return Error { QStringLiteral("QNetworkReply"), code, reply->errorString(), kindOf(code) };
 }
 
