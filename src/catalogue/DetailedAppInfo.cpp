@@ -1,10 +1,19 @@
 #include "DetailedAppInfo.h"
 
 #include "JsonDecoding.h"
+#include "NetworkPolicy.h"
 
 std::optional<QUrl> DetailedAppInfo::iconUrl(IconResolution resolution) const
 {
     return iconUrlFromArtwork(resolution, artworkUrl512);
+}
+
+QStringList DetailedAppInfo::loadableScreenshotUrls() const
+{
+    QStringList loadable;
+    for (const QString &address : screenshotUrls)
+        loadable.append(NetworkPolicy::refusalFor(QUrl(address)) ? QString() : address);
+    return loadable;
 }
 
 QString DetailedAppInfo::appStoreUrl() const

@@ -27,7 +27,7 @@ struct DetailedAppInfo
     Q_PROPERTY(QString releaseNotes READ releaseNotesText)
     Q_PROPERTY(bool hasReleaseNotes READ hasReleaseNotes)
     Q_PROPERTY(QString artworkUrl512 MEMBER artworkUrl512)
-    Q_PROPERTY(QStringList screenshotUrls MEMBER screenshotUrls)
+    Q_PROPERTY(QStringList screenshotUrls READ loadableScreenshotUrls)
     Q_PROPERTY(QString minimumOsVersion MEMBER minimumOsVersion)
     Q_PROPERTY(QString appStoreUrl READ appStoreUrl)
     // The header image of the detail screen: the 1024-pixel icon address.
@@ -46,6 +46,9 @@ public:
 
     [[nodiscard]] QString releaseNotesText() const { return releaseNotes.value_or(QString()); }
     [[nodiscard]] bool hasReleaseNotes() const { return releaseNotes.has_value(); }
+    // The screenshot addresses the screens may load: a refused one (a file:
+    // or qrc: address, say) is empty, and shows the placeholder.
+    [[nodiscard]] QStringList loadableScreenshotUrls() const;
 
     // The icon address at a resolution, from artworkUrl512 alone (a detailed
     // record has no 100-pixel address); empty when it does not parse.

@@ -1,5 +1,7 @@
 #include "IconResolution.h"
 
+#include "NetworkPolicy.h"
+
 #include <algorithm>
 
 namespace {
@@ -36,9 +38,10 @@ std::optional<QUrl> iconUrlFromArtwork(
         address.replace(at100, size100.size(), rawValue(resolution));
     }
     // Strict parsing: an address with spaces or other characters that need
-    // escaping is not an address the catalogue handed out.
+    // escaping is not an address the catalogue handed out. Nor is one the
+    // network rules refuse: the screens would open a file: or qrc: address.
     const QUrl url(address, QUrl::StrictMode);
-    if (!url.isValid() || url.isRelative())
+    if (!url.isValid() || url.isRelative() || NetworkPolicy::refusalFor(url))
         return std::nullopt;
     return url;
 }

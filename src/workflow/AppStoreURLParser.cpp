@@ -1,25 +1,96 @@
 #include "AppStoreURLParser.h"
 
-#include <QRegularExpression>
+// The rule: either web host of the store, "/", an optional two-letter region
+// and "/", "app", then "/id" and digits, either at once or after "/" and more
+// text on the same line; of several such "/id" the last on the line counts.
+// Letters match in any case. The first host that starts a link wins.
+//
+// A regular expression says this in one line, but backtracks through the rest
+// of the line at every host it finds: quadratic in the text. This reads the
+// text once, and the end of each line once.
+
+namespace {
+
+// Case-insensitive as the store's own matching has always been, which also
+// lets the long s and the Kelvin sign stand for "s" and "k".
+bool sameLetter(QChar c, char lower)
+{
+    const char16_t u = c.unicode();
+    return (u | 0x20) == lower || (lower == 's' && u == 0x17F) || (lower == 'k' && u == 0x212A);
+}
+
+bool isLetter(QChar c)
+{
+    const char16_t u = c.unicode();
+    return ((u | 0x20) >= 'a' && (u | 0x20) <= 'z') || u == 0x17F || u == 0x212A;
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// Whether `word` (lower case, with its punctuation) stands at `at`.
+bool startsWith(QStringView text, qsizetype at, QLatin1StringView word)
+{
+    if (at < 0 || text.size() - at < word.size())
+        return false;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const char w = word[i].toLatin1();
+        if (w >= 'a' && w <= 'z' ? !sameLetter(text[at + i], w) : text[at + i] != QLatin1Char(w))
+            return false;
+    }
+    return true;
+}
+
+bool isIdAt(QStringView text, qsizetype at)
+{
+    return startsWith(text, at, QLatin1StringView("/id")) && at + 3 < text.size()
+        && isDigit(text[at + 3]);
+}
+
+} // namespace
 
 std::optional<AppStoreURLParser::Link> AppStoreURLParser::parse(const QString &urlString)
 {
-    // Either web host of the store, an optional region segment, the "app"
-    // segment, then the identifier. The greedy middle makes the last "/id"
-    // segment win when there are several.
-    static const QRegularExpression pattern(
-            QStringLiteral(R"((?:apps\.apple\.com|itunes\.apple\.com)/(?:([a-zA-Z]{2})/)?app(?:/.+)?/id([0-9]+))"),
-            QRegularExpression::CaseInsensitiveOption);
-    if (!pattern.isValid())
-        return std::nullopt;
-
-    const QRegularExpressionMatch match = pattern.match(urlString);
-    if (!match.hasMatch() || !match.hasCaptured(2))
-        return std::nullopt;
-
-    Link link;
-    link.id = match.captured(2);
-    if (match.hasCaptured(1))
-        link.country = match.captured(1);
-    return link;
+    const QStringView text(urlString);
+    qsizetype lineEnd = -1; // of the line the last host was on
+    qsizetype lastId = -1; // the last "/id" and digit on that line, or -1
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        qsizetype next = -1;
+        for (const char *host : { "apps.apple.com/", "itunes.apple.com/" }) {
+            if (startsWith(text, at, QLatin1StringView(host)))
+                next = at + qsizetype(qstrlen(host));
+        }
+        if (next < 0)
+            continue;
+        std::optional<QString> country;
+        if (next + 2 < text.size() && isLetter(text[next]) && isLetter(text[next + 1])
+            && text[next + 2] == u'/') {
+            country = text.mid(next, 2).toString();
+            next += 3;
+        }
+        if (!startsWith(text, next, QLatin1StringView("app")))
+            continue;
+        const qsizetype appEnd = next + 3;
+        if (appEnd > lineEnd) {
+            lineEnd = text.indexOf(u'\n', appEnd);
+            lineEnd = lineEnd < 0 ? text.size() : lineEnd;
+            lastId = -1;
+            for (qsizetype i = lineEnd - 4; i >= appEnd && lastId < 0; --i)
+                lastId = isIdAt(text, i) ? i : -1;
+        }
+        qsizetype id = -1;
+        if (appEnd < text.size() && text[appEnd] == u'/' && lastId >= appEnd + 2)
+            id = lastId;
+        else if (isIdAt(text, appEnd))
+            id = appEnd;
+        if (id < 0)
+            continue;
+        qsizetype digitsEnd = id + 3;
+        while (digitsEnd < text.size() && isDigit(text[digitsEnd]))
+            ++digitsEnd;
+        return Link { text.mid(id + 3, digitsEnd - id - 3).toString(), country };
+    }
+    return std::nullopt;
 }

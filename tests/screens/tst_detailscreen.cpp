@@ -137,6 +137,26 @@ private slots:
         QVERIFY(screen->shown("detailStack") && !screen->shown("detailLoadFailed"));
     }
 
+    // Pictures an answer places on this machine are never opened: not in the
+    // list, not on the detail screen.
+    void answersCannotOpenLocalFiles()
+    {
+        const auto anyCanary = [&] {
+            QStringList sources;
+            for (QQuickItem *item : screen->window()->contentItem()->findChildren<QQuickItem *>())
+                sources.append(item->property("source").toString());
+            return sources.filter(FixtureCatalogue::canaryFolder()).join(' ');
+        };
+        QVERIFY(screen->submit(FixtureCatalogue::localFilesTerm));
+        QCOMPARE(screen->shownText("rowIcon", "source"), QString());
+        QVERIFY(screen->click("resultRow_0"));
+        WAIT_UNTIL(screen->shown("detailStack"));
+        QCOMPARE(screen->shownText("detailIcon", "source"), QString());
+        QCOMPARE(screen->item("screenshotStrip")->property("count").toInt(), 2);
+        QVERIFY(screen->grab().width() > 0);
+        QCOMPARE(anyCanary(), QString());
+    }
+
     // Every tap schedules its own reset; with the real clock the check mark goes by itself.
     void aTapCopiesTheValueAndShowsACheckMark()
     {

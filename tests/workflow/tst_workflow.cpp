@@ -5,6 +5,7 @@
 #include "store/LocalizationManager.h"
 #include "store/SearchHistoryManager.h"
 #include "store/SettingsManager.h"
+#include "workflow/AppStoreURLParser.h"
 #include "workflow/ContentViewModel.h"
 
 #include <QImageReader>
@@ -255,6 +256,18 @@ private slots:
         // Leaving its detail screen forgets it, and the status line shows.
         model.setHasFoundAppItem(false);
         QCOMPARE(model.overlay(), Overlay::Status);
+    }
+
+    // A megabyte of almost-links is read once: a scan that went back over the
+    // line at every host would not finish within the test's time.
+    void aLongTextIsReadOnce()
+    {
+        const QString text = QStringLiteral("apps.apple.com/app/").repeated(55189);
+        QVERIFY(!AppStoreURLParser::parse(text));
+        const auto link = AppStoreURLParser::parse(text + "x/ID42\n/id7");
+        QVERIFY(link && link->id == "42" && !link->country);
+        QCOMPARE(AppStoreURLParser::parse(QString("iTunes.apple.com/ſK/app/id1")).value().country,
+            QString("ſK"));
     }
 
     // Whichever answer comes first, only the latest request's is shown; a later
