@@ -7,12 +7,13 @@
 #include "store/HistoryManager.h"
 #include "store/SettingsManager.h"
 
+#include <QCoroFuture>
 #include <QPointer>
+#include <QtConcurrent/QtConcurrentRun>
 
 IconSaveFlow::IconSaveFlow(QObject *parent)
     : SaveAlert(parent)
-{
-}
+{ }
 
 void IconSaveFlow::setRecordsHistory(bool records)
 {
@@ -50,9 +51,12 @@ QCoro::Task<> IconSaveFlow::save(AppItem item)
     // The format and the resolution are fixed before the download, the
     // rounding only after it, so a rounding change during a download counts.
     const bool originalJpeg = settings->saveAsOriginalJPEG();
-    const char *downloadFailKey = originalJpeg ? "download_fail_message_original" : "download_fail_message_icon";
-    const char *successKey = originalJpeg ? "save_success_message_original" : "save_success_message_icon";
-    const IconResolution resolution = originalJpeg ? IconResolution::size1024 : settings->selectedResolution();
+    const char *downloadFailKey
+        = originalJpeg ? "download_fail_message_original" : "download_fail_message_icon";
+    const char *successKey
+        = originalJpeg ? "save_success_message_original" : "save_success_message_icon";
+    const IconResolution resolution
+        = originalJpeg ? IconResolution::size1024 : settings->selectedResolution();
 
     const std::optional<QUrl> url = item.iconUrl(resolution);
     if (!url) {
@@ -61,27 +65,30 @@ QCoro::Task<> IconSaveFlow::save(AppItem item)
     }
 
     const Result<QByteArray> bytes = co_await AppStoreAPI::downloadImageData(*url);
-    const std::optional<QImage> decoded = bytes ? decodeImage(bytes.value()) : std::nullopt;
-    if (!decoded) {
+    if (!bytes) {
         alert(false, qtTrId(downloadFailKey));
         co_return;
     }
-
-    QImage image = *decoded;
-    ImageFormat format = ImageFormat::jpeg;
-    if (!originalJpeg) {
-        format = ImageFormat::png;
-        std::optional<QImage> shaped;
-        if (settings->saveAsRounded())
-            shaped = rounded(image);
-        else if (settings->saveAsSlightlyRounded())
-            shaped = withCornerRadius(image, image.width() * 0.08);
-        // A rounding that cannot be applied is not a failure: save it square.
-        if (shaped)
-            image = std::move(*shaped);
+    // Read now, after the download: a rounding chosen meanwhile counts.
+    const bool fully = !originalJpeg && settings->saveAsRounded();
+    const bool slightly = !originalJpeg && !fully && settings->saveAsSlightlyRounded();
+    // A large picture takes seconds to decode and round; the window goes on meanwhile.
+    const std::optional<QImage> image
+        = co_await QtConcurrent::run([bytes = bytes.value(), fully, slightly] {
+              std::optional<QImage> decoded = decodeImage(bytes);
+              const std::optional<QImage> shaped = !decoded ? std::nullopt
+                  : fully                                   ? rounded(*decoded)
+                  : slightly ? withCornerRadius(*decoded, decoded->width() * 0.08)
+                             : std::nullopt;
+              // A rounding that cannot be applied is not a failure: save it square.
+              return shaped ? shaped : decoded;
+          });
+    if (!image) {
+        alert(false, qtTrId(downloadFailKey));
+        co_return;
     }
-
-    const Result<void> saved = co_await ImageSaver::writeToPhotoAlbum(image, format);
+    const ImageFormat format = originalJpeg ? ImageFormat::jpeg : ImageFormat::png;
+    const Result<void> saved = co_await ImageSaver::writeToPhotoAlbum(*image, format);
     if (!saved) {
         alert(false, qtTrId("save_fail_message").arg(saved.error().localizedDescription()));
         co_return;

@@ -4,8 +4,10 @@
 #include "export/ImageCodec.h"
 #include "export/ImageSaver.h"
 
+#include <QCoroFuture>
 #include <QPointer>
 #include <QUrl>
+#include <QtConcurrent/QtConcurrentRun>
 
 ScreenshotSaver::ScreenshotSaver(QObject *parent)
     : SaveAlert(parent)
@@ -33,7 +35,9 @@ QCoro::Task<> ScreenshotSaver::save(QUrl url)
     };
 
     const Result<QByteArray> bytes = co_await AppStoreAPI::downloadImageData(url);
-    const std::optional<QImage> image = bytes ? decodeImage(bytes.value()) : std::nullopt;
+    // Decoded in the thread pool: a large picture takes seconds.
+    const std::optional<QImage> image
+        = bytes ? co_await QtConcurrent::run(decodeImage, bytes.value()) : std::nullopt;
     if (!image) {
         alert(false, qtTrId("download_fail_message_screenshot"));
         co_return;
