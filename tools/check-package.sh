@@ -49,6 +49,16 @@ grep -E '^(Need to get|After this operation|Setting up vellumar)' "$root/tmp/apt
 in_root dpkg-query -W -f='${Package} ${Version}\nDepends: ${Depends}\n' vellumar
 in_root dpkg -L vellumar | grep -E 'bin/|\.desktop|metainfo|/apps/'
 
+# The screens load most modules only when first shown, so a start alone would
+# miss some: every module the sources import must be installed (what those
+# import in turn is their own packages' business).
+step "the QML modules the screens import"
+qml=$(echo "$root"/usr/lib/*/qt6/qml)
+for uri in $(grep -h '^import Qt' "$here"/src/screens/*.qml | awk '{ print $2 }' | sort -u); do
+    [ -f "$qml/${uri//.//}/qmldir" ] || { echo "FAIL: QML module $uri is not installed"; exit 1; }
+    echo "$uri: installed"
+done
+
 step "vellumar --version (no display)"
 in_root vellumar --version
 
