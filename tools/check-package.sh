@@ -17,7 +17,9 @@ mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
 
 root=$(mktemp -d /var/tmp/vellumar-check-XXXXXX)
 chmod 755 "$root" # apt fetches as _apt
+first=
 cleanup() {
+    [ -z "$first" ] || kill "$first" 2>/dev/null || true
     umount "$root/proc" 2>/dev/null || true
     rm -rf --one-file-system "$root"
 }
@@ -82,6 +84,7 @@ echo "second start: exit status $second"
 kill -TERM "$first"
 status=0
 wait "$first" || status=$?
+first=
 echo "first start: exit status $status after SIGTERM"
 echo "its standard error:"
 sed 's/^/  | /' "$root/tmp/first.log"
