@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
-# Sets up a Debian 12 machine for Vellumar, builds it, and then either starts
-# the application (run) or runs every test (test).
-#   tools/bootstrap.sh run|test
+# Sets up a Debian 12 machine for Vellumar, builds it, and then starts the
+# application (run), runs every test (test), or makes the Debian package
+# (package: build-package/vellumar_<version>_<arch>.deb, without tests).
+#   tools/bootstrap.sh run|test|package
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
 mode=${1:-}
-case "$mode" in run|test) ;; *) echo "usage: $0 run|test" >&2; exit 2 ;; esac
+case "$mode" in run|test|package) ;; *) echo "usage: $0 run|test|package" >&2; exit 2 ;; esac
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
-# Install only the Debian packages that are missing.
-mapfile -t wanted < <(grep -v -e '^#' -e '^$' tools/debian-packages.txt)
+# Install only the Debian packages that are missing, of those this mode needs.
+skip=$([ "$mode" = package ] && echo test || echo package)
+mapfile -t wanted < <(awk -v skip="$skip" '!/^#/ && NF && $2 != skip { print $1 }' tools/debian-packages.txt)
 missing=()
 for pkg in "${wanted[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
@@ -22,6 +24,15 @@ if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
     as_root apt-get update -q
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
+fi
+
+if [ "$mode" = package ]; then
+    build=${VELLUMAR_BUILD_DIR:-build-package}
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
+        -DCMAKE_INSTALL_PREFIX=/usr
+    cmake --build "$build" --parallel "$(nproc)"
+    (cd "$build" && cpack -G DEB)
+    exit 0
 fi
 
 build=${VELLUMAR_BUILD_DIR:-build}

@@ -1,18 +1,90 @@
+#include "CommandLine.h"
 #include "QuitOnSignal.h"
+#include "SingleInstance.h"
 #include "screens/ScreensEngine.h"
 
+#include <QDebug>
+#include <QDir>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QQmlApplicationEngine>
+#include <QWindow>
 #include <QtQml/QQmlExtensionPlugin>
 
 Q_IMPORT_QML_PLUGIN(VellumarPlugin)
 
+namespace {
+
+const QString applicationId = QStringLiteral(VELLUMAR_APPLICATION_ID);
+
+// The installed theme's icon, else the renders built into the binary.
+QIcon applicationIcon()
+{
+    QIcon builtIn;
+    const QDir renders(QStringLiteral(":/icons/hicolor"));
+    for (const QString &size : renders.entryList(QDir::Dirs))
+        builtIn.addFile(renders.filePath(
+            size + QStringLiteral("/apps/") + applicationId + QStringLiteral(".png")));
+    return QIcon::fromTheme(applicationId, builtIn);
+}
+
+// The search tab takes the request as if typed (or pasted) and submitted.
+void handOver(QQmlApplicationEngine &engine, const StartRequest &request)
+{
+    QObject *window = engine.rootObjects().value(0);
+    if (window && !request.isEmpty())
+        QMetaObject::invokeMethod(
+            window, "handOver", Q_ARG(QVariant, request.text), Q_ARG(QVariant, request.region));
+}
+
+// A later start's request also brings the window forward.
+void present(QQmlApplicationEngine &engine, const StartRequest &request)
+{
+    if (auto *window = qobject_cast<QWindow *>(engine.rootObjects().value(0))) {
+        if (window->visibility() == QWindow::Minimized)
+            window->showNormal();
+        window->raise();
+        window->requestActivate();
+    }
+    handOver(engine, request);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("Vellumar"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELLUMAR_VERSION));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("vellumar.github.io"));
+
+    // Read the command line and ask a running instance before touching the
+    // display: --help works without one, and a second start opens no window.
+    StartRequest request;
+    {
+        QCoreApplication reader(argc, argv);
+        const auto parsed = CommandLine::parse(QCoreApplication::arguments());
+        if (const int *status = std::get_if<int>(&parsed))
+            return *status;
+        request = std::get<StartRequest>(parsed);
+        if (SingleInstance::handOver(request))
+            return 0;
+    }
+
     QGuiApplication app(argc, argv);
-    QGuiApplication::setApplicationName(QStringLiteral("Vellumar"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Vellumar"));
+    // Docks match the window to the desktop entry, and so to its icon, by this.
+    QGuiApplication::setDesktopFileName(applicationId);
+    QGuiApplication::setWindowIcon(applicationIcon());
     QuitOnSignal quitOnSignal;
+
+    SingleInstance instance;
+    if (!instance.listen()) {
+        // Another start got there first: it takes the request.
+        if (SingleInstance::handOver(request))
+            return 0;
+        qWarning().noquote() << QStringLiteral("Vellumar cannot listen for later starts:")
+                             << instance.errorString();
+    }
 
     ScreensEngine::prepareApplication();
     QQmlApplicationEngine engine;
@@ -21,5 +93,8 @@ int main(int argc, char *argv[])
         &engine, &QQmlApplicationEngine::objectCreationFailed, &app,
         [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
     engine.load(ScreensEngine::mainUrl());
+    QObject::connect(&instance, &SingleInstance::requested, &engine,
+        [&engine](const StartRequest &later) { present(engine, later); });
+    handOver(engine, request);
     return QGuiApplication::exec();
 }

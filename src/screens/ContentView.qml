@@ -48,6 +48,12 @@ Item {
         })
     }
 
+    // A start's request: back on the search page, as if typed and submitted.
+    function handOver(text, region) {
+        navigation.pop(null)
+        viewModel.submit(text, region)
+    }
+
     // A resolved store link opens its detail screen by itself; leaving that
     // screen forgets the item, so that the same link can open it again.
     property var linkedDetail: null

@@ -30,6 +30,12 @@ T.ApplicationWindow {
         sourceComponent: MainView {}
     }
 
+    // A start's request (the command line's, or a later start's): the search
+    // tab takes it.
+    function handOver(text, region) {
+        (shell.item as MainView).handOver(text, region)
+    }
+
     // The language is also the locale of everything below.
     onIdentityChanged: locale = Qt.locale(identity)
     Component.onCompleted: identity = LocalizationManager.currentLanguage

@@ -54,8 +54,14 @@ T.Page {
         }
     }
 
+    function handOver(text, region) {
+        tabBar.currentIndex = 0
+        searchContent.handOver(text, region)
+    }
+
     // Both tabs stay built; only the selected one shows.
     ContentView {
+        id: searchContent
         anchors.fill: parent
         visible: mainView.selectedTab === 0
         focus: mainView.selectedTab === 0

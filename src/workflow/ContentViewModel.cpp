@@ -161,6 +161,16 @@ void ContentViewModel::performSearch()
     runRequest(term, std::move(link), ++m_latestRequest);
 }
 
+void ContentViewModel::submit(const QString &text, const QString &region)
+{
+    if (!region.isEmpty())
+        setSelectedCountryCode(region);
+    if (text.isEmpty())
+        return;
+    setSearchTerm(text);
+    performSearch();
+}
+
 QCoro::Task<> ContentViewModel::runRequest(
     QString term, std::optional<AppStoreURLParser::Link> link, quint64 request)
 {

@@ -71,6 +71,9 @@ public:
     // Runs the search for the current term (a store link is looked up instead);
     // the outcome arrives through the properties.
     Q_INVOKABLE void performSearch();
+    // A start's request: the region when one is given, then the text as if
+    // typed (or pasted) and submitted. An empty text only sets the region.
+    Q_INVOKABLE void submit(const QString &text, const QString &region);
     Q_INVOKABLE void loadSearchHistory();
     Q_INVOKABLE void clearSearchHistory();
 
