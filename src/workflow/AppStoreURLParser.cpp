@@ -3,7 +3,7 @@
 // The rule: either web host of the store, "/", an optional two-letter region
 // and "/", "app", then "/id" and digits, either at once or after "/" and more
 // text on the same line; of several such "/id" the last on the line counts.
-// Letters match in any case. The first host that starts a link wins.
+// ASCII letters match in any case. The first host that starts a link wins.
 //
 // A regular expression says this in one line, but backtracks through the rest
 // of the line at every host it finds: quadratic in the text. This reads the
@@ -11,18 +11,15 @@
 
 namespace {
 
-// Case-insensitive as the store's own matching has always been, which also
-// lets the long s and the Kelvin sign stand for "s" and "k".
+// ASCII letters in either case; no other letter folds to one of them.
 bool sameLetter(QChar c, char lower)
 {
-    const char16_t u = c.unicode();
-    return (u | 0x20) == lower || (lower == 's' && u == 0x17F) || (lower == 'k' && u == 0x212A);
+    return c.unicode() < 0x80 && (c.unicode() | 0x20) == lower;
 }
 
 bool isLetter(QChar c)
 {
-    const char16_t u = c.unicode();
-    return ((u | 0x20) >= 'a' && (u | 0x20) <= 'z') || u == 0x17F || u == 0x212A;
+    return c.unicode() < 0x80 && (c.unicode() | 0x20) >= 'a' && (c.unicode() | 0x20) <= 'z';
 }
 
 bool isDigit(QChar c)

@@ -36,6 +36,21 @@ void IconSaveFlow::saveIcon(const AppItem &item)
     save(stamped);
 }
 
+namespace {
+
+std::optional<QImage> decodeAndShape(const QByteArray &bytes, bool fully, bool slightly)
+{
+    std::optional<QImage> decoded = decodeImage(bytes);
+    const std::optional<QImage> shaped = !decoded ? std::nullopt
+        : fully                                   ? rounded(*decoded)
+        : slightly ? withCornerRadius(*decoded, decoded->width() * 0.08)
+                   : std::nullopt;
+    // A rounding that cannot be applied is not a failure: save it square.
+    return shaped ? shaped : decoded;
+}
+
+} // namespace
+
 QCoro::Task<> IconSaveFlow::save(AppItem item)
 {
     // Leaving the screen does not cancel a save: the file is still written and
@@ -72,17 +87,12 @@ QCoro::Task<> IconSaveFlow::save(AppItem item)
     // Read now, after the download: a rounding chosen meanwhile counts.
     const bool fully = !originalJpeg && settings->saveAsRounded();
     const bool slightly = !originalJpeg && !fully && settings->saveAsSlightlyRounded();
-    // A large picture takes seconds to decode and round; the window goes on meanwhile.
-    const std::optional<QImage> image
-        = co_await QtConcurrent::run([bytes = bytes.value(), fully, slightly] {
-              std::optional<QImage> decoded = decodeImage(bytes);
-              const std::optional<QImage> shaped = !decoded ? std::nullopt
-                  : fully                                   ? rounded(*decoded)
-                  : slightly ? withCornerRadius(*decoded, decoded->width() * 0.08)
-                             : std::nullopt;
-              // A rounding that cannot be applied is not a failure: save it square.
-              return shaped ? shaped : decoded;
-          });
+    // A large picture takes seconds to decode and round; the window goes on
+    // meanwhile. (The future is named: a temporary in the awaited expression
+    // would be destroyed twice by GCC 12.)
+    const QFuture<std::optional<QImage>> decoding
+        = QtConcurrent::run(decodeAndShape, bytes.value(), fully, slightly);
+    const std::optional<QImage> image = co_await decoding;
     if (!image) {
         alert(false, qtTrId(downloadFailKey));
         co_return;

@@ -36,8 +36,12 @@ QCoro::Task<> ScreenshotSaver::save(QUrl url)
 
     const Result<QByteArray> bytes = co_await AppStoreAPI::downloadImageData(url);
     // Decoded in the thread pool: a large picture takes seconds.
-    const std::optional<QImage> image
-        = bytes ? co_await QtConcurrent::run(decodeImage, bytes.value()) : std::nullopt;
+    std::optional<QImage> image;
+    if (bytes) {
+        const QFuture<std::optional<QImage>> decoding
+            = QtConcurrent::run(decodeImage, bytes.value());
+        image = co_await decoding;
+    }
     if (!image) {
         alert(false, qtTrId("download_fail_message_screenshot"));
         co_return;

@@ -287,8 +287,8 @@ private slots:
         QVERIFY(!AppStoreURLParser::parse(text));
         const auto link = AppStoreURLParser::parse(text + "x/ID42\n/id7");
         QVERIFY(link && link->id == "42" && !link->country);
-        QCOMPARE(AppStoreURLParser::parse(QString("iTunes.apple.com/ſK/app/id1")).value().country,
-            QString("ſK"));
+        QCOMPARE(AppStoreURLParser::parse(QString("iTunes.apple.com/Jp/app/id1"))->country, "Jp");
+        QVERIFY(!AppStoreURLParser::parse(QString("apps.apple.com/ſK/app/id1"))); // ASCII only
     }
 
     // Whichever answer comes first, only the latest request's is shown; a later
