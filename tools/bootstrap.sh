@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Vellumar, builds it, and then either starts
-# the application (run) or runs every test (test).
-#   tools/bootstrap.sh run|test
+# the application (run), runs every test (test), or builds a second copy with
+# clang under AddressSanitizer and UndefinedBehaviorSanitizer into
+# build-sanitize/ and runs every test there, the fuzz targets included
+# (sanitize).
+#   tools/bootstrap.sh run|test|sanitize
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
 mode=${1:-}
-case "$mode" in run|test) ;; *) echo "usage: $0 run|test" >&2; exit 2 ;; esac
+case "$mode" in run|test|sanitize) ;; *) echo "usage: $0 run|test|sanitize" >&2; exit 2 ;; esac
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
 # Install only the Debian packages that are missing.
-mapfile -t wanted < <(grep -v -e '^#' -e '^$' tools/debian-packages.txt)
+lists=(tools/debian-packages.txt)
+[ "$mode" = sanitize ] && lists+=(tools/debian-packages-sanitize.txt)
+mapfile -t wanted < <(cat "${lists[@]}" | grep -v -e '^#' -e '^$')
 missing=()
 for pkg in "${wanted[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
@@ -25,7 +30,13 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 build=${VELLUMAR_BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+options=()
+if [ "$mode" = sanitize ]; then
+    build=$build-sanitize
+    options=(-DCMAKE_CXX_COMPILER=clang++
+        -DVELLUMAR_SANITIZE=ON -DVELLUMAR_FUZZ=ON)
+fi
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
 cmake --build "$build" --parallel "$(nproc)"
 
 if [ "$mode" = run ]; then
