@@ -19,7 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     const QList<AppItem> items = HistoryManager(store).loadHistory();
     const AppItem added { 42, QStringLiteral("Ä \"€\" \\ 😀"), QString(), QString(), QString() };
-    const auto isAdded = [](const AppItem &item) { return item.trackId == 42; };
+    const auto isAdded = [](const AppItem &item) {
+        return item.trackId == 42;
+    };
     if (items.isEmpty() || std::any_of(items.cbegin(), items.cend(), isAdded))
         return 0;
     HistoryManager(store).addHistory(added);
