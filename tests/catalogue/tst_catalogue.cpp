@@ -137,13 +137,14 @@ private Q_SLOTS:
             fixture.reset();
             qputenv("VELLUMAR_CATALOGUE_URL", gone);
         }
-        const auto check = [&](const auto &result, const auto &firstName) {
-            QCOMPARE(outcome(result), expected);
-            if (!result)
-                checkSentences(result.error());
-            else if (!name.isEmpty())
-                QCOMPARE(firstName(result.value()), name);
-        };
+        const auto check
+            = [&, &expected = expected, &name = name](const auto &result, const auto &firstName) {
+                  QCOMPARE(outcome(result), expected);
+                  if (!result)
+                      checkSentences(result.error());
+                  else if (!name.isEmpty())
+                      QCOMPARE(firstName(result.value()), name);
+              };
         if (!term.isEmpty())
             check(
                 await(AppStoreAPI::search(term, country)), [](auto &v) { return v[0].trackName; });
