@@ -1,20 +1,25 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Vellumar, builds it, and then starts the
-# application (run), runs every test (test), or makes the Debian package
-# (package: build-package/vellumar_<version>_<arch>.deb, without tests).
-#   tools/bootstrap.sh run|test|package
+# application (run), runs every test (test), makes the Debian package
+# (package: build-package/vellumar_<version>_<arch>.deb, without tests), or
+# builds a second copy with clang under AddressSanitizer and
+# UndefinedBehaviorSanitizer into build-sanitize/ and runs every test there,
+# the fuzz targets included (sanitize).
+#   tools/bootstrap.sh run|test|package|sanitize
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
 mode=${1:-}
-case "$mode" in run|test|package) ;; *) echo "usage: $0 run|test|package" >&2; exit 2 ;; esac
+case "$mode" in run|test|package|sanitize) ;; *) echo "usage: $0 run|test|package|sanitize" >&2; exit 2 ;; esac
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
 # Install only the Debian packages that are missing, of those this mode needs.
 skip=$([ "$mode" = package ] && echo test || echo package)
-mapfile -t wanted < <(awk -v skip="$skip" '!/^#/ && NF && $2 != skip { print $1 }' tools/debian-packages.txt)
+lists=(tools/debian-packages.txt)
+[ "$mode" = sanitize ] && lists+=(tools/debian-packages-sanitize.txt)
+mapfile -t wanted < <(cat "${lists[@]}" | awk -v skip="$skip" '!/^#/ && NF && $2 != skip { print $1 }')
 missing=()
 for pkg in "${wanted[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
@@ -36,7 +41,13 @@ if [ "$mode" = package ]; then
 fi
 
 build=${VELLUMAR_BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+options=()
+if [ "$mode" = sanitize ]; then
+    build=$build-sanitize
+    options=(-DCMAKE_CXX_COMPILER=clang++
+        -DVELLUMAR_SANITIZE=ON -DVELLUMAR_FUZZ=ON)
+fi
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
 cmake --build "$build" --parallel "$(nproc)"
 
 if [ "$mode" = run ]; then

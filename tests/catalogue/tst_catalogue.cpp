@@ -146,7 +146,8 @@ private Q_SLOTS:
             fixture.reset();
             qputenv("VELLUMAR_CATALOGUE_URL", gone);
         }
-        const auto check = [&](const auto &result, const auto &firstName) {
+        const auto check = [&, &expected = expected, &name = name](
+                               const auto &result, const auto &firstName) {
             QCOMPARE(outcome(result), expected);
             if (!result) {
                 checkSentences(result.error());

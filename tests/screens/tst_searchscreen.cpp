@@ -180,7 +180,8 @@ private slots:
             QVERIFY(screen->open("regionButton", "countryListView"));
             screen->typeText("jap");
             if (*target)
-                QVERIFY(ScreenHarness::waitFor([&] { return screen->click(target); }));
+                QVERIFY(
+                    ScreenHarness::waitFor([&, target = target] { return screen->click(target); }));
             else
                 screen->pressKey(Qt::Key_Escape);
             QVERIFY(screen->waitForPopup("countryListView", false));
