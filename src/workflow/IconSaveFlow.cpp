@@ -40,13 +40,15 @@ namespace {
 
 std::optional<QImage> decodeAndShape(const QByteArray &bytes, bool fully, bool slightly)
 {
-    std::optional<QImage> decoded = decodeImage(bytes);
-    const std::optional<QImage> shaped = !decoded ? std::nullopt
-        : fully                                   ? rounded(*decoded)
-        : slightly ? withCornerRadius(*decoded, decoded->width() * 0.08)
-                   : std::nullopt;
-    // A rounding that cannot be applied is not a failure: save it square.
-    return shaped ? shaped : decoded;
+    std::optional<QImage> image = decodeImage(bytes);
+    if (image && (fully || slightly)) {
+        std::optional<QImage> shaped
+            = fully ? rounded(*image) : withCornerRadius(*image, image->width() * 0.08);
+        // A rounding that cannot be applied is not a failure: save it square.
+        if (shaped)
+            image = std::move(shaped);
+    }
+    return image;
 }
 
 } // namespace
