@@ -3,8 +3,6 @@
 #include "screens/ScreensEngine.h"
 
 #include <QFont>
-#include <QSet>
-#include <QTest>
 #include <QtQml/QQmlExtensionPlugin>
 
 #include <cctype>
@@ -45,10 +43,9 @@ QPoint centreOf(QQuickItem *item)
 // Visible, with a size, and not faded out (isVisible() follows the parents; opacity does not).
 bool isShown(const QQuickItem *item)
 {
-    for (const QQuickItem *ancestor = item; ancestor; ancestor = ancestor->parentItem()) {
+    for (const QQuickItem *ancestor = item; ancestor; ancestor = ancestor->parentItem())
         if (ancestor->opacity() == 0)
             return false;
-    }
     return item && item->isVisible() && item->width() > 0 && item->height() > 0;
 }
 
@@ -88,13 +85,11 @@ QStringList ScreenHarness::visibleTexts() const
     QStringList texts;
     first(m_window.data(), [&](QObject *object) {
         auto *item = qobject_cast<QQuickItem *>(object);
-        if (!isShown(item) || item->property("font").value<QFont>().family() == "Vellumar Symbols")
-            return false;
-        for (const char *name : { "text", "placeholderText" }) {
-            const QVariant value = item->property(name);
-            if (value.typeId() == QMetaType::QString && !value.toString().isEmpty())
-                texts.append(value.toString());
-        }
+        if (isShown(item) && item->property("font").value<QFont>().family() != "Vellumar Symbols")
+            for (const QVariant &value :
+                { item->property("text"), item->property("placeholderText") })
+                if (value.typeId() == QMetaType::QString && !value.toString().isEmpty())
+                    texts.append(value.toString());
         return false;
     });
     return texts;

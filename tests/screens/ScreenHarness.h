@@ -2,11 +2,9 @@
 
 #include "FixtureCatalogue.h"
 #include "TestEnvironment.h"
-#include "catalogue/AppItem.h"
 #include "store/HistoryManager.h"
 #include "store/SearchHistoryManager.h"
 
-#include <QDir>
 #include <QPointer>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
@@ -14,13 +12,11 @@
 #include <QStandardPaths>
 #include <QTcpServer>
 
-#include <functional>
-#include <memory>
-
 // Waits for a condition of the screens; it is evaluated again at the end, so it must not act.
 #define WAIT_UNTIL(condition) QTRY_VERIFY_WITH_TIMEOUT(condition, 10000)
 
-// The application's window, offscreen, driven by clicks and keys.
+// The application's window, offscreen, driven by clicks and keys. Items are found by
+// objectName; where several share a name, the shown one counts.
 class ScreenHarness
 {
 public:
@@ -28,6 +24,7 @@ public:
     ~ScreenHarness();
 
     QQuickWindow *window() const { return m_window; }
+    QImage grab() const { return m_window->grabWindow(); }
     QObject *find(const QString &name) const;
     QQuickItem *item(const QString &name) const { return qobject_cast<QQuickItem *>(find(name)); }
     QQuickItem *visibleItem(const QString &name, QObject *root = nullptr) const;
@@ -43,10 +40,6 @@ public:
     {
         QQuickItem *stack = visibleItem(navigation);
         return shown(page) && stack && !stack->property("busy").toBool();
-    }
-    bool popupVisible(const QString &name) const
-    {
-        return find(name)->property("visible").toBool();
     }
     // Every text and placeholder shown, symbols left out.
     QStringList visibleTexts() const;
@@ -74,6 +67,10 @@ public:
     {
         return QTest::qWaitFor(condition, 10000);
     }
+    bool popupVisible(const QString &name) const
+    {
+        return find(name)->property("visible").toBool();
+    }
     bool waitForPopup(const QString &name, bool open)
     {
         return waitFor([&] {
@@ -89,7 +86,6 @@ public:
     // The alert shows with this title (and message); Return dismisses it.
     bool alertShows(const QString &alert, const QString &title, const QString &message = {});
 
-    QImage grab() const { return m_window->grabWindow(); }
     static QDir photoFolder()
     {
         return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + "/Vellumar";
@@ -112,16 +108,14 @@ protected:
 
     qsizetype requestsContaining(const QByteArray &part) const
     {
-        const QList<QByteArray> lines = catalogue->requestLines();
-        return std::count_if(lines.cbegin(), lines.cend(),
-            [&](const QByteArray &line) { return line.contains(part); });
+        return catalogue->requestLines().join('\n').count(part);
     }
     // The fixture's app as the download history remembers it.
     AppItem historyItem(int index, const char *region = nullptr) const
     {
-        const qint64 id = FixtureCatalogue::apps().at(index).trackId;
-        return AppItem { id, FixtureCatalogue::apps().at(index).trackName,
-            catalogue->artworkUrl(id, "100x100"), catalogue->artworkUrl(id, "512x512"),
+        const FixtureCatalogue::App &app = FixtureCatalogue::apps().at(index);
+        return AppItem { app.trackId, app.trackName, catalogue->artworkUrl(app.trackId, "100x100"),
+            catalogue->artworkUrl(app.trackId, "512x512"),
             region ? std::optional<QString>(region) : std::nullopt };
     }
     // Lists the whole fixture store on the search tab and opens one hit,
@@ -138,10 +132,10 @@ protected:
     static QByteArray refuseConnections()
     {
         QTcpServer closed;
+        closed.listen(QHostAddress::LocalHost);
         const QByteArray live = qgetenv("VELLUMAR_CATALOGUE_URL");
-        if (closed.listen(QHostAddress::LocalHost))
-            qputenv("VELLUMAR_CATALOGUE_URL",
-                "http://127.0.0.1:" + QByteArray::number(closed.serverPort()));
+        qputenv("VELLUMAR_CATALOGUE_URL",
+            "http://127.0.0.1:" + QByteArray::number(closed.serverPort()));
         return live;
     }
 

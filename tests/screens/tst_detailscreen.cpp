@@ -24,13 +24,12 @@ class tst_DetailScreen : public ScreenTest
     // Taps the first screenshot, or shows the address as such a tap would.
     bool openScreenshot(const QString &address = {}, const QString &shown = "screenshotPicture")
     {
-        QQuickItem *detail = screen->visibleItem("appDetailView");
         QQuickItem *scroll = screen->visibleItem("detailScroll");
         scroll->setProperty(
             "contentY", scroll->property("contentHeight").toReal() - scroll->height());
-        if (address.isEmpty()
-                ? !screen->click("screenshot_0")
-                : !QMetaObject::invokeMethod(detail, "showScreenshot", Q_ARG(QVariant, address)))
+        if (address.isEmpty() ? !screen->click("screenshot_0")
+                              : !QMetaObject::invokeMethod(screen->visibleItem("appDetailView"),
+                                  "showScreenshot", Q_ARG(QVariant, address)))
             return false;
         const bool opened = ScreenHarness::waitFor([&] {
             return screen->settled("screenshotDetailView", "searchNavigation")
@@ -42,6 +41,11 @@ class tst_DetailScreen : public ScreenTest
     void longPress(const char *name, QPoint drift = {})
     {
         screen->press(screen->visibleItem(name), drift, 800);
+    }
+    bool back(const QString &page, const QString &navigation)
+    {
+        return screen->click("backButton")
+            && ScreenHarness::waitFor([&] { return screen->settled(page, navigation); });
     }
     QQuickItem *row(int index) const
     {
@@ -108,25 +112,35 @@ private slots:
         }
     }
 
-    // A failed first lookup shows the failure text; a later one (on showing the tab) keeps the
-    // details.
-    void aFirstFailureShowsTheTextAndALaterOneKeepsTheDetails()
+    // A history row opens in its region, else the US store; a failed first lookup shows the
+    // failure text (one console line) and a later one, on showing the tab again, keeps the
+    // details. Saving from a row does not record it again.
+    void historyRowsOpenTheirDetails()
     {
         AppItem broken = historyItem(2), silent = historyItem(1);
         broken.trackId = FixtureCatalogue::errorPageId;
         silent.trackId = FixtureCatalogue::redirectStallId; // redirected, then no answer
         NetworkPolicy::setTransferTimeout(1s);
         const int failuresBefore = failureLines;
-        QVERIFY(showHistory({ silent, broken }));
-        for (int index : { 0, 1 }) {
+        QVERIFY(showHistory({ historyItem(0), historyItem(1, "JP"), silent, broken }));
+        for (const auto &[index, lookup] : { std::pair { 1, "lookup?id=284910350&country=JP" },
+                 { 0, "lookup?id=1234567890123&country=US" }, { 2, "lookup?id=302&country=US" },
+                 { 3, "lookup?id=404&country=US" } }) {
+            const bool fails = index >= 2;
             QVERIFY(screen->click(row(index)));
-            WAIT_UNTIL(screen->shown("detailLoadFailed"));
-            QVERIFY(!screen->shown("detailLoading") && !screen->shown("detailSaveButton"));
-            QCOMPARE(failureLines, failuresBefore + 1 + index);
-            QVERIFY(screen->click("backButton"));
-            WAIT_UNTIL(screen->settled("historyPage", "historyNavigation"));
+            WAIT_UNTIL(screen->shown(fails ? "detailLoadFailed" : "detailStack"));
+            QVERIFY(!screen->shown("detailLoading") && screen->shown("detailSaveButton") != fails);
+            QCOMPARE(requestsContaining(lookup), 1);
+            QCOMPARE(failureLines, failuresBefore + std::max(0, index - 1));
+            QVERIFY(back("historyPage", "historyNavigation"));
         }
         NetworkPolicy::setTransferTimeout(60s);
+        HistoryManager::shared()->removeHistory(historyItem(0));
+        QVERIFY(screen->click(screen->visibleItem("saveButton", row(0))));
+        QVERIFY(screen->alertShows("historySaveAlert", qtTrId("success")));
+        QCOMPARE(ScreenHarness::photos().size(), 1);
+        QVERIFY(stored() == 3 && !screen->shown("appDetailView"));
+
         QVERIFY(screen->click("searchTab") && openSearchResult(0));
         const QByteArray live = refuseConnections();
         QVERIFY(screen->click("historyTab") && screen->click("searchTab"));
@@ -141,12 +155,6 @@ private slots:
     // list, not on the detail screen.
     void answersCannotOpenLocalFiles()
     {
-        const auto anyCanary = [&] {
-            QStringList sources;
-            for (QQuickItem *item : screen->window()->contentItem()->findChildren<QQuickItem *>())
-                sources.append(item->property("source").toString());
-            return sources.filter(FixtureCatalogue::canaryFolder()).join(' ');
-        };
         QVERIFY(screen->submit(FixtureCatalogue::localFilesTerm));
         QCOMPARE(screen->shownText("rowIcon", "source"), QString());
         QVERIFY(screen->click("resultRow_0"));
@@ -154,7 +162,10 @@ private slots:
         QCOMPARE(screen->shownText("detailIcon", "source"), QString());
         QCOMPARE(screen->item("screenshotStrip")->property("count").toInt(), 2);
         QVERIFY(screen->grab().width() > 0);
-        QCOMPARE(anyCanary(), QString());
+        QStringList sources;
+        for (QQuickItem *item : screen->window()->contentItem()->findChildren<QQuickItem *>())
+            sources.append(item->property("source").toString());
+        QCOMPARE(sources.filter(FixtureCatalogue::canaryFolder()), QStringList());
     }
 
     // Every tap schedules its own reset; with the real clock the check mark goes by itself.
@@ -179,7 +190,8 @@ private slots:
         WAIT_UNTIL(!checkmarkShown("minimumOsRow"));
     }
 
-    // A still long press saves the picture as served and records nothing; back looks up again.
+    // A still long press on a shown picture saves it as served and records nothing; a drag, a
+    // picture still loading or not a picture save nothing. Back looks the item up again.
     void aLongPressSavesTheScreenshot()
     {
         SettingsManager::shared()->setSaveAsOriginalJPEG(true);
@@ -196,8 +208,17 @@ private slots:
         QCOMPARE(reader.format(), QByteArray("png"));
         QCOMPARE(reader.size(), QSize(392, 696));
         QCOMPARE(stored(), 0);
-        QVERIFY(screen->click("backButton"));
+        QVERIFY(back("appDetailView", "searchNavigation"));
         WAIT_UNTIL(requestsContaining("GET /lookup?") == 1);
+        QVERIFY(openScreenshot(catalogue->stallingImageUrl().toString(), "screenshotLoading"));
+        longPress("screenshotDetailView");
+        QVERIFY(!screen->popupVisible("screenshotSaveAlert"));
+        QVERIFY(back("appDetailView", "searchNavigation"));
+        QVERIFY(openScreenshot(catalogue->notAnImageUrl().toString(), "screenshotFailed"));
+        longPress("screenshotDetailView");
+        QVERIFY(!screen->popupVisible("screenshotSaveAlert"));
+        QCOMPARE(requestsContaining("/art/special/"), 0);
+        QVERIFY(back("appDetailView", "searchNavigation"));
         // A file where the photo folder belongs: the library refuses to add.
         ScreenHarness::photoFolder().removeRecursively();
         QFile blocker(ScreenHarness::photoFolder().path());
@@ -205,21 +226,7 @@ private slots:
         longPress("screenshotPicture");
         QVERIFY(screen->alertShows("screenshotSaveAlert", qtTrId("error"),
             qtTrId("save_fail_message").arg(qtTrId("permission_denied_message"))));
-    }
-
-    // A picture not shown cannot be saved; the saver refuses a non-address and a non-picture.
-    void aPictureThatIsNotShownCannotBeSaved()
-    {
-        QVERIFY(openSearchResult(0)
-            && openScreenshot(catalogue->stallingImageUrl().toString(), "screenshotLoading"));
-        longPress("screenshotDetailView");
-        QVERIFY(!screen->popupVisible("screenshotSaveAlert"));
-        QVERIFY(screen->click("backButton"));
-        WAIT_UNTIL(screen->settled("appDetailView", "searchNavigation"));
-        QVERIFY(openScreenshot(catalogue->notAnImageUrl().toString(), "screenshotFailed"));
-        longPress("screenshotDetailView");
-        QVERIFY(!screen->popupVisible("screenshotSaveAlert"));
-        QCOMPARE(requestsContaining("/art/special/"), 0);
+        // The saver itself refuses a non-picture and a non-address.
         for (const auto &[address, message] : { std::pair { catalogue->notAnImageUrl().toString(),
                                                     "download_fail_message_screenshot" },
                  std::pair { QStringLiteral("http://[::1"), "screenshot_url_invalid" } }) {
@@ -231,8 +238,10 @@ private slots:
         }
     }
 
-    // A swipe deletes the row shown; the empty state and clear button follow the stored list.
-    void theHistoryFiltersAndSwipeDeletes()
+    // Typing filters the rows; a swipe deletes the row shown; the empty state and clear button
+    // follow the stored list. Clearing asks first, and empties the application's temporary
+    // folder only.
+    void theHistoryFiltersDeletesAndClears()
     {
         QVERIFY(showHistory({ historyItem(2), historyItem(1), historyItem(0) }));
         const QPointer<QQuickItem> harbor = row(1);
@@ -253,38 +262,13 @@ private slots:
             && screen->item("clearDownloadHistoryButton")->isEnabled());
         QVERIFY(screen->click("clearHistorySearchButton"));
         WAIT_UNTIL(shownNames() == (QStringList { "墨水日记", "Harbor Maps" }));
-    }
 
-    // A row opens in its region, else the US store; saving again does not record.
-    void theHistoryOpensAndSavesAgain()
-    {
-        QVERIFY(showHistory({ historyItem(0), historyItem(1, "JP") }));
-        for (const auto &[index, lookup] : { std::pair { 1, "lookup?id=284910350&country=JP" },
-                 std::pair { 0, "lookup?id=1234567890123&country=US" } }) {
-            QVERIFY(screen->click(row(index)));
-            WAIT_UNTIL(screen->shown("detailStack"));
-            QCOMPARE(requestsContaining(lookup), 1);
-            QVERIFY(screen->click("backButton"));
-            WAIT_UNTIL(screen->settled("historyPage", "historyNavigation"));
-        }
-        HistoryManager::shared()->removeHistory(historyItem(0));
-        QVERIFY(screen->click(screen->visibleItem("saveButton", row(0))));
-        QVERIFY(screen->alertShows("historySaveAlert", qtTrId("success")));
-        QCOMPARE(ScreenHarness::photos().size(), 1);
-        QVERIFY(stored() == 1 && !screen->shown("appDetailView"));
-    }
-
-    // Clearing asks first, and empties the application's temporary folder only.
-    void clearingTheHistoryAsksFirst()
-    {
         QFile leftover(applicationTemporaryDirectory().value() + "/leftover.png");
         QFile foreign(QDir::tempPath() + "/another-program.txt");
         QVERIFY(leftover.open(QIODevice::WriteOnly) && foreign.open(QIODevice::WriteOnly));
-        QVERIFY(showHistory({ historyItem(0), historyItem(1) }));
         for (const char *button : { "cancelClearButton", "clearAllButton" }) {
-            QVERIFY(screen->click("clearDownloadHistoryButton"));
-            QVERIFY(screen->waitForPopup("clearHistoryAlert", true) && screen->click(button));
-            QVERIFY(screen->waitForPopup("clearHistoryAlert", false));
+            QVERIFY(screen->open("clearDownloadHistoryButton", "clearHistoryAlert"));
+            QVERIFY(screen->click(button) && screen->waitForPopup("clearHistoryAlert", false));
             QCOMPARE(stored(), qstrcmp(button, "clearAllButton") ? 2 : 0);
             QCOMPARE(leftover.exists(), stored() == 2);
         }

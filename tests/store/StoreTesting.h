@@ -2,8 +2,6 @@
 
 #include "TestEnvironment.h"
 
-#include <QDir>
-
 #include <linux/capability.h>
 #include <sqlite3.h>
 #include <sys/syscall.h>
@@ -29,9 +27,9 @@ inline bool setReadOnly(const QString &folder, bool readOnly)
 // Writes a file, making its folder first.
 inline bool writeFile(const QString &path, const QByteArray &bytes)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly)
+        && file.write(bytes) == bytes.size();
 }
 
 // One statement run behind the store's back: the first column of the first

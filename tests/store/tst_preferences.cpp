@@ -33,9 +33,8 @@ class tst_Preferences : public QObject
 
     static QString state(const SettingsManager &m)
     {
-        return QString::asprintf("%d %d %d ", m.saveAsRounded(), m.saveAsSlightlyRounded(),
-                   m.saveAsOriginalJPEG())
-            + m.selectedResolutionRawValue();
+        return QString::asprintf("%d %d %d %s", m.saveAsRounded(), m.saveAsSlightlyRounded(),
+            m.saveAsOriginalJPEG(), qPrintable(m.selectedResolutionRawValue()));
     }
 
     // stored and written: one text per key, "1"/"0" a boolean; log: a snapshot
