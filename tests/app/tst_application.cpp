@@ -44,30 +44,29 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("printed");
-        QTest::newRow("version") << QStringList { "--version" } << 0
-                                 << QStringLiteral("Vellumar " VELLUMAR_VERSION "\n");
-        QTest::newRow("help") << QStringList { "--help" } << 0 << QStringLiteral("--region <code>");
-        QTest::newRow("unknown option")
-            << QStringList { "--bogus" } << 2 << QStringLiteral("Unknown option 'bogus'");
-        QTest::newRow("unknown region") << QStringList { "--region", "XX", "maps" } << 2
-                                        << QStringLiteral("'XX' is not a store region");
-        QTest::newRow("region without code")
-            << QStringList { "--region" } << 2 << QStringLiteral("Missing value after '--region'");
-        QTest::newRow("two terms") << QStringList { "harbor", "maps" } << 2
-                                   << QStringLiteral("One search term or link at most");
+        QTest::addColumn<QByteArray>("printed"); // on the standard output if 0, else on errors
+        const auto row = [](const char *name, const QStringList &arguments, int exitCode,
+                             const QByteArray &printed) {
+            QTest::newRow(name) << arguments << exitCode << printed;
+        };
+        row("version", { "--version" }, 0, "Vellumar " VELLUMAR_VERSION "\n");
+        row("help", { "--help" }, 0, "--region <code>");
+        row("unknown option", { "--bogus" }, 2, "Unknown option 'bogus'");
+        row("unknown region", { "--region", "XX", "maps" }, 2, "'XX' is not a store region");
+        row("region without code", { "--region" }, 2, "Missing value after '--region'");
+        row("two terms", { "harbor", "maps" }, 2, "One search term or link at most");
     }
     void answersOnTheTerminal()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
-        QFETCH(QString, printed);
+        QFETCH(QByteArray, printed);
         QProcess app;
         app.start(QStringLiteral(VELLUMAR_EXECUTABLE), arguments);
         finishes(app, exitCode);
         const QByteArray output
             = exitCode == 0 ? app.readAllStandardOutput() : app.readAllStandardError();
-        QVERIFY2(output.contains(printed.toUtf8()), output.constData());
+        QVERIFY2(output.contains(printed), output.constData());
     }
 
     // The first start searches its term in its region; a later start hands a

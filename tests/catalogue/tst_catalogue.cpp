@@ -8,7 +8,6 @@
 
 #include <QImage>
 #include <QJsonDocument>
-#include <QNetworkReply>
 #include <QRegularExpression>
 #include <QTranslator>
 
@@ -72,8 +71,6 @@ void checkSentences(const Error &error)
 using Request = std::tuple<QString, qint64, QString, QString, QByteArray, QString>;
 
 } // namespace
-
-Q_DECLARE_METATYPE(Request)
 
 class tst_Catalogue : public QObject
 {

@@ -19,10 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     const QList<AppItem> items = HistoryManager(store).loadHistory();
     const AppItem added { 42, QStringLiteral("Ä \"€\" \\ 😀"), QString(), QString(), QString() };
-    const auto isAdded = [](const AppItem &item) {
-        return item.trackId == 42;
-    };
-    if (items.isEmpty() || std::any_of(items.cbegin(), items.cend(), isAdded))
+    if (items.isEmpty()
+        || std::any_of(items.cbegin(), items.cend(), [](auto &item) { return item.trackId == 42; }))
         return 0;
     HistoryManager(store).addHistory(added);
     if (HistoryManager(store).loadHistory() != QList<AppItem> { added } + items)

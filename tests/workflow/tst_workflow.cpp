@@ -16,25 +16,12 @@
 using namespace std::chrono_literals;
 using Overlay = ContentViewModel::Overlay;
 
-struct Save
-{
-    QString options;
-    IconResolution resolution;
-    int side; // of the icon requested and written
-    QPoint clear; // a transparent pixel; (-1, -1): square
-    QString url = {}; // of the 512 artwork; empty: the fixture's
-    QString message = {}; // empty: saved
-};
-Q_DECLARE_METATYPE(Save)
-
-struct Outcome
-{
-    QString text, region;
-    QByteArray requestLine; // empty: none
-    bool recorded;
-    QString status, found;
-};
-Q_DECLARE_METATYPE(Outcome)
+// Options, resolution, side of the icon requested and written, a transparent
+// pixel ((-1, -1): square), the 512 artwork's address (empty: the fixture's),
+// the failure message (empty: saved).
+using Save = std::tuple<QString, IconResolution, int, QPoint, QString, QString>;
+// Text, region, request line (empty: none), recorded, status line, region found.
+using Outcome = std::tuple<QString, QString, QByteArray, bool, QString, QString>;
 
 // The search model and the icon save flow against the fixture catalogue.
 class tst_Workflow : public QObject
@@ -96,25 +83,27 @@ private slots:
     void saves_data()
     {
         QTest::addColumn<Save>("save");
-        const QPoint square(-1, -1);
+        const auto row
+            = [](const char *name, const char *options, IconResolution resolution, int side,
+                  QPoint clear = { -1, -1 }, const QString &url = {}, const QString &message = {}) {
+                  QTest::newRow(name) << Save { options, resolution, side, clear, url, message };
+              };
         using enum IconResolution;
-        QTest::newRow("both stored: the full rounding wins")
-            << Save { "*", size256, 256, { 30, 30 } };
-        QTest::newRow("defaults: square PNG") << Save { "", size1024, 1024, square };
+        row("both stored: the full rounding wins", "*", size256, 256, { 30, 30 });
+        row("defaults: square PNG", "", size1024, 1024);
         // Radius 40.96: clear 2 px into a corner, opaque 40 px in.
-        QTest::newRow("slightly rounded") << Save { "S", size512, 512, { 2, 2 } };
-        QTest::newRow("JPEG ignores size and rounding") << Save { "JR", size256, 1024, square };
+        row("slightly rounded", "S", size512, 512, { 2, 2 });
+        row("JPEG ignores size and rounding", "JR", size256, 1024);
         // Rounding turned on and the size changed while the bytes are on their way.
-        QTest::newRow("changed in flight") << Save { "", size256, 256, { 30, 30 } };
-        const QString icon = qtTrId("download_fail_message_icon");
-        const QString original = qtTrId("download_fail_message_original");
-        QTest::newRow("HTML error page") << Save { "J", size256, 0, square,
-            catalogue->baseUrl().toString() + "/lookup?id=404", original };
-        QTest::newRow("nobody listening")
-            << Save { "", size256, 0, square, "http://127.0.0.1:1/512x512bb.png", icon };
+        row("changed in flight", "", size256, 256, { 30, 30 });
+        row("HTML error page", "J", size256, 0, { -1, -1 },
+            catalogue->baseUrl().toString() + "/lookup?id=404",
+            qtTrId("download_fail_message_original"));
+        row("nobody listening", "", size256, 0, { -1, -1 }, "http://127.0.0.1:1/512x512bb.png",
+            qtTrId("download_fail_message_icon"));
         // A file where the folder should be: the library cannot be written.
-        QTest::newRow("permission denied") << Save { "", size256, 0, square, {},
-            qtTrId("save_fail_message").arg(qtTrId("permission_denied_message")) };
+        row("permission denied", "", size256, 0, { -1, -1 }, {},
+            qtTrId("save_fail_message").arg(qtTrId("permission_denied_message")));
     }
 
     void saves()
@@ -149,13 +138,13 @@ private slots:
                 + (!saved ? message
                           : qtTrId(jpeg ? "save_success_message_original"
                                         : "save_success_message_icon")));
-        QCOMPARE(HistoryManager::shared()->loadHistory().size(), int(saved));
+        QCOMPARE(HistoryManager::shared()->loadHistory(),
+            saved ? QList<AppItem> { lantern() } : QList<AppItem> {});
         const QStringList files = photoFolder().entryList(QDir::Files);
         QCOMPARE(files.size(), int(saved));
         if (!saved)
             return;
         QCOMPARE(catalogue->requestLines(), QList<QByteArray> { "GET " + path.toLatin1() });
-        QCOMPARE(HistoryManager::shared()->loadHistory(), QList<AppItem> { lantern() });
         QImageReader reader(photoFolder().filePath(files.first()));
         QCOMPARE(reader.format(), QByteArray(jpeg ? "jpeg" : "png"));
         const QImage photo = reader.read();
