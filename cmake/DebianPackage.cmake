@@ -35,6 +35,7 @@ string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS
     qml6-module-qtqml-workerscript
     qt6-qpa-plugins
     qt6-wayland
+    fonts-roboto-unhinted
     fonts-noto-cjk
     fonts-noto-color-emoji)
 

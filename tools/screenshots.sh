@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Renders the search tab's screens and sheets in both languages to PNG files.
+# Renders every screen and sheet in both languages to PNG files: at phone
+# size, at 1280 × 800 and at 1920 × 1080, each in light and in dark.
 #   tools/screenshots.sh <output folder>
 # Builds the renderer in $VELLUMAR_BUILD_DIR (default: build/) first. Needs no
 # display and no network: it runs offscreen against the fixture catalogue.
@@ -17,4 +18,9 @@ out=$1
     cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" --target vellumar_screenshots
 mkdir -p "$out"
-QT_QPA_PLATFORM=offscreen "$build/tools/screenshots/vellumar_screenshots" "$out"
+for size in 390x844 1280x800 1920x1080; do
+    for look in light dark; do
+        QT_QPA_PLATFORM=offscreen "$build/tools/screenshots/vellumar_screenshots" "$out" \
+            "$size" ${look/light/}
+    done
+done

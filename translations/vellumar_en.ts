@@ -35,6 +35,22 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message id="show_in_folder">
+        <source>Show in Folder</source>
+        <translation>Show in Folder</translation>
+    </message>
+    <message id="photo_folder">
+        <source>Photos are saved to</source>
+        <translation>Photos are saved to</translation>
+    </message>
+    <message id="shape_preview">
+        <source>The shape of a saved icon</source>
+        <translation>The shape of a saved icon</translation>
+    </message>
+    <message id="detail_placeholder">
+        <source>Pick an app to see its details.</source>
+        <translation>Pick an app to see its details.</translation>
+    </message>
     <message id="initial_search_message">
         <source>Type an app name or paste an App Store link to start.</source>
         <translation>Type an app name or paste an App Store link to start.</translation>

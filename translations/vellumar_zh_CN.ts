@@ -35,6 +35,22 @@
         <source>OK</source>
         <translation>好</translation>
     </message>
+    <message id="show_in_folder">
+        <source>Show in Folder</source>
+        <translation>在文件夹中显示</translation>
+    </message>
+    <message id="photo_folder">
+        <source>Photos are saved to</source>
+        <translation>图片保存到</translation>
+    </message>
+    <message id="shape_preview">
+        <source>The shape of a saved icon</source>
+        <translation>保存后的图标形状</translation>
+    </message>
+    <message id="detail_placeholder">
+        <source>Pick an app to see its details.</source>
+        <translation>选择一个应用以查看详情。</translation>
+    </message>
     <message id="initial_search_message">
         <source>Type an app name or paste an App Store link to start.</source>
         <translation>输入应用名称或粘贴 App Store 链接开始搜索。</translation>

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "QuitOnSignal.h"
 #include "SingleInstance.h"
+#include "WindowGeometry.h"
 #include "screens/ScreensEngine.h"
 
 #include <QDebug>
@@ -93,6 +94,11 @@ int main(int argc, char *argv[])
         &engine, &QQmlApplicationEngine::objectCreationFailed, &app,
         [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
     engine.load(ScreensEngine::mainUrl());
+    if (auto *window = qobject_cast<QWindow *>(engine.rootObjects().value(0))) {
+        WindowGeometry::restore(*window);
+        QObject::connect(&app, &QGuiApplication::aboutToQuit, window,
+            [window] { WindowGeometry::remember(*window); });
+    }
     QObject::connect(&instance, &SingleInstance::requested, &engine,
         [&engine](const StartRequest &later) { present(engine, later); });
     handOver(engine, request);

@@ -1,10 +1,15 @@
 #include "DesktopPhotoLibrary.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QUrl>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -29,6 +34,25 @@ Error systemError(int code, const QString &path)
         kind = Error::Kind::noPermission;
     return { QStringLiteral("POSIX"), code, path + QStringLiteral(": ") + qt_error_string(code),
         kind };
+}
+
+// A title as a file name that every common file system takes: what some
+// refuse becomes "_", and no leading dot hides it. Kept well inside the
+// 255-byte limit, counter and extension included.
+QString fileStem(const QString &title)
+{
+    QString stem = title.left(200).trimmed();
+    for (QChar &c : stem) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || QStringView(u"/\\:*?\"<>|").contains(c))
+            c = u'_';
+    }
+    stem = stem.trimmed();
+    while (stem.startsWith(u'.'))
+        stem.remove(0, 1);
+    while (stem.toUtf8().size() > 200)
+        stem.chop(stem.back().isLowSurrogate() ? 2 : 1);
+    stem = stem.trimmed();
+    return stem.isEmpty() ? QStringLiteral("Vellumar") : stem;
 }
 
 QString extensionFor(const QByteArray &bytes)
@@ -80,7 +104,7 @@ void DesktopPhotoLibrary::sweepStaleTemporaryFiles() const
     }
 }
 
-Result<void> DesktopPhotoLibrary::addPhoto(const QByteArray &bytes)
+Result<QString> DesktopPhotoLibrary::addPhoto(const QByteArray &bytes, const QString &title)
 {
     const QString extension = extensionFor(bytes);
     if (extension.isEmpty()) {
@@ -90,8 +114,7 @@ Result<void> DesktopPhotoLibrary::addPhoto(const QByteArray &bytes)
     }
     std::call_once(m_swept, [this] { sweepStaleTemporaryFiles(); });
 
-    const QString stem = m_folder + QStringLiteral("/Vellumar ")
-        + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
+    const QString stem = m_folder + u'/' + fileStem(title);
     for (int counter = 1; counter < 10000; ++counter) {
         const QString name
             = stem + (counter > 1 ? QStringLiteral(" %1").arg(counter) : QString()) + extension;
@@ -109,11 +132,38 @@ Result<void> DesktopPhotoLibrary::addPhoto(const QByteArray &bytes)
         if (file.rename(name)) {
             file.setAutoRemove(false);
             const int error = syncFolder(m_folder);
-            return error == 0 ? Result<void>() : systemError(error, m_folder);
+            if (error != 0)
+                return systemError(error, m_folder);
+            return name;
         }
         const int error = errno;
         if (!QFileInfo::exists(name))
             return systemError(error, name);
     }
     return systemError(EEXIST, stem);
+}
+
+void DesktopPhotoLibrary::showPhoto(const QString &place)
+{
+    const QString folder = QFileInfo(place).absolutePath();
+    const auto openFolder = [folder] {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    };
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        openFolder();
+        return;
+    }
+    QDBusMessage call
+        = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.FileManager1"),
+            QStringLiteral("/org/freedesktop/FileManager1"),
+            QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+    call << QStringList { QUrl::fromLocalFile(place).toString() } << QString();
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+        [openFolder](QDBusPendingCallWatcher *finished) {
+            if (finished->isError())
+                openFolder();
+            finished->deleteLater();
+        });
 }

@@ -7,8 +7,9 @@
 #include <mutex>
 
 // The photo library of a desktop: a folder of its own under the user's
-// Pictures. Adding a photo only ever creates a new file; nothing is replaced,
-// and a crash leaves no partial file under a photo's name.
+// Pictures, where each photo is a file named after its title. Adding a photo
+// only ever creates a new file; nothing is replaced, and a crash leaves no
+// partial file under a photo's name.
 class DesktopPhotoLibrary : public PhotoLibrary
 {
 public:
@@ -20,7 +21,12 @@ public:
 
     // Granted when the folder exists or can be made and is writable.
     [[nodiscard]] bool requestAddOnlyAuthorization() override;
-    [[nodiscard]] Result<void> addPhoto(const QByteArray &bytes) override;
+    // Gives the new file's path.
+    [[nodiscard]] Result<QString> addPhoto(const QByteArray &bytes, const QString &title) override;
+    [[nodiscard]] QString location() const override { return m_folder; }
+    // Asks the desktop's file manager to show the file selected; without
+    // one, opens the folder.
+    void showPhoto(const QString &place) override;
 
 private:
     // Removes what a crash in the middle of an earlier write left behind.

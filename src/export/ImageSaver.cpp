@@ -8,7 +8,7 @@
 
 namespace {
 
-Result<void> saveImage(const QImage &image, ImageFormat format)
+Result<QString> saveImage(const QImage &image, ImageFormat format, const QString &title)
 {
     PhotoLibrary *library = PhotoLibrary::shared();
     if (!library->requestAddOnlyAuthorization()) {
@@ -21,14 +21,16 @@ Result<void> saveImage(const QImage &image, ImageFormat format)
         return Error { QStringLiteral("ImageSaver"), -1, QStringLiteral("encoding gave no bytes"),
             Error::Kind::imageUnusable };
     }
-    return library->addPhoto(bytes);
+    return library->addPhoto(bytes, title);
 }
 
 } // namespace
 
-QCoro::Task<Result<void>> ImageSaver::writeToPhotoAlbum(QImage image, ImageFormat format)
+QCoro::Task<Result<QString>> ImageSaver::writeToPhotoAlbum(
+    QImage image, ImageFormat format, QString title)
 {
-    Result<void> result = co_await QtConcurrent::run(saveImage, image, format);
+    const QFuture<Result<QString>> saving = QtConcurrent::run(saveImage, image, format, title);
+    Result<QString> result = co_await saving;
     if (!result) {
         qCWarning(lcVellumar).noquote() << "saving a photo failed:" << result.error().domain
                                         << result.error().code << result.error().detail;

@@ -3,6 +3,7 @@
 #include "catalogue/Result.h"
 
 #include <QByteArray>
+#include <QString>
 
 // The user's photo library as far as the application needs it: permission to
 // add photos (never to read them) and adding one photo from encoded bytes.
@@ -15,8 +16,23 @@ public:
 
     // Asks for add-only access; true when granted (limited access counts).
     [[nodiscard]] virtual bool requestAddOnlyAuthorization() = 0;
-    // Stores `bytes` (PNG or JPEG, exactly as encoded) as one new photo.
-    [[nodiscard]] virtual Result<void> addPhoto(const QByteArray &bytes) = 0;
+    // Stores `bytes` (PNG or JPEG, exactly as encoded) as one new photo
+    // titled `title` ("微信 512 rounded"); gives where it went, for showing
+    // it later (empty where photos have no place a person can visit).
+    [[nodiscard]] virtual Result<QString> addPhoto(const QByteArray &bytes, const QString &title)
+        = 0;
+
+    // Where new photos go, as a person would look for them; may be empty.
+    [[nodiscard]] virtual QString location() const = 0;
+    // Shows a photo that addPhoto() stored at `place` where the user keeps it.
+    virtual void showPhoto(const QString &place) = 0;
+
+    // A photo's title: the app's name (cut to a length people read) and
+    // what was saved, e.g. "微信 512 rounded" or "微信 screenshot 2".
+    [[nodiscard]] static QString photoTitle(const QString &appName, const QString &what);
+
+    // A place as a person reads it: the home folder as "~".
+    [[nodiscard]] static QString readable(const QString &place);
 
     // The library of this platform: on the desktop, DesktopPhotoLibrary over
     // the user's Pictures folder. Lives until the process ends.

@@ -16,6 +16,10 @@ Dialog {
     anchors.centerIn: parent
     width: Math.min(300, parent ? parent.width - 48 : 300)
     modal: true
+    // The same dim in either look.
+    Overlay.modal: Rectangle {
+        color: "#66000000"
+    }
     focus: true
     closePolicy: Popup.CloseOnEscape
     topPadding: 8
@@ -25,6 +29,10 @@ Dialog {
         color: Theme.systemBackground
         radius: 14
     }
+
+    // Each showing starts on the message, whichever button was clicked last
+    // time, so that Return dismisses.
+    onOpened: contentItem.forceActiveFocus()
 
     header: Text {
         objectName: "alertTitle"

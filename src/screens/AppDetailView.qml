@@ -36,13 +36,19 @@ T.Page {
         recordsHistory: true
     }
 
+    // The first page of a details pane has nothing to go back to.
+    readonly property bool canGoBack: StackView.index > 0
+
     function goBack() {
-        StackView.view.pop()
+        if (canGoBack)
+            StackView.view.pop()
     }
 
-    function showScreenshot(address) {
+    function showScreenshot(address, number) {
         StackView.view.push(screenshotComponent, {
             "imageUrl": address,
+            "number": number,
+            "appName": appItem.trackName,
             "backTitle": appItem.trackName
         })
     }
@@ -57,7 +63,7 @@ T.Page {
 
     header: NavigationBar {
         title: detail.appItem.trackName
-        showsBackButton: true
+        showsBackButton: detail.canGoBack
         backTitle: detail.backTitle
         onBackRequested: detail.goBack()
     }
@@ -102,12 +108,13 @@ T.Page {
             }
 
             // The details: the header, then four sections.
+            // At most about 70 characters a line, centred in a wide pane.
             ColumnLayout {
                 id: stack
                 objectName: "detailStack"
-                x: Theme.defaultPadding
+                width: Math.min(parent.width - 2 * Theme.defaultPadding, 680)
+                x: Math.round((parent.width - width) / 2)
                 y: Theme.defaultPadding
-                width: parent.width - 2 * Theme.defaultPadding
                 visible: !loader.isLoading && loader.hasDetailedInfo
                 spacing: 25
 
@@ -137,6 +144,7 @@ T.Page {
                             wrapMode: Text.Wrap
                             font.pixelSize: 28
                             font.weight: Font.Bold
+                            color: Theme.label
                         }
                         Text {
                             objectName: "detailArtist"
@@ -230,6 +238,7 @@ T.Page {
                         textFormat: Text.PlainText
                         wrapMode: Text.Wrap
                         font.pixelSize: Theme.bodySize
+                        color: Theme.label
                     }
                 }
 
@@ -251,7 +260,7 @@ T.Page {
                         boundsBehavior: Flickable.StopAtBounds
                         model: loader.detailedInfo.screenshotUrls
                         delegate: ScreenshotThumbnail {
-                            onClicked: () => detail.showScreenshot(modelData)
+                            onClicked: () => detail.showScreenshot(modelData, index + 1)
                         }
                     }
                 }
@@ -270,6 +279,7 @@ T.Page {
         Layout.fillWidth: true
         font.pixelSize: 20
         font.weight: Font.Bold
+        color: Theme.label
         wrapMode: Text.Wrap
         Accessible.role: Accessible.Heading
     }

@@ -42,15 +42,21 @@ Item {
     // The one place that opens an item's detail screen, from a row tap or
     // from a resolved store link.
     function showDetail(item, regionCode) {
-        return navigation.push(Qt.resolvedUrl("AppDetailView.qml"), {
-            "appItem": item,
-            "countryCode": regionCode
-        })
+        return panes.showDetail({ "appItem": item, "countryCode": regionCode })
+    }
+
+    // The field takes the keyboard; `fromAnywhere` first goes back to the
+    // list from pushed details.
+    function focusSearchField(fromAnywhere) {
+        if (fromAnywhere)
+            panes.backToList()
+        if (panes.navigation.currentItem === searchPage)
+            searchBar.field.forceActiveFocus()
     }
 
     // A start's request: back on the search page, as if typed and submitted.
     function handOver(text, region) {
-        navigation.pop(null)
+        panes.backToList()
         viewModel.submit(text, region)
     }
 
@@ -63,7 +69,7 @@ Item {
         function onFoundAppItemFromURLChanged() {
             if (!viewModel.hasFoundAppItem)
                 return
-            if (navigation.currentItem === contentView.linkedDetail) {
+            if (panes.detail !== null && panes.detail === contentView.linkedDetail) {
                 contentView.linkedDetail.appItem = viewModel.foundAppItemFromURL
                 contentView.linkedDetail.countryCode = viewModel.foundAppItemRegion
             } else {
@@ -73,19 +79,19 @@ Item {
         }
     }
 
-    StackView {
-        id: navigation
-        objectName: "searchNavigation"
+    PaneNavigation {
+        id: panes
         anchors.fill: parent
         focus: true
-        initialItem: searchPage
+        navigationName: "searchNavigation"
+        listPage: searchPage
+        detailPage: Qt.resolvedUrl("AppDetailView.qml")
 
-        onCurrentItemChanged: {
-            const page = contentView.linkedDetail
-            if (!page || navigation.find(item => item === page) !== null)
-                return
-            contentView.linkedDetail = null
-            viewModel.hasFoundAppItem = false
+        onDetailChanged: {
+            if (contentView.linkedDetail && detail !== contentView.linkedDetail) {
+                contentView.linkedDetail = null
+                viewModel.hasFoundAppItem = false
+            }
         }
     }
 
@@ -145,8 +151,11 @@ Item {
                 anchors.fill: parent
                 clip: true
                 model: viewModel.searchResults
+                // The arrow keys move through the rows; Return opens one.
+                keyNavigationEnabled: true
                 delegate: ResultRow {
                     width: ListView.view.width
+                    showsSelection: panes.wide
                     onOpenRequested: item => contentView.showDetail(item, viewModel.selectedCountryCode)
                     onSaveRequested: item => viewModel.saveFlow.saveIcon(item)
                 }
@@ -227,6 +236,9 @@ Item {
             function onShowingSaveAlertChanged() {
                 if (saveAlertLoader.status === Loader.Null)
                     saveAlertLoader.setSource(Qt.resolvedUrl("SaveAlert.qml"), { "owner": viewModel.saveFlow })
+                // Closing the alert gives the keyboard back to the field.
+                else if (!viewModel.saveFlow.showingSaveAlert)
+                    Qt.callLater(contentView.focusSearchField, false)
             }
         }
     }

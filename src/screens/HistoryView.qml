@@ -26,7 +26,7 @@ Item {
     }
 
     function showDetail(item) {
-        return navigation.push(detailComponent, {
+        return historyPanes.showDetail({
             "appItem": item,
             "countryCode": viewModel.detailRegion(item),
             "backTitle": qsTrId("navigation_title_download_history")
@@ -35,22 +35,25 @@ Item {
 
     onShowingClearAlertChanged: showingClearAlert ? clearAlert.open() : clearAlert.close()
 
+    function focusSearchField() {
+        if (historyPanes.navigation.currentItem === historyPage)
+            historyField.field.forceActiveFocus()
+    }
+
     function requestClear() {
         if (viewModel.historyItems.count > 0)
             showingClearAlert = true
     }
 
-    Component {
-        id: detailComponent
-        AppDetailView {}
-    }
-
-    StackView {
-        id: navigation
-        objectName: "historyNavigation"
+    PaneNavigation {
+        id: historyPanes
         anchors.fill: parent
         focus: true
-        initialItem: historyPage
+        navigationName: "historyNavigation"
+        listPage: historyPage
+        detailPage: Component {
+            AppDetailView {}
+        }
     }
 
     Page {
@@ -85,6 +88,7 @@ Item {
 
             // The list narrows as one types.
             SearchField {
+                id: historyField
                 Layout.fillWidth: true
                 Layout.leftMargin: Theme.defaultPadding
                 Layout.rightMargin: Theme.defaultPadding
@@ -104,6 +108,7 @@ Item {
                 Layout.fillHeight: true
                 clip: true
                 model: viewModel.filteredHistory
+                keyNavigationEnabled: true
                 delegate: HistoryRow {
                     onOpenRequested: item => historyView.showDetail(item)
                     onSaveRequested: item => saveFlow.saveIcon(item)
@@ -149,10 +154,20 @@ Item {
         topPadding: 5 + 4
         bottomPadding: 5 + 4
         Accessible.name: trackName
-        onClicked: openRequested(item)
+        highlighted: historyPanes.wide && ListView.isCurrentItem
+        onClicked: {
+            ListView.view.currentIndex = index
+            openRequested(item)
+        }
+        onActiveFocusChanged: if (activeFocus) ListView.view.currentIndex = index
+        ListView.onIsCurrentItemChanged: if (ListView.isCurrentItem && ListView.view.activeFocus) forceActiveFocus()
+        Keys.onReturnPressed: clicked()
+        Keys.onEnterPressed: clicked()
+        Keys.onDeletePressed: deleteRequested(index)
 
         background: Rectangle {
-            color: row.down ? Theme.systemGray5 : Theme.systemBackground
+            color: row.highlighted || row.down ? Theme.systemGray5
+                 : row.visualFocus || row.hovered ? Theme.systemGray6 : Theme.systemBackground
 
             Rectangle {
                 anchors.bottom: parent.bottom

@@ -13,12 +13,16 @@ T.ApplicationWindow {
     property string identity
 
     objectName: "window"
-    width: 390
-    height: 844
+    // Fits a 1366 × 768 screen with its panels; narrower than 720 it is
+    // the phone layout.
+    width: 1024
+    height: 680
+    minimumWidth: 360
+    minimumHeight: 520
     visible: true
     title: "Vellumar"
     color: Theme.systemBackground
-    Material.theme: Material.Light
+    Material.theme: Theme.dark ? Material.Dark : Material.Light
     Material.accent: Theme.accent
     Material.primary: Theme.accent
 

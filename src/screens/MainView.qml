@@ -54,6 +54,35 @@ T.Page {
         }
     }
 
+    // The keyboard's ways to what the mouse reaches.
+    Shortcut {
+        sequences: [StandardKey.Find]
+        onActivated: {
+            tabBar.currentIndex = 0
+            searchContent.focusSearchField(true)
+        }
+    }
+    Shortcut {
+        sequence: "Ctrl+,"
+        onActivated: {
+            tabBar.currentIndex = 0
+            searchContent.presentSettings()
+        }
+    }
+    Shortcut {
+        sequence: "Ctrl+1"
+        onActivated: tabBar.currentIndex = 0
+    }
+    Shortcut {
+        sequence: "Ctrl+2"
+        onActivated: tabBar.currentIndex = 1
+    }
+    Shortcut {
+        // Not StandardKey.Quit, which some desktops leave unbound.
+        sequence: "Ctrl+Q"
+        onActivated: Qt.quit()
+    }
+
     function handOver(text, region) {
         tabBar.currentIndex = 0
         searchContent.handOver(text, region)
@@ -77,9 +106,12 @@ T.Page {
         source: "HistoryView.qml"
     }
 
+    // The shown tab's field takes the keyboard once the tab is visible.
     onSelectedTabChanged: {
         if (selectedTab === 1)
             historyTab.active = true
+        Qt.callLater(() => selectedTab === 1 ? historyTab.item.focusSearchField()
+                                             : searchContent.focusSearchField(false))
     }
 
     component ShellTab: T.TabButton {

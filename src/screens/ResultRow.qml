@@ -12,6 +12,9 @@ T.ItemDelegate {
     required property url iconUrl
     required property appItem item
 
+    // Whether the list's current row shows as chosen (beside its details).
+    property bool showsSelection: false
+
     signal openRequested(appItem item)
     signal saveRequested(appItem item)
 
@@ -25,7 +28,16 @@ T.ItemDelegate {
     focusPolicy: Qt.StrongFocus
     Accessible.role: Accessible.ListItem
     Accessible.name: trackName
-    onClicked: openRequested(item)
+    highlighted: showsSelection && ListView.isCurrentItem
+    onClicked: {
+        ListView.view.currentIndex = index
+        openRequested(item)
+    }
+    // The keyboard's place and the list's current row move together.
+    onActiveFocusChanged: if (activeFocus) ListView.view.currentIndex = index
+    ListView.onIsCurrentItemChanged: if (ListView.isCurrentItem && ListView.view.activeFocus) forceActiveFocus()
+    Keys.onReturnPressed: clicked()
+    Keys.onEnterPressed: clicked()
 
     contentItem: AppRowContent {
         iconUrl: row.iconUrl
@@ -34,7 +46,8 @@ T.ItemDelegate {
     }
 
     background: Rectangle {
-        color: row.down || row.visualFocus ? Theme.systemGray6 : Theme.systemBackground
+        color: row.highlighted ? Theme.systemGray5
+             : row.down || row.visualFocus || row.hovered ? Theme.systemGray6 : Theme.systemBackground
 
         Rectangle {
             anchors.bottom: parent.bottom

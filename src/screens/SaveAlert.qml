@@ -2,8 +2,9 @@ import QtQuick
 import QtQuick.Layouts
 import Vellumar
 
-// The outcome of a save: the owner's title and message as they are, with one
-// button that only dismisses. Dismissing in any way clears the owner's flag.
+// The outcome of a save: the owner's title and message as they are, where
+// the photo went with a button that shows it there, and one button that only
+// dismisses. Dismissing in any way clears the owner's flag.
 Alert {
     id: alert
 
@@ -12,8 +13,19 @@ Alert {
 
     objectName: "saveAlert"
     title: owner ? owner.saveAlertTitle : ""
-    message: owner ? owner.saveAlertMessage : ""
+    message: !owner ? "" : owner.savedPhotoLocation === "" ? owner.saveAlertMessage
+        : owner.saveAlertMessage + "\n\n" + owner.savedPhotoLocation
 
+    BarButton {
+        objectName: "showInFolderButton"
+        Layout.fillWidth: true
+        visible: alert.owner ? alert.owner.savedPhotoLocation !== "" : false
+        text: qsTrId("show_in_folder")
+        onClicked: {
+            alert.owner.showSavedPhoto()
+            alert.accept()
+        }
+    }
     BarButton {
         objectName: "saveAlertOkButton"
         Layout.fillWidth: true

@@ -4,6 +4,7 @@
 
 #include <QDebug>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QQmlEngine>
 #include <QQmlNetworkAccessManagerFactory>
 #include <QQuickStyle>
@@ -34,6 +35,9 @@ void ScreensEngine::prepareApplication()
     // Embedded at build time, so the symbols never depend on installed fonts.
     if (QFontDatabase::addApplicationFont(symbolFont) < 0)
         qInfo().noquote() << QStringLiteral("无法加载字体: ") + symbolFont;
+    // One Latin typeface on every screen, the one the controls' style uses;
+    // Chinese falls back to Noto Sans CJK through fontconfig.
+    QGuiApplication::setFont(QFont(QStringLiteral("Roboto")));
 }
 
 void ScreensEngine::setUpEngine(QQmlEngine &engine)

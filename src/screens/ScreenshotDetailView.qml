@@ -9,6 +9,9 @@ T.Page {
     id: viewer
 
     property string imageUrl
+    // Its app and its place in the strip (from 1), which name the saved file.
+    property string appName
+    property int number
     // Accessible name of the back button: the title of the screen below.
     property string backTitle
 
@@ -56,7 +59,7 @@ T.Page {
             TapHandler {
                 longPressThreshold: 0.5
                 dragThreshold: 10
-                onLongPressed: saver.saveScreenshot(viewer.imageUrl)
+                onLongPressed: saver.saveScreenshot(viewer.imageUrl, viewer.appName, viewer.number)
             }
         }
     }

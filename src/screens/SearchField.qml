@@ -65,6 +65,8 @@ Rectangle {
             onClicked: {
                 field.clear()
                 bar.edited("")
+                // Typing goes on where it was cleared.
+                field.forceActiveFocus()
             }
         }
     }

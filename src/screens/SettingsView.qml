@@ -62,12 +62,38 @@ Sheet {
                         checked: SettingsManager.saveAsSlightlyRounded
                         onToggled: SettingsManager.saveAsSlightlyRounded = checked
                     }
+                    ShapePreview {
+                        Layout.fillWidth: true
+                    }
                     PickerRow {
                         label: qsTrId("picker_label_resolution")
                         pickerName: "resolutionPicker"
                         labels: SettingsManager.resolutions
                         current: SettingsManager.selectedResolution
                         onPicked: value => SettingsManager.selectedResolution = value
+                    }
+                }
+
+                // Where saved photos go.
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    Layout.margins: Theme.defaultPadding
+                    Layout.topMargin: 10
+                    spacing: 4
+
+                    Text {
+                        text: qsTrId("photo_folder")
+                        font.pixelSize: Theme.bodySize
+                        color: Theme.label
+                    }
+                    Text {
+                        objectName: "photoFolder"
+                        Layout.fillWidth: true
+                        text: Desktop.photoFolder
+                        textFormat: Text.PlainText
+                        wrapMode: Text.WrapAnywhere
+                        font.pixelSize: Theme.footnoteSize
+                        color: Theme.secondaryLabel
                     }
                 }
             }
@@ -116,8 +142,49 @@ Sheet {
         }
     }
 
+    // The shape the options give a square icon, before anyone saves one.
+    component ShapePreview: Item {
+        implicitHeight: 64 + 16
+
+        Rectangle {
+            objectName: "shapePreview"
+            x: Theme.defaultPadding
+            anchors.verticalCenter: parent.verticalCenter
+            width: 64
+            height: 64
+            radius: SettingsManager.saveAsOriginalJPEG ? 0
+                  : SettingsManager.saveAsRounded ? width / 2
+                  : SettingsManager.saveAsSlightlyRounded ? width * 0.08 : 0
+            gradient: Gradient {
+                GradientStop { position: 0; color: "#5AC8FA" }
+                GradientStop { position: 1; color: Theme.accent }
+            }
+            Accessible.role: Accessible.Graphic
+            Accessible.name: qsTrId("shape_preview")
+        }
+        Text {
+            x: Theme.defaultPadding + 64 + 15
+            anchors.verticalCenter: parent.verticalCenter
+            width: parent.width - x - Theme.defaultPadding
+            text: qsTrId("shape_preview")
+            wrapMode: Text.Wrap
+            font.pixelSize: Theme.footnoteSize
+            color: Theme.secondaryLabel
+        }
+    }
+
     component SettingsSwitch: SwitchDelegate {
         id: toggle
+
+        // The group's dimming is the only one: no disabled colour on top.
+        contentItem: Text {
+            rightPadding: toggle.indicator.width + toggle.spacing
+            text: toggle.text
+            font: toggle.font
+            color: Theme.label
+            elide: Text.ElideRight
+            verticalAlignment: Text.AlignVCenter
+        }
 
         Layout.fillWidth: true
         leftPadding: Theme.defaultPadding
@@ -171,9 +238,10 @@ Sheet {
         Layout.bottomMargin: 12
         spacing: 8
 
-        Label {
+        Text {
             text: pickerRow.label
             font.pixelSize: Theme.bodySize
+            color: Theme.label
         }
         SegmentedPicker {
             id: picker

@@ -4,8 +4,9 @@ import QtQuick.Controls
 import QtQuick.Controls.Material
 import QtQuick.Layouts
 
-// A modal sheet rising from the bottom edge with a title bar of its own.
-// A downward swipe, Escape or a tap outside closes it.
+// A modal sheet rising from the bottom edge with a title bar of its own; on
+// a wide window a centred panel of bounded width. A downward swipe, Escape
+// or a tap outside closes it.
 Drawer {
     id: sheet
 
@@ -15,10 +16,17 @@ Drawer {
     property bool closeButtonLeading: false
     default property alias content: body.data
 
+    readonly property bool wide: parent ? parent.width >= 720 : false
+
     edge: Qt.BottomEdge
-    width: parent ? parent.width : 0
-    height: parent ? parent.height - 40 : 0
+    width: !parent ? 0 : wide ? Math.min(560, parent.width - 80) : parent.width
+    height: !parent ? 0 : wide ? Math.min(720, parent.height - 80) : parent.height - 40
+    x: parent ? Math.round((parent.width - width) / 2) : 0
     modal: true
+    // The same dim in either look.
+    Overlay.modal: Rectangle {
+        color: "#66000000"
+    }
     focus: true
     // Only the open sheet can be swiped; it never opens from a drag at the edge.
     dragMargin: 0
@@ -30,6 +38,7 @@ Drawer {
         radius: 12
         // Only the top corners are rounded: the rest runs below the screen edge.
         Rectangle {
+            visible: !sheet.wide
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.bottom: parent.bottom

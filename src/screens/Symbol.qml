@@ -10,6 +10,7 @@ Text {
     text: Theme.glyph(name)
     font.family: Theme.symbolFamily
     font.pixelSize: size
+    color: Theme.label
     horizontalAlignment: Text.AlignHCenter
     verticalAlignment: Text.AlignVCenter
     Accessible.ignored: true

@@ -1,26 +1,30 @@
 pragma Singleton
 import QtQuick
+import Vellumar
 
 // Colours, type sizes and symbols shared by every screen.
 QtObject {
-    readonly property color accent: "#007AFF"
-    readonly property color label: "#000000"
-    readonly property color secondaryLabel: "#993C3C43"
+    // The desktop's preference, followed live.
+    readonly property bool dark: Desktop.darkMode
+
+    readonly property color accent: dark ? "#0A84FF" : "#007AFF"
+    readonly property color label: dark ? "#FFFFFF" : "#000000"
+    readonly property color secondaryLabel: dark ? "#99EBEBF5" : "#993C3C43"
     readonly property color systemGray: "#8E8E93"
-    readonly property color systemGray5: "#E5E5EA"
-    readonly property color systemGray6: "#F2F2F7"
-    readonly property color systemBackground: "#FFFFFF"
-    readonly property color groupedBackground: "#F2F2F7"
-    readonly property color barBackground: "#F9F9F9"
-    readonly property color separator: "#C6C6C8"
-    readonly property color systemGreen: "#34C759"
+    readonly property color systemGray5: dark ? "#3A3A3C" : "#E5E5EA"
+    readonly property color systemGray6: dark ? "#2C2C2E" : "#F2F2F7"
+    readonly property color systemBackground: dark ? "#1C1C1E" : "#FFFFFF"
+    readonly property color groupedBackground: dark ? "#121214" : "#F2F2F7"
+    readonly property color barBackground: dark ? "#242426" : "#F9F9F9"
+    readonly property color separator: dark ? "#48484A" : "#C6C6C8"
+    readonly property color systemGreen: dark ? "#30D158" : "#34C759"
     readonly property color switchOn: systemGreen
-    readonly property color destructive: "#FF3B30"
+    readonly property color destructive: dark ? "#FF453A" : "#FF3B30"
     readonly property color destructiveLabel: "#FFFFFF"
     // The accent at 15 % for round buttons, 30 % while pressed.
-    readonly property color accentFill: "#26007AFF"
-    readonly property color accentFillPressed: "#4D007AFF"
-    readonly property color systemGray5Pressed: "#D0D0D6"
+    readonly property color accentFill: Qt.rgba(accent.r, accent.g, accent.b, 0.15)
+    readonly property color accentFillPressed: Qt.rgba(accent.r, accent.g, accent.b, 0.3)
+    readonly property color systemGray5Pressed: dark ? "#48484A" : "#D0D0D6"
     // Behind a full-screen picture.
     readonly property color mediaBackground: "#000000"
 

@@ -3,6 +3,7 @@
 #include "catalogue/AppStoreAPI.h"
 #include "export/ImageCodec.h"
 #include "export/ImageSaver.h"
+#include "export/PhotoLibrary.h"
 #include "export/Rounding.h"
 #include "store/HistoryManager.h"
 #include "store/SettingsManager.h"
@@ -51,6 +52,17 @@ std::optional<QImage> decodeAndShape(const QByteArray &bytes, bool fully, bool s
     return image;
 }
 
+// How a saved file tells its options: "1024", "512 rounded", "original".
+QString whatIsSaved(IconResolution resolution, bool originalJpeg, bool fully, bool slightly)
+{
+    if (originalJpeg)
+        return QStringLiteral("original");
+    const QString size = rawValue(resolution).section(u'x', 0, 0);
+    if (fully)
+        return size + QStringLiteral(" rounded");
+    return slightly ? size + QStringLiteral(" slightly rounded") : size;
+}
+
 } // namespace
 
 QCoro::Task<> IconSaveFlow::save(AppItem item)
@@ -58,9 +70,9 @@ QCoro::Task<> IconSaveFlow::save(AppItem item)
     // Leaving the screen does not cancel a save: the file is still written and
     // remembered; only the alert needs the owner to be alive.
     QPointer<IconSaveFlow> self(this);
-    const auto alert = [self](bool success, const QString &message) {
+    const auto alert = [self](bool success, const QString &message, const QString &photo = {}) {
         if (self)
-            self->showSaveAlert(success, message);
+            self->showSaveAlert(success, message, photo);
     };
     const bool recordHistory = m_recordsHistory;
     SettingsManager *settings = SettingsManager::shared();
@@ -100,12 +112,14 @@ QCoro::Task<> IconSaveFlow::save(AppItem item)
         co_return;
     }
     const ImageFormat format = originalJpeg ? ImageFormat::jpeg : ImageFormat::png;
-    const Result<void> saved = co_await ImageSaver::writeToPhotoAlbum(*image, format);
+    const QString title = PhotoLibrary::photoTitle(
+        item.trackName, whatIsSaved(resolution, originalJpeg, fully, slightly));
+    const Result<QString> saved = co_await ImageSaver::writeToPhotoAlbum(*image, format, title);
     if (!saved) {
         alert(false, qtTrId("save_fail_message").arg(saved.error().localizedDescription()));
         co_return;
     }
     if (recordHistory)
         HistoryManager::shared()->addHistory(item);
-    alert(true, qtTrId(successKey));
+    alert(true, qtTrId(successKey), saved.value());
 }

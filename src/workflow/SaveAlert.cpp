@@ -1,9 +1,10 @@
 #include "SaveAlert.h"
 
+#include "export/PhotoLibrary.h"
+
 SaveAlert::SaveAlert(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 void SaveAlert::setShowingSaveAlert(bool showing)
 {
@@ -11,11 +12,23 @@ void SaveAlert::setShowingSaveAlert(bool showing)
     Q_EMIT showingSaveAlertChanged();
 }
 
-void SaveAlert::showSaveAlert(bool success, const QString &message)
+void SaveAlert::showSaveAlert(bool success, const QString &message, const QString &savedPhoto)
 {
+    m_savedPhoto = savedPhoto;
     m_saveAlertTitle = success ? qtTrId("success") : qtTrId("error");
     Q_EMIT saveAlertTitleChanged();
     m_saveAlertMessage = message;
     Q_EMIT saveAlertMessageChanged();
     setShowingSaveAlert(true);
+}
+
+QString SaveAlert::savedPhotoLocation() const
+{
+    return m_savedPhoto.isEmpty() ? QString() : PhotoLibrary::readable(m_savedPhoto);
+}
+
+void SaveAlert::showSavedPhoto() const
+{
+    if (!m_savedPhoto.isEmpty())
+        PhotoLibrary::shared()->showPhoto(m_savedPhoto);
 }

@@ -5,8 +5,8 @@
 #include <QtQml/qqmlregistration.h>
 
 // The alert every save reports through: a title ("success" or "error"), a
-// message, and whether the screen shows it. The icon and screenshot savers
-// share it; the later of two saves overwrites the earlier one's alert.
+// message, where a saved photo went, and whether the screen shows it. The icon and screenshot
+// savers share it; the later of two saves overwrites the earlier one's alert.
 class SaveAlert : public QObject
 {
     Q_OBJECT
@@ -15,6 +15,9 @@ class SaveAlert : public QObject
             showingSaveAlertChanged)
     Q_PROPERTY(QString saveAlertTitle READ saveAlertTitle NOTIFY saveAlertTitleChanged)
     Q_PROPERTY(QString saveAlertMessage READ saveAlertMessage NOTIFY saveAlertMessageChanged)
+    // Where the saved photo is, as a person reads it ("~/Pictures/Vellumar/微信
+    // 1024.png"); empty after a failure.
+    Q_PROPERTY(QString savedPhotoLocation READ savedPhotoLocation NOTIFY saveAlertMessageChanged)
 
 public:
     explicit SaveAlert(QObject *parent = nullptr);
@@ -24,6 +27,10 @@ public:
     void setShowingSaveAlert(bool showing);
     [[nodiscard]] QString saveAlertTitle() const { return m_saveAlertTitle; }
     [[nodiscard]] QString saveAlertMessage() const { return m_saveAlertMessage; }
+    [[nodiscard]] QString savedPhotoLocation() const;
+
+    // Shows the saved photo in the desktop's file manager.
+    Q_INVOKABLE void showSavedPhoto() const;
 
 Q_SIGNALS:
     void showingSaveAlertChanged();
@@ -33,10 +40,11 @@ Q_SIGNALS:
 protected:
     // Title, then message, then the flag, so a screen that reacts to the flag
     // already sees both texts.
-    void showSaveAlert(bool success, const QString &message);
+    void showSaveAlert(bool success, const QString &message, const QString &savedPhoto = {});
 
 private:
     bool m_showingSaveAlert = false;
     QString m_saveAlertTitle;
     QString m_saveAlertMessage;
+    QString m_savedPhoto;
 };

@@ -3,6 +3,7 @@
 #include "catalogue/AppStoreAPI.h"
 #include "export/ImageCodec.h"
 #include "export/ImageSaver.h"
+#include "export/PhotoLibrary.h"
 
 #include <QCoroFuture>
 #include <QPointer>
@@ -13,7 +14,7 @@ ScreenshotSaver::ScreenshotSaver(QObject *parent)
     : SaveAlert(parent)
 { }
 
-void ScreenshotSaver::saveScreenshot(const QString &imageUrl)
+void ScreenshotSaver::saveScreenshot(const QString &imageUrl, const QString &appName, int number)
 {
     const QUrl url(imageUrl, QUrl::StrictMode);
     if (imageUrl.isEmpty() || !url.isValid() || url.isRelative()) {
@@ -21,17 +22,19 @@ void ScreenshotSaver::saveScreenshot(const QString &imageUrl)
         return;
     }
     // Fire and forget: the coroutine frame lives until the save has finished.
-    save(url);
+    const QString what
+        = number > 0 ? QStringLiteral("screenshot %1").arg(number) : QStringLiteral("screenshot");
+    save(url, PhotoLibrary::photoTitle(appName, what));
 }
 
-QCoro::Task<> ScreenshotSaver::save(QUrl url)
+QCoro::Task<> ScreenshotSaver::save(QUrl url, QString title)
 {
     // Leaving the screen does not cancel the save; only the alert needs the
     // saver to be alive.
     QPointer<ScreenshotSaver> self(this);
-    const auto alert = [self](bool success, const QString &message) {
+    const auto alert = [self](bool success, const QString &message, const QString &photo = {}) {
         if (self)
-            self->showSaveAlert(success, message);
+            self->showSaveAlert(success, message, photo);
     };
 
     const Result<QByteArray> bytes = co_await AppStoreAPI::downloadImageData(url);
@@ -47,9 +50,10 @@ QCoro::Task<> ScreenshotSaver::save(QUrl url)
         co_return;
     }
 
-    const Result<void> saved = co_await ImageSaver::writeToPhotoAlbum(*image, ImageFormat::png);
+    const Result<QString> saved
+        = co_await ImageSaver::writeToPhotoAlbum(*image, ImageFormat::png, title);
     if (saved)
-        alert(true, qtTrId("save_success_message_screenshot"));
+        alert(true, qtTrId("save_success_message_screenshot"), saved.value());
     else
         alert(false, qtTrId("save_fail_message").arg(saved.error().localizedDescription()));
 }

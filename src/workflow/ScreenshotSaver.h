@@ -19,9 +19,11 @@ public:
     explicit ScreenshotSaver(QObject *parent = nullptr);
 
     // Starts an independent save and returns at once; the outcome arrives as
-    // one alert. Several presses start several saves.
-    Q_INVOKABLE void saveScreenshot(const QString &imageUrl);
+    // one alert. Several presses start several saves. The photo is titled
+    // after the app and the screenshot's number in its strip (from 1).
+    Q_INVOKABLE void saveScreenshot(
+        const QString &imageUrl, const QString &appName = {}, int number = 0);
 
 private:
-    QCoro::Task<> save(QUrl url);
+    QCoro::Task<> save(QUrl url, QString title);
 };

@@ -44,37 +44,49 @@ class tst_Export : public QObject
 private slots:
     void init() { QDir().mkpath(folder()); }
 
-    // Two saves at once take two new names, never one already taken, and
-    // hold what Qt's own encoders make of the image (JPEG at quality 100,
-    // PNG with the transparent corners of a rounded icon).
+    // Two saves at once under one title take two new names, never one
+    // already taken, give where they wrote, and hold what Qt's own encoders
+    // make of the image (JPEG at quality 100, PNG with the transparent corners
+    // of a rounded icon).
     void writesNewPhotos()
     {
         const std::tuple<ImageFormat, const char *, QString> formats[]
             = { { ImageFormat::png, "png", ".png" }, { ImageFormat::jpeg, "jpeg", ".jpg" } };
         for (const auto &[imageFormat, format, extension] : formats) {
-            QStringList planted; // the names of the next ten seconds are taken
-            for (int second = 0; second < 10; ++second) {
-                planted << folder()
-                        + QDateTime::currentDateTime().addSecs(second).toString(
-                            "'/Vellumar 'yyyy-MM-dd HH.mm.ss")
-                        + extension;
-                QFile file(planted.last());
+            const QStringList planted { folder() + "/icon" + extension,
+                folder() + "/icon 2" + extension };
+            for (const QString &path : planted) {
+                QFile file(path);
                 QVERIFY(file.open(QIODevice::WriteOnly) && file.write("planted") == 7);
             }
             const QImage image = *rounded(pattern({ 128, 128 }));
             const QSet<QString> before = files();
-            auto first = ImageSaver::writeToPhotoAlbum(image, imageFormat);
-            auto second = ImageSaver::writeToPhotoAlbum(image, imageFormat); // at the same time
-            QCOMPARE(outcome(await(std::move(first))) + outcome(await(std::move(second))), "okok");
+            auto first = ImageSaver::writeToPhotoAlbum(image, imageFormat, "icon");
+            auto second = ImageSaver::writeToPhotoAlbum(image, imageFormat, "icon"); // at once
+            const Result<QString> one = await(std::move(first)), two = await(std::move(second));
+            QVERIFY(one && two);
+            QCOMPARE((QSet<QString> { one.value(), two.value() }),
+                (QSet<QString> {
+                    folder() + "/icon 3" + extension, folder() + "/icon 4" + extension }));
             for (const QString &path : planted)
                 QCOMPARE(QFileInfo(path).size(), 7);
-            const QSet<QString> added = files() - before;
-            QCOMPARE(added.size(), 2);
-            for (const QString &photo : added) {
-                QVERIFY2(photo.endsWith(extension), qPrintable(photo));
-                QCOMPARE(QImage(folder() + u'/' + photo), QImage::fromData(encoded(image, format)));
-            }
+            QCOMPARE(
+                files() - before, (QSet<QString> { "icon 3" + extension, "icon 4" + extension }));
+            for (const QString &photo : { one.value(), two.value() })
+                QCOMPARE(QImage(photo), QImage::fromData(encoded(image, format)));
         }
+    }
+
+    // A title becomes a file name every common file system takes.
+    void namesFilesAfterTheirTitles()
+    {
+        DesktopPhotoLibrary library(folder());
+        const QByteArray png = encoded(pattern({ 8, 8 }), "png");
+        const std::pair<QString, QString> names[]
+            = { { "a/b:c*?\"<>|\\d", "a_b_c_______d.png" }, { "..hidden\n", "hidden.png" },
+                  { " ", "Vellumar.png" }, { QString(300, u'微'), QString(66, u'微') + ".png" } };
+        for (const auto &[title, name] : names)
+            QCOMPARE(library.addPhoto(png, title).value(), folder() + '/' + name);
     }
 
     // A real write error (the process may not grow a file beyond 4 KiB): the
@@ -88,7 +100,7 @@ private slots:
         const rlimit limit { 4096, original.rlim_max };
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
         const auto saved
-            = await(ImageSaver::writeToPhotoAlbum(pattern({ 128, 128 }), ImageFormat::png));
+            = await(ImageSaver::writeToPhotoAlbum(pattern({ 128, 128 }), ImageFormat::png, "icon"));
         setrlimit(RLIMIT_FSIZE, &original);
         QCOMPARE(outcome(saved), QStringLiteral("POSIX %1 tooLarge").arg(EFBIG));
         QCOMPARE(files(), before);
@@ -102,8 +114,8 @@ private slots:
         QVERIFY(stale.setFileTime(
             QDateTime::currentDateTime().addSecs(-3600), QFile::FileModificationTime));
         DesktopPhotoLibrary library(folder());
-        QCOMPARE(outcome(library.addPhoto("not an image")), "ImageSaver -2 writeFailed");
-        QCOMPARE(outcome(library.addPhoto(encoded(pattern({ 8, 8 }), "png"))), "ok");
+        QCOMPARE(outcome(library.addPhoto("not an image", "icon")), "ImageSaver -2 writeFailed");
+        QCOMPARE(outcome(library.addPhoto(encoded(pattern({ 8, 8 }), "png"), "icon")), "ok");
         QVERIFY(!stale.exists() && fresh.exists());
     }
 

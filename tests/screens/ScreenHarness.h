@@ -24,6 +24,7 @@ public:
     ~ScreenHarness();
 
     QQuickWindow *window() const { return m_window; }
+    QQmlApplicationEngine *engine() const { return m_engine.get(); }
     QImage grab() const { return m_window->grabWindow(); }
     QObject *find(const QString &name) const;
     QQuickItem *item(const QString &name) const { return qobject_cast<QQuickItem *>(find(name)); }

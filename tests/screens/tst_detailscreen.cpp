@@ -29,7 +29,7 @@ class tst_DetailScreen : public ScreenTest
             "contentY", scroll->property("contentHeight").toReal() - scroll->height());
         if (address.isEmpty() ? !screen->click("screenshot_0")
                               : !QMetaObject::invokeMethod(screen->visibleItem("appDetailView"),
-                                  "showScreenshot", Q_ARG(QVariant, address)))
+                                  "showScreenshot", Q_ARG(QVariant, address), Q_ARG(QVariant, 1)))
             return false;
         const bool opened = ScreenHarness::waitFor([&] {
             return screen->settled("screenshotDetailView", "searchNavigation")

@@ -1,11 +1,13 @@
 // Renders every screen and sheet of the search tab in both languages to PNG
 // files, against the fixture catalogue, in a throw-away home folder.
-//   vellumar_screenshots <output folder>
+//   vellumar_screenshots <output folder> [<width>x<height>] [dark]
+// A size or the dark look prefixes the file names with them.
 
 #include "FixtureCatalogue.h"
 #include "ScreenHarness.h"
 #include "TestEnvironment.h"
 #include "catalogue/AppItem.h"
+#include "screens/Desktop.h"
 #include "store/HistoryManager.h"
 #include "store/LocalizationManager.h"
 #include "store/SearchHistoryManager.h"
@@ -15,8 +17,12 @@
 #include <QTest>
 
 #include <cstdio>
+#include <string_view>
 
 namespace {
+
+// "1280x800-dark-", or nothing for the phone size in light.
+QString prefix;
 
 const QStringList historyTerms = { QStringLiteral("calculator"), QStringLiteral("墨水日记"),
     QStringLiteral("notes"), QStringLiteral("weather"), QStringLiteral("lantern"),
@@ -27,8 +33,8 @@ bool save(const ScreenHarness &screen, const QString &folder, const QString &lan
 {
     // Let asynchronous images and animations settle.
     QTest::qWait(600);
-    const QString path
-        = QDir(folder).filePath(language + QStringLiteral("-") + state + QStringLiteral(".png"));
+    const QString path = QDir(folder).filePath(
+        prefix + language + QStringLiteral("-") + state + QStringLiteral(".png"));
     if (!screen.grab().save(path)) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
         return false;
@@ -151,7 +157,11 @@ bool renderDetail(ScreenHarness &screen, FixtureCatalogue &catalogue, const QStr
         screen.pressKey(Qt::Key_Escape);
         ok &= screen.waitForPopup(QStringLiteral("screenshotSaveAlert"), false);
     }
+    // A wide window keeps the details beside the list: only the viewer goes.
+    const bool wide = screen.window()->width() >= 720;
     for (const char *page : { "screenshotDetailView", "appDetailView" }) {
+        if (wide && page == std::string_view("appDetailView"))
+            break;
         ok &= screen.click(screen.visibleItem(
             QStringLiteral("backButton"), screen.visibleItem(QLatin1String(page))));
         ok &= ScreenHarness::waitFor([&] { return !screen.visibleItem(QLatin1String(page)); });
@@ -166,9 +176,11 @@ bool renderDetail(ScreenHarness &screen, FixtureCatalogue &catalogue, const QStr
     ok &= ScreenHarness::waitFor(
         [&] { return screen.visibleItem(QStringLiteral("detailLoadFailed")) != nullptr; });
     ok &= save(screen, folder, language, QStringLiteral("detail-failed"));
-    ok &= screen.click(QStringLiteral("backButton"));
-    ok &= ScreenHarness::waitFor(
-        [&] { return !screen.visibleItem(QStringLiteral("appDetailView")); });
+    if (!wide) {
+        ok &= screen.click(QStringLiteral("backButton"));
+        ok &= ScreenHarness::waitFor(
+            [&] { return !screen.visibleItem(QStringLiteral("appDetailView")); });
+    }
     return ok;
 }
 
@@ -214,9 +226,23 @@ int main(int argc, char *argv[])
     TestEnvironment::isolate();
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Vellumar"));
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+    if (argc < 2 || argc > 4) {
+        std::fprintf(stderr, "usage: %s <output folder> [<width>x<height>] [dark]\n", argv[0]);
         return 2;
+    }
+    QSize size(390, 844);
+    for (int i = 2; i < argc; ++i) {
+        const QString option = QString::fromLocal8Bit(argv[i]);
+        if (option == QStringLiteral("dark")) {
+            Desktop::shared()->setDarkMode(true);
+        } else {
+            size = QSize(option.section(u'x', 0, 0).toInt(), option.section(u'x', 1, 1).toInt());
+            if (size.isEmpty()) {
+                std::fprintf(stderr, "not a size: %s\n", argv[i]);
+                return 2;
+            }
+        }
+        prefix += option + u'-';
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     if (!QDir().mkpath(folder)) {
@@ -230,6 +256,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "the window did not load\n");
         return 1;
     }
+    screen.window()->resize(size);
     bool ok = true;
     for (const QString &language : LocalizationManager::languages()) {
         // Each language starts from the same history.

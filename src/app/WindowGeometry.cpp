@@ -1,0 +1,57 @@
+#include "WindowGeometry.h"
+
+#include "store/KeyValueStore.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
+
+namespace {
+
+const QString key = QStringLiteral("WindowGeometry");
+
+} // namespace
+
+namespace WindowGeometry {
+
+// "x y width height maximized": plain text, easy to read and to repair.
+void restore(QWindow &window)
+{
+    const QStringList parts
+        = KeyValueStore::shared().stringForKey(key).value_or(QString()).split(u' ');
+    if (parts.size() != 5)
+        return;
+    QList<int> numbers;
+    for (const QString &part : parts) {
+        bool ok = false;
+        numbers << part.toInt(&ok);
+        if (!ok)
+            return;
+    }
+    const QRect frame(numbers[0], numbers[1], qMax(numbers[2], window.minimumWidth()),
+        qMax(numbers[3], window.minimumHeight()));
+    // A screen that is gone would leave the window out of sight.
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().intersects(frame)) {
+            window.setGeometry(frame);
+            break;
+        }
+    }
+    if (numbers[4] != 0)
+        window.setWindowStates(Qt::WindowMaximized);
+}
+
+void remember(const QWindow &window)
+{
+    const QRect frame = window.geometry();
+    const bool maximized = window.windowStates() & Qt::WindowMaximized;
+    KeyValueStore::shared().setString(key,
+        QStringLiteral("%1 %2 %3 %4 %5")
+            .arg(frame.x())
+            .arg(frame.y())
+            .arg(frame.width())
+            .arg(frame.height())
+            .arg(maximized ? 1 : 0));
+}
+
+} // namespace WindowGeometry

@@ -1,0 +1,87 @@
+#include "Desktop.h"
+
+#include "export/PhotoLibrary.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusVariant>
+#include <QJSEngine>
+
+namespace {
+
+const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString settingsInterface = QStringLiteral("org.freedesktop.portal.Settings");
+const QString appearance = QStringLiteral("org.freedesktop.appearance");
+const QString colorScheme = QStringLiteral("color-scheme");
+
+// Some portals wrap a setting's value in one variant more than others.
+QVariant unwrapped(QVariant value)
+{
+    while (value.metaType() == QMetaType::fromType<QDBusVariant>())
+        value = value.value<QDBusVariant>().variant();
+    return value;
+}
+
+} // namespace
+
+Desktop *Desktop::shared()
+{
+    static Desktop *const desktop = new Desktop;
+    return desktop;
+}
+
+Desktop *Desktop::create(QQmlEngine *, QJSEngine *)
+{
+    QJSEngine::setObjectOwnership(shared(), QJSEngine::CppOwnership);
+    return shared();
+}
+
+Desktop::Desktop()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    // QtDBus finds the slot's parameter types by name.
+    qRegisterMetaType<QDBusVariant>();
+    bus.connect(portalService, portalPath, settingsInterface, QStringLiteral("SettingChanged"),
+        this, SLOT(onSettingChanged(QString, QString, QDBusVariant)));
+    QDBusMessage read = QDBusMessage::createMethodCall(
+        portalService, portalPath, settingsInterface, QStringLiteral("Read"));
+    read << appearance << colorScheme;
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(read), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+        [this](QDBusPendingCallWatcher *finished) {
+            const QDBusPendingReply<QDBusVariant> reply = *finished;
+            if (!reply.isError())
+                followColorScheme(reply.value().variant());
+            finished->deleteLater();
+        });
+}
+
+void Desktop::setDarkMode(bool dark)
+{
+    if (dark == m_darkMode)
+        return;
+    m_darkMode = dark;
+    Q_EMIT darkModeChanged();
+}
+
+QString Desktop::photoFolder()
+{
+    return PhotoLibrary::readable(PhotoLibrary::shared()->location());
+}
+
+void Desktop::onSettingChanged(const QString &group, const QString &key, const QDBusVariant &value)
+{
+    if (group == appearance && key == colorScheme)
+        followColorScheme(value.variant());
+}
+
+void Desktop::followColorScheme(const QVariant &value)
+{
+    // 0: no preference, 1: prefer dark, 2: prefer light.
+    setDarkMode(unwrapped(value).toUInt() == 1);
+}

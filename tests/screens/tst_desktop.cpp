@@ -1,0 +1,200 @@
+#include "ScreenHarness.h"
+#include "screens/Desktop.h"
+#include "store/LocalizationManager.h"
+#include "store/SettingsManager.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QProcess>
+
+// The desktop around the window, on a session bus of the test's own: a file
+// manager that notes what it is asked to show, and the settings portal.
+class FileManager : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
+public:
+    QStringList shown;
+public slots:
+    void ShowItems(const QStringList &uris, const QString &) { shown += uris; }
+};
+
+class SettingsPortal : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
+public slots:
+    // Wrapped twice, as older portals answer.
+    QDBusVariant Read(const QString &group, const QString &key)
+    {
+        const uint dark = group == "org.freedesktop.appearance" && key == "color-scheme";
+        return QDBusVariant(QVariant::fromValue(QDBusVariant(dark)));
+    }
+};
+
+// The wide window's two panes, the keyboard, saved files and the dark look.
+class tst_Desktop : public ScreenTest
+{
+    Q_OBJECT
+
+    QProcess bus;
+    FileManager fileManager;
+    SettingsPortal portal;
+
+    QObject *detail(const char *navigation) const
+    {
+        QQuickItem *panes = screen->item(navigation)->parentItem();
+        return panes->property("detail").value<QObject *>();
+    }
+    QString detailName(const char *navigation) const
+    {
+        QObject *page = detail(navigation);
+        return page ? page->property("appItem").value<AppItem>().trackName : QString();
+    }
+    bool focused(const char *name) const { return screen->item(name)->hasActiveFocus(); }
+    static QDBusConnection desktop()
+    {
+        return QDBusConnection::connectToBus(QDBusConnection::SessionBus, "desktop");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        bus.start("dbus-daemon", { "--session", "--nofork", "--print-address=1" });
+        QVERIFY(bus.waitForReadyRead(10000));
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
+        // The desktop's services answer on a connection of their own, as
+        // another program would.
+        QDBusConnection session = desktop();
+        QVERIFY(session.isConnected() && session.registerService("org.freedesktop.FileManager1")
+            && session.registerObject(
+                "/org/freedesktop/FileManager1", &fileManager, QDBusConnection::ExportAllSlots)
+            && session.registerService("org.freedesktop.portal.Desktop")
+            && session.registerObject(
+                "/org/freedesktop/portal/desktop", &portal, QDBusConnection::ExportAllSlots));
+        LocalizationManager::shared()->setCurrentLanguageRawValue("en");
+        ScreenTest::initTestCase();
+    }
+    void init() { ScreenTest::init(); }
+    void cleanupTestCase()
+    {
+        QDBusConnection::disconnectFromBus("desktop");
+        bus.kill();
+        bus.waitForFinished();
+    }
+
+    // The portal's answer and its later changes set the look.
+    void theLookFollowsTheDesktop()
+    {
+        WAIT_UNTIL(Desktop::shared()->darkMode());
+        QCOMPARE(screen->window()->color(), QColor("#1C1C1E"));
+        QDBusMessage change = QDBusMessage::createSignal(
+            "/org/freedesktop/portal/desktop", "org.freedesktop.portal.Settings", "SettingChanged");
+        change << "org.freedesktop.appearance"
+               << "color-scheme" << QVariant::fromValue(QDBusVariant(2u));
+        QVERIFY(desktop().send(change));
+        WAIT_UNTIL(!Desktop::shared()->darkMode());
+        QCOMPARE(screen->window()->color(), QColor("#FFFFFF"));
+    }
+
+    // A wide window shows the chosen row's details beside the list, and a
+    // change of width carries them across.
+    void wideWindowsShowDetailsBesideTheList()
+    {
+        screen->window()->resize(1280, 800);
+        WAIT_UNTIL(screen->shown("detailPlaceholder"));
+        QVERIFY(screen->submit("app") && screen->click("resultRow_1"));
+        WAIT_UNTIL(detailName("searchNavigation") == FixtureCatalogue::apps().at(1).trackName);
+        WAIT_UNTIL(screen->shown("resultList") && screen->shown("detailStack"));
+        QVERIFY(!screen->shown("backButton"));
+        QVERIFY(screen->click("resultRow_0"));
+        WAIT_UNTIL(detailName("searchNavigation") == FixtureCatalogue::apps().at(0).trackName);
+        screen->window()->resize(390, 844);
+        WAIT_UNTIL(
+            screen->settled("appDetailView", "searchNavigation") && !screen->shown("resultList"));
+        QCOMPARE(detailName("searchNavigation"), FixtureCatalogue::apps().at(0).trackName);
+        screen->window()->resize(1280, 800);
+        WAIT_UNTIL(screen->shown("resultList") && screen->shown("detailStack"));
+
+        HistoryManager::shared()->addHistory(historyItem(2, "JP"));
+        QVERIFY(screen->click("historyTab") && screen->click("historyRow_0"));
+        WAIT_UNTIL(detailName("historyNavigation") == FixtureCatalogue::apps().at(2).trackName);
+        QCOMPARE(detail("historyNavigation")->property("countryCode").toString(), "JP");
+    }
+
+    // Every shortcut, the arrow keys and Return in a list, Delete in the
+    // history, and where the keyboard goes after an alert and a tab switch.
+    void theKeyboardReachesEverything()
+    {
+        QVERIFY(screen->submit("app"));
+        screen->pressKey(Qt::Key_2, Qt::ControlModifier);
+        WAIT_UNTIL(screen->shown("historyPage") && focused("historySearchField"));
+        screen->pressKey(Qt::Key_1, Qt::ControlModifier);
+        WAIT_UNTIL(screen->shown("searchPage") && focused("searchField"));
+        screen->pressKey(Qt::Key_Comma, Qt::ControlModifier);
+        QVERIFY(screen->waitForPopup("settingsView", true));
+        screen->pressKey(Qt::Key_Escape);
+        QVERIFY(screen->waitForPopup("settingsView", false));
+
+        screen->item("resultRow_0")->forceActiveFocus();
+        screen->pressKey(Qt::Key_Down);
+        screen->pressKey(Qt::Key_Return);
+        WAIT_UNTIL(screen->settled("appDetailView", "searchNavigation"));
+        QCOMPARE(detailName("searchNavigation"), FixtureCatalogue::apps().at(1).trackName);
+        screen->pressKey(Qt::Key_Escape);
+        WAIT_UNTIL(screen->settled("searchPage", "searchNavigation"));
+        QVERIFY(screen->click("resultRow_2"));
+        WAIT_UNTIL(screen->settled("appDetailView", "searchNavigation"));
+        screen->pressKey(Qt::Key_F, Qt::ControlModifier);
+        WAIT_UNTIL(screen->settled("searchPage", "searchNavigation") && focused("searchField"));
+
+        QVERIFY(screen->click("saveButton"));
+        QVERIFY(screen->alertShows("saveAlert", qtTrId("success")));
+        WAIT_UNTIL(focused("searchField"));
+        QVERIFY(screen->click("clearSearchButton") && focused("searchField"));
+
+        HistoryManager::shared()->addHistory(historyItem(0));
+        HistoryManager::shared()->addHistory(historyItem(1));
+        screen->pressKey(Qt::Key_2, Qt::ControlModifier);
+        WAIT_UNTIL(screen->shown("historyRow_1"));
+        screen->item("historyRow_0")->forceActiveFocus();
+        screen->pressKey(Qt::Key_Delete);
+        WAIT_UNTIL(HistoryManager::shared()->loadHistory().size() == 1);
+        QCOMPARE(HistoryManager::shared()->loadHistory().first().trackName,
+            FixtureCatalogue::apps().at(0).trackName);
+
+        QSignalSpy quit(screen->engine(), &QQmlEngine::quit);
+        screen->pressKey(Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(quit.size(), 1);
+    }
+
+    // A saved file is named after the app and what was saved, never replaces
+    // a file, and the alert shows it in the file manager.
+    void savedFilesAreNamedAfterTheApp()
+    {
+        const QString app = FixtureCatalogue::apps().at(0).trackName;
+        QDir().mkpath(ScreenHarness::photoFolder().path());
+        QFile planted(ScreenHarness::photoFolder().filePath(app + " 512 rounded.png"));
+        QVERIFY(planted.open(QIODevice::WriteOnly) && planted.write("planted") == 7);
+        planted.close();
+        SettingsManager *settings = SettingsManager::shared();
+        settings->setSelectedResolution(IconResolution::size512);
+        settings->setSaveAsRounded(true);
+        QVERIFY(screen->submit("lantern") && screen->click("saveButton"));
+        QVERIFY(screen->waitForPopup("saveAlert", true) && screen->click("showInFolderButton"));
+        const QString saved = ScreenHarness::photoFolder().filePath(app + " 512 rounded 2.png");
+        WAIT_UNTIL(fileManager.shown == QStringList { QUrl::fromLocalFile(saved).toString() });
+        QVERIFY(screen->waitForPopup("saveAlert", false));
+        QCOMPARE(QFileInfo(planted).size(), 7);
+        settings->setSaveAsOriginalJPEG(true);
+        QVERIFY(screen->click("saveButton"));
+        QVERIFY(screen->alertShows("saveAlert", qtTrId("success")));
+        settings->setSaveAsOriginalJPEG(false);
+        settings->setSaveAsRounded(false);
+        QVERIFY(QImage(ScreenHarness::photoFolder().filePath(app + " original.jpg")).width() > 0);
+    }
+};
+
+VELLUMAR_TEST_MAIN(tst_Desktop)
+#include "tst_desktop.moc"
