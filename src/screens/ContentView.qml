@@ -19,6 +19,7 @@ Item {
     objectName: "contentView"
 
     readonly property alias viewModel: viewModel
+    readonly property bool wide: panes.wide
     readonly property var settingsSheet: settingsLoader.item
     readonly property var countryListSheet: countryListLoader.item
     readonly property bool showingSettings: settingsSheet !== null && settingsSheet.visible
@@ -155,7 +156,7 @@ Item {
                 keyNavigationEnabled: true
                 delegate: ResultRow {
                     width: ListView.view.width
-                    showsSelection: panes.wide
+                    showsSelection: contentView.wide // qmllint disable unqualified
                     onOpenRequested: item => contentView.showDetail(item, viewModel.selectedCountryCode)
                     onSaveRequested: item => viewModel.saveFlow.saveIcon(item)
                 }
@@ -238,7 +239,7 @@ Item {
                     saveAlertLoader.setSource(Qt.resolvedUrl("SaveAlert.qml"), { "owner": viewModel.saveFlow })
                 // Closing the alert gives the keyboard back to the field.
                 else if (!viewModel.saveFlow.showingSaveAlert)
-                    Qt.callLater(contentView.focusSearchField, false)
+                    contentView.focusSearchField(false)
             }
         }
     }

@@ -110,6 +110,7 @@ Item {
                 model: viewModel.filteredHistory
                 keyNavigationEnabled: true
                 delegate: HistoryRow {
+                    showsSelection: historyPanes.wide // qmllint disable unqualified
                     onOpenRequested: item => historyView.showDetail(item)
                     onSaveRequested: item => saveFlow.saveIcon(item)
                     // The row is that of the list as shown, filter applied.
@@ -154,7 +155,10 @@ Item {
         topPadding: 5 + 4
         bottomPadding: 5 + 4
         Accessible.name: trackName
-        highlighted: historyPanes.wide && ListView.isCurrentItem
+        // Whether the list's current row shows as chosen (beside its details).
+        property bool showsSelection: false
+
+        highlighted: showsSelection && ListView.isCurrentItem
         onClicked: {
             ListView.view.currentIndex = index
             openRequested(item)

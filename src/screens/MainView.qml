@@ -56,7 +56,7 @@ T.Page {
 
     // The keyboard's ways to what the mouse reaches.
     Shortcut {
-        sequences: [StandardKey.Find]
+        sequence: "Ctrl+F"
         onActivated: {
             tabBar.currentIndex = 0
             searchContent.focusSearchField(true)
@@ -106,12 +106,18 @@ T.Page {
         source: "HistoryView.qml"
     }
 
-    // The shown tab's field takes the keyboard once the tab is visible.
+    // The shown tab's field takes the keyboard, once the tab is visible.
     onSelectedTabChanged: {
         if (selectedTab === 1)
             historyTab.active = true
-        Qt.callLater(() => selectedTab === 1 ? historyTab.item.focusSearchField()
-                                             : searchContent.focusSearchField(false))
+        Qt.callLater(focusSearchField) // qmllint disable
+    }
+
+    function focusSearchField() {
+        if (selectedTab === 1)
+            (historyTab.item as HistoryView).focusSearchField()
+        else
+            searchContent.focusSearchField(false)
     }
 
     component ShellTab: T.TabButton {
