@@ -46,7 +46,6 @@ QString fileStem(const QString &title)
         if (c.unicode() < 0x20 || c.unicode() == 0x7f || QStringView(u"/\\:*?\"<>|").contains(c))
             c = u'_';
     }
-    stem = stem.trimmed();
     while (stem.startsWith(u'.'))
         stem.remove(0, 1);
     while (stem.toUtf8().size() > 200)

@@ -70,7 +70,7 @@ Item {
         function onFoundAppItemFromURLChanged() {
             if (!viewModel.hasFoundAppItem)
                 return
-            if (panes.detail !== null && panes.detail === contentView.linkedDetail) {
+            if (contentView.linkedDetail && panes.detail === contentView.linkedDetail) {
                 contentView.linkedDetail.appItem = viewModel.foundAppItemFromURL
                 contentView.linkedDetail.countryCode = viewModel.foundAppItemRegion
             } else {

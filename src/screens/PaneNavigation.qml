@@ -35,7 +35,7 @@ Item {
         pane.clear()
     }
 
-    // The item and region of the open details, to carry them across.
+    // What made the open details, to make them again across a change of width.
     function carried(page) {
         return { "appItem": page.appItem, "countryCode": page.countryCode, "backTitle": page.backTitle }
     }
