@@ -51,6 +51,42 @@
         <source>Pick an app to see its details.</source>
         <translation>Pick an app to see its details.</translation>
     </message>
+    <message id="copy_icon">
+        <source>Copy Icon</source>
+        <translation>Copy Icon</translation>
+    </message>
+    <message id="copy_store_link">
+        <source>Copy Store Link</source>
+        <translation>Copy Store Link</translation>
+    </message>
+    <message id="open_in_browser">
+        <source>Open in Browser</source>
+        <translation>Open in Browser</translation>
+    </message>
+    <message id="delete">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="save_screenshot">
+        <source>Save Screenshot</source>
+        <translation>Save Screenshot</translation>
+    </message>
+    <message id="copy_image">
+        <source>Copy Image</source>
+        <translation>Copy Image</translation>
+    </message>
+    <message id="screenshot_save_hint">
+        <source>Press and hold the picture, or right-click it, to save it.</source>
+        <translation>Press and hold the picture, or right-click it, to save it.</translation>
+    </message>
+    <message id="save_icon_of">
+        <source>Save icon of %1</source>
+        <translation>Save icon of %1</translation>
+    </message>
+    <message id="delete_from_history">
+        <source>Delete %1 from history</source>
+        <translation>Delete %1 from history</translation>
+    </message>
     <message id="initial_search_message">
         <source>Type an app name or paste an App Store link to start.</source>
         <translation>Type an app name or paste an App Store link to start.</translation>

@@ -51,6 +51,42 @@
         <source>Pick an app to see its details.</source>
         <translation>选择一个应用以查看详情。</translation>
     </message>
+    <message id="copy_icon">
+        <source>Copy Icon</source>
+        <translation>拷贝图标</translation>
+    </message>
+    <message id="copy_store_link">
+        <source>Copy Store Link</source>
+        <translation>拷贝商店链接</translation>
+    </message>
+    <message id="open_in_browser">
+        <source>Open in Browser</source>
+        <translation>在浏览器中打开</translation>
+    </message>
+    <message id="delete">
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message id="save_screenshot">
+        <source>Save Screenshot</source>
+        <translation>保存截图</translation>
+    </message>
+    <message id="copy_image">
+        <source>Copy Image</source>
+        <translation>拷贝图片</translation>
+    </message>
+    <message id="screenshot_save_hint">
+        <source>Press and hold the picture, or right-click it, to save it.</source>
+        <translation>长按或右键点按图片即可保存。</translation>
+    </message>
+    <message id="save_icon_of">
+        <source>Save icon of %1</source>
+        <translation>保存“%1”的图标</translation>
+    </message>
+    <message id="delete_from_history">
+        <source>Delete %1 from history</source>
+        <translation>从历史记录中删除“%1”</translation>
+    </message>
     <message id="initial_search_message">
         <source>Type an app name or paste an App Store link to start.</source>
         <translation>输入应用名称或粘贴 App Store 链接开始搜索。</translation>

@@ -12,6 +12,11 @@ const auto artworkUrl512Key = QLatin1StringView("artworkUrl512");
 const auto countryCodeKey = QLatin1StringView("countryCode");
 } // namespace
 
+QString appStoreUrlOf(qint64 trackId)
+{
+    return QStringLiteral("https://apps.apple.com/app/id") + QString::number(trackId);
+}
+
 std::optional<QUrl> AppItem::iconUrl(IconResolution resolution) const
 {
     return iconUrlFromArtwork(resolution, artworkUrl512, artworkUrl100);

@@ -11,6 +11,9 @@
 
 #include <optional>
 
+// An item's store web link, https://apps.apple.com/app/id<trackId>.
+[[nodiscard]] QString appStoreUrlOf(qint64 trackId);
+
 // One catalogue item as listed in search results and kept in the download
 // history. Its JSON form (five keys, countryCode left out when absent) is also
 // the stored form of the history.
@@ -24,6 +27,7 @@ struct AppItem
     Q_PROPERTY(QString artworkUrl512 MEMBER artworkUrl512)
     // Empty text when absent; C++ callers use the optional member.
     Q_PROPERTY(QString countryCode READ countryCodeText)
+    Q_PROPERTY(QString appStoreUrl READ appStoreUrl)
 public:
     qint64 trackId = 0;
     QString trackName;
@@ -32,6 +36,7 @@ public:
     std::optional<QString> countryCode;
 
     [[nodiscard]] QString countryCodeText() const { return countryCode.value_or(QString()); }
+    [[nodiscard]] QString appStoreUrl() const { return appStoreUrlOf(trackId); }
 
     // Where to download the icon at the given resolution; empty when the
     // address does not parse.

@@ -1,5 +1,6 @@
 #include "DetailedAppInfo.h"
 
+#include "AppItem.h"
 #include "JsonDecoding.h"
 #include "NetworkPolicy.h"
 
@@ -18,7 +19,7 @@ QStringList DetailedAppInfo::loadableScreenshotUrls() const
 
 QString DetailedAppInfo::appStoreUrl() const
 {
-    return QStringLiteral("https://apps.apple.com/app/id") + QString::number(trackId);
+    return appStoreUrlOf(trackId);
 }
 
 Result<DetailedAppInfo> DetailedAppInfo::decode(const QJsonObject &object, const QString &where)

@@ -119,6 +119,7 @@ T.Page {
                 spacing: 25
 
                 RowLayout {
+                    id: header
                     Layout.fillWidth: true
                     spacing: 15
 
@@ -264,6 +265,18 @@ T.Page {
                         }
                     }
                 }
+            }
+
+            // The header's menu: the icon and name stand for the item.
+            AppMenuArea {
+                objectName: "detailMenuArea"
+                visible: stack.visible
+                x: stack.x
+                y: stack.y
+                width: stack.width
+                height: header.height
+                item: detail.appItem
+                onSaveRequested: saveFlow.saveIcon(detail.appItem)
             }
         }
     }

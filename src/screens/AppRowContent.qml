@@ -39,6 +39,8 @@ Item {
     SaveButton {
         id: saveButton
         objectName: "saveButton"
+        // Says which icon: every row has one.
+        Accessible.name: qsTrId("save_icon_of").arg(content.name)
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
         onClicked: content.saveRequested()

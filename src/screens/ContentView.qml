@@ -20,6 +20,7 @@ Item {
 
     readonly property alias viewModel: viewModel
     readonly property bool wide: panes.wide
+    readonly property bool showsMedia: panes.showsMedia
     readonly property var settingsSheet: settingsLoader.item
     readonly property var countryListSheet: countryListLoader.item
     readonly property bool showingSettings: settingsSheet !== null && settingsSheet.visible

@@ -1,13 +1,20 @@
 #include "Desktop.h"
 
+#include "catalogue/AppItem.h"
+#include "catalogue/AppStoreAPI.h"
+#include "export/ImageCodec.h"
 #include "export/PhotoLibrary.h"
 
+#include <QClipboard>
+#include <QCoroFuture>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
+#include <QGuiApplication>
 #include <QJSEngine>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -72,6 +79,40 @@ void Desktop::setDarkMode(bool dark)
 QString Desktop::photoFolder()
 {
     return PhotoLibrary::readable(PhotoLibrary::shared()->location());
+}
+
+void Desktop::copyText(const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void Desktop::copyIcon(const AppItem &item)
+{
+    const std::optional<QUrl> url = item.iconUrl(IconResolution::size1024);
+    if (url)
+        copy(*url);
+    else
+        Q_EMIT pictureCopied(false);
+}
+
+void Desktop::copyPicture(const QString &address)
+{
+    copy(QUrl(address));
+}
+
+QCoro::Task<> Desktop::copy(QUrl url)
+{
+    // The desktop lives as long as the process, so no guard of `this`.
+    const Result<QByteArray> bytes = co_await AppStoreAPI::downloadImageData(url);
+    std::optional<QImage> image;
+    if (bytes) {
+        const QFuture<std::optional<QImage>> decoding
+            = QtConcurrent::run(decodeImage, bytes.value());
+        image = co_await decoding;
+    }
+    if (image)
+        QGuiApplication::clipboard()->setImage(*image);
+    Q_EMIT pictureCopied(image.has_value());
 }
 
 void Desktop::onSettingChanged(const QString &group, const QString &key, const QDBusVariant &value)

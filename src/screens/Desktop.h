@@ -1,16 +1,19 @@
 #pragma once
 
+#include "catalogue/AppItem.h"
+
 #include <QDBusVariant>
 #include <QObject>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
+#include <qcorotask.h>
 
 class QJSEngine;
 class QQmlEngine;
 
-// What the screens learn from the desktop around them: whether it prefers a
+// What the screens need of the desktop around them: whether it prefers a
 // dark look (the freedesktop settings portal, followed live; light when
-// nothing answers) and where saved photos go.
+// nothing answers), where saved photos go, and the clipboard.
 class Desktop : public QObject
 {
     Q_OBJECT
@@ -29,8 +32,15 @@ public:
     void setDarkMode(bool dark);
     [[nodiscard]] static QString photoFolder();
 
+    Q_INVOKABLE static void copyText(const QString &text);
+    // Downloads the picture afresh and puts the image itself on the
+    // clipboard; pictureCopied tells how that went.
+    Q_INVOKABLE void copyIcon(const AppItem &item);
+    Q_INVOKABLE void copyPicture(const QString &address);
+
 Q_SIGNALS:
     void darkModeChanged();
+    void pictureCopied(bool copied);
 
 private Q_SLOTS:
     void onSettingChanged(const QString &group, const QString &key, const QDBusVariant &value);
@@ -38,6 +48,7 @@ private Q_SLOTS:
 private:
     Desktop();
     void followColorScheme(const QVariant &value);
+    QCoro::Task<> copy(QUrl url);
 
     bool m_darkMode = false;
 };

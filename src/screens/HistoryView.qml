@@ -13,6 +13,7 @@ Item {
     readonly property alias viewModel: viewModel
     readonly property alias saveFlow: saveFlow
     property bool showingClearAlert: false
+    readonly property bool showsMedia: historyPanes.showsMedia
 
     objectName: "historyView"
 
@@ -168,6 +169,16 @@ Item {
         Keys.onReturnPressed: clicked()
         Keys.onEnterPressed: clicked()
         Keys.onDeletePressed: deleteRequested(index)
+        Keys.onMenuPressed: menuArea.openMenu(width / 2, height / 2)
+
+        AppMenuArea {
+            id: menuArea
+            anchors.fill: parent
+            item: row.item
+            deletable: true
+            onSaveRequested: row.saveRequested(row.item)
+            onDeleteRequested: row.deleteRequested(row.index)
+        }
 
         background: Rectangle {
             color: row.highlighted || row.down ? Theme.systemGray5
@@ -188,7 +199,7 @@ Item {
             anchors.right: parent.right
             height: parent.height
             width: 80
-            Accessible.name: qsTrId("clear")
+            Accessible.name: qsTrId("delete_from_history").arg(row.trackName) // qmllint disable unqualified
             onClicked: () => row.deleteRequested(row.index)
 
             background: Rectangle {

@@ -17,6 +17,8 @@ T.Page {
         objectName: "tabBar"
         currentIndex: 0
         position: T.TabBar.Footer
+        visible: !(mainView.selectedTab === 0 ? searchContent.showsMedia
+                   : historyTab.item !== null && (historyTab.item as HistoryView).showsMedia)
         implicitWidth: contentWidth + leftPadding + rightPadding
         implicitHeight: contentHeight + topPadding + bottomPadding
         spacing: 0

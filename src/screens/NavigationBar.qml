@@ -11,6 +11,8 @@ T.ToolBar {
     property bool showsBackButton: false
     // Accessible name of the back button: the title of the page it returns to.
     property string backTitle
+    // Over a full-screen picture: black, like what it shows.
+    property bool overMedia: false
     property alias leading: leadingRow.data
     property alias trailing: trailingRow.data
 
@@ -53,7 +55,7 @@ T.ToolBar {
             textFormat: Text.PlainText
             elide: Text.ElideRight
             horizontalAlignment: Text.AlignHCenter
-            color: Theme.label
+            color: bar.overMedia ? Theme.mediaLabel : Theme.label
             font.pixelSize: Theme.headlineSize
             font.weight: Font.DemiBold
             Accessible.role: Accessible.Heading
@@ -69,9 +71,10 @@ T.ToolBar {
     }
 
     background: Rectangle {
-        color: Theme.barBackground
+        color: bar.overMedia ? Theme.mediaBackground : Theme.barBackground
 
         Rectangle {
+            visible: !bar.overMedia
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.bottom: parent.bottom

@@ -18,6 +18,9 @@ Item {
 
     readonly property bool wide: width >= 720
     readonly property alias navigation: navigation
+    // A full-screen picture on a narrow window covers the tab bar too.
+    readonly property bool showsMedia: !wide && navigation.currentItem !== null
+                                       && navigation.currentItem.objectName === "screenshotDetailView"
     // The details on show, in the pane or pushed.
     readonly property var detail: wide ? (pane.depth > 0 ? pane.get(0) : null)
                                        : navigation.depth > 1 ? navigation.get(1) : null

@@ -36,8 +36,16 @@ T.ItemDelegate {
     // The keyboard's place and the list's current row move together.
     onActiveFocusChanged: if (activeFocus) ListView.view.currentIndex = index
     ListView.onIsCurrentItemChanged: if (ListView.isCurrentItem && ListView.view.activeFocus) forceActiveFocus()
+    Keys.onMenuPressed: menuArea.openMenu(width / 2, height / 2)
     Keys.onReturnPressed: clicked()
     Keys.onEnterPressed: clicked()
+
+    AppMenuArea {
+        id: menuArea
+        anchors.fill: parent
+        item: row.item
+        onSaveRequested: row.saveRequested(row.item)
+    }
 
     contentItem: AppRowContent {
         iconUrl: row.iconUrl

@@ -25,6 +25,10 @@ T.Page {
         id: saver
     }
 
+    function save() {
+        saver.saveScreenshot(imageUrl, appName, number)
+    }
+
     function goBack() {
         StackView.view.pop()
     }
@@ -35,6 +39,7 @@ T.Page {
     header: NavigationBar {
         title: qsTrId("navigation_title_screenshot")
         showsBackButton: true
+        overMedia: true
         backTitle: viewer.backTitle
         onBackRequested: viewer.goBack()
     }
@@ -59,9 +64,44 @@ T.Page {
             TapHandler {
                 longPressThreshold: 0.5
                 dragThreshold: 10
-                onLongPressed: saver.saveScreenshot(viewer.imageUrl, viewer.appName, viewer.number)
+                onLongPressed: viewer.save()
+            }
+            // The mouse's way to the same save, and to a copy of the picture.
+            TapHandler {
+                acceptedButtons: Qt.RightButton
+                onTapped: eventPoint => menu.popup(eventPoint.position.x, eventPoint.position.y)
+            }
+
+            PlainMenu {
+                id: menu
+                objectName: "screenshotMenu"
+
+                MenuItem {
+                    objectName: "menuSaveScreenshot"
+                    text: qsTrId("save_screenshot")
+                    onTriggered: viewer.save()
+                }
+                MenuItem {
+                    objectName: "menuCopyImage"
+                    text: qsTrId("copy_image")
+                    onTriggered: Desktop.copyPicture(viewer.imageUrl)
+                }
             }
         }
+    }
+
+    Text {
+        objectName: "screenshotSaveHint"
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: Theme.defaultPadding
+        width: Math.min(implicitWidth, parent.width - 2 * Theme.defaultPadding)
+        visible: picture.visible
+        text: qsTrId("screenshot_save_hint")
+        wrapMode: Text.Wrap
+        horizontalAlignment: Text.AlignHCenter
+        color: Theme.mediaSecondaryLabel
+        font.pixelSize: Theme.footnoteSize
     }
 
     BusyIndicator {

@@ -27,6 +27,8 @@ QtObject {
     readonly property color systemGray5Pressed: dark ? "#48484A" : "#D0D0D6"
     // Behind a full-screen picture.
     readonly property color mediaBackground: "#000000"
+    readonly property color mediaLabel: "#FFFFFF"
+    readonly property color mediaSecondaryLabel: "#B3FFFFFF"
 
     readonly property int headlineSize: 17
     readonly property int bodySize: 17

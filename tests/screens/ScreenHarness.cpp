@@ -98,11 +98,11 @@ QStringList ScreenHarness::visibleTexts() const
     return texts;
 }
 
-bool ScreenHarness::click(QQuickItem *item)
+bool ScreenHarness::click(QQuickItem *item, Qt::MouseButton button)
 {
     if (!isShown(item))
         return false;
-    QTest::mouseClick(m_window, Qt::LeftButton, Qt::NoModifier, centreOf(item));
+    QTest::mouseClick(m_window, button, Qt::NoModifier, centreOf(item));
     return true;
 }
 

@@ -51,8 +51,11 @@ public:
         return view ? view->property("viewModel").value<QObject *>() : nullptr;
     }
 
-    bool click(QQuickItem *item);
-    bool click(const QString &name) { return click(visibleItem(name)); }
+    bool click(QQuickItem *item, Qt::MouseButton button = Qt::LeftButton);
+    bool click(const QString &name, Qt::MouseButton button = Qt::LeftButton)
+    {
+        return click(visibleItem(name), button);
+    }
     void typeText(const QString &text);
     void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {

@@ -3,9 +3,12 @@
 #include "store/LocalizationManager.h"
 #include "store/SettingsManager.h"
 
+#include <QAccessible>
+#include <QClipboard>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <QDesktopServices>
 #include <QProcess>
 
 // The desktop around the window, on a session bus of the test's own: a file
@@ -18,6 +21,16 @@ public:
     QStringList shown;
 public slots:
     void ShowItems(const QStringList &uris, const QString &) { shown += uris; }
+};
+
+// Where "open in the browser" goes instead of a browser.
+class Browser : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened += url; }
 };
 
 class SettingsPortal : public QObject
@@ -53,6 +66,24 @@ class tst_Desktop : public ScreenTest
         return page ? page->property("appItem").value<AppItem>().trackName : QString();
     }
     bool focused(const char *name) const { return screen->item(name)->hasActiveFocus(); }
+    // Right-clicks `target`, then picks `action` from the menu that opens.
+    bool pick(QQuickItem *target, const char *action)
+    {
+        QPointer<QQuickItem> item;
+        return screen->click(target, Qt::RightButton)
+            && ScreenHarness::waitFor([&] { return item = screen->visibleItem(action); })
+            && screen->click(item)
+            && ScreenHarness::waitFor([&] { return !item || !item->isVisible(); });
+    }
+    bool pick(const char *target, const char *action)
+    {
+        return pick(screen->visibleItem(target), action);
+    }
+    static bool clipboardHoldsAnImage()
+    {
+        return ScreenHarness::waitFor(
+            [] { return !QGuiApplication::clipboard()->image().isNull(); });
+    }
     static QDBusConnection desktop()
     {
         return QDBusConnection::connectToBus(QDBusConnection::SessionBus, "desktop");
@@ -167,6 +198,64 @@ private slots:
         QSignalSpy quit(screen->engine(), &QQmlEngine::quit);
         screen->pressKey(Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(quit.size(), 1);
+    }
+
+    // Every menu action, from a result row, a history row, the detail header
+    // and a screenshot; and the Menu key.
+    void menusDoWhatTheySay()
+    {
+        const FixtureCatalogue::App &lantern = FixtureCatalogue::apps().at(0);
+        const QString link = "https://apps.apple.com/app/id" + QString::number(lantern.trackId);
+        Browser browser;
+        QDesktopServices::setUrlHandler("https", &browser, "open");
+        QVERIFY(screen->submit("lantern"));
+        const auto spoken = [&](const char *name) {
+            return QAccessible::queryAccessibleInterface(screen->visibleItem(name))
+                ->text(QAccessible::Name);
+        };
+        QCOMPARE(spoken("saveButton"), "Save icon of " + lantern.trackName);
+        QVERIFY(pick("resultRow_0", "menuCopyStoreLink"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), link);
+        QVERIFY(pick("resultRow_0", "menuOpenInBrowser"));
+        QCOMPARE(browser.opened, QList<QUrl> { QUrl(link) });
+        QDesktopServices::unsetUrlHandler("https");
+        QVERIFY(pick("resultRow_0", "menuCopyIcon") && clipboardHoldsAnImage());
+        QVERIFY(pick("resultRow_0", "menuSaveIcon"));
+        QVERIFY(screen->alertShows("saveAlert", qtTrId("success")));
+        screen->item("resultRow_0")->forceActiveFocus();
+        screen->pressKey(Qt::Key_Menu);
+        QPointer<QQuickItem> copyIcon;
+        WAIT_UNTIL(copyIcon = screen->visibleItem("menuCopyIcon"));
+        screen->pressKey(Qt::Key_Escape);
+        WAIT_UNTIL(!copyIcon->isVisible());
+
+        QVERIFY(screen->click("resultRow_0"));
+        WAIT_UNTIL(screen->shown("detailStack"));
+        QVERIFY(pick("detailMenuArea", "menuSaveIcon"));
+        QVERIFY(screen->alertShows("detailSaveAlert", qtTrId("success")));
+        QQuickItem *scroll = screen->visibleItem("detailScroll");
+        scroll->setProperty(
+            "contentY", scroll->property("contentHeight").toReal() - scroll->height());
+        QVERIFY(screen->click("screenshot_0"));
+        WAIT_UNTIL(screen->settled("screenshotDetailView", "searchNavigation")
+            && screen->shown("screenshotPicture") && screen->shown("screenshotSaveHint"));
+        QGuiApplication::clipboard()->clear();
+        QVERIFY(pick("screenshotPicture", "menuCopyImage"));
+        QVERIFY(clipboardHoldsAnImage());
+        QVERIFY(!screen->shown("tabBar")); // the picture has the whole window
+        QVERIFY(pick("screenshotPicture", "menuSaveScreenshot"));
+        QVERIFY(screen->alertShows("screenshotSaveAlert", qtTrId("success")));
+        QVERIFY(ScreenHarness::photos().contains(lantern.trackName + " screenshot 1.png"));
+
+        screen->pressKey(Qt::Key_Escape);
+        WAIT_UNTIL(screen->shown("tabBar"));
+        QVERIFY(screen->click("historyTab"));
+        WAIT_UNTIL(screen->shown("historyRow_0"));
+        screen->press(screen->visibleItem("historyRow_0"), QPoint(-150, 0), 0); // uncovers delete
+        WAIT_UNTIL(screen->shown("deleteButton"));
+        QCOMPARE(spoken("deleteButton"), "Delete " + lantern.trackName + " from history");
+        QVERIFY(pick("historyRow_0", "menuDelete"));
+        WAIT_UNTIL(HistoryManager::shared()->loadHistory().isEmpty());
     }
 
     // A saved file is named after the app and what was saved, never replaces

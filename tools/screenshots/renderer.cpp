@@ -68,6 +68,11 @@ bool renderLanguage(ScreenHarness &screen, const QString &folder, const QString 
     ok &= search(screen, QStringLiteral("app"));
     ok &= save(screen, folder, language, QStringLiteral("results"));
 
+    ok &= screen.click(screen.visibleItem(QStringLiteral("resultRow_0")), Qt::RightButton);
+    ok &= save(screen, folder, language, QStringLiteral("row-menu"));
+    screen.pressKey(Qt::Key_Escape);
+    QTest::qWait(300);
+
     ok &= screen.click(QStringLiteral("saveButton"));
     QObject *flow = model->property("saveFlow").value<QObject *>();
     ok &= ScreenHarness::waitFor([&] { return flow->property("showingSaveAlert").toBool(); });

@@ -1,0 +1,38 @@
+import QtQuick
+import Vellumar
+
+// Opens an item's menu (AppMenu) on a right click over whatever this fills.
+// The menu is made when first asked for: a list has many rows.
+Item {
+    id: area
+
+    property appItem item
+    property bool deletable: false
+
+    signal saveRequested()
+    signal deleteRequested()
+
+    function openMenu(x, y) {
+        if (!menuLoader.active) {
+            menuLoader.active = true
+            const made = menuLoader.item as AppMenu
+            made.saveRequested.connect(area.saveRequested)
+            made.deleteRequested.connect(area.deleteRequested)
+        }
+        const menu = menuLoader.item as AppMenu
+        menu.item = area.item
+        menu.deletable = area.deletable
+        menu.popup(area, x, y)
+    }
+
+    TapHandler {
+        acceptedButtons: Qt.RightButton
+        onTapped: eventPoint => area.openMenu(eventPoint.position.x, eventPoint.position.y)
+    }
+
+    Loader {
+        id: menuLoader
+        active: false
+        source: "AppMenu.qml"
+    }
+}

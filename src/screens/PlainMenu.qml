@@ -1,0 +1,15 @@
+import QtQuick
+import QtQuick.Controls
+import Vellumar
+
+// A pop-up menu drawn flat, without shader effects, so that it shows on
+// every backend and in either look.
+Menu {
+    background: Rectangle {
+        implicitWidth: 220
+        radius: 8
+        color: Theme.systemBackground
+        border.width: 1
+        border.color: Theme.separator
+    }
+}
