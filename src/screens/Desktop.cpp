@@ -1,12 +1,9 @@
 #include "Desktop.h"
 
-#include "catalogue/AppItem.h"
-#include "catalogue/AppStoreAPI.h"
-#include "export/ImageCodec.h"
 #include "export/PhotoLibrary.h"
+#include "workflow/PictureDownload.h"
 
 #include <QClipboard>
-#include <QCoroFuture>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -14,7 +11,6 @@
 #include <QDBusVariant>
 #include <QGuiApplication>
 #include <QJSEngine>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -103,13 +99,7 @@ void Desktop::copyPicture(const QString &address)
 QCoro::Task<> Desktop::copy(QUrl url)
 {
     // The desktop lives as long as the process, so no guard of `this`.
-    const Result<QByteArray> bytes = co_await AppStoreAPI::downloadImageData(url);
-    std::optional<QImage> image;
-    if (bytes) {
-        const QFuture<std::optional<QImage>> decoding
-            = QtConcurrent::run(decodeImage, bytes.value());
-        image = co_await decoding;
-    }
+    const std::optional<QImage> image = co_await downloadPicture(url);
     if (image)
         QGuiApplication::clipboard()->setImage(*image);
     Q_EMIT pictureCopied(image.has_value());

@@ -1,14 +1,11 @@
 #include "ScreenshotSaver.h"
 
-#include "catalogue/AppStoreAPI.h"
-#include "export/ImageCodec.h"
+#include "PictureDownload.h"
 #include "export/ImageSaver.h"
 #include "export/PhotoLibrary.h"
 
-#include <QCoroFuture>
 #include <QPointer>
 #include <QUrl>
-#include <QtConcurrent/QtConcurrentRun>
 
 ScreenshotSaver::ScreenshotSaver(QObject *parent)
     : SaveAlert(parent)
@@ -37,14 +34,7 @@ QCoro::Task<> ScreenshotSaver::save(QUrl url, QString title)
             self->showSaveAlert(success, message, photo);
     };
 
-    const Result<QByteArray> bytes = co_await AppStoreAPI::downloadImageData(url);
-    // Decoded in the thread pool: a large picture takes seconds.
-    std::optional<QImage> image;
-    if (bytes) {
-        const QFuture<std::optional<QImage>> decoding
-            = QtConcurrent::run(decodeImage, bytes.value());
-        image = co_await decoding;
-    }
+    const std::optional<QImage> image = co_await downloadPicture(url);
     if (!image) {
         alert(false, qtTrId("download_fail_message_screenshot"));
         co_return;

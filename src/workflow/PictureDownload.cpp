@@ -1,0 +1,17 @@
+#include "PictureDownload.h"
+
+#include "catalogue/AppStoreAPI.h"
+#include "export/ImageCodec.h"
+
+#include <QCoroFuture>
+#include <QtConcurrent/QtConcurrentRun>
+
+QCoro::Task<std::optional<QImage>> downloadPicture(QUrl url)
+{
+    const Result<QByteArray> bytes = co_await AppStoreAPI::downloadImageData(url);
+    if (!bytes)
+        co_return std::nullopt;
+    // The future is named: GCC 12 destroys an awaited temporary twice.
+    const QFuture<std::optional<QImage>> decoding = QtConcurrent::run(decodeImage, bytes.value());
+    co_return co_await decoding;
+}
