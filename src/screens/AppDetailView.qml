@@ -252,6 +252,7 @@ T.Page {
                     }
 
                     ListView {
+                        id: strip
                         objectName: "screenshotStrip"
                         Layout.fillWidth: true
                         Layout.preferredHeight: 250
@@ -260,6 +261,14 @@ T.Page {
                         clip: true
                         boundsBehavior: Flickable.StopAtBounds
                         model: loader.detailedInfo.screenshotUrls
+                        // The plain wheel scrolls the strip sideways.
+                        WheelHandler {
+                            orientation: Qt.Vertical
+                            onWheel: event => {
+                                const end = Math.max(0, strip.contentWidth - strip.width)
+                                strip.contentX = Math.max(0, Math.min(end, strip.contentX - event.angleDelta.y))
+                            }
+                        }
                         delegate: ScreenshotThumbnail {
                             onClicked: () => detail.showScreenshot(modelData, index + 1)
                         }

@@ -20,6 +20,13 @@ T.AbstractButton {
     focusPolicy: Qt.StrongFocus
     Accessible.role: Accessible.Button
     Accessible.name: text
+    hoverEnabled: true
+
+    // A symbol alone says nothing to someone who has not met it yet.
+    HoverTipLoader {
+        hovered: control.hovered && control.symbol !== ""
+        text: control.Accessible.name
+    }
 
     contentItem: Text {
         text: control.symbol !== "" ? Theme.glyph(control.symbol) : control.text
@@ -34,7 +41,7 @@ T.AbstractButton {
 
     background: Rectangle {
         radius: height / 2
-        color: control.down ? Theme.systemGray5 : "transparent"
+        color: control.down ? Theme.systemGray5 : control.hovered ? Theme.systemGray6 : "transparent"
         border.width: control.visualFocus ? 2 : 0
         border.color: Theme.accent
         opacity: control.enabled ? 1 : 0.4

@@ -21,6 +21,7 @@ T.AbstractButton {
     Accessible.role: Accessible.Button
     Accessible.name: qsTrId(label)
     Accessible.description: value
+    hoverEnabled: true
     onClicked: copyState.copy(value)
 
     CopyableState {
@@ -29,7 +30,7 @@ T.AbstractButton {
 
     background: Rectangle {
         radius: 8
-        color: row.down ? Theme.systemGray5 : Theme.systemGray6
+        color: row.down ? Theme.systemGray5Pressed : row.hovered ? Theme.systemGray5 : Theme.systemGray6
         border.width: row.visualFocus ? 2 : 0
         border.color: Theme.accent
     }

@@ -1,5 +1,7 @@
 #include "CountryListModel.h"
 
+#include <algorithm>
+
 CountryListModel::CountryListModel(QObject *parent)
     : QAbstractListModel(parent)
     , m_rows(allCountries())
@@ -76,4 +78,11 @@ QString RegionTable::flagForCode(const QString &code) const
 {
     const std::optional<Country> country = countryForCode(code);
     return country ? country->flag() : QString();
+}
+
+int CountryListModel::rowOf(const QString &code) const
+{
+    const auto row = std::find_if(m_rows.cbegin(), m_rows.cend(),
+        [&](const Country &country) { return country.code == code; });
+    return row == m_rows.cend() ? -1 : int(row - m_rows.cbegin());
 }

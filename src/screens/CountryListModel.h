@@ -20,6 +20,7 @@ class CountryListModel : public QAbstractListModel
 
 public:
     enum Role { CodeRole = Qt::UserRole + 1, FlagRole, NameRole };
+    Q_ENUM(Role)
 
     explicit CountryListModel(QObject *parent = nullptr);
 
@@ -32,6 +33,8 @@ public:
     [[nodiscard]] QHash<int, QByteArray> roleNames() const override;
 
     [[nodiscard]] static bool matches(const Country &country, const QString &text);
+    // The row of the region with this code, -1 when the filter hides it.
+    Q_INVOKABLE [[nodiscard]] int rowOf(const QString &code) const;
 
 Q_SIGNALS:
     void searchTextChanged();

@@ -20,10 +20,21 @@ Sheet {
     closeButtonText: qsTrId("done")
     closeButtonLeading: true
 
-    // Each opening starts with an empty filter and the whole table.
+    // Each opening starts with an empty filter and the whole table, at the
+    // region in effect.
     onAboutToShow: {
         filterField.text = ""
-        list.positionViewAtBeginning()
+        list.currentIndex = regions.rowOf(selectedCountryCode)
+        list.positionViewAtIndex(Math.max(list.currentIndex, 0), ListView.Center)
+    }
+
+    // The keyboard's way: the arrows move through the rows while the filter
+    // keeps the keyboard, and Return picks the current row.
+    function pickCurrent() {
+        if (list.currentIndex < 0)
+            return
+        countrySelected(regions.data(regions.index(list.currentIndex, 0), CountryListModel.CodeRole))
+        close()
     }
     onOpened: filterField.field.forceActiveFocus()
 
@@ -43,6 +54,9 @@ Sheet {
             fieldName: "countryFilterField"
             clearButtonName: "clearCountryFilterButton"
             placeholderText: qsTrId("country_search_prompt")
+            onAccepted: sheet.pickCurrent()
+            Keys.onDownPressed: list.incrementCurrentIndex()
+            Keys.onUpPressed: list.decrementCurrentIndex()
         }
 
         ListView {
@@ -53,7 +67,10 @@ Sheet {
             clip: true
             keyNavigationEnabled: true
             model: CountryListModel {
+                id: regions
                 searchText: filterField.text
+                // A new filter starts at its first row.
+                onSearchTextChanged: list.currentIndex = count > 0 ? 0 : -1
             }
             ScrollIndicator.vertical: ScrollIndicator {}
 
@@ -73,7 +90,8 @@ Sheet {
                 Accessible.checkable: true
                 Accessible.checked: selected
                 background: Rectangle {
-                    color: row.down || row.visualFocus ? Theme.systemGray5 : Theme.systemBackground
+                    color: row.down || row.visualFocus || row.ListView.isCurrentItem ? Theme.systemGray5
+                         : row.hovered ? Theme.systemGray6 : Theme.systemBackground
                     Rectangle {
                         anchors.bottom: parent.bottom
                         x: row.leftPadding

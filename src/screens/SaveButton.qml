@@ -12,6 +12,12 @@ T.AbstractButton {
     focusPolicy: Qt.StrongFocus
     Accessible.role: Accessible.Button
     Accessible.name: qsTrId("save_icon")
+    hoverEnabled: true
+
+    HoverTipLoader {
+        hovered: button.hovered
+        text: button.Accessible.name
+    }
 
     contentItem: Symbol {
         name: "square.and.arrow.down"
@@ -21,7 +27,7 @@ T.AbstractButton {
 
     background: Rectangle {
         radius: width / 2
-        color: button.down ? Theme.accentFillPressed : Theme.accentFill
+        color: button.down || button.hovered ? Theme.accentFillPressed : Theme.accentFill
         border.width: button.visualFocus ? 2 : 0
         border.color: Theme.accent
     }

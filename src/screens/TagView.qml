@@ -48,6 +48,7 @@ Flow {
                 focusPolicy: Qt.StrongFocus
                 Accessible.role: Accessible.Button
                 Accessible.name: text
+                hoverEnabled: true
 
                 contentItem: Text {
                     verticalAlignment: Text.AlignVCenter
@@ -59,7 +60,7 @@ Flow {
 
                 background: Rectangle {
                     radius: height / 2
-                    color: capsule.down ? Theme.systemGray5Pressed : Theme.systemGray5
+                    color: capsule.down || capsule.hovered ? Theme.systemGray5Pressed : Theme.systemGray5
                     border.width: capsule.visualFocus ? 2 : 0
                     border.color: Theme.accent
                 }

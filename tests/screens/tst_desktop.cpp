@@ -1,4 +1,5 @@
 #include "ScreenHarness.h"
+#include "screens/CountryListModel.h"
 #include "screens/Desktop.h"
 #include "store/LocalizationManager.h"
 #include "store/SettingsManager.h"
@@ -168,6 +169,24 @@ private slots:
         screen->pressKey(Qt::Key_Escape);
         QVERIFY(screen->waitForPopup("settingsView", false));
 
+        // The region picker opens at the region in effect; typing filters,
+        // the arrows move and Return picks.
+        const auto region = [&] {
+            return screen->viewModel()->property("selectedCountryCode");
+        };
+        QVERIFY(screen->open("regionButton", "countryListView") && screen->shown("countryRow_CN"));
+        screen->typeText("japan");
+        screen->pressKey(Qt::Key_Return);
+        QVERIFY(screen->waitForPopup("countryListView", false) && region() == "JP");
+        CountryListModel regions;
+        const QModelIndex next = regions.index(regions.rowOf("JP") + 1);
+        QVERIFY(screen->open("regionButton", "countryListView"));
+        screen->pressKey(Qt::Key_Down);
+        screen->pressKey(Qt::Key_Return);
+        QVERIFY(screen->waitForPopup("countryListView", false));
+        QCOMPARE(region(), next.data(CountryListModel::CodeRole));
+        screen->viewModel()->setProperty("selectedCountryCode", "CN");
+
         screen->item("resultRow_0")->forceActiveFocus();
         screen->pressKey(Qt::Key_Down);
         screen->pressKey(Qt::Key_Return);
@@ -256,6 +275,37 @@ private slots:
         QCOMPARE(spoken("deleteButton"), "Delete " + lantern.trackName + " from history");
         QVERIFY(pick("historyRow_0", "menuDelete"));
         WAIT_UNTIL(HistoryManager::shared()->loadHistory().isEmpty());
+    }
+
+    // A symbol-only button explains itself to a resting pointer; the plain
+    // wheel scrolls the screenshot strip.
+    void pointersGetHintsAndTheWheelScrolls()
+    {
+        const auto hover = [&](QQuickItem *item) {
+            QTest::mouseMove(screen->window(),
+                item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
+            QPointer<QObject> tip;
+            return ScreenHarness::waitFor([&] {
+                tip = item->findChild<QObject *>("hoverTip"); // this item's own
+                return tip && tip->property("opened").toBool();
+            })
+                ? tip->property("text").toString()
+                : QString();
+        };
+        QCOMPARE(hover(screen->visibleItem("settingsButton")), qtTrId("settings"));
+
+        QVERIFY(screen->submit("lantern") && screen->click("resultRow_0"));
+        WAIT_UNTIL(screen->shown("screenshot_0"));
+        QQuickItem *scroll = screen->visibleItem("detailScroll");
+        scroll->setProperty(
+            "contentY", scroll->property("contentHeight").toReal() - scroll->height());
+        QQuickItem *strip = screen->visibleItem("screenshotStrip");
+        WAIT_UNTIL(strip->property("contentWidth").toReal() > strip->width());
+        const QPointF centre = strip->mapToScene(QPointF(strip->width() / 2, strip->height() / 2));
+        QWheelEvent wheel(centre, screen->window()->mapToGlobal(centre), {}, { 0, -120 },
+            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QGuiApplication::sendEvent(screen->window(), &wheel);
+        WAIT_UNTIL(strip->property("contentX").toReal() > 0);
     }
 
     // A saved file is named after the app and what was saved, never replaces
