@@ -134,6 +134,10 @@
         <source>The original artwork was saved to your photo library.</source>
         <translation>The original artwork was saved to your photo library.</translation>
     </message>
+    <message id="save_success_message_mac">
+        <source>The icon was saved to your photo library as its maker shaped it.</source>
+        <translation>The icon was saved to your photo library as its maker shaped it.</translation>
+    </message>
     <message id="download_fail_message_icon">
         <source>The icon could not be downloaded.</source>
         <translation>The icon could not be downloaded.</translation>

@@ -134,6 +134,10 @@
         <source>The original artwork was saved to your photo library.</source>
         <translation>原图已保存到相册。</translation>
     </message>
+    <message id="save_success_message_mac">
+        <source>The icon was saved to your photo library as its maker shaped it.</source>
+        <translation>图标已按开发者原有的形状保存到相册。</translation>
+    </message>
     <message id="download_fail_message_icon">
         <source>The icon could not be downloaded.</source>
         <translation>图标下载失败。</translation>

@@ -10,6 +10,8 @@ const auto trackNameKey = QLatin1StringView("trackName");
 const auto artworkUrl100Key = QLatin1StringView("artworkUrl100");
 const auto artworkUrl512Key = QLatin1StringView("artworkUrl512");
 const auto countryCodeKey = QLatin1StringView("countryCode");
+const auto kindKey = QLatin1StringView("kind");
+const auto artistIdKey = QLatin1StringView("artistId");
 } // namespace
 
 QString appStoreUrlOf(qint64 trackId)
@@ -31,6 +33,8 @@ Result<AppItem> AppItem::decode(const QJsonObject &object, const QString &where)
     item.artworkUrl100 = reader.requiredString(artworkUrl100Key);
     item.artworkUrl512 = reader.requiredString(artworkUrl512Key);
     item.countryCode = reader.optionalString(countryCodeKey);
+    item.kind = reader.optionalString(kindKey);
+    item.artistId = reader.optionalInt64(artistIdKey);
     if (!reader.ok())
         return reader.error();
     return item;
@@ -46,12 +50,17 @@ QJsonObject AppItem::toJson() const
     };
     if (countryCode)
         object.insert(countryCodeKey, *countryCode);
+    if (kind)
+        object.insert(kindKey, *kind);
+    if (artistId)
+        object.insert(artistIdKey, *artistId);
     return object;
 }
 
 size_t qHash(const AppItem &item, size_t seed) noexcept
 {
-    // Absent and empty country codes differ, as they do for equality.
+    // Absent and empty texts differ, as they do for equality.
     return qHashMulti(seed, item.trackId, item.trackName, item.artworkUrl100, item.artworkUrl512,
-        item.countryCode.has_value(), item.countryCode.value_or(QString()));
+        item.countryCode.has_value(), item.countryCode.value_or(QString()), item.kind.has_value(),
+        item.kind.value_or(QString()), item.artistId.has_value(), item.artistIdValue());
 }

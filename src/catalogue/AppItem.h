@@ -15,8 +15,9 @@
 [[nodiscard]] QString appStoreUrlOf(qint64 trackId);
 
 // One catalogue item as listed in search results and kept in the download
-// history. Its JSON form (five keys, countryCode left out when absent) is also
-// the stored form of the history.
+// history. Its JSON form (the four required keys, each optional one only when
+// present, so entries stored before it existed still decode) is also the
+// stored form of the history.
 struct AppItem
 {
     Q_GADGET
@@ -28,15 +29,24 @@ struct AppItem
     // Empty text when absent; C++ callers use the optional member.
     Q_PROPERTY(QString countryCode READ countryCodeText)
     Q_PROPERTY(QString appStoreUrl READ appStoreUrl)
+    // A Mac app's icon comes shaped by its maker: no rounded mask on it.
+    Q_PROPERTY(bool isMacApp READ isMacApp)
+    // 0 when absent.
+    Q_PROPERTY(qint64 artistId READ artistIdValue)
 public:
     qint64 trackId = 0;
     QString trackName;
     QString artworkUrl100;
     QString artworkUrl512;
     std::optional<QString> countryCode;
+    // The catalogue's "kind": "software", "mac-software", ...
+    std::optional<QString> kind = std::nullopt;
+    std::optional<qint64> artistId = std::nullopt;
 
     [[nodiscard]] QString countryCodeText() const { return countryCode.value_or(QString()); }
     [[nodiscard]] QString appStoreUrl() const { return appStoreUrlOf(trackId); }
+    [[nodiscard]] bool isMacApp() const { return kind == QLatin1StringView("mac-software"); }
+    [[nodiscard]] qint64 artistIdValue() const { return artistId.value_or(0); }
 
     // Where to download the icon at the given resolution; empty when the
     // address does not parse.

@@ -130,13 +130,14 @@ QCoro::Task<> deliverLookup(
 
 } // namespace
 
-std::optional<QUrl> AppStoreAPI::searchUrl(const QString &term, const QString &country)
+std::optional<QUrl> AppStoreAPI::searchUrl(
+    const QString &term, const QString &country, Platform platform)
 {
     const std::optional<QByteArray> encodedTerm = percentEncodeTerm(term);
     if (!encodedTerm)
         return std::nullopt;
-    return catalogueAddress(
-        "/search?term=" + *encodedTerm + "&country=" + country.toUtf8() + "&entity=software");
+    return catalogueAddress("/search?term=" + *encodedTerm + "&country=" + country.toUtf8()
+        + "&entity=" + searchEntity(platform));
 }
 
 std::optional<QUrl> AppStoreAPI::lookupUrl(qint64 id, const QString &country)
@@ -145,9 +146,10 @@ std::optional<QUrl> AppStoreAPI::lookupUrl(qint64 id, const QString &country)
         "/lookup?id=" + QByteArray::number(id) + "&country=" + country.toUtf8());
 }
 
-QCoro::Task<Result<QList<AppItem>>> AppStoreAPI::search(QString term, QString country)
+QCoro::Task<Result<QList<AppItem>>> AppStoreAPI::search(
+    QString term, QString country, Platform platform)
 {
-    Result<SearchResult> answer = co_await ask<SearchResult>(searchUrl(term, country));
+    Result<SearchResult> answer = co_await ask<SearchResult>(searchUrl(term, country, platform));
     if (!answer)
         co_return answer.error();
     co_return std::move(answer).value().results;

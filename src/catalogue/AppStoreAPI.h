@@ -2,6 +2,7 @@
 
 #include "AppItem.h"
 #include "DetailedAppInfo.h"
+#include "Platform.h"
 #include "Result.h"
 
 #include <QByteArray>
@@ -29,7 +30,8 @@ public:
 
     // The items of the search answer in the service's order, or the error of
     // the address, the transfer or the decoding.
-    static QCoro::Task<Result<QList<AppItem>>> search(QString term, QString country);
+    static QCoro::Task<Result<QList<AppItem>>> search(
+        QString term, QString country, Platform platform = Platform::IPhone);
 
     // The first item of the lookup answer; AppNotFound when it holds none.
     static QCoro::Task<Result<DetailedAppInfo>> lookup(qint64 id, QString country);
@@ -44,6 +46,7 @@ public:
     static QCoro::Task<Result<QByteArray>> downloadImageData(QUrl url);
 
     // The request addresses; nothing when they cannot be formed.
-    [[nodiscard]] static std::optional<QUrl> searchUrl(const QString &term, const QString &country);
+    [[nodiscard]] static std::optional<QUrl> searchUrl(
+        const QString &term, const QString &country, Platform platform = Platform::IPhone);
     [[nodiscard]] static std::optional<QUrl> lookupUrl(qint64 id, const QString &country);
 };

@@ -36,6 +36,8 @@ Result<DetailedAppInfo> DetailedAppInfo::decode(const QJsonObject &object, const
     info.artworkUrl512 = reader.requiredString(QLatin1StringView("artworkUrl512"));
     info.screenshotUrls = reader.requiredStringArray(QLatin1StringView("screenshotUrls"));
     info.minimumOsVersion = reader.requiredString(QLatin1StringView("minimumOsVersion"));
+    info.kind = reader.optionalString(QLatin1StringView("kind"));
+    info.artistId = reader.optionalInt64(QLatin1StringView("artistId"));
     if (!reader.ok())
         return reader.error();
     return info;

@@ -32,6 +32,10 @@ struct DetailedAppInfo
     Q_PROPERTY(QString appStoreUrl READ appStoreUrl)
     // The header image of the detail screen: the 1024-pixel icon address.
     Q_PROPERTY(QUrl iconUrl1024 READ iconUrl1024)
+    // A Mac app's icon comes shaped by its maker: no rounded mask on it.
+    Q_PROPERTY(bool isMacApp READ isMacApp)
+    // The developer, for a listing of their apps; 0 when absent.
+    Q_PROPERTY(qint64 artistId READ artistIdValue)
 public:
     qint64 trackId = 0;
     QString trackName;
@@ -43,9 +47,13 @@ public:
     QString artworkUrl512;
     QStringList screenshotUrls;
     QString minimumOsVersion;
+    std::optional<QString> kind; // "software", "mac-software", ...
+    std::optional<qint64> artistId;
 
     [[nodiscard]] QString releaseNotesText() const { return releaseNotes.value_or(QString()); }
     [[nodiscard]] bool hasReleaseNotes() const { return releaseNotes.has_value(); }
+    [[nodiscard]] bool isMacApp() const { return kind == QLatin1StringView("mac-software"); }
+    [[nodiscard]] qint64 artistIdValue() const { return artistId.value_or(0); }
     // The screenshot addresses the screens may load: a refused one (a file:
     // or qrc: address, say) is empty, and shows the placeholder.
     [[nodiscard]] QStringList loadableScreenshotUrls() const;

@@ -52,12 +52,24 @@ std::optional<QJsonValue> JsonObjectReader::required(QLatin1StringView key)
 qint64 JsonObjectReader::requiredInt64(QLatin1StringView key)
 {
     const std::optional<QJsonValue> value = required(key);
-    if (!value)
-        return 0;
+    return value ? int64Of(key, *value) : 0;
+}
+
+std::optional<qint64> JsonObjectReader::optionalInt64(QLatin1StringView key)
+{
+    const QJsonValue value = m_object.value(key);
+    if (m_error || value.isUndefined() || value.isNull())
+        return std::nullopt;
+    const qint64 number = int64Of(key, value);
+    return ok() ? std::optional(number) : std::nullopt;
+}
+
+qint64 JsonObjectReader::int64Of(QLatin1StringView key, const QJsonValue &value)
+{
     // Qt keeps integer literals that fit qint64 as exact integers and all
     // other numbers as doubles; going through QCborValue tells them apart, so
     // large identifiers never pass through a double.
-    const QCborValue cbor = QCborValue::fromJsonValue(*value);
+    const QCborValue cbor = QCborValue::fromJsonValue(value);
     if (cbor.isInteger())
         return cbor.toInteger();
     if (cbor.isDouble()) {
@@ -72,7 +84,7 @@ qint64 JsonObjectReader::requiredInt64(QLatin1StringView key)
         return 0;
     }
     fail(DecodingError::TypeMismatch,
-        QStringLiteral("key \"%1\" must be an integer, found %2").arg(key, jsonTypeName(*value)));
+        QStringLiteral("key \"%1\" must be an integer, found %2").arg(key, jsonTypeName(value)));
     return 0;
 }
 

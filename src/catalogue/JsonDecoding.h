@@ -31,6 +31,8 @@ public:
     // An integral JSON number that fits a signed 64-bit integer. A string of
     // digits, a fraction or an out-of-range number is a type mismatch.
     qint64 requiredInt64(QLatin1StringView key);
+    // Missing or null is absent; otherwise as requiredInt64.
+    std::optional<qint64> optionalInt64(QLatin1StringView key);
     QString requiredString(QLatin1StringView key);
     // Missing or null is absent; any other non-string is a type mismatch.
     std::optional<QString> optionalString(QLatin1StringView key);
@@ -44,6 +46,7 @@ public:
 private:
     // The value of a required key, or nothing after recording why not.
     std::optional<QJsonValue> required(QLatin1StringView key);
+    qint64 int64Of(QLatin1StringView key, const QJsonValue &value);
     void fail(DecodingError::Code code, const QString &problem);
 
     QJsonObject m_object;

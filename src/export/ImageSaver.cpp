@@ -8,15 +8,16 @@
 
 namespace {
 
-Result<QString> saveImage(const QImage &image, ImageFormat format, const QString &title)
+// `encoded`, or when it is empty `image` encoded as `format`.
+Result<QString> saveImage(PhotoLibrary *library, const QImage &image, ImageFormat format,
+    const QByteArray &encoded, const QString &title)
 {
-    PhotoLibrary *library = PhotoLibrary::shared();
     if (!library->requestAddOnlyAuthorization()) {
         return Error { QStringLiteral("PhotoLibrary"), -1,
             QStringLiteral("adding to the photo library is not allowed"),
             Error::Kind::noPermission };
     }
-    const QByteArray bytes = encodeImage(image, format);
+    const QByteArray bytes = encoded.isEmpty() ? encodeImage(image, format) : encoded;
     if (bytes.isEmpty()) {
         return Error { QStringLiteral("ImageSaver"), -1, QStringLiteral("encoding gave no bytes"),
             Error::Kind::imageUnusable };
@@ -24,16 +25,29 @@ Result<QString> saveImage(const QImage &image, ImageFormat format, const QString
     return library->addPhoto(bytes, title);
 }
 
-} // namespace
-
-QCoro::Task<Result<QString>> ImageSaver::writeToPhotoAlbum(
-    QImage image, ImageFormat format, QString title)
+QCoro::Task<Result<QString>> write(
+    QImage image, ImageFormat format, QByteArray encoded, QString title, PhotoLibrary *library)
 {
-    const QFuture<Result<QString>> saving = QtConcurrent::run(saveImage, image, format, title);
+    const QFuture<Result<QString>> saving = QtConcurrent::run(
+        saveImage, library ? library : PhotoLibrary::shared(), image, format, encoded, title);
     Result<QString> result = co_await saving;
     if (!result) {
         qCWarning(lcVellumar).noquote() << "saving a photo failed:" << result.error().domain
                                         << result.error().code << result.error().detail;
     }
     co_return result;
+}
+
+} // namespace
+
+QCoro::Task<Result<QString>> ImageSaver::writeToPhotoAlbum(
+    QImage image, ImageFormat format, QString title, PhotoLibrary *library)
+{
+    return write(std::move(image), format, {}, std::move(title), library);
+}
+
+QCoro::Task<Result<QString>> ImageSaver::writeToPhotoAlbum(
+    QByteArray encoded, QString title, PhotoLibrary *library)
+{
+    return write({}, ImageFormat::png, std::move(encoded), std::move(title), library);
 }

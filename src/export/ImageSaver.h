@@ -3,11 +3,14 @@
 #include "ImageFormat.h"
 #include "catalogue/Result.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <qcorotask.h>
 
-// Writes one image into the photo library as a new photo titled `title`, and
-// gives where the library put it. Permission,
+class PhotoLibrary;
+
+// Writes one image into a photo library (the shared one unless given) as a
+// new photo titled `title`, and gives where the library put it. Permission,
 // encoding and writing run on the thread pool; the awaiting coroutine resumes
 // in its own thread. Errors: "PhotoLibrary" -1 without permission,
 // "ImageSaver" -1 when encoding gives no bytes, "ImageSaver" -2 when the
@@ -18,5 +21,8 @@ public:
     ImageSaver() = delete;
 
     [[nodiscard]] static QCoro::Task<Result<QString>> writeToPhotoAlbum(
-        QImage image, ImageFormat format, QString title);
+        QImage image, ImageFormat format, QString title, PhotoLibrary *library = nullptr);
+    // Bytes already encoded as PNG or JPEG, written as they are.
+    [[nodiscard]] static QCoro::Task<Result<QString>> writeToPhotoAlbum(
+        QByteArray encoded, QString title, PhotoLibrary *library = nullptr);
 };

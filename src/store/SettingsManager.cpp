@@ -9,6 +9,7 @@ const QString roundedKey = QStringLiteral("saveAsRounded");
 const QString slightlyRoundedKey = QStringLiteral("saveAsSlightlyRounded");
 const QString resolutionKey = QStringLiteral("iconResolution");
 const QString originalJPEGKey = QStringLiteral("saveAsOriginalJPEG");
+const QString platformKey = QStringLiteral("Platform");
 } // namespace
 
 SettingsManager *SettingsManager::shared()
@@ -29,6 +30,12 @@ SettingsManager::SettingsManager(KeyValueStore &store, QObject *parent)
     m_selectedResolution
         = iconResolutionFromRawValue(m_store.stringForKey(resolutionKey).value_or(QString()))
               .value_or(IconResolution::size1024);
+    if (const std::optional<QString> raw = m_store.stringForKey(platformKey)) {
+        const std::optional<Platform> platform = platformFromRawValue(*raw);
+        if (!platform)
+            qInfo().noquote() << QStringLiteral("未知的平台，改用 iPhone: ") + *raw;
+        m_platform = platform.value_or(Platform::IPhone);
+    }
 }
 
 void SettingsManager::setSaveAsRounded(bool value)
@@ -65,6 +72,13 @@ void SettingsManager::setSaveAsOriginalJPEG(bool value)
         setSaveAsRounded(false);
         setSaveAsSlightlyRounded(false);
     }
+}
+
+void SettingsManager::setPlatform(Platform value)
+{
+    m_platform = value;
+    emit platformChanged();
+    m_store.setString(platformKey, rawValue(value));
 }
 
 QString SettingsManager::selectedResolutionRawValue() const

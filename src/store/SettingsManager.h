@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/IconResolution.h"
+#include "catalogue/Platform.h"
 
 #include <QJSEngine>
 #include <QObject>
@@ -31,6 +32,8 @@ class SettingsManager : public QObject
             saveAsOriginalJPEGChanged)
     // The raw values in picker order.
     Q_PROPERTY(QStringList resolutions READ resolutions CONSTANT)
+    // Whose apps a search lists; stored as its raw value.
+    Q_PROPERTY(Platforms::Platform platform READ platform WRITE setPlatform NOTIFY platformChanged)
 
 public:
     static SettingsManager *shared();
@@ -48,11 +51,13 @@ public:
     [[nodiscard]] bool saveAsSlightlyRounded() const { return m_saveAsSlightlyRounded; }
     [[nodiscard]] IconResolution selectedResolution() const { return m_selectedResolution; }
     [[nodiscard]] bool saveAsOriginalJPEG() const { return m_saveAsOriginalJPEG; }
+    [[nodiscard]] Platform platform() const { return m_platform; }
 
     void setSaveAsRounded(bool value);
     void setSaveAsSlightlyRounded(bool value);
     void setSelectedResolution(IconResolution value);
     void setSaveAsOriginalJPEG(bool value);
+    void setPlatform(Platform value);
 
     [[nodiscard]] QString selectedResolutionRawValue() const;
     // A text that is no raw value changes nothing and is reported on the console.
@@ -64,6 +69,7 @@ signals:
     void saveAsSlightlyRoundedChanged();
     void selectedResolutionChanged();
     void saveAsOriginalJPEGChanged();
+    void platformChanged();
 
 private:
     KeyValueStore &m_store;
@@ -71,4 +77,5 @@ private:
     bool m_saveAsSlightlyRounded = false;
     IconResolution m_selectedResolution = IconResolution::size1024;
     bool m_saveAsOriginalJPEG = false;
+    Platform m_platform = Platform::IPhone;
 };

@@ -197,6 +197,8 @@ QCoro::Task<> ContentViewModel::runRequest(
         item.trackName = info.trackName;
         item.artworkUrl512 = info.artworkUrl512;
         item.countryCode = region;
+        item.kind = info.kind;
+        item.artistId = info.artistId;
         setFoundAppItemFromURL(item);
         setStatusMessage(qtTrId("url_found_message"));
         co_return;

@@ -12,6 +12,13 @@
 #include <QPointer>
 #include <QtConcurrent/QtConcurrentRun>
 
+IconSaveOptions IconSaveOptions::stored()
+{
+    const SettingsManager *settings = SettingsManager::shared();
+    return { settings->saveAsOriginalJPEG(), settings->selectedResolution(),
+        settings->saveAsRounded(), settings->saveAsSlightlyRounded() };
+}
+
 IconSaveFlow::IconSaveFlow(QObject *parent)
     : SaveAlert(parent)
 { }
@@ -28,13 +35,30 @@ void IconSaveFlow::setRegionCode(const QString &code)
     Q_EMIT regionCodeChanged();
 }
 
-void IconSaveFlow::saveIcon(const AppItem &item)
+AppItem IconSaveFlow::stamped(const AppItem &item) const
 {
     AppItem stamped = item;
     if (!m_regionCode.isEmpty())
         stamped.countryCode = m_regionCode;
+    return stamped;
+}
+
+void IconSaveFlow::saveIcon(const AppItem &item)
+{
     // Fire and forget: the coroutine frame lives until the save has finished.
-    save(stamped);
+    save(stamped(item));
+}
+
+QCoro::Task<> IconSaveFlow::save(AppItem item)
+{
+    // Leaving the screen does not cancel a save: the file is still written and
+    // remembered; only the alert needs the owner to be alive.
+    QPointer<IconSaveFlow> self(this);
+    const IconSaveOutcome outcome
+        = co_await saveOne(std::move(item), &IconSaveOptions::stored, nullptr, m_recordsHistory);
+    if (self)
+        self->showSaveAlert(
+            outcome.saved.ok(), outcome.message, outcome.saved ? outcome.saved.value() : QString());
 }
 
 namespace {
@@ -63,44 +87,39 @@ QString whatIsSaved(IconResolution resolution, bool originalJpeg, bool fully, bo
     return slightly ? size + QStringLiteral(" slightly rounded") : size;
 }
 
+Error saveFlowError(int code, const QString &detail, Error::Kind kind)
+{
+    return Error { QStringLiteral("IconSaveFlow"), code, detail, kind };
+}
+
 } // namespace
 
-QCoro::Task<> IconSaveFlow::save(AppItem item)
+QCoro::Task<IconSaveOutcome> IconSaveFlow::saveOne(AppItem item,
+    std::function<IconSaveOptions()> options, PhotoLibrary *library, bool recordHistory)
 {
-    // Leaving the screen does not cancel a save: the file is still written and
-    // remembered; only the alert needs the owner to be alive.
-    QPointer<IconSaveFlow> self(this);
-    const auto alert = [self](bool success, const QString &message, const QString &photo = {}) {
-        if (self)
-            self->showSaveAlert(success, message, photo);
-    };
-    const bool recordHistory = m_recordsHistory;
-    SettingsManager *settings = SettingsManager::shared();
-
     // The format and the resolution are fixed before the download, the
     // rounding only after it, so a rounding change during a download counts.
-    const bool originalJpeg = settings->saveAsOriginalJPEG();
-    const char *downloadFailKey
-        = originalJpeg ? "download_fail_message_original" : "download_fail_message_icon";
-    const char *successKey
-        = originalJpeg ? "save_success_message_original" : "save_success_message_icon";
-    const IconResolution resolution
-        = originalJpeg ? IconResolution::size1024 : settings->selectedResolution();
+    const IconSaveOptions before = options();
+    const bool original = before.originalJpeg;
+    // A Mac app's icon comes shaped by its maker, transparency and all.
+    const bool mac = item.isMacApp();
+    const QString downloadFailed
+        = qtTrId(original ? "download_fail_message_original" : "download_fail_message_icon");
+    const IconResolution resolution = original ? IconResolution::size1024 : before.resolution;
 
     const std::optional<QUrl> url = item.iconUrl(resolution);
     if (!url) {
-        alert(false, qtTrId(downloadFailKey));
-        co_return;
+        co_return IconSaveOutcome { saveFlowError(-1, QStringLiteral("no usable icon address"),
+                                        Error::Kind::invalidAddress),
+            downloadFailed };
     }
-
     const Result<QByteArray> bytes = co_await AppStoreAPI::downloadImageData(*url);
-    if (!bytes) {
-        alert(false, qtTrId(downloadFailKey));
-        co_return;
-    }
+    if (!bytes)
+        co_return IconSaveOutcome { bytes.error(), downloadFailed };
     // Read now, after the download: a rounding chosen meanwhile counts.
-    const bool fully = !originalJpeg && settings->saveAsRounded();
-    const bool slightly = !originalJpeg && !fully && settings->saveAsSlightlyRounded();
+    const IconSaveOptions after = options();
+    const bool fully = !original && !mac && after.rounded;
+    const bool slightly = !original && !mac && !fully && after.slightlyRounded;
     // A large picture takes seconds to decode and round; the window goes on
     // meanwhile. (The future is named: a temporary in the awaited expression
     // would be destroyed twice by GCC 12.)
@@ -108,18 +127,30 @@ QCoro::Task<> IconSaveFlow::save(AppItem item)
         = QtConcurrent::run(decodeAndShape, bytes.value(), fully, slightly);
     const std::optional<QImage> image = co_await decoding;
     if (!image) {
-        alert(false, qtTrId(downloadFailKey));
-        co_return;
+        co_return IconSaveOutcome { saveFlowError(-2, QStringLiteral("the bytes are no image"),
+                                        Error::Kind::imageUnusable),
+            downloadFailed };
     }
-    const ImageFormat format = originalJpeg ? ImageFormat::jpeg : ImageFormat::png;
     const QString title = PhotoLibrary::photoTitle(
-        item.trackName, whatIsSaved(resolution, originalJpeg, fully, slightly));
-    const Result<QString> saved = co_await ImageSaver::writeToPhotoAlbum(*image, format, title);
+        item.trackName, whatIsSaved(resolution, original, fully, slightly));
+    // A Mac original is the file as delivered: often a PNG, whose
+    // transparency a JPEG would lose. (Two statements: GCC 12 mishandles
+    // co_await in the arms of a conditional expression.)
+    Result<QString> saved = Error {};
+    if (original && mac)
+        saved = co_await ImageSaver::writeToPhotoAlbum(bytes.value(), title, library);
+    else
+        saved = co_await ImageSaver::writeToPhotoAlbum(
+            *image, original ? ImageFormat::jpeg : ImageFormat::png, title, library);
     if (!saved) {
-        alert(false, qtTrId("save_fail_message").arg(saved.error().localizedDescription()));
-        co_return;
+        const QString message
+            = qtTrId("save_fail_message").arg(saved.error().localizedDescription());
+        co_return IconSaveOutcome { std::move(saved), message };
     }
     if (recordHistory)
         HistoryManager::shared()->addHistory(item);
-    alert(true, qtTrId(successKey), saved.value());
+    const char *success = original ? "save_success_message_original"
+        : mac                      ? "save_success_message_mac"
+                                   : "save_success_message_icon";
+    co_return IconSaveOutcome { std::move(saved), qtTrId(success) };
 }

@@ -6,6 +6,29 @@
 #include <QtQml/qqmlregistration.h>
 #include <qcorotask.h>
 
+#include <functional>
+
+class PhotoLibrary;
+
+// The save options one icon save follows.
+struct IconSaveOptions
+{
+    bool originalJpeg = false;
+    IconResolution resolution = IconResolution::size1024;
+    bool rounded = false;
+    bool slightlyRounded = false;
+
+    // What the settings hold now.
+    [[nodiscard]] static IconSaveOptions stored();
+};
+
+// How one icon save ended: the saved file or the error, and what the alert says.
+struct IconSaveOutcome
+{
+    Result<QString> saved;
+    QString message;
+};
+
 // The icon save flow behind every save button: choose the address from the
 // save options, download, decode, round, write into the photo library, and
 // report through the alert fields. The search model, the detail screen and the
@@ -32,9 +55,21 @@ public:
     // one alert. Nothing guards against a second tap: each tap is its own save.
     Q_INVOKABLE void saveIcon(const AppItem &item);
 
+    // One save from start to end, the only one there is: address, download,
+    // decode, shaping, writing into `library` (the shared one when null) and,
+    // when `recordHistory`, the download history. `options` is asked before
+    // the download for the format and the size, and after it for the
+    // rounding, so a rounding chosen meanwhile counts.
+    static QCoro::Task<IconSaveOutcome> saveOne(AppItem item,
+        std::function<IconSaveOptions()> options, PhotoLibrary *library, bool recordHistory);
+
 Q_SIGNALS:
     void recordsHistoryChanged();
     void regionCodeChanged();
+
+protected:
+    // The item as this flow saves it: with its region stamped.
+    [[nodiscard]] AppItem stamped(const AppItem &item) const;
 
 private:
     QCoro::Task<> save(AppItem item);

@@ -67,8 +67,9 @@ void checkSentences(const Error &error)
 }
 
 // Term (empty: no search), id (0: no lookup), country, outcome, first request
-// line, name of the first item found or part of the error's detail (if given).
-using Request = std::tuple<QString, qint64, QString, QString, QByteArray, QString>;
+// line, name of the first item found or part of the error's detail (if given),
+// the platform searched.
+using Request = std::tuple<QString, qint64, QString, QString, QByteArray, QString, Platform>;
 
 } // namespace
 
@@ -92,11 +93,11 @@ private Q_SLOTS:
     void requests_data()
     {
         QTest::addColumn<Request>("request");
-        const auto row
-            = [](const char *name, const QString &term, qint64 id, const char *expected,
-                  const char *country = "CN", const char *line = "", const char *first = "") {
-                  QTest::newRow(name) << Request { term, id, country, expected, line, first };
-              };
+        const auto row = [](const char *name, const QString &term, qint64 id, const char *expected,
+                             const char *country = "CN", const char *line = "",
+                             const char *first = "", Platform platform = Platform::IPhone) {
+            QTest::newRow(name) << Request { term, id, country, expected, line, first, platform };
+        };
         const auto search = [&](const char *term, const char *country, const char *query) {
             row(term, term, 0, "ok", country,
                 "GET /search?term=" + QByteArray(query) + "&entity=software");
@@ -108,6 +109,12 @@ private Q_SLOTS:
             "GET /search?term=a%00b&country=CN&entity=software");
         search("#1 100%", "CN", "%231%20100%25&country=CN");
         search("lantern", "cn", "lantern&country=cn");
+        row("iPad", "harbor", 0, "ok", "CN",
+            "GET /search?term=harbor&country=CN&entity=iPadSoftware", "Harbor Maps HD",
+            Platform::IPad);
+        row("Mac", "lantern", 0, "ok", "CN",
+            "GET /search?term=lantern&country=CN&entity=macSoftware", "Lantern Desk (Mac)",
+            Platform::Mac);
         row("empty results", FixtureCatalogue::emptyTerm, 0, "ok");
         row("two items, the first", QString(), FixtureCatalogue::twoResultsId, "ok", "US", "",
             "Harbor Maps");
@@ -140,7 +147,7 @@ private Q_SLOTS:
     void requests()
     {
         QFETCH(Request, request);
-        const auto &[term, id, country, expected, line, name] = request;
+        const auto &[term, id, country, expected, line, name, platform] = request;
         // Short only where the time-out is the point: a loaded machine may pause a big transfer.
         if (term.contains(FixtureCatalogue::stallTerm))
             NetworkPolicy::setTransferTimeout(1s);
@@ -159,8 +166,8 @@ private Q_SLOTS:
                 QCOMPARE(firstName(result.value()), name);
         };
         if (!term.isEmpty())
-            check(
-                await(AppStoreAPI::search(term, country)), [](auto &v) { return v[0].trackName; });
+            check(await(AppStoreAPI::search(term, country, platform)),
+                [](auto &v) { return v[0].trackName + (v[0].isMacApp() ? " (Mac)" : ""); });
         if (id != 0) {
             std::optional<Result<DetailedAppInfo>> delivered;
             AppStoreAPI::lookup(id, country, [&](auto result) { delivered.emplace(result); });
@@ -272,13 +279,18 @@ private Q_SLOTS:
         }
     }
 
+    // Optional keys written only when present, so an older entry decodes as it was.
     void appItemJson()
     {
         const AppItem item { 1234567890123, "墨水日记", "https://a/1.png", "https://a/5.png", {} };
         AppItem withCountry = item, emptyCountry = item;
         withCountry.countryCode = "US";
+        withCountry.kind = "mac-software";
+        withCountry.artistId = 9007199254740993;
         emptyCountry.countryCode = QString();
         QCOMPARE(item.toJson().size(), 4);
+        QCOMPARE(AppItem::decode(item.toJson()).value(), item);
+        QVERIFY(withCountry.isMacApp() && !item.isMacApp());
         // Through text, as the history stores it, large ids must survive.
         const QByteArray text = QJsonDocument(withCountry.toJson()).toJson();
         QCOMPARE(AppItem::decode(QJsonDocument::fromJson(text).object()).value(), withCountry);

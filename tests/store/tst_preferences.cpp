@@ -106,6 +106,24 @@ private slots:
         QCOMPARE(state(SettingsManager(reopened)), state(settings));
     }
 
+    // What a stored platform loads as (an unknown one as iPhone, with a console
+    // line), and what a change writes.
+    void platforms()
+    {
+        const std::pair<QString, Platform> cases[] = { { "mac", Platform::Mac },
+            { "ipad", Platform::IPad }, { "watch", Platform::IPhone } };
+        for (const auto &[stored, loaded] : cases) {
+            KeyValueStore store(TestEnvironment::home() + "/platform-" + stored + ".sqlite");
+            store.setString("Platform", stored);
+            if (stored == "watch")
+                QTest::ignoreMessage(QtInfoMsg, "未知的平台，改用 iPhone: watch");
+            SettingsManager settings(store);
+            QCOMPARE(settings.platform(), loaded);
+            QVERIFY(settings.setProperty("platform", QVariant::fromValue(Platform::IPad)));
+            QCOMPARE(store.stringForKey("Platform"), "ipad");
+        }
+    }
+
     void regions()
     {
         QCOMPARE(allCountries().size(), 235);

@@ -78,7 +78,8 @@ private slots:
     }
 
     // The format and the resolution are read before the download, the rounding
-    // after it. Options: J(PEG), R(ounded), S(lightly rounded), *: as stored.
+    // after it. Options: J(PEG), R(ounded), S(lightly rounded), *: as stored,
+    // M: a Mac app, whose artwork has a clear corner.
     void saves_data()
     {
         QTest::addColumn<Save>("save");
@@ -88,6 +89,7 @@ private slots:
                   QTest::newRow(name) << Save { options, resolution, side, clear, url, message };
               };
         using enum IconResolution;
+        const QString mac = catalogue->baseUrl().toString() + "/art/mac-1/512x512bb.png";
         row("both stored: the full rounding wins", "*", size256, 256, { 30, 30 });
         row("defaults: square PNG", "", size1024, 1024);
         // Radius 40.96: clear 2 px into a corner, opaque 40 px in.
@@ -95,6 +97,8 @@ private slots:
         row("JPEG ignores size and rounding", "JR", size256, 1024);
         // Rounding turned on and the size changed while the bytes are on their way.
         row("changed in flight", "", size256, 256, { 30, 30 });
+        row("Mac: as its maker shaped it, never rounded", "MR", size512, 512, { 1, 1 }, mac);
+        row("Mac original: the file as delivered", "MJ", size256, 1024, { 1, 1 }, mac);
         row("HTML error page", "J", size256, 0, { -1, -1 },
             catalogue->baseUrl().toString() + "/lookup?id=404",
             qtTrId("download_fail_message_original"));
@@ -109,7 +113,7 @@ private slots:
     {
         QFETCH(Save, save);
         const auto &[options, resolution, side, clear, url, message] = save;
-        const bool jpeg = options.contains('J'),
+        const bool jpeg = options.contains('J'), mac = options.contains('M'),
                    inFlight = QTest::currentDataTag() == QByteArray("changed in flight");
         if (options != "*") {
             settings->setSaveAsOriginalJPEG(jpeg);
@@ -117,14 +121,17 @@ private slots:
             settings->setSaveAsSlightlyRounded(options.contains('S'));
         }
         settings->setSelectedResolution(resolution);
-        const QString path = QStringLiteral("/art/1234567890123/%1x%1bb.png").arg(side);
+        const QString path
+            = QStringLiteral("/art/%1/%2x%2bb.png").arg(mac ? "mac-1" : "1234567890123").arg(side);
         catalogue->setDelay(path, inFlight ? 800ms : 0ms);
         QFile blocker(photoFolder().path());
         QVERIFY(QTest::currentDataTag() != QByteArray("permission denied")
             || blocker.open(QIODevice::WriteOnly));
 
+        AppItem item = lantern(url);
+        item.kind = mac ? "mac-software" : "software";
         IconSaveFlow flow;
-        flow.saveIcon(lantern(url));
+        flow.saveIcon(item);
         if (inFlight) {
             QTRY_VERIFY(!catalogue->requestLines().isEmpty());
             settings->setSaveAsRounded(true);
@@ -136,22 +143,28 @@ private slots:
             qtTrId(saved ? "success" : "error") + '|'
                 + (!saved ? message
                           : qtTrId(jpeg ? "save_success_message_original"
+                                  : mac ? "save_success_message_mac"
                                         : "save_success_message_icon")));
         QCOMPARE(HistoryManager::shared()->loadHistory(),
-            saved ? QList<AppItem> { lantern() } : QList<AppItem> {});
+            saved ? QList<AppItem> { item } : QList<AppItem> {});
         const QStringList files = photoFolder().entryList(QDir::Files);
         QCOMPARE(files.size(), int(saved));
         if (!saved)
             return;
         QCOMPARE(catalogue->requestLines(), QList<QByteArray> { "GET " + path.toLatin1() });
         QImageReader reader(photoFolder().filePath(files.first()));
-        QCOMPARE(reader.format(), QByteArray(jpeg ? "jpeg" : "png"));
+        QCOMPARE(reader.format(), QByteArray(jpeg && !mac ? "jpeg" : "png"));
         const QImage photo = reader.read();
         QCOMPARE(photo.size(), QSize(side, side));
         QCOMPARE(qAlpha(photo.pixel(side / 2, 3)), 255);
         // A clear corner where rounded, an opaque one where square.
         QCOMPARE(
             qAlpha(photo.pixel(clear.x() < 0 ? QPoint(0, 0) : clear)), clear.x() < 0 ? 255 : 0);
+        if (mac) { // never rounded; an original is the file as delivered
+            QCOMPARE(qAlpha(photo.pixel(side - 1, 0)), 255);
+            QCOMPARE(
+                QImageReader(reader.fileName()).text("Comment"), jpeg ? "delivered artwork" : "");
+        }
     }
 
     // The term is recorded before the request; the spinner beats the history panel.
@@ -237,7 +250,10 @@ private slots:
             return;
         QCOMPARE(resets.count(), 1); // emptied at the start, never written by the lookup
         const AppItem item = *model.foundAppItemFromURL();
-        QCOMPARE(item, lantern(lantern().artworkUrl512, found)); // without the 100 artwork
+        AppItem expected = lantern(lantern().artworkUrl512, found); // without the 100 artwork
+        expected.kind = "software";
+        expected.artistId = FixtureCatalogue::artistIdOf(expected.trackId);
+        QCOMPARE(item, expected);
         QCOMPARE(model.foundAppItemRegion(), found);
         // An identifier the catalogue does not know keeps the item found before.
         submit(model, { QStringLiteral("https://apps.apple.com/app/id55") });
