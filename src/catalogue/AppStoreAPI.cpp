@@ -9,7 +9,9 @@
 #include <QJsonObject>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QRegularExpression>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -153,6 +155,48 @@ QCoro::Task<Result<QList<AppItem>>> AppStoreAPI::search(
     if (!answer)
         co_return answer.error();
     co_return std::move(answer).value().results;
+}
+
+std::optional<QUrl> AppStoreAPI::directLookupUrl(const QString &term, const QString &country)
+{
+    static const QRegularExpression id(QRegularExpression::anchoredPattern(u"[0-9]{8,}"));
+    static const QRegularExpression bundleId(
+        QRegularExpression::anchoredPattern(u"[A-Za-z0-9_-]+(\\.[A-Za-z0-9_-]+)+"));
+    const QByteArray key = id.match(term).hasMatch() ? "id"
+        : bundleId.match(term).hasMatch()            ? "bundleId"
+                                                     : QByteArray();
+    if (key.isEmpty())
+        return std::nullopt;
+    return catalogueAddress(
+        "/lookup?" + key + '=' + term.toLatin1() + "&country=" + country.toUtf8());
+}
+
+QCoro::Task<Result<QList<AppItem>>> AppStoreAPI::lookupApps(std::optional<QUrl> url)
+{
+    Result<SearchResult> answer = co_await ask<SearchResult>(std::move(url));
+    if (!answer)
+        co_return answer.error();
+    co_return std::move(answer).value().results;
+}
+
+QCoro::Task<Result<QList<AppItem>>> AppStoreAPI::findApps(
+    QString term, QString country, Platform platform)
+{
+    QList<AppItem> found;
+    if (const std::optional<QUrl> url = directLookupUrl(term, country)) {
+        const Result<QList<AppItem>> looked = co_await lookupApps(url);
+        if (looked)
+            found = looked.value();
+    }
+    Result<QList<AppItem>> hits = co_await search(term, country, platform);
+    if (!hits && found.isEmpty())
+        co_return hits;
+    for (const AppItem &hit : hits ? hits.value() : QList<AppItem>()) {
+        if (std::none_of(found.cbegin(), found.cend(),
+                [&hit](const AppItem &app) { return app.trackId == hit.trackId; }))
+            found.append(hit);
+    }
+    co_return found;
 }
 
 QCoro::Task<Result<DetailedAppInfo>> AppStoreAPI::lookup(qint64 id, QString country)

@@ -33,6 +33,15 @@ public:
     static QCoro::Task<Result<QList<AppItem>>> search(
         QString term, QString country, Platform platform = Platform::IPhone);
 
+    // A search that also looks up a term naming an app by itself (see
+    // directLookupUrl): the apps found come first, then the search's hits
+    // without them. A lookup that finds nothing or fails takes nothing away.
+    static QCoro::Task<Result<QList<AppItem>>> findApps(
+        QString term, QString country, Platform platform);
+
+    // The apps a lookup address answers, in the service's order; may be empty.
+    static QCoro::Task<Result<QList<AppItem>>> lookupApps(std::optional<QUrl> url);
+
     // The first item of the lookup answer; AppNotFound when it holds none.
     static QCoro::Task<Result<DetailedAppInfo>> lookup(qint64 id, QString country);
 
@@ -49,4 +58,9 @@ public:
     [[nodiscard]] static std::optional<QUrl> searchUrl(
         const QString &term, const QString &country, Platform platform = Platform::IPhone);
     [[nodiscard]] static std::optional<QUrl> lookupUrl(qint64 id, const QString &country);
+    // The lookup a term asks for by itself: 8 or more digits are an app's id,
+    // dotted words of letters, digits, "-" and "_" (com.example.app) a bundle
+    // id. Nothing for any other term.
+    [[nodiscard]] static std::optional<QUrl> directLookupUrl(
+        const QString &term, const QString &country);
 };

@@ -21,7 +21,10 @@ Result<CatalogueAnswer<Record>> CatalogueAnswer<Record>::decode(const QByteArray
                 QStringLiteral("%1 must be an object, found %2")
                     .arg(where, jsonTypeName(array.at(i))));
         }
-        Result<Record> record = Record::decode(array.at(i).toObject(), where);
+        const QJsonObject object = array.at(i).toObject();
+        if (object.value(QLatin1StringView("wrapperType")) == QLatin1StringView("artist"))
+            continue;
+        Result<Record> record = Record::decode(object, where);
         if (!record)
             return record.error();
         answer.results.append(std::move(record).value());

@@ -8,7 +8,9 @@
 #include <QList>
 
 // The envelope of a catalogue answer: its "results". Decoding is all or
-// nothing: one malformed item fails the whole answer.
+// nothing: one malformed item fails the whole answer. A developer's own
+// record (wrapperType "artist"), which a listing of their apps starts with,
+// is no item and is left out.
 template<typename Record>
 struct CatalogueAnswer
 {

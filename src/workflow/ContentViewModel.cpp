@@ -3,6 +3,7 @@
 #include "catalogue/AppStoreAPI.h"
 #include "store/Country.h"
 #include "store/SearchHistoryManager.h"
+#include "store/SettingsManager.h"
 
 #include <QPointer>
 
@@ -204,7 +205,8 @@ QCoro::Task<> ContentViewModel::runRequest(
         co_return;
     }
 
-    const Result<QList<AppItem>> hits = co_await AppStoreAPI::search(term, m_selectedCountryCode);
+    const Result<QList<AppItem>> hits = co_await AppStoreAPI::findApps(
+        term, m_selectedCountryCode, SettingsManager::shared()->platform());
     if (!self || !isLatest(request))
         co_return;
     setIsLoading(false);

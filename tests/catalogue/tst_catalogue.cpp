@@ -67,7 +67,7 @@ void checkSentences(const Error &error)
 }
 
 // Term (empty: no search), id (0: no lookup), country, outcome, first request
-// line, name of the first item found or part of the error's detail (if given),
+// line, names of the items found or part of the error's detail (if given),
 // the platform searched.
 using Request = std::tuple<QString, qint64, QString, QString, QByteArray, QString, Platform>;
 
@@ -115,6 +115,15 @@ private Q_SLOTS:
         row("Mac", "lantern", 0, "ok", "CN",
             "GET /search?term=lantern&country=CN&entity=macSoftware", "Lantern Desk (Mac)",
             Platform::Mac);
+        // A term naming an app is also looked up; the app found comes first, once.
+        row("id", "1000000003", 0, "ok", "CN", "GET /lookup?id=1000000003&country=CN",
+            "墨水日记, Lantern Notes, Harbor Maps");
+        row("bundle id", "com.lanternlabs.desk", 0, "ok", "CN",
+            "GET /lookup?bundleId=com.lanternlabs.desk&country=CN",
+            "Lantern Desk (Mac), Harbor Maps HD", Platform::IPad);
+        row("unknown bundle id", "com.example.none", 0, "ok", "CN",
+            "GET /lookup?bundleId=com.example.none&country=CN",
+            "Lantern Notes, Harbor Maps, 墨水日记");
         row("empty results", FixtureCatalogue::emptyTerm, 0, "ok");
         row("two items, the first", QString(), FixtureCatalogue::twoResultsId, "ok", "US", "",
             "Harbor Maps");
@@ -166,8 +175,12 @@ private Q_SLOTS:
                 QCOMPARE(firstName(result.value()), name);
         };
         if (!term.isEmpty())
-            check(await(AppStoreAPI::search(term, country, platform)),
-                [](auto &v) { return v[0].trackName + (v[0].isMacApp() ? " (Mac)" : ""); });
+            check(await(AppStoreAPI::findApps(term, country, platform)), [](auto &v) {
+                QStringList names;
+                for (const AppItem &app : v)
+                    names << app.trackName + (app.isMacApp() ? " (Mac)" : "");
+                return names.join(", ");
+            });
         if (id != 0) {
             std::optional<Result<DetailedAppInfo>> delivered;
             AppStoreAPI::lookup(id, country, [&](auto result) { delivered.emplace(result); });

@@ -223,6 +223,8 @@ private slots:
         // The whole text is searched, yet not recorded.
         const QString overlong = QStringLiteral("apps.apple.com/app/id99999999999999999999");
         row("id beyond 64 bits", overlong, search(overlong), false);
+        row("Mac: a bundle id looked up, then searched", "com.lanternlabs.notes",
+            "GET /search?term=com.lanternlabs.notes&country=CN&entity=macSoftware", true);
         row("no hits, known region", empty, search(empty), true,
             noResults.arg(qtTrId("country_name_cn"), empty));
         row("no hits, unknown region", empty, search(empty, "cn"), true,
@@ -233,12 +235,15 @@ private slots:
     {
         QFETCH(Outcome, outcome);
         const auto &[text, region, requestLine, recorded, status, found] = outcome;
+        const bool mac = QByteArray(QTest::currentDataTag()).startsWith("Mac");
+        settings->setPlatform(mac ? Platform::Mac : Platform::IPhone);
         ContentViewModel model;
         model.setSelectedCountryCode(region);
         QSignalSpy loading(&model, &ContentViewModel::isLoadingChanged);
         QSignalSpy resets(model.searchResultsModel(), &QAbstractItemModel::modelReset);
         submit(model, { text });
         QCOMPARE(catalogue->lastRequestLine(), requestLine);
+        QCOMPARE(model.searchResults().size() == 2, mac); // the app looked up, the Mac hit
         QCOMPARE(loading.isEmpty(), requestLine.isEmpty()); // a blank term does nothing at all
         QCOMPARE(model.searchHistory().size(), int(recorded));
         QCOMPARE(model.statusMessage(), status);
