@@ -179,6 +179,12 @@ QCoro::Task<Result<QList<AppItem>>> AppStoreAPI::lookupApps(std::optional<QUrl> 
     co_return std::move(answer).value().results;
 }
 
+QCoro::Task<Result<QList<AppItem>>> AppStoreAPI::developerApps(qint64 artistId, QString country)
+{
+    return lookupApps(catalogueAddress("/lookup?id=" + QByteArray::number(artistId)
+        + "&entity=software&country=" + country.toUtf8()));
+}
+
 QCoro::Task<Result<QList<AppItem>>> AppStoreAPI::findApps(
     QString term, QString country, Platform platform)
 {

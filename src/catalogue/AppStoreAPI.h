@@ -42,6 +42,9 @@ public:
     // The apps a lookup address answers, in the service's order; may be empty.
     static QCoro::Task<Result<QList<AppItem>>> lookupApps(std::optional<QUrl> url);
 
+    // A developer's apps, their own record left out.
+    static QCoro::Task<Result<QList<AppItem>>> developerApps(qint64 artistId, QString country);
+
     // The first item of the lookup answer; AppNotFound when it holds none.
     static QCoro::Task<Result<DetailedAppInfo>> lookup(qint64 id, QString country);
 

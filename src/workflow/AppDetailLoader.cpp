@@ -40,6 +40,11 @@ void AppDetailLoader::setActive(bool active)
 void AppDetailLoader::startOver()
 {
     ++m_generation;
+    m_developerAppsRequested = false;
+    if (m_developerApps.count() > 0)
+        m_developerApps.setItems({});
+    if (m_isLoadingDeveloperApps)
+        setLoadingDeveloperApps(false);
     const bool hadDetails = m_detailedInfo.has_value();
     m_detailedInfo.reset();
     if (hadDetails)
@@ -69,8 +74,36 @@ void AppDetailLoader::loadDetails()
             if (result) {
                 self->m_detailedInfo = result.value();
                 Q_EMIT self->detailedInfoChanged();
+                if (result.value().artistId && !self->m_developerAppsRequested)
+                    self->loadDeveloperApps(*result.value().artistId);
             }
             self->m_isLoading = false;
             Q_EMIT self->isLoadingChanged();
         });
+}
+
+void AppDetailLoader::setLoadingDeveloperApps(bool loading)
+{
+    m_isLoadingDeveloperApps = loading;
+    Q_EMIT isLoadingDeveloperAppsChanged();
+}
+
+QCoro::Task<> AppDetailLoader::loadDeveloperApps(qint64 artistId)
+{
+    QPointer<AppDetailLoader> self(this);
+    const quint64 generation = m_generation;
+    m_developerAppsRequested = true;
+    setLoadingDeveloperApps(true);
+    const Result<QList<AppItem>> apps
+        = co_await AppStoreAPI::developerApps(artistId, m_countryCode);
+    if (!apps) {
+        qInfo().noquote() << QStringLiteral("开发者的其他应用加载失败: ")
+                + apps.error().localizedDescription();
+    }
+    if (!self || generation != self->m_generation)
+        co_return;
+    QList<AppItem> others = apps ? apps.value() : QList<AppItem>();
+    others.removeIf([this](const AppItem &app) { return app.trackId == m_appItem.trackId; });
+    m_developerApps.setItems(others);
+    setLoadingDeveloperApps(false);
 }

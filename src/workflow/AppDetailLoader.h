@@ -1,18 +1,21 @@
 #pragma once
 
+#include "AppItemListModel.h"
 #include "catalogue/AppItem.h"
 #include "catalogue/DetailedAppInfo.h"
 
 #include <QObject>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
+#include <qcorotask.h>
 
 #include <optional>
 
 // The details behind the detail screen: looked up again every time the screen
 // appears, and when it is shown with another item or region. The first answer
 // decides between the details and the failure text; after that a success
-// replaces the details and a failure keeps what is shown.
+// replaces the details and a failure keeps what is shown. Once the details
+// name the developer, their other apps are listed too, once per item and region.
 class AppDetailLoader : public QObject
 {
     Q_OBJECT
@@ -26,6 +29,10 @@ class AppDetailLoader : public QObject
     Q_PROPERTY(bool isLoading READ isLoading NOTIFY isLoadingChanged)
     // Whether the screen is the one shown; each time it becomes so is an appearance.
     Q_PROPERTY(bool active READ active WRITE setActive NOTIFY activeChanged)
+    // The developer's apps but the shown one; empty until loaded, and after a failure.
+    Q_PROPERTY(AppItemListModel *developerApps READ developerApps CONSTANT)
+    Q_PROPERTY(bool isLoadingDeveloperApps READ isLoadingDeveloperApps NOTIFY
+            isLoadingDeveloperAppsChanged)
 
 public:
     explicit AppDetailLoader(QObject *parent = nullptr);
@@ -41,6 +48,8 @@ public:
     [[nodiscard]] bool isLoading() const { return m_isLoading; }
     [[nodiscard]] bool active() const { return m_active; }
     void setActive(bool active);
+    [[nodiscard]] AppItemListModel *developerApps() { return &m_developerApps; }
+    [[nodiscard]] bool isLoadingDeveloperApps() const { return m_isLoadingDeveloperApps; }
 
     // Looks the item up; the answer arrives through the properties. Earlier
     // content stays on screen until then.
@@ -52,9 +61,12 @@ Q_SIGNALS:
     void detailedInfoChanged();
     void isLoadingChanged();
     void activeChanged();
+    void isLoadingDeveloperAppsChanged();
 
 private:
     void startOver();
+    QCoro::Task<> loadDeveloperApps(qint64 artistId);
+    void setLoadingDeveloperApps(bool loading);
     [[nodiscard]] DetailedAppInfo detailedInfoValue() const
     {
         return m_detailedInfo.value_or(DetailedAppInfo());
@@ -65,6 +77,9 @@ private:
     std::optional<DetailedAppInfo> m_detailedInfo;
     bool m_isLoading = true;
     bool m_active = false;
+    AppItemListModel m_developerApps;
+    bool m_isLoadingDeveloperApps = false;
+    bool m_developerAppsRequested = false;
     // Answers for an item or region no longer shown are dropped.
     quint64 m_generation = 0;
 };

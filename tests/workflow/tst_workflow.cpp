@@ -5,6 +5,7 @@
 #include "store/LocalizationManager.h"
 #include "store/SearchHistoryManager.h"
 #include "store/SettingsManager.h"
+#include "workflow/AppDetailLoader.h"
 #include "workflow/AppStoreURLParser.h"
 #include "workflow/ContentViewModel.h"
 
@@ -266,6 +267,21 @@ private slots:
         // Leaving its detail screen forgets it, and the status line shows.
         model.setHasFoundAppItem(false);
         QCOMPARE(model.overlay(), Overlay::Status);
+    }
+
+    // Once the details name the developer, their other apps: neither their own
+    // record nor the shown app.
+    void developerApps()
+    {
+        AppDetailLoader loader;
+        loader.setAppItem(lantern());
+        loader.setCountryCode("US");
+        loader.setActive(true);
+        QTRY_COMPARE(loader.developerApps()->count(), 1);
+        QCOMPARE(loader.developerApps()->items().first().trackName, "Lantern Desk");
+        QVERIFY(!loader.isLoadingDeveloperApps());
+        QCOMPARE(
+            catalogue->lastRequestLine(), "GET /lookup?id=900000123&entity=software&country=US");
     }
 
     // A cut-off picture that declares 8000 x 8000 (within the pixel cap)
