@@ -212,6 +212,7 @@ Item {
         }
 
         contentItem: AppRowContent {
+            item: row.item
             iconUrl: row.iconUrl
             name: row.trackName
             onSaveRequested: row.saveRequested(row.item)

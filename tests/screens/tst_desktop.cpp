@@ -3,6 +3,7 @@
 #include "screens/Desktop.h"
 #include "store/LocalizationManager.h"
 #include "store/SettingsManager.h"
+#include "store/TemporaryDirectory.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -10,6 +11,7 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QDesktopServices>
+#include <QMimeData>
 #include <QProcess>
 
 // The desktop around the window, on a session bus of the test's own: a file
@@ -277,13 +279,16 @@ private slots:
         WAIT_UNTIL(HistoryManager::shared()->loadHistory().isEmpty());
     }
 
-    // A symbol-only button explains itself to a resting pointer; the plain
-    // wheel scrolls the screenshot strip.
-    void pointersGetHintsAndTheWheelScrolls()
+    // A symbol-only button explains itself to a resting pointer; an icon
+    // drags out as its image and a PNG file; the plain wheel scrolls the
+    // screenshot strip.
+    void pointersHintDragAndScroll()
     {
+        const auto centre = [](QQuickItem *item) {
+            return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
+        };
         const auto hover = [&](QQuickItem *item) {
-            QTest::mouseMove(screen->window(),
-                item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
+            QTest::mouseMove(screen->window(), centre(item));
             QPointer<QObject> tip;
             return ScreenHarness::waitFor([&] {
                 tip = item->findChild<QObject *>("hoverTip"); // this item's own
@@ -294,15 +299,29 @@ private slots:
         };
         QCOMPARE(hover(screen->visibleItem("settingsButton")), qtTrId("settings"));
 
-        QVERIFY(screen->submit("lantern") && screen->click("resultRow_0"));
+        QVERIFY(screen->submit("lantern"));
+        const QString title = FixtureCatalogue::apps().at(0).trackName + " 1024";
+        const QDir drags(applicationTemporaryDirectory().value() + "/drags");
+        const QPoint icon = centre(screen->visibleItem("rowIcon"));
+        QTest::mousePress(screen->window(), Qt::LeftButton, {}, icon);
+        for (int step = 1; step <= 5; ++step)
+            QTest::mouseMove(screen->window(), icon + QPoint(step * 10, step * 6));
+        WAIT_UNTIL(QImage(drags.filePath(title + ".png")).size() == QSize(1024, 1024));
+        QTest::mouseRelease(screen->window(), Qt::LeftButton, {}, icon + QPoint(50, 30));
+        const std::unique_ptr<QMimeData> data(
+            Desktop::pictureMimeData(QImage(8, 8, QImage::Format_RGB32), title));
+        QVERIFY(data->hasImage());
+        QCOMPARE(data->urls(), { QUrl::fromLocalFile(drags.filePath(title + " 2.png")) });
+
+        QVERIFY(screen->click("resultRow_0"));
         WAIT_UNTIL(screen->shown("screenshot_0"));
         QQuickItem *scroll = screen->visibleItem("detailScroll");
         scroll->setProperty(
             "contentY", scroll->property("contentHeight").toReal() - scroll->height());
         QQuickItem *strip = screen->visibleItem("screenshotStrip");
         WAIT_UNTIL(strip->property("contentWidth").toReal() > strip->width());
-        const QPointF centre = strip->mapToScene(QPointF(strip->width() / 2, strip->height() / 2));
-        QWheelEvent wheel(centre, screen->window()->mapToGlobal(centre), {}, { 0, -120 },
+        const QPointF middle = centre(strip);
+        QWheelEvent wheel(middle, screen->window()->mapToGlobal(middle), {}, { 0, -120 },
             Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QGuiApplication::sendEvent(screen->window(), &wheel);
         WAIT_UNTIL(strip->property("contentX").toReal() > 0);
