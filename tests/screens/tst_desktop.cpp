@@ -138,6 +138,9 @@ private slots:
     {
         screen->window()->resize(1280, 800);
         WAIT_UNTIL(screen->shown("detailPlaceholder"));
+        QVERIFY(screen->open("settingsButton", "settingsView")); // a dialog; beside it is outside
+        QTest::mouseClick(screen->window(), Qt::LeftButton, {}, QPoint(100, 400));
+        QVERIFY(screen->waitForPopup("settingsView", false));
         QVERIFY(screen->submit("app") && screen->click("resultRow_1"));
         WAIT_UNTIL(detailName("searchNavigation") == FixtureCatalogue::apps().at(1).trackName);
         WAIT_UNTIL(screen->shown("resultList") && screen->shown("detailStack"));
