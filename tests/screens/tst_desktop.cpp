@@ -2,6 +2,7 @@
 #include "screens/CountryListModel.h"
 #include "screens/Desktop.h"
 #include "store/LocalizationManager.h"
+#include "store/SearchHistoryManager.h"
 #include "store/SettingsManager.h"
 #include "store/TemporaryDirectory.h"
 
@@ -301,6 +302,12 @@ private slots:
                 : QString();
         };
         QCOMPARE(hover(screen->visibleItem("settingsButton")), qtTrId("settings"));
+        const QString longTerm = QString("lantern ").repeated(12).trimmed();
+        QVERIFY(screen->submit("lantern"));
+        SearchHistoryManager::shared()->addSearchTerm(longTerm);
+        QMetaObject::invokeMethod(screen->viewModel(), "loadSearchHistory");
+        QVERIFY(screen->click("clearSearchButton"));
+        QCOMPARE(hover(screen->visibleItem("tag_0")), longTerm); // cut short in the tag
 
         QVERIFY(screen->submit("lantern"));
         const QString title = FixtureCatalogue::apps().at(0).trackName + " 1024";
