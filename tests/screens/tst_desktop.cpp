@@ -170,8 +170,20 @@ private slots:
         WAIT_UNTIL(screen->shown("historyPage") && focused("historySearchField"));
         screen->pressKey(Qt::Key_1, Qt::ControlModifier);
         WAIT_UNTIL(screen->shown("searchPage") && focused("searchField"));
+        // Tab goes in the order things are seen, top to bottom.
+        const auto tabs = [&](int count) {
+            QStringList reached;
+            for (; count > 0; --count) {
+                screen->pressKey(Qt::Key_Tab);
+                reached += screen->window()->activeFocusItem()->objectName();
+            }
+            return reached;
+        };
+        QCOMPARE(tabs(5),
+            QString("clearSearchButton resultRow_0 saveButton resultRow_1 saveButton").split(' '));
         screen->pressKey(Qt::Key_Comma, Qt::ControlModifier);
         QVERIFY(screen->waitForPopup("settingsView", true));
+        QCOMPARE(tabs(3), QString("settingsViewDoneButton jpegSwitch roundedSwitch").split(' '));
         screen->pressKey(Qt::Key_Escape);
         QVERIFY(screen->waitForPopup("settingsView", false));
 
@@ -214,7 +226,9 @@ private slots:
         HistoryManager::shared()->addHistory(historyItem(1));
         screen->pressKey(Qt::Key_2, Qt::ControlModifier);
         WAIT_UNTIL(screen->shown("historyRow_1"));
-        screen->item("historyRow_0")->forceActiveFocus();
+        screen->item("historySearchField")->forceActiveFocus();
+        QCOMPARE(tabs(2), QString("historyRow_0 saveButton").split(' '));
+        screen->pressKey(Qt::Key_Backtab);
         screen->pressKey(Qt::Key_Delete);
         WAIT_UNTIL(HistoryManager::shared()->loadHistory().size() == 1);
         QCOMPARE(HistoryManager::shared()->loadHistory().first().trackName,
