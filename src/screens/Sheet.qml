@@ -50,6 +50,9 @@ Drawer {
         anchors.centerIn: parent
         color: Theme.groupedBackground
         radius: 12
+        // A dialog's edge, which the dim alone hardly shows in the dark look.
+        border.width: sheet.wide ? 1 : 0
+        border.color: Theme.separator
 
         // Only the top corners are rounded: the rest runs below the screen edge.
         Rectangle {
