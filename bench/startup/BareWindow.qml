@@ -1,9 +1,10 @@
 import QtQuick
 import QtQuick.Controls
 
+// As large as the application's first window: more pixels take longer to draw.
 Window {
-    width: 390
-    height: 844
+    width: 1024
+    height: 680
     visible: true
 
     Label {

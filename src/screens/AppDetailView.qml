@@ -124,12 +124,17 @@ T.Page {
                     spacing: 15
 
                     RoundedImage {
+                        id: headerIcon
                         objectName: "detailIcon"
                         Layout.preferredWidth: 120
                         Layout.preferredHeight: 120
                         Layout.alignment: Qt.AlignVCenter
                         radius: 22
                         source: loader.detailedInfo.iconUrl1024
+
+                        PictureDrag {
+                            onStarted: Desktop.dragIcon(detail.appItem, headerIcon)
+                        }
                     }
 
                     ColumnLayout {
@@ -270,7 +275,10 @@ T.Page {
                             }
                         }
                         delegate: ScreenshotThumbnail {
+                            id: thumbnail
                             onClicked: () => detail.showScreenshot(modelData, index + 1)
+                            onDragStarted: () => Desktop.dragPicture(modelData, detail.appItem.trackName,
+                                                                     "screenshot " + (index + 1), thumbnail)
                         }
                     }
                 }
@@ -354,6 +362,8 @@ T.Page {
         required property int index
         readonly property bool loaded: shot.status === Image.Ready && shot.sourceSize.height > 0
 
+        signal dragStarted()
+
         objectName: "screenshot_" + index
         height: 250
         // Until the picture is there, a placeholder shaped like a phone screen.
@@ -370,6 +380,10 @@ T.Page {
             radius: 12
             placeholderOpacity: 0.2
             source: thumbnail.modelData
+        }
+
+        PictureDrag {
+            onStarted: thumbnail.dragStarted()
         }
     }
 }

@@ -7,6 +7,7 @@ Item {
 
     property url iconUrl
     property string name
+    property appItem item
 
     signal saveRequested()
 
@@ -19,6 +20,10 @@ Item {
         width: 50
         height: 50
         source: content.iconUrl
+
+        PictureDrag {
+            onStarted: Desktop.dragIcon(content.item, icon)
+        }
     }
 
     Text {

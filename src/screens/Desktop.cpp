@@ -1,6 +1,9 @@
 #include "Desktop.h"
 
+#include "export/DesktopPhotoLibrary.h"
+#include "export/ImageCodec.h"
 #include "export/PhotoLibrary.h"
+#include "store/TemporaryDirectory.h"
 #include "workflow/PictureDownload.h"
 
 #include <QClipboard>
@@ -9,8 +12,11 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
+#include <QDrag>
 #include <QGuiApplication>
 #include <QJSEngine>
+#include <QMimeData>
+#include <QPixmap>
 
 namespace {
 
@@ -103,6 +109,52 @@ QCoro::Task<> Desktop::copy(QUrl url)
     if (image)
         QGuiApplication::clipboard()->setImage(*image);
     Q_EMIT pictureCopied(image.has_value());
+}
+
+void Desktop::dragIcon(const AppItem &item, QObject *source)
+{
+    if (const std::optional<QUrl> url = item.iconUrl(IconResolution::size1024))
+        dragPicture(url->toString(), item.trackName, QStringLiteral("1024"), source);
+}
+
+void Desktop::dragPicture(
+    const QString &address, const QString &appName, const QString &what, QObject *source)
+{
+    drag(QUrl(address), PhotoLibrary::photoTitle(appName, what), source);
+}
+
+QMimeData *Desktop::pictureMimeData(const QImage &image, const QString &title)
+{
+    const Result<QString> temporary = applicationTemporaryDirectory();
+    if (!temporary)
+        return nullptr;
+    // Each drag gets a file of its own: a target may still be reading the last.
+    DesktopPhotoLibrary drags(temporary.value() + QStringLiteral("/drags"));
+    if (!drags.requestAddOnlyAuthorization())
+        return nullptr;
+    const Result<QString> file = drags.addPhoto(encodePng(image), title);
+    if (!file)
+        return nullptr;
+    auto *data = new QMimeData;
+    data->setImageData(image);
+    data->setUrls({ QUrl::fromLocalFile(file.value()) });
+    return data;
+}
+
+QCoro::Task<> Desktop::drag(QUrl url, QString title, QPointer<QObject> source)
+{
+    const std::optional<QImage> image = co_await downloadPicture(url);
+    if (!image || !source || QGuiApplication::mouseButtons() == Qt::NoButton)
+        co_return;
+    QMimeData *data = pictureMimeData(*image, title);
+    if (!data)
+        co_return;
+    // Qt deletes the drag, and with it the data, once it is over.
+    auto *drag = new QDrag(source.data());
+    drag->setMimeData(data);
+    drag->setPixmap(
+        QPixmap::fromImage(image->scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    drag->exec(Qt::CopyAction);
 }
 
 void Desktop::onSettingChanged(const QString &group, const QString &key, const QDBusVariant &value)

@@ -4,16 +4,19 @@
 
 #include <QDBusVariant>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 #include <qcorotask.h>
 
 class QJSEngine;
+class QMimeData;
 class QQmlEngine;
 
 // What the screens need of the desktop around them: whether it prefers a
 // dark look (the freedesktop settings portal, followed live; light when
-// nothing answers), where saved photos go, and the clipboard.
+// nothing answers), where saved photos go, the clipboard and dragging
+// pictures out to other applications.
 class Desktop : public QObject
 {
     Q_OBJECT
@@ -38,6 +41,16 @@ public:
     Q_INVOKABLE void copyIcon(const AppItem &item);
     Q_INVOKABLE void copyPicture(const QString &address);
 
+    // Downloads the picture and, if the mouse button is still down by then,
+    // drags it out of `source`: the image itself and a PNG file titled like
+    // a saved photo ("微信 1024", "微信 screenshot 2"), for targets that
+    // only take files.
+    Q_INVOKABLE void dragIcon(const AppItem &item, QObject *source);
+    Q_INVOKABLE void dragPicture(
+        const QString &address, const QString &appName, const QString &what, QObject *source);
+    // What such a drag carries; nothing when the file cannot be written.
+    [[nodiscard]] static QMimeData *pictureMimeData(const QImage &image, const QString &title);
+
 Q_SIGNALS:
     void darkModeChanged();
     void pictureCopied(bool copied);
@@ -49,6 +62,7 @@ private:
     Desktop();
     void followColorScheme(const QVariant &value);
     QCoro::Task<> copy(QUrl url);
+    QCoro::Task<> drag(QUrl url, QString title, QPointer<QObject> source);
 
     bool m_darkMode = false;
 };

@@ -155,6 +155,7 @@ Item {
         rightPadding: Theme.defaultPadding
         topPadding: 5 + 4
         bottomPadding: 5 + 4
+        focusPolicy: Qt.StrongFocus
         Accessible.name: trackName
         // Whether the list's current row shows as chosen (beside its details).
         property bool showsSelection: false
@@ -212,6 +213,7 @@ Item {
         }
 
         contentItem: AppRowContent {
+            item: row.item
             iconUrl: row.iconUrl
             name: row.trackName
             onSaveRequested: row.saveRequested(row.item)

@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import Vellumar
 
 // The tooltip of a control that shows no words of its own (or only some),
 // loaded while the pointer rests on it: the first screen stays free of the

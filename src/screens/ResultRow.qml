@@ -48,6 +48,7 @@ T.ItemDelegate {
     }
 
     contentItem: AppRowContent {
+        item: row.item
         iconUrl: row.iconUrl
         name: row.trackName
         onSaveRequested: row.saveRequested(row.item)

@@ -3,6 +3,7 @@ import Vellumar
 import QtQuick.Controls
 import QtQuick.Controls.Material
 import QtQuick.Layouts
+import QtQuick.Templates as T
 
 // How icons are saved and which language the interface speaks. Every control
 // writes straight into the shared save options or the language; done only
@@ -116,13 +117,18 @@ Sheet {
                 Layout.fillWidth: true
 
                 ItemDelegate {
+                    id: aboutLink
                     objectName: "aboutLink"
                     Layout.fillWidth: true
+                    focusPolicy: Qt.StrongFocus
                     leftPadding: Theme.defaultPadding
                     rightPadding: Theme.defaultPadding
                     Accessible.role: Accessible.Link
                     Accessible.name: qsTrId("about")
                     onClicked: Qt.openUrlExternally(settingsView.aboutURL)
+                    background: RowHighlight {
+                        control: aboutLink
+                    }
 
                     contentItem: RowLayout {
                         spacing: 10
@@ -140,6 +146,16 @@ Sheet {
                 }
             }
         }
+    }
+
+    // A form row's feedback to the pointer and the keyboard, in place of the
+    // style's ripple, which spills out of the row.
+    component RowHighlight: Rectangle {
+        required property T.AbstractButton control
+        implicitHeight: 48
+        color: Theme.systemGray5
+        radius: 10
+        opacity: control.down ? 0.8 : control.hovered || control.visualFocus ? 0.5 : 0
     }
 
     // The shape the options give a square icon, before anyone saves one.
@@ -187,9 +203,13 @@ Sheet {
         }
 
         Layout.fillWidth: true
+        focusPolicy: Qt.StrongFocus
         leftPadding: Theme.defaultPadding
         rightPadding: Theme.defaultPadding
         font.pixelSize: Theme.bodySize
+        background: RowHighlight {
+            control: toggle
+        }
 
         // A flat pill with a round knob: drawn without shader effects, so it
         // looks the same on every scene graph backend.

@@ -5,8 +5,8 @@ import QtQuick.Controls.Material
 import QtQuick.Layouts
 
 // A modal sheet rising from the bottom edge with a title bar of its own; on
-// a wide window a centred panel of bounded width. A downward swipe, Escape
-// or a tap outside closes it.
+// a wide window a dialog of bounded size in the middle. A downward swipe,
+// Escape or a tap outside closes it.
 Drawer {
     id: sheet
 
@@ -19,9 +19,9 @@ Drawer {
     readonly property bool wide: parent ? parent.width >= 720 : false
 
     edge: Qt.BottomEdge
-    width: !parent ? 0 : wide ? Math.min(560, parent.width - 80) : parent.width
-    height: !parent ? 0 : wide ? Math.min(720, parent.height - 80) : parent.height - 40
-    x: parent ? Math.round((parent.width - width) / 2) : 0
+    // On a wide window the sheet covers it, clear, and its panel sits in the middle.
+    width: parent ? parent.width : 0
+    height: !parent ? 0 : wide ? parent.height : parent.height - 40
     modal: true
     // The same dim in either look.
     Overlay.modal: Rectangle {
@@ -32,10 +32,28 @@ Drawer {
     dragMargin: 0
     padding: 0
     closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside
+    background: null
 
-    background: Rectangle {
+    // A tap beside the panel is outside the sheet as a person sees it.
+    TapHandler {
+        enabled: sheet.wide
+        onTapped: (point) => {
+            if (!panel.contains(panel.mapFromItem(null, point.scenePosition)))
+                sheet.close()
+        }
+    }
+
+    Rectangle {
+        id: panel
+        width: sheet.wide ? Math.min(560, parent.width - 80) : parent.width
+        height: sheet.wide ? Math.min(720, parent.height - 80) : parent.height
+        anchors.centerIn: parent
         color: Theme.groupedBackground
         radius: 12
+        // A dialog's edge, which the dim alone hardly shows in the dark look.
+        border.width: sheet.wide ? 1 : 0
+        border.color: Theme.separator
+
         // Only the top corners are rounded: the rest runs below the screen edge.
         Rectangle {
             visible: !sheet.wide
@@ -45,45 +63,46 @@ Drawer {
             height: parent.radius
             color: parent.color
         }
-    }
 
-    ColumnLayout {
-        anchors.fill: parent
-        spacing: 0
+        ColumnLayout {
+            anchors.fill: parent
+            spacing: 0
 
-        Rectangle {
-            Layout.alignment: Qt.AlignHCenter
-            Layout.topMargin: 6
-            implicitWidth: 36
-            implicitHeight: 5
-            radius: 2.5
-            color: Theme.systemGray
-            opacity: 0.5
-        }
-
-        NavigationBar {
-            Layout.fillWidth: true
-            title: sheet.title
-            background: null
-            leading: BarButton {
-                objectName: visible ? sheet.objectName + "DoneButton" : ""
-                visible: sheet.closeButtonLeading
-                text: sheet.closeButtonText
-                onClicked: sheet.close()
+            // The grip says the sheet can be swiped down; a dialog has none.
+            Rectangle {
+                Layout.alignment: Qt.AlignHCenter
+                Layout.topMargin: 6
+                implicitWidth: 36
+                implicitHeight: 5
+                radius: 2.5
+                color: Theme.systemGray
+                opacity: sheet.wide ? 0 : 0.5
             }
-            trailing: BarButton {
-                objectName: visible ? sheet.objectName + "DoneButton" : ""
-                visible: !sheet.closeButtonLeading
-                text: sheet.closeButtonText
-                strong: true
-                onClicked: sheet.close()
-            }
-        }
 
-        Item {
-            id: body
-            Layout.fillWidth: true
-            Layout.fillHeight: true
+            NavigationBar {
+                Layout.fillWidth: true
+                title: sheet.title
+                background: null
+                leading: BarButton {
+                    objectName: visible ? sheet.objectName + "DoneButton" : ""
+                    visible: sheet.closeButtonLeading
+                    text: sheet.closeButtonText
+                    onClicked: sheet.close()
+                }
+                trailing: BarButton {
+                    objectName: visible ? sheet.objectName + "DoneButton" : ""
+                    visible: !sheet.closeButtonLeading
+                    text: sheet.closeButtonText
+                    strong: true
+                    onClicked: sheet.close()
+                }
+            }
+
+            Item {
+                id: body
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+            }
         }
     }
 }

@@ -67,6 +67,12 @@ Flow {
 
                 onClicked: root.tagTapped(unit.modelData)
 
+                // A term cut short shows in full to a resting pointer.
+                HoverTipLoader {
+                    hovered: capsule.hovered && (capsule.contentItem as Text).truncated
+                    text: capsule.text
+                }
+
                 FontMetrics {
                     id: lineMetrics
                     font.pixelSize: Theme.footnoteSize

@@ -2,7 +2,9 @@
 #include "screens/CountryListModel.h"
 #include "screens/Desktop.h"
 #include "store/LocalizationManager.h"
+#include "store/SearchHistoryManager.h"
 #include "store/SettingsManager.h"
+#include "store/TemporaryDirectory.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -10,6 +12,7 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QDesktopServices>
+#include <QMimeData>
 #include <QProcess>
 
 // The desktop around the window, on a session bus of the test's own: a file
@@ -136,6 +139,9 @@ private slots:
     {
         screen->window()->resize(1280, 800);
         WAIT_UNTIL(screen->shown("detailPlaceholder"));
+        QVERIFY(screen->open("settingsButton", "settingsView")); // a dialog; beside it is outside
+        QTest::mouseClick(screen->window(), Qt::LeftButton, {}, QPoint(100, 400));
+        QVERIFY(screen->waitForPopup("settingsView", false));
         QVERIFY(screen->submit("app") && screen->click("resultRow_1"));
         WAIT_UNTIL(detailName("searchNavigation") == FixtureCatalogue::apps().at(1).trackName);
         WAIT_UNTIL(screen->shown("resultList") && screen->shown("detailStack"));
@@ -164,8 +170,20 @@ private slots:
         WAIT_UNTIL(screen->shown("historyPage") && focused("historySearchField"));
         screen->pressKey(Qt::Key_1, Qt::ControlModifier);
         WAIT_UNTIL(screen->shown("searchPage") && focused("searchField"));
+        // Tab goes in the order things are seen, top to bottom.
+        const auto tabs = [&](int count) {
+            QStringList reached;
+            for (; count > 0; --count) {
+                screen->pressKey(Qt::Key_Tab);
+                reached += screen->window()->activeFocusItem()->objectName();
+            }
+            return reached;
+        };
+        QCOMPARE(tabs(5),
+            QString("clearSearchButton resultRow_0 saveButton resultRow_1 saveButton").split(' '));
         screen->pressKey(Qt::Key_Comma, Qt::ControlModifier);
         QVERIFY(screen->waitForPopup("settingsView", true));
+        QCOMPARE(tabs(3), QString("settingsViewDoneButton jpegSwitch roundedSwitch").split(' '));
         screen->pressKey(Qt::Key_Escape);
         QVERIFY(screen->waitForPopup("settingsView", false));
 
@@ -208,7 +226,9 @@ private slots:
         HistoryManager::shared()->addHistory(historyItem(1));
         screen->pressKey(Qt::Key_2, Qt::ControlModifier);
         WAIT_UNTIL(screen->shown("historyRow_1"));
-        screen->item("historyRow_0")->forceActiveFocus();
+        screen->item("historySearchField")->forceActiveFocus();
+        QCOMPARE(tabs(2), QString("historyRow_0 saveButton").split(' '));
+        screen->pressKey(Qt::Key_Backtab);
         screen->pressKey(Qt::Key_Delete);
         WAIT_UNTIL(HistoryManager::shared()->loadHistory().size() == 1);
         QCOMPARE(HistoryManager::shared()->loadHistory().first().trackName,
@@ -277,13 +297,16 @@ private slots:
         WAIT_UNTIL(HistoryManager::shared()->loadHistory().isEmpty());
     }
 
-    // A symbol-only button explains itself to a resting pointer; the plain
-    // wheel scrolls the screenshot strip.
-    void pointersGetHintsAndTheWheelScrolls()
+    // A symbol-only button explains itself to a resting pointer; an icon
+    // drags out as its image and a PNG file; the plain wheel scrolls the
+    // screenshot strip.
+    void pointersHintDragAndScroll()
     {
+        const auto centre = [](QQuickItem *item) {
+            return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
+        };
         const auto hover = [&](QQuickItem *item) {
-            QTest::mouseMove(screen->window(),
-                item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint());
+            QTest::mouseMove(screen->window(), centre(item));
             QPointer<QObject> tip;
             return ScreenHarness::waitFor([&] {
                 tip = item->findChild<QObject *>("hoverTip"); // this item's own
@@ -293,16 +316,36 @@ private slots:
                 : QString();
         };
         QCOMPARE(hover(screen->visibleItem("settingsButton")), qtTrId("settings"));
+        const QString longTerm = QString("lantern ").repeated(12).trimmed();
+        QVERIFY(screen->submit("lantern"));
+        SearchHistoryManager::shared()->addSearchTerm(longTerm);
+        QMetaObject::invokeMethod(screen->viewModel(), "loadSearchHistory");
+        QVERIFY(screen->click("clearSearchButton"));
+        QCOMPARE(hover(screen->visibleItem("tag_0")), longTerm); // cut short in the tag
 
-        QVERIFY(screen->submit("lantern") && screen->click("resultRow_0"));
+        QVERIFY(screen->submit("lantern"));
+        const QString title = FixtureCatalogue::apps().at(0).trackName + " 1024";
+        const QDir drags(applicationTemporaryDirectory().value() + "/drags");
+        const QPoint icon = centre(screen->visibleItem("rowIcon"));
+        QTest::mousePress(screen->window(), Qt::LeftButton, {}, icon);
+        for (int step = 1; step <= 5; ++step)
+            QTest::mouseMove(screen->window(), icon + QPoint(step * 10, step * 6));
+        WAIT_UNTIL(QImage(drags.filePath(title + ".png")).size() == QSize(1024, 1024));
+        QTest::mouseRelease(screen->window(), Qt::LeftButton, {}, icon + QPoint(50, 30));
+        const std::unique_ptr<QMimeData> data(
+            Desktop::pictureMimeData(QImage(8, 8, QImage::Format_RGB32), title));
+        QVERIFY(data->hasImage());
+        QCOMPARE(data->urls(), { QUrl::fromLocalFile(drags.filePath(title + " 2.png")) });
+
+        QVERIFY(screen->click("resultRow_0"));
         WAIT_UNTIL(screen->shown("screenshot_0"));
         QQuickItem *scroll = screen->visibleItem("detailScroll");
         scroll->setProperty(
             "contentY", scroll->property("contentHeight").toReal() - scroll->height());
         QQuickItem *strip = screen->visibleItem("screenshotStrip");
         WAIT_UNTIL(strip->property("contentWidth").toReal() > strip->width());
-        const QPointF centre = strip->mapToScene(QPointF(strip->width() / 2, strip->height() / 2));
-        QWheelEvent wheel(centre, screen->window()->mapToGlobal(centre), {}, { 0, -120 },
+        const QPointF middle = centre(strip);
+        QWheelEvent wheel(middle, screen->window()->mapToGlobal(middle), {}, { 0, -120 },
             Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QGuiApplication::sendEvent(screen->window(), &wheel);
         WAIT_UNTIL(strip->property("contentX").toReal() > 0);
