@@ -238,6 +238,10 @@
         <source>Screenshots</source>
         <translation>Screenshots</translation>
     </message>
+    <message id="more_from_developer">
+        <source>More from %1</source>
+        <translation>More from %1</translation>
+    </message>
     <message id="save_icon">
         <source>Save Icon</source>
         <translation>Save Icon</translation>
@@ -329,6 +333,10 @@
     <message id="settings">
         <source>Settings</source>
         <translation>Settings</translation>
+    </message>
+    <message id="platform">
+        <source>Platform</source>
+        <translation>Platform</translation>
     </message>
     <message id="section_header_save_options">
         <source>Save Options</source>

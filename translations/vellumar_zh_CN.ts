@@ -238,6 +238,10 @@
         <source>Screenshots</source>
         <translation>截图</translation>
     </message>
+    <message id="more_from_developer">
+        <source>More from %1</source>
+        <translation>%1 的更多 App</translation>
+    </message>
     <message id="save_icon">
         <source>Save Icon</source>
         <translation>保存图标</translation>
@@ -329,6 +333,10 @@
     <message id="settings">
         <source>Settings</source>
         <translation>设置</translation>
+    </message>
+    <message id="platform">
+        <source>Platform</source>
+        <translation>平台</translation>
     </message>
     <message id="section_header_save_options">
         <source>Save Options</source>

@@ -44,6 +44,15 @@ T.Page {
             StackView.view.pop()
     }
 
+    function showApp(item) {
+        // By address: a screen cannot name its own type.
+        StackView.view.push(Qt.resolvedUrl("AppDetailView.qml"), {
+            "appItem": item,
+            "countryCode": countryCode,
+            "backTitle": appItem.trackName
+        })
+    }
+
     function showScreenshot(address, number) {
         StackView.view.push(screenshotComponent, {
             "imageUrl": address,
@@ -129,7 +138,7 @@ T.Page {
                         Layout.preferredWidth: 120
                         Layout.preferredHeight: 120
                         Layout.alignment: Qt.AlignVCenter
-                        radius: 22
+                        radius: detail.appItem.isMacApp ? 0 : 22
                         source: loader.detailedInfo.iconUrl1024
 
                         PictureDrag {
@@ -201,7 +210,7 @@ T.Page {
                         objectName: "minimumOsRow"
                         Layout.fillWidth: true
                         label: "label_min_os"
-                        value: "iOS " + loader.detailedInfo.minimumOsVersion
+                        value: (detail.appItem.isMacApp ? "macOS " : "iOS ") + loader.detailedInfo.minimumOsVersion
                     }
                 }
 
@@ -279,6 +288,35 @@ T.Page {
                             onClicked: () => detail.showScreenshot(modelData, index + 1)
                             onDragStarted: () => Desktop.dragPicture(modelData, detail.appItem.trackName,
                                                                      "screenshot " + (index + 1), thumbnail)
+                        }
+                    }
+                }
+
+                // The developer's other apps, once the catalogue has listed them.
+                ColumnLayout {
+                    objectName: "developerAppsSection"
+                    Layout.fillWidth: true
+                    visible: developerApps.count > 0
+                    spacing: 0
+
+                    SectionHeader {
+                        Layout.bottomMargin: 10
+                        text: qsTrId("more_from_developer").arg(loader.detailedInfo.artistName)
+                    }
+
+                    ListView {
+                        id: developerApps
+                        Layout.fillWidth: true
+                        Layout.preferredHeight: contentHeight
+                        interactive: false
+                        model: loader.developerApps
+                        delegate: ResultRow {
+                            objectName: "developerApp_" + index
+                            width: ListView.view.width
+                            leftPadding: 0
+                            rightPadding: 0
+                            onOpenRequested: item => detail.showApp(item)
+                            onSaveRequested: item => saveFlow.saveIcon(item)
                         }
                     }
                 }

@@ -19,6 +19,8 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         width: 50
         height: 50
+        // A Mac app's icon comes shaped by its maker.
+        radius: content.item.isMacApp ? 0 : 10
         source: content.iconUrl
 
         PictureDrag {

@@ -115,10 +115,19 @@ Item {
                 onClicked: contentView.presentSettings()
             }
 
-            trailing: RegionButton {
-                objectName: "regionButton"
-                code: viewModel.selectedCountryCode
-                onClicked: contentView.presentCountryList()
+            trailing: Row {
+                spacing: 4
+
+                PlatformButton {
+                    objectName: "platformButton"
+                    // A new platform answers the term on screen at once.
+                    onPicked: if (viewModel.searchTerm !== "") viewModel.performSearch()
+                }
+                RegionButton {
+                    objectName: "regionButton"
+                    code: viewModel.selectedCountryCode
+                    onClicked: contentView.presentCountryList()
+                }
             }
         }
 

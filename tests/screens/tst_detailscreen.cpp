@@ -168,6 +168,34 @@ private slots:
         QCOMPARE(sources.filter(FixtureCatalogue::canaryFolder()), QStringList());
     }
 
+    // The platform menu searches Mac apps at once; their icons keep their maker's
+    // shape. A developer's other apps follow the details and open their own.
+    void macAppsAndADevelopersOtherApps()
+    {
+        QVERIFY(screen->submit("lantern") && screen->click("platformButton"));
+        QPointer<QQuickItem> mac;
+        WAIT_UNTIL(mac = screen->visibleItem("platform_Mac"));
+        QVERIFY(screen->click(mac));
+        WAIT_UNTIL(screen->shownText("resultRow_0", "trackName") == "Lantern Desk"
+            && !screen->popupVisible("platformMenu"));
+        QCOMPARE(requestsContaining("/search?term=lantern&country=CN&entity=macSoftware"), 1);
+        QCOMPARE(screen->shownText("platformButton"), "Mac");
+        SettingsManager::shared()->setPlatform(Platform::IPhone); // for the tests after
+        QCOMPARE(screen->visibleItem("rowIcon")->property("radius"), 0);
+        QVERIFY(screen->click("resultRow_0"));
+        WAIT_UNTIL(screen->shown("developerApp_0"));
+        QCOMPARE(screen->shownText("minimumOsRow", "value"), "macOS 15.0");
+        QCOMPARE(screen->shownText("developerApp_0", "trackName"), "Lantern Notes");
+        QQuickItem *scroll = screen->visibleItem("detailScroll");
+        scroll->setProperty(
+            "contentY", scroll->property("contentHeight").toReal() - scroll->height());
+        QVERIFY(screen->click("developerApp_0"));
+        WAIT_UNTIL(screen->shownText("detailName") == "Lantern Notes"
+            && screen->settled("appDetailView", "searchNavigation"));
+        QVERIFY(back("appDetailView", "searchNavigation"));
+        QCOMPARE(screen->shownText("detailName"), "Lantern Desk");
+    }
+
     // Every tap schedules its own reset; with the real clock the check mark goes by itself.
     void aTapCopiesTheValueAndShowsACheckMark()
     {

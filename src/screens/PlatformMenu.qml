@@ -1,0 +1,33 @@
+pragma ComponentBehavior: Bound
+
+import QtQuick
+import QtQuick.Controls
+import Vellumar
+
+// The platforms a search can list, the one in effect checked.
+PlainMenu {
+    id: menu
+
+    // In the order of the Platform values.
+    property list<string> names
+
+    signal picked()
+
+    objectName: "platformMenu"
+
+    Repeater {
+        model: menu.names
+        delegate: MenuItem {
+            required property string modelData
+            required property int index
+            objectName: "platform_" + modelData
+            text: modelData
+            checkable: true
+            checked: SettingsManager.platform === index
+            onTriggered: {
+                SettingsManager.platform = index
+                menu.picked()
+            }
+        }
+    }
+}
