@@ -11,7 +11,8 @@
 // Saves many icons one after another, each exactly as a single save of this
 // flow would (options, region stamp, history), and ends with one alert that
 // sums them up: how many were saved, and each failure with its app's name and
-// the reason. The alert's photo is the last one saved.
+// the reason. The alert's photo is the last one saved. Destroyed, it saves
+// none after the one in flight, like a cancel.
 class BatchSave : public IconSaveFlow
 {
     Q_OBJECT
