@@ -151,6 +151,16 @@
         <source>Could not save: %1</source>
         <translation>保存失败：%1</translation>
     </message>
+    <message id="batch_save_summary">
+        <extracomment>%1: how many icons were saved; %2: how many there were</extracomment>
+        <source>%1 of %2 icons were saved.</source>
+        <translation>已保存 %1 个图标（共 %2 个）。</translation>
+    </message>
+    <message id="batch_save_failure">
+        <extracomment>One failure of a batch save. %1: the app's name; %2: why it was not saved</extracomment>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
     <message id="permission_denied_message">
         <source>Vellumar is not allowed to add photos to your photo library.</source>
         <translation>没有向相册添加照片的权限。</translation>

@@ -12,6 +12,7 @@ const auto artworkUrl512Key = QLatin1StringView("artworkUrl512");
 const auto countryCodeKey = QLatin1StringView("countryCode");
 const auto kindKey = QLatin1StringView("kind");
 const auto artistIdKey = QLatin1StringView("artistId");
+const auto artistNameKey = QLatin1StringView("artistName");
 } // namespace
 
 QString appStoreUrlOf(qint64 trackId)
@@ -35,6 +36,7 @@ Result<AppItem> AppItem::decode(const QJsonObject &object, const QString &where)
     item.countryCode = reader.optionalString(countryCodeKey);
     item.kind = reader.optionalString(kindKey);
     item.artistId = reader.optionalInt64(artistIdKey);
+    item.artistName = reader.optionalString(artistNameKey);
     if (!reader.ok())
         return reader.error();
     return item;
@@ -54,6 +56,8 @@ QJsonObject AppItem::toJson() const
         object.insert(kindKey, *kind);
     if (artistId)
         object.insert(artistIdKey, *artistId);
+    if (artistName)
+        object.insert(artistNameKey, *artistName);
     return object;
 }
 
@@ -62,5 +66,6 @@ size_t qHash(const AppItem &item, size_t seed) noexcept
     // Absent and empty texts differ, as they do for equality.
     return qHashMulti(seed, item.trackId, item.trackName, item.artworkUrl100, item.artworkUrl512,
         item.countryCode.has_value(), item.countryCode.value_or(QString()), item.kind.has_value(),
-        item.kind.value_or(QString()), item.artistId.has_value(), item.artistIdValue());
+        item.kind.value_or(QString()), item.artistId.has_value(), item.artistIdValue(),
+        item.artistName.has_value(), item.artistNameText());
 }

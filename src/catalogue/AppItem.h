@@ -31,8 +31,9 @@ struct AppItem
     Q_PROPERTY(QString appStoreUrl READ appStoreUrl)
     // A Mac app's icon comes shaped by its maker: no rounded mask on it.
     Q_PROPERTY(bool isMacApp READ isMacApp)
-    // 0 when absent.
+    // 0 and empty text when absent.
     Q_PROPERTY(qint64 artistId READ artistIdValue)
+    Q_PROPERTY(QString artistName READ artistNameText)
 public:
     qint64 trackId = 0;
     QString trackName;
@@ -42,11 +43,13 @@ public:
     // The catalogue's "kind": "software", "mac-software", ...
     std::optional<QString> kind = std::nullopt;
     std::optional<qint64> artistId = std::nullopt;
+    std::optional<QString> artistName = std::nullopt;
 
     [[nodiscard]] QString countryCodeText() const { return countryCode.value_or(QString()); }
     [[nodiscard]] QString appStoreUrl() const { return appStoreUrlOf(trackId); }
     [[nodiscard]] bool isMacApp() const { return kind == QLatin1StringView("mac-software"); }
     [[nodiscard]] qint64 artistIdValue() const { return artistId.value_or(0); }
+    [[nodiscard]] QString artistNameText() const { return artistName.value_or(QString()); }
 
     // Where to download the icon at the given resolution; empty when the
     // address does not parse.

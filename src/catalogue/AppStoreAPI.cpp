@@ -1,6 +1,7 @@
 #include "AppStoreAPI.h"
 
 #include "CatalogueAnswers.h"
+#include "CataloguePacer.h"
 #include "NetworkPolicy.h"
 
 #include <QCoreApplication>
@@ -42,11 +43,13 @@ Error logged(Error error, const QUrl &url)
     return error;
 }
 
-// A body and the HTTP status it came with.
+// A body, the HTTP status it came with, and the seconds a Retry-After
+// header asks for (-1 without one).
 struct Body
 {
     int status = 0;
     QByteArray bytes;
+    int retryAfter = -1;
 };
 
 // GETs `url` through the shared manager and returns the whole body, or the
@@ -67,8 +70,15 @@ QCoro::Task<Result<Body>> fetch(QUrl url, qint64 sizeLimit)
     if (std::optional<Error> error = NetworkPolicy::errorOf(reply.get()))
         co_return logged(*error, url);
     pieces.append(reply->readAll());
+    bool seconds = false;
+    const int retryAfter = reply->rawHeader("Retry-After").trimmed().toInt(&seconds);
     co_return Body { reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
-        pieces.join() };
+        pieces.join(), seconds && retryAfter >= 0 ? retryAfter : -1 };
+}
+
+bool isRateLimited(const Body &body)
+{
+    return body.status == 403 || body.status == 429;
 }
 
 // What an answer that does not decode says about the failure. The service
@@ -76,7 +86,7 @@ QCoro::Task<Result<Body>> fetch(QUrl url, qint64 sizeLimit)
 // rejects in "errorMessage".
 Error failureOf(const Body &body, Error decodingError)
 {
-    if (body.status == 403 || body.status == 429)
+    if (isRateLimited(body))
         return Error { AppStoreAPI::errorDomain, AppStoreAPI::RateLimited,
             QStringLiteral("status %1").arg(body.status), Error::Kind::rateLimited };
     const QJsonValue message
@@ -87,8 +97,10 @@ Error failureOf(const Body &body, Error decodingError)
     return decodingError;
 }
 
-// The one way to the catalogue: address, fetch, decode. The status is looked
-// at only when the body does not decode.
+// The one way to the catalogue: address, a turn of the pacer, fetch, decode.
+// The status is looked at only when the body does not decode. Asked to slow
+// down, it waits as the service says, or 2, 4 and 8 seconds, and asks again,
+// three times at most; a Retry-After beyond a minute counts as one.
 template<typename Answer>
 QCoro::Task<Result<Answer>> ask(std::optional<QUrl> url)
 {
@@ -98,13 +110,20 @@ QCoro::Task<Result<Answer>> ask(std::optional<QUrl> url)
                              Error::Kind::invalidAddress },
             QUrl());
     }
-    const Result<Body> body = co_await fetch(*url, NetworkPolicy::catalogueAnswerLimit);
-    if (!body)
-        co_return body.error();
-    Result<Answer> answer = Answer::decode(body.value().bytes);
-    if (!answer)
-        co_return logged(failureOf(body.value(), answer.error()), *url);
-    co_return answer;
+    constexpr int retries = 3;
+    for (int retry = 0;; ++retry) {
+        co_await CataloguePacer::shared().takeTurn();
+        const Result<Body> body = co_await fetch(*url, NetworkPolicy::catalogueAnswerLimit);
+        if (!body)
+            co_return body.error();
+        Result<Answer> answer = Answer::decode(body.value().bytes);
+        if (answer)
+            co_return answer;
+        if (!isRateLimited(body.value()) || retry == retries)
+            co_return logged(failureOf(body.value(), answer.error()), *url);
+        const int asked = body.value().retryAfter;
+        co_await CataloguePacer::wait(asked >= 0 ? std::min(asked, 60) : 2 << retry);
+    }
 }
 
 // The term as it goes into the query: ASCII letters, digits and

@@ -4,6 +4,7 @@
 #include "catalogue/AppItem.h"
 #include "catalogue/AppStoreAPI.h"
 #include "catalogue/CatalogueAnswers.h"
+#include "catalogue/CataloguePacer.h"
 #include "catalogue/NetworkPolicy.h"
 
 #include <QImage>
@@ -191,6 +192,23 @@ private Q_SLOTS:
         }
         if (!line.isEmpty())
             QCOMPARE(fixture->requestLines().value(0, "none"), line);
+    }
+
+    // A 429 answer is asked again, three times at most; the pacer lets a burst
+    // of 20 calls through, then spaces them.
+    void retriesAndPacing()
+    {
+        QCOMPARE(outcome(await(AppStoreAPI::search(FixtureCatalogue::rateLimitedTwiceTerm, "CN"))),
+            "ok");
+        QCOMPARE(fixture->requestLines().size(), 3);
+        fixture->clearRequests();
+        QCOMPARE(outcome(await(AppStoreAPI::search(FixtureCatalogue::rateLimitedTerm, "CN"))),
+            "AppStoreAPI -3 rateLimited");
+        QCOMPARE(fixture->requestLines().size(), 4);
+        CataloguePacer pacer;
+        const auto now = std::chrono::steady_clock::now();
+        for (int call = 0; call < 22; ++call)
+            QCOMPARE(pacer.reserve(now) > 0ms, call >= 20);
     }
 
     void addressRules()

@@ -157,16 +157,17 @@ private slots:
             navigation_title_select_region country_search_prompt done settings
             section_header_save_options toggle_save_as_jpeg toggle_save_as_rounded
             toggle_save_as_slightly_rounded picker_label_resolution section_header_language
-            Language about
+            Language about save_success_message_mac batch_save_summary batch_save_failure
         )").split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
         // clang-format on
         for (const Country &country : allCountries())
             keys.append(country.nameKey);
-        QCOMPARE(keys.size(), 296);
+        QCOMPARE(keys.size(), 299);
 
         const QHash<QString, QStringList> formats { { "url_failure_message", { "%1" } },
             { "search_error_message", { "%1" } }, { "save_fail_message", { "%1" } },
-            { "search_no_results_message", { "%1", "%2" } } };
+            { "search_no_results_message", { "%1", "%2" } },
+            { "batch_save_summary", { "%1", "%2" } }, { "batch_save_failure", { "%1", "%2" } } };
         QTranslator zh, en;
         QVERIFY(zh.load(":/i18n/vellumar_zh_CN.qm") && en.load(":/i18n/vellumar_en.qm"));
         for (const QString &key : std::as_const(keys)) {

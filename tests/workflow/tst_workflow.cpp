@@ -7,6 +7,7 @@
 #include "store/SettingsManager.h"
 #include "workflow/AppDetailLoader.h"
 #include "workflow/AppStoreURLParser.h"
+#include "workflow/BatchSave.h"
 #include "workflow/ContentViewModel.h"
 
 #include <QImageReader>
@@ -267,6 +268,35 @@ private slots:
         // Leaving its detail screen forgets it, and the status line shows.
         model.setHasFoundAppItem(false);
         QCOMPARE(model.overlay(), Overlay::Status);
+    }
+
+    // Each item saved as a single save would, then one summary; a cancel lets
+    // the save in flight end and saves no more.
+    void batchSaves()
+    {
+        AppItem nowhere = lantern("http://127.0.0.1:1/512x512bb.png"), harbor = lantern();
+        nowhere.trackId = 1;
+        nowhere.trackName = "Nowhere";
+        harbor.trackId = FixtureCatalogue::apps().at(1).trackId;
+        BatchSave batch;
+        QSignalSpy finished(&batch, &BatchSave::finished);
+        const auto progress = [&] {
+            return QString::asprintf("%d of %d, %d files", batch.completed(), batch.total(),
+                int(photoFolder().entryList(QDir::Files).size()));
+        };
+        batch.saveIcons(QVariantList { QVariant::fromValue(lantern()), QVariant::fromValue(nowhere),
+            QVariant::fromValue(harbor) });
+        QVERIFY(batch.running() && finished.wait(20000));
+        QCOMPARE(progress(), "3 of 3, 2 files");
+        QCOMPARE(HistoryManager::shared()->loadHistory().size(), 2);
+        QCOMPARE(batch.saveAlertTitle() + '|' + batch.saveAlertMessage(),
+            qtTrId("error") + '|' + qtTrId("batch_save_summary").arg("2", "3") + '\n'
+                + qtTrId("batch_save_failure")
+                      .arg("Nowhere", qtTrId("download_fail_message_icon")));
+        batch.saveIcons({ lantern(), harbor });
+        batch.cancel();
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(progress(), "1 of 2, 3 files");
     }
 
     // Once the details name the developer, their other apps: neither their own
