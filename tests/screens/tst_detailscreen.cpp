@@ -186,6 +186,7 @@ private slots:
         WAIT_UNTIL(screen->shown("developerApp_0"));
         QCOMPARE(screen->shownText("minimumOsRow", "value"), "macOS 15.0");
         QCOMPARE(screen->shownText("developerApp_0", "trackName"), "Lantern Notes");
+        QVERIFY(!screen->grab().isNull()); // lays the list out
         QQuickItem *scroll = screen->visibleItem("detailScroll");
         scroll->setProperty(
             "contentY", scroll->property("contentHeight").toReal() - scroll->height());

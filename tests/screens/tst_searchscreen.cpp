@@ -223,7 +223,7 @@ private slots:
         QVERIFY(after.contains(qtTrId("search")));
         for (const QString &text : after)
             QVERIFY2(!before.contains(text)
-                    || QStringList({ "Vellumar", "CN", "🇨🇳", "harbor" }).contains(text),
+                    || QStringList({ "Vellumar", "CN", "🇨🇳", "iPhone", "harbor" }).contains(text),
                 qPrintable(text));
         QVERIFY(screen->click("historyTab"));
         QCOMPARE(screen->visibleItem("tabBar")->property("currentIndex").toInt(), 1);

@@ -31,6 +31,9 @@ const QStringList historyTerms = { QStringLiteral("calculator"), QStringLiteral(
 bool save(const ScreenHarness &screen, const QString &folder, const QString &language,
     const QString &state)
 {
+    // No pointer rests on the picture: the last click would leave a hover behind.
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(screen.window(), &leave);
     // Let asynchronous images and animations settle.
     QTest::qWait(600);
     const QString path = QDir(folder).filePath(
