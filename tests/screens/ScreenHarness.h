@@ -89,6 +89,15 @@ public:
     }
     // The alert shows with this title (and message); Return dismisses it.
     bool alertShows(const QString &alert, const QString &title, const QString &message = {});
+    // Scrolls the shown detail screen to its end; false when none is shown.
+    bool scrollDetailToEnd() const
+    {
+        QQuickItem *scroll = visibleItem(QStringLiteral("detailScroll"));
+        if (scroll)
+            scroll->setProperty(
+                "contentY", scroll->property("contentHeight").toReal() - scroll->height());
+        return scroll;
+    }
 
     static QDir photoFolder()
     {

@@ -272,9 +272,7 @@ private slots:
         WAIT_UNTIL(screen->shown("detailStack"));
         QVERIFY(pick("detailMenuArea", "menuSaveIcon"));
         QVERIFY(screen->alertShows("detailSaveAlert", qtTrId("success")));
-        QQuickItem *scroll = screen->visibleItem("detailScroll");
-        scroll->setProperty(
-            "contentY", scroll->property("contentHeight").toReal() - scroll->height());
+        QVERIFY(screen->scrollDetailToEnd());
         QVERIFY(screen->click("screenshot_0"));
         WAIT_UNTIL(screen->settled("screenshotDetailView", "searchNavigation")
             && screen->shown("screenshotPicture") && screen->shown("screenshotSaveHint"));
@@ -339,9 +337,7 @@ private slots:
 
         QVERIFY(screen->click("resultRow_0"));
         WAIT_UNTIL(screen->shown("screenshot_0"));
-        QQuickItem *scroll = screen->visibleItem("detailScroll");
-        scroll->setProperty(
-            "contentY", scroll->property("contentHeight").toReal() - scroll->height());
+        QVERIFY(screen->scrollDetailToEnd());
         QQuickItem *strip = screen->visibleItem("screenshotStrip");
         WAIT_UNTIL(strip->property("contentWidth").toReal() > strip->width());
         const QPointF middle = centre(strip);

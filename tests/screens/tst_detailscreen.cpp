@@ -24,9 +24,8 @@ class tst_DetailScreen : public ScreenTest
     // Taps the first screenshot, or shows the address as such a tap would.
     bool openScreenshot(const QString &address = {}, const QString &shown = "screenshotPicture")
     {
-        QQuickItem *scroll = screen->visibleItem("detailScroll");
-        scroll->setProperty(
-            "contentY", scroll->property("contentHeight").toReal() - scroll->height());
+        if (!screen->scrollDetailToEnd())
+            return false;
         if (address.isEmpty() ? !screen->click("screenshot_0")
                               : !QMetaObject::invokeMethod(screen->visibleItem("appDetailView"),
                                   "showScreenshot", Q_ARG(QVariant, address), Q_ARG(QVariant, 1)))
@@ -187,9 +186,7 @@ private slots:
         QCOMPARE(screen->shownText("minimumOsRow", "value"), "macOS 15.0");
         QCOMPARE(screen->shownText("developerApp_0", "trackName"), "Lantern Notes");
         QVERIFY(!screen->grab().isNull()); // lays the list out
-        QQuickItem *scroll = screen->visibleItem("detailScroll");
-        scroll->setProperty(
-            "contentY", scroll->property("contentHeight").toReal() - scroll->height());
+        QVERIFY(screen->scrollDetailToEnd());
         QVERIFY(screen->click("developerApp_0"));
         WAIT_UNTIL(screen->shownText("detailName") == "Lantern Notes"
             && screen->settled("appDetailView", "searchNavigation"));

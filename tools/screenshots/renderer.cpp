@@ -138,13 +138,8 @@ bool renderDetail(ScreenHarness &screen, FixtureCatalogue &catalogue, const QStr
     ok &= screen.click(QStringLiteral("minimumOsRow"));
     ok &= save(screen, folder, language, QStringLiteral("detail-copied"));
 
-    QQuickItem *scroll = screen.visibleItem(QStringLiteral("detailScroll"));
-    ok &= scroll != nullptr;
-    if (scroll) {
-        scroll->setProperty(
-            "contentY", scroll->property("contentHeight").toReal() - scroll->height());
-        ok &= save(screen, folder, language, QStringLiteral("detail-loaded-bottom"));
-    }
+    ok &= screen.scrollDetailToEnd()
+        && save(screen, folder, language, QStringLiteral("detail-loaded-bottom"));
 
     ok &= screen.click(QStringLiteral("screenshot_0"));
     ok &= ScreenHarness::waitFor(
