@@ -161,6 +161,31 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message id="select">
+        <source>Select</source>
+        <translation>Select</translation>
+    </message>
+    <message id="select_all">
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message id="deselect_all">
+        <source>Deselect All</source>
+        <translation>Deselect All</translation>
+    </message>
+    <message id="batch_progress">
+        <extracomment>While a batch saves. %1: how many are done; %2: how many there are</extracomment>
+        <source>%1 of %2 saved</source>
+        <translation>%1 of %2 saved</translation>
+    </message>
+    <message id="save_n_icons" numerus="yes">
+        <extracomment>The button that saves the chosen rows. %n: how many</extracomment>
+        <source>Save %n Icons</source>
+        <translation>
+            <numerusform>Save %n Icon</numerusform>
+            <numerusform>Save %n Icons</numerusform>
+        </translation>
+    </message>
     <message id="permission_denied_message">
         <source>Vellumar is not allowed to add photos to your photo library.</source>
         <translation>Vellumar is not allowed to add photos to your photo library.</translation>

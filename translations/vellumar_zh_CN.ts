@@ -161,6 +161,30 @@
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
+    <message id="select">
+        <source>Select</source>
+        <translation>选择</translation>
+    </message>
+    <message id="select_all">
+        <source>Select All</source>
+        <translation>全选</translation>
+    </message>
+    <message id="deselect_all">
+        <source>Deselect All</source>
+        <translation>全不选</translation>
+    </message>
+    <message id="batch_progress">
+        <extracomment>While a batch saves. %1: how many are done; %2: how many there are</extracomment>
+        <source>%1 of %2 saved</source>
+        <translation>已保存 %1 / %2</translation>
+    </message>
+    <message id="save_n_icons" numerus="yes">
+        <extracomment>The button that saves the chosen rows. %n: how many</extracomment>
+        <source>Save %n Icons</source>
+        <translation>
+            <numerusform>保存 %n 个图标</numerusform>
+        </translation>
+    </message>
     <message id="permission_denied_message">
         <source>Vellumar is not allowed to add photos to your photo library.</source>
         <translation>没有向相册添加照片的权限。</translation>

@@ -1,21 +1,39 @@
 import QtQuick
 import Vellumar
 
-// What a result or history row shows: the icon, the name and the round save button.
+// What a result or history row shows: the icon, the name and the round save
+// button; in selection mode, a check circle before them. Rows pad it by 9
+// above and below and 16 at the sides; the separator under the name spans
+// the padding to the row's edges.
 Item {
     id: content
 
     property url iconUrl
     property string name
     property appItem item
+    property bool selecting: false
+    property bool selected: false
 
     signal saveRequested()
 
     implicitHeight: Math.max(50, label.implicitHeight)
 
+    Symbol {
+        id: check
+        objectName: "rowCheck"
+        visible: content.selecting
+        anchors.verticalCenter: parent.verticalCenter
+        width: visible ? 36 : 0
+        horizontalAlignment: Text.AlignLeft
+        name: content.selected ? "checkmark.circle.fill" : "circle"
+        size: 24
+        color: content.selected ? Theme.accent : Theme.systemGray
+    }
+
     RoundedImage {
         id: icon
         objectName: "rowIcon"
+        anchors.left: check.right
         anchors.verticalCenter: parent.verticalCenter
         width: 50
         height: 50
@@ -51,5 +69,16 @@ Item {
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
         onClicked: content.saveRequested()
+    }
+
+    Rectangle {
+        anchors.left: label.left
+        anchors.right: parent.right
+        anchors.rightMargin: -Theme.defaultPadding
+        anchors.top: parent.bottom
+        anchors.topMargin: 8
+        height: 1
+        color: Theme.separator
+        opacity: 0.5
     }
 }

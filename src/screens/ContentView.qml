@@ -41,6 +41,11 @@ Item {
         id: viewModel
     }
 
+    RowSelection {
+        id: resultSelection
+        model: viewModel.searchResults
+    }
+
     // The one place that opens an item's detail screen, from a row tap or
     // from a resolved store link.
     function showDetail(item, regionCode) {
@@ -108,12 +113,18 @@ Item {
         header: NavigationBar {
             title: qsTrId("navigation_title_vellumar")
 
-            leading: BarButton {
-                objectName: "settingsButton"
-                symbol: "gearshape.fill"
-                Accessible.name: qsTrId("settings")
-                onClicked: contentView.presentSettings()
-            }
+            leading: [
+                BarButton {
+                    objectName: "settingsButton"
+                    symbol: "gearshape.fill"
+                    Accessible.name: qsTrId("settings")
+                    onClicked: contentView.presentSettings()
+                },
+                SelectButton {
+                    selection: resultSelection
+                    rows: resultList.count
+                }
+            ]
 
             trailing: Row {
                 spacing: 4
@@ -129,6 +140,11 @@ Item {
                     onClicked: contentView.presentCountryList()
                 }
             }
+        }
+
+        footer: BatchBar {
+            selection: resultSelection
+            batch: viewModel.saveFlow
         }
 
         // Return submits; typing alone starts nothing. An emptied field is
@@ -164,9 +180,14 @@ Item {
                 model: viewModel.searchResults
                 // The arrow keys move through the rows; Return opens one.
                 keyNavigationEnabled: true
+                Keys.onEscapePressed: event => {
+                    event.accepted = resultSelection.selecting
+                    resultSelection.selecting = false
+                }
                 delegate: ResultRow {
                     width: ListView.view.width
                     showsSelection: contentView.wide // qmllint disable unqualified
+                    selection: resultSelection // qmllint disable unqualified
                     onOpenRequested: item => contentView.showDetail(item, viewModel.selectedCountryCode)
                     onSaveRequested: item => viewModel.saveFlow.saveIcon(item)
                 }

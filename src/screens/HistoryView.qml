@@ -21,9 +21,14 @@ Item {
         id: viewModel
     }
 
-    IconSaveFlow {
+    BatchSave {
         id: saveFlow
         recordsHistory: false
+    }
+
+    RowSelection {
+        id: historySelection
+        model: viewModel.filteredHistory
     }
 
     function showDetail(item) {
@@ -72,6 +77,11 @@ Item {
         header: NavigationBar {
             title: qsTrId("navigation_title_download_history")
 
+            leading: SelectButton {
+                selection: historySelection
+                rows: historyList.count
+            }
+
             trailing: ToolButton {
                 objectName: "clearDownloadHistoryButton"
                 text: qsTrId("clear")
@@ -81,6 +91,11 @@ Item {
                 Material.foreground: enabled ? Theme.accent : Theme.systemGray
                 onClicked: historyView.requestClear()
             }
+        }
+
+        footer: BatchBar {
+            selection: historySelection
+            batch: saveFlow
         }
 
         ColumnLayout {
@@ -110,8 +125,13 @@ Item {
                 clip: true
                 model: viewModel.filteredHistory
                 keyNavigationEnabled: true
+                Keys.onEscapePressed: event => {
+                    event.accepted = historySelection.selecting
+                    historySelection.selecting = false
+                }
                 delegate: HistoryRow {
                     showsSelection: historyPanes.wide // qmllint disable unqualified
+                    selection: historySelection // qmllint disable unqualified
                     onOpenRequested: item => historyView.showDetail(item)
                     onSaveRequested: item => saveFlow.saveIcon(item)
                     // The row is that of the list as shown, filter applied.
@@ -159,11 +179,16 @@ Item {
         Accessible.name: trackName
         // Whether the list's current row shows as chosen (beside its details).
         property bool showsSelection: false
+        property RowSelection selection
+        readonly property bool selecting: selection?.selecting ?? false
+        readonly property bool selected: selection?.selectedRowNumbers.includes(index) ?? false
 
-        highlighted: showsSelection && ListView.isCurrentItem
+        highlighted: showsSelection && !selecting && ListView.isCurrentItem
+        swipe.enabled: !selecting
         onClicked: {
             ListView.view.currentIndex = index
-            openRequested(item)
+            if (!selection?.click(index))
+                openRequested(item)
         }
         onActiveFocusChanged: if (activeFocus) ListView.view.currentIndex = index
         ListView.onIsCurrentItemChanged: if (ListView.isCurrentItem && ListView.view.activeFocus) forceActiveFocus()
@@ -182,17 +207,9 @@ Item {
         }
 
         background: Rectangle {
-            color: row.highlighted || row.down ? Theme.systemGray5
+            color: row.selected ? Theme.accentFill
+                 : row.highlighted || row.down ? Theme.systemGray5
                  : row.visualFocus || row.hovered ? Theme.systemGray6 : Theme.systemBackground
-
-            Rectangle {
-                anchors.bottom: parent.bottom
-                x: row.leftPadding + 50 + 15
-                width: parent.width - x
-                height: 1
-                color: Theme.separator
-                opacity: 0.5
-            }
         }
 
         swipe.right: AbstractButton {
@@ -216,6 +233,8 @@ Item {
             item: row.item
             iconUrl: row.iconUrl
             name: row.trackName
+            selecting: row.selecting
+            selected: row.selected
             onSaveRequested: row.saveRequested(row.item)
         }
     }

@@ -3,7 +3,8 @@ import QtQuick.Templates as T
 import Vellumar
 
 // One hit: icon, name and a round save button. Tapping the row opens the
-// item; tapping the button only saves.
+// item, unless it chooses rows for a batch (see RowSelection); tapping the
+// button only saves.
 T.ItemDelegate {
     id: row
 
@@ -14,6 +15,9 @@ T.ItemDelegate {
 
     // Whether the list's current row shows as chosen (beside its details).
     property bool showsSelection: false
+    property RowSelection selection
+    readonly property bool selecting: selection?.selecting ?? false
+    readonly property bool selected: selection?.selectedRowNumbers.includes(index) ?? false
 
     signal openRequested(appItem item)
     signal saveRequested(appItem item)
@@ -28,10 +32,11 @@ T.ItemDelegate {
     focusPolicy: Qt.StrongFocus
     Accessible.role: Accessible.ListItem
     Accessible.name: trackName
-    highlighted: showsSelection && ListView.isCurrentItem
+    highlighted: showsSelection && !selecting && ListView.isCurrentItem
     onClicked: {
         ListView.view.currentIndex = index
-        openRequested(item)
+        if (!selection?.click(index))
+            openRequested(item)
     }
     // The keyboard's place and the list's current row move together.
     onActiveFocusChanged: if (activeFocus) ListView.view.currentIndex = index
@@ -51,20 +56,14 @@ T.ItemDelegate {
         item: row.item
         iconUrl: row.iconUrl
         name: row.trackName
+        selecting: row.selecting
+        selected: row.selected
         onSaveRequested: row.saveRequested(row.item)
     }
 
     background: Rectangle {
-        color: row.highlighted ? Theme.systemGray5
+        color: row.selected ? Theme.accentFill
+             : row.highlighted ? Theme.systemGray5
              : row.down || row.visualFocus || row.hovered ? Theme.systemGray6 : Theme.systemBackground
-
-        Rectangle {
-            anchors.bottom: parent.bottom
-            x: row.leftPadding + 50 + 15
-            width: parent.width - x
-            height: 1
-            color: Theme.separator
-            opacity: 0.5
-        }
     }
 }

@@ -51,7 +51,9 @@ QtObject {
         "info.circle": "\ue88e",
         "exclamationmark.triangle.fill": "\ue002",
         "clock.arrow.circlepath": "\ue889",
-        "chevron.left": "\ue5cb"
+        "chevron.left": "\ue5cb",
+        "checkmark.circle.fill": "\ue86c",
+        "circle": "\ue836"
     })
 
     function glyph(name) {

@@ -2,7 +2,7 @@
 
 #include "AppItemListModel.h"
 #include "AppStoreURLParser.h"
-#include "IconSaveFlow.h"
+#include "BatchSave.h"
 #include "catalogue/AppItem.h"
 
 #include <QList>
@@ -39,7 +39,7 @@ class ContentViewModel : public QObject
     Q_PROPERTY(QString foundAppItemRegion READ foundAppItemRegion NOTIFY foundAppItemFromURLChanged)
     Q_PROPERTY(QStringList searchHistory READ searchHistory NOTIFY searchHistoryChanged)
     Q_PROPERTY(Overlay overlay READ overlay NOTIFY overlayChanged)
-    Q_PROPERTY(IconSaveFlow *saveFlow READ saveFlow CONSTANT)
+    Q_PROPERTY(BatchSave *saveFlow READ saveFlow CONSTANT)
 
 public:
     // What covers the result list, exactly one at a time.
@@ -66,7 +66,7 @@ public:
     [[nodiscard]] QString foundAppItemRegion() const;
     [[nodiscard]] QStringList searchHistory() const { return m_searchHistory; }
     [[nodiscard]] Overlay overlay() const;
-    [[nodiscard]] IconSaveFlow *saveFlow() { return &m_saveFlow; }
+    [[nodiscard]] BatchSave *saveFlow() { return &m_saveFlow; }
 
     // Runs the search for the current term (a store link is looked up instead);
     // the outcome arrives through the properties.
@@ -110,7 +110,7 @@ private:
     QString m_statusMessage;
     std::optional<AppItem> m_foundAppItemFromURL;
     QStringList m_searchHistory;
-    IconSaveFlow m_saveFlow;
+    BatchSave m_saveFlow;
 
     QTimer m_clearDebounce;
     // Only the answer to the latest submitted request may write the outcome.

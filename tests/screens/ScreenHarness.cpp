@@ -98,11 +98,11 @@ QStringList ScreenHarness::visibleTexts() const
     return texts;
 }
 
-bool ScreenHarness::click(QQuickItem *item, Qt::MouseButton button)
+bool ScreenHarness::click(QQuickItem *item, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
     if (!isShown(item))
         return false;
-    QTest::mouseClick(m_window, button, Qt::NoModifier, centreOf(item));
+    QTest::mouseClick(m_window, button, modifiers, centreOf(item));
     return true;
 }
 

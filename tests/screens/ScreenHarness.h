@@ -51,10 +51,12 @@ public:
         return view ? view->property("viewModel").value<QObject *>() : nullptr;
     }
 
-    bool click(QQuickItem *item, Qt::MouseButton button = Qt::LeftButton);
-    bool click(const QString &name, Qt::MouseButton button = Qt::LeftButton)
+    bool click(QQuickItem *item, Qt::MouseButton button = Qt::LeftButton,
+        Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    bool click(const QString &name, Qt::MouseButton button = Qt::LeftButton,
+        Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        return click(visibleItem(name), button);
+        return click(visibleItem(name), button, modifiers);
     }
     void typeText(const QString &text);
     void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)

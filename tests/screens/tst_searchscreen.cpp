@@ -93,6 +93,39 @@ private slots:
         WAIT_UNTIL(detailShown());
     }
 
+    // Ctrl- and Shift-click choose results without opening them; the batch saves each as its
+    // row's button would and sums up in one alert. In the history, selection mode chooses by
+    // plain taps, saves without recording again, and Cancel saves none after the one in flight.
+    void chosenRowsSaveAsABatch()
+    {
+        QVERIFY(screen->submit("app") && rowCount() == 3);
+        QVERIFY(screen->click("resultRow_0", Qt::LeftButton, Qt::ControlModifier));
+        QVERIFY(screen->click("resultRow_2", Qt::LeftButton, Qt::ShiftModifier));
+        QVERIFY(screen->shown("rowCheck") && !screen->shown("appDetailView"));
+        QCOMPARE(screen->shownText("saveSelectedButton"), qtTrId("save_n_icons", 3));
+        QVERIFY(screen->click("saveSelectedButton") && !screen->shown("rowCheck"));
+        QVERIFY(screen->alertShows(
+            "saveAlert", qtTrId("success"), qtTrId("batch_save_summary").arg("3").arg("3")));
+        QCOMPARE(ScreenHarness::photos().size(), 3);
+        QCOMPARE(HistoryManager::shared()->loadHistory().size(), 3);
+
+        for (const FixtureCatalogue::App &app : FixtureCatalogue::apps())
+            catalogue->setDelay(QStringLiteral("/art/%1/1024x1024bb.png").arg(app.trackId), 2s);
+        QVERIFY(screen->click("historyTab") && screen->click("selectButton"));
+        WAIT_UNTIL(screen->shown("historyRow_1"));
+        QVERIFY(screen->click("historyRow_0") && screen->click("historyRow_1"));
+        QVERIFY(!screen->shown("appDetailView"));
+        QVERIFY(screen->click("saveSelectedButton"));
+        WAIT_UNTIL(screen->shownText("batchProgress") == qtTrId("batch_progress").arg(0).arg(2));
+        QVERIFY(screen->click("cancelBatchButton"));
+        QVERIFY(screen->alertShows(
+            "historySaveAlert", qtTrId("success"), qtTrId("batch_save_summary").arg("1").arg("2")));
+        for (const FixtureCatalogue::App &app : FixtureCatalogue::apps())
+            catalogue->setDelay(QStringLiteral("/art/%1/1024x1024bb.png").arg(app.trackId), 0s);
+        QCOMPARE(ScreenHarness::photos().size(), 4);
+        QCOMPARE(HistoryManager::shared()->loadHistory().size(), 3);
+    }
+
     // Leaving the detail screen a link opened lets the same link open it again.
     void aPastedStoreLinkOpensItsDetailScreen()
     {

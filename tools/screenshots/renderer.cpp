@@ -11,6 +11,7 @@
 #include "store/HistoryManager.h"
 #include "store/LocalizationManager.h"
 #include "store/SearchHistoryManager.h"
+#include "store/SettingsManager.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -54,7 +55,30 @@ bool search(ScreenHarness &screen, const QString &term)
     return ScreenHarness::waitFor([&] { return !model->property("isLoading").toBool(); });
 }
 
-bool renderLanguage(ScreenHarness &screen, const QString &folder, const QString &language)
+// Rows chosen, their batch under way with the first download held back, and its summary.
+bool renderBatch(ScreenHarness &screen, FixtureCatalogue &catalogue, const QString &folder,
+    const QString &language)
+{
+    bool ok = screen.click(QStringLiteral("resultRow_0"), Qt::LeftButton, Qt::ControlModifier);
+    ok &= screen.click(QStringLiteral("resultRow_2"), Qt::LeftButton, Qt::ControlModifier);
+    ok &= save(screen, folder, language, QStringLiteral("results-selected"));
+    const QString firstArtwork
+        = QStringLiteral("/art/%1/1024x1024bb.png").arg(FixtureCatalogue::apps().at(2).trackId);
+    catalogue.setDelay(firstArtwork, std::chrono::milliseconds(2500));
+    ok &= screen.click(QStringLiteral("saveSelectedButton"));
+    ok &= ScreenHarness::waitFor(
+        [&] { return screen.visibleItem(QStringLiteral("batchProgress")) != nullptr; });
+    ok &= save(screen, folder, language, QStringLiteral("batch-progress"));
+    catalogue.setDelay(firstArtwork, std::chrono::milliseconds(0));
+    ok &= screen.waitForPopup(QStringLiteral("saveAlert"), true);
+    ok &= save(screen, folder, language, QStringLiteral("batch-summary"));
+    screen.pressKey(Qt::Key_Escape);
+    ok &= screen.waitForPopup(QStringLiteral("saveAlert"), false);
+    return ok;
+}
+
+bool renderLanguage(ScreenHarness &screen, FixtureCatalogue &catalogue, const QString &folder,
+    const QString &language)
 {
     LocalizationManager::shared()->setCurrentLanguageRawValue(language);
     if (!ScreenHarness::waitFor([&] { return screen.viewModel() != nullptr; }))
@@ -83,6 +107,12 @@ bool renderLanguage(ScreenHarness &screen, const QString &folder, const QString 
     ok &= save(screen, folder, language, QStringLiteral("save-alert"));
     screen.pressKey(Qt::Key_Escape);
     ok &= screen.waitForPopup(QStringLiteral("saveAlert"), false);
+    ok &= renderBatch(screen, catalogue, folder, language);
+
+    SettingsManager::shared()->setPlatform(Platform::Mac);
+    ok &= search(screen, QStringLiteral("lantern"));
+    ok &= save(screen, folder, language, QStringLiteral("results-mac"));
+    SettingsManager::shared()->setPlatform(Platform::IPhone);
 
     ok &= search(screen, FixtureCatalogue::emptyTerm);
     ok &= save(screen, folder, language, QStringLiteral("no-results"));
@@ -266,7 +296,7 @@ int main(int argc, char *argv[])
         SearchHistoryManager::shared()->clearAllHistory();
         for (const QString &term : historyTerms)
             SearchHistoryManager::shared()->addSearchTerm(term);
-        ok &= renderLanguage(screen, folder, language);
+        ok &= renderLanguage(screen, catalogue, folder, language);
         ok &= renderDetail(screen, catalogue, folder, language);
         ok &= renderHistory(screen, catalogue, folder, language);
     }

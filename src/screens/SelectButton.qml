@@ -1,0 +1,15 @@
+import QtQuick
+import Vellumar
+
+// Turns a list's selection mode (check boxes, for touch) on and off.
+BarButton {
+    required property RowSelection selection
+    // How many rows the list shows.
+    required property int rows
+
+    objectName: "selectButton"
+    enabled: selection.selecting || rows > 0
+    text: selection.selecting ? qsTrId("done") : qsTrId("select")
+    strong: selection.selecting
+    onClicked: selection.selecting = !selection.selecting
+}
