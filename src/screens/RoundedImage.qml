@@ -1,9 +1,11 @@
 import QtQuick
+import QtQuick.Window
 import Vellumar
 
-// A network image stretched over its frame and clipped to a rounded
-// rectangle; a light grey fill stands in while it loads, when there is no
-// address and when the load fails.
+// A network image stretched over its frame and cut to a rounded rectangle; a
+// light grey fill stands in while it loads, when there is no address and when
+// the load fails. The picture comes decoded at the size shown and already
+// rounded (RoundedIconProvider), so each one is a plain image.
 Item {
     id: root
 
@@ -11,7 +13,7 @@ Item {
     property real radius: 10
     property real placeholderOpacity: 0.3
     readonly property int status: image.status
-    // The picture's own size, once loaded.
+    // The decoded picture's size, once loaded: its aspect is the picture's.
     readonly property size sourceSize: Qt.size(image.implicitWidth, image.implicitHeight)
 
     Rectangle {
@@ -24,28 +26,15 @@ Item {
 
     Image {
         id: image
-        source: root.source
-        asynchronous: true
-        visible: false
-        onStatusChanged: canvas.requestPaint()
-    }
-
-    Canvas {
-        id: canvas
         anchors.fill: parent
-        visible: image.status === Image.Ready
-        onWidthChanged: requestPaint()
-        onHeightChanged: requestPaint()
-        onPaint: {
-            const ctx = getContext("2d")
-            ctx.reset()
-            if (image.status !== Image.Ready)
-                return
-            ctx.beginPath()
-            ctx.roundedRect(0, 0, width, height, root.radius, root.radius)
-            ctx.closePath()
-            ctx.clip()
-            ctx.drawImage(image, 0, 0, width, height)
+        // Only once laid out: the height sets the size it is decoded at.
+        source: {
+            const address = String(root.source)
+            return address === "" || root.height <= 0 ? ""
+                : "image://rounded/" + root.radius / root.height + "/" + encodeURIComponent(address)
         }
+        // The height alone: the width follows the picture's aspect.
+        sourceSize.height: Math.ceil(root.height * Screen.devicePixelRatio)
+        visible: status === Image.Ready
     }
 }

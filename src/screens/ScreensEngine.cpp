@@ -1,5 +1,6 @@
 #include "ScreensEngine.h"
 
+#include "RoundedIconProvider.h"
 #include "catalogue/NetworkPolicy.h"
 
 #include <QDebug>
@@ -45,6 +46,7 @@ void ScreensEngine::setUpEngine(QQmlEngine &engine)
     // The engine does not own its factory; one stateless factory serves all.
     static PolicyNetworkAccessManagerFactory factory;
     engine.setNetworkAccessManagerFactory(&factory);
+    engine.addImageProvider(QStringLiteral("rounded"), new RoundedIconProvider);
 }
 
 QUrl ScreensEngine::mainUrl()

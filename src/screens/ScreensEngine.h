@@ -12,7 +12,8 @@ namespace ScreensEngine {
 // Chinese text and flags come from the system's fonts through fontconfig.
 void prepareApplication();
 
-// Every image the screens load obeys the network rules of the core.
+// Every image the screens load obeys the network rules of the core; rounded
+// icons come from the "rounded" image provider.
 void setUpEngine(QQmlEngine &engine);
 
 // The window: the tab shell in the chosen language.
