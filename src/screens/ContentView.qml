@@ -180,6 +180,8 @@ Item {
                 model: viewModel.searchResults
                 // The arrow keys move through the rows; Return opens one.
                 keyNavigationEnabled: true
+                // Rows scrolled away are used again, not made anew.
+                reuseItems: true
                 Keys.onEscapePressed: event => {
                     event.accepted = resultSelection.selecting
                     resultSelection.selecting = false

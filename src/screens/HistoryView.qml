@@ -125,6 +125,7 @@ Item {
                 clip: true
                 model: viewModel.filteredHistory
                 keyNavigationEnabled: true
+                reuseItems: true
                 Keys.onEscapePressed: event => {
                     event.accepted = historySelection.selecting
                     historySelection.selecting = false
@@ -185,6 +186,8 @@ Item {
 
         highlighted: showsSelection && !selecting && ListView.isCurrentItem
         swipe.enabled: !selecting
+        // A row scrolled away is used again for another entry, closed.
+        ListView.onPooled: swipe.close()
         onClicked: {
             ListView.view.currentIndex = index
             if (!selection?.click(index))
