@@ -118,21 +118,28 @@ int measure(bool ours)
     window->resize(390, 844);
     if (!nextFrame(window))
         return 1;
-    settle(300);
-    const qint64 before = residentKiB();
-
     QQuickItem *list = findNamed(window->contentItem(), QStringLiteral("resultList"));
-    if (ours) {
-        QObject *model = findNamed(window->contentItem(), QStringLiteral("contentView"))
-                             ->property("viewModel")
-                             .value<QObject *>();
-        model->setProperty("searchTerm", FixtureCatalogue::manyTerm);
+    QObject *model = ours ? findNamed(window->contentItem(), QStringLiteral("contentView"))
+                                ->property("viewModel")
+                                .value<QObject *>()
+                          : nullptr;
+    const auto search = [&](const QString &term) {
+        model->setProperty("searchTerm", term);
         QMetaObject::invokeMethod(model, "performSearch");
         QElapsedTimer waited;
         waited.start();
-        while (list->property("count").toInt() != hits && waited.elapsed() < 10000)
+        do
             settle(20);
-    }
+        while (model->property("isLoading").toBool() && waited.elapsed() < 10000);
+    };
+    // What any search costs (the network, the answer, the stored term) is
+    // not the rows' cost: a search without hits comes first.
+    if (ours)
+        search(FixtureCatalogue::emptyTerm);
+    settle(300);
+    const qint64 before = residentKiB();
+    if (ours)
+        search(FixtureCatalogue::manyTerm);
     if (list->property("count").toInt() != hits)
         return 1;
     settle(500); // the first screenful of icons

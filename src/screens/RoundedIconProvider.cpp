@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QCoroFuture>
 #include <QPointer>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
@@ -24,6 +25,19 @@ std::optional<QImage> shaped(const QByteArray &bytes, QSize size, double radius)
     if (image->size() != size)
         image = image->scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     return radius > 0 ? withCornerRadius(*image, radius * image->height()) : image;
+}
+
+// One thread shapes every icon: a list asks for many small ones at once, and
+// each further thread would keep a heap of its own, the size of the pictures
+// it decoded.
+QThreadPool &shapingPool()
+{
+    static QThreadPool *pool = [] {
+        auto *made = new QThreadPool(QCoreApplication::instance());
+        made->setMaxThreadCount(1);
+        return made;
+    }();
+    return *pool;
 }
 
 class RoundedIconResponse : public QQuickImageResponse
@@ -45,7 +59,7 @@ public:
         if (bytes) {
             // The future is named: GCC 12 destroys an awaited temporary twice.
             const QFuture<std::optional<QImage>> shaping
-                = QtConcurrent::run(shaped, bytes.value(), size, radius);
+                = QtConcurrent::run(&shapingPool(), shaped, bytes.value(), size, radius);
             const std::optional<QImage> image = co_await shaping;
             if (!self)
                 co_return;
