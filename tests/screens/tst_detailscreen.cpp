@@ -22,16 +22,15 @@ class tst_DetailScreen : public ScreenTest
     // Taps the first screenshot, or shows the address as such a tap would.
     bool openScreenshot(const QString &address = {}, const QString &shown = "screenshotPicture")
     {
-        if (!screen->scrollDetailToEnd())
-            return false;
-        if (address.isEmpty() ? !screen->click("screenshot_0")
-                              : !QMetaObject::invokeMethod(screen->visibleItem("appDetailView"),
-                                  "showScreenshot", Q_ARG(QVariant, address), Q_ARG(QVariant, 1)))
-            return false;
-        const bool opened = ScreenHarness::waitFor([&] {
-            return screen->settled("screenshotDetailView", "searchNavigation")
-                && screen->shown(shown);
-        });
+        const bool opened = screen->scrollDetailToEnd()
+            && (address.isEmpty()
+                    ? screen->click("screenshot_0")
+                    : QMetaObject::invokeMethod(screen->visibleItem("appDetailView"),
+                        "showScreenshot", Q_ARG(QVariant, address), Q_ARG(QVariant, 1)))
+            && ScreenHarness::waitFor([&] {
+                   return screen->settled("screenshotDetailView", "searchNavigation")
+                       && screen->shown(shown);
+               });
         catalogue->clearRequests();
         return opened;
     }
