@@ -1,15 +1,28 @@
 #include "FixtureCatalogue.h"
 #include "TestEnvironment.h"
+#include "store/HistoryManager.h"
+#include "store/KeyValueStore.h"
+#include "store/LocalizationManager.h"
 
+#include <QJsonDocument>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QStandardPaths>
 
 #include <csignal>
 
-// The real executable, started as a user would start it (offscreen here).
+// Arguments, exit status, part of what standard output (status 0) or error
+// holds, then the files in both folders and the entries of the history.
+using Command = std::tuple<QStringList, int, QString, int, int>;
+
+// The real executables, started as a user or a script would start them
+// (offscreen here), against the fixture catalogue.
 class tst_Application : public QObject
 {
     Q_OBJECT
+
+    FixtureCatalogue catalogue;
+    const QString out = TestEnvironment::home() + "/out";
 
     static void start(QProcess &app, const QStringList &arguments)
     {
@@ -17,7 +30,6 @@ class tst_Application : public QObject
         app.start(QStringLiteral(VELLUMAR_EXECUTABLE), arguments);
         QVERIFY(app.waitForStarted());
     }
-
     static void finishes(QProcess &app, int exitCode)
     {
         QVERIFY(app.waitForFinished(20000));
@@ -26,19 +38,7 @@ class tst_Application : public QObject
     }
 
 private slots:
-    void opensItsWindowAndQuitsCleanlyOnRequest()
-    {
-        QProcess app;
-        start(app, {});
-        // The window's screens open the store, so once it exists the process
-        // is past its set-up; it must still be running before it is asked to stop.
-        const QString store = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-            + QStringLiteral("/store.sqlite");
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(store), 10000);
-        QCOMPARE(app.state(), QProcess::Running);
-        ::kill(pid_t(app.processId()), SIGTERM);
-        finishes(app, 0);
-    }
+    void initTestCase() { LocalizationManager::shared(); } // the command line's language
 
     void answersOnTheTerminal_data()
     {
@@ -69,12 +69,11 @@ private slots:
         QVERIFY2(output.contains(printed), output.constData());
     }
 
-    // The first start searches its term in its region; a later start hands a
-    // link to it and ends, and the window opens that app's detail screen. A
-    // crashed window leaves its socket behind, which holds up no later start.
+    // The first start searches its term in its region; a later start hands a link to it and
+    // ends, and the window opens that app's detail screen. A crashed window leaves its socket
+    // behind, which holds up no later start. A request to quit ends the window cleanly.
     void oneWindowTakesEveryStartsRequest()
     {
-        FixtureCatalogue catalogue;
         QProcess first;
         start(first, { "--region", "us", "lantern" });
         QTRY_VERIFY_WITH_TIMEOUT(catalogue.requestLines().contains(
@@ -93,6 +92,9 @@ private slots:
         QVERIFY(first.waitForFinished());
         QVERIFY(QFile::exists(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)
             + QStringLiteral("/io.github.vellumar.Vellumar")));
+        const QString store = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+            + QStringLiteral("/store.sqlite");
+        QVERIFY(KeyValueStore(store).setString("WindowGeometry", "30 40 700 500 0"));
         QProcess third;
         start(third, { "harbor" });
         QTRY_VERIFY_WITH_TIMEOUT(
@@ -103,6 +105,52 @@ private slots:
         finishes(fourth, 0);
         ::kill(pid_t(third.processId()), SIGTERM);
         finishes(third, 0);
+        // Restored no lower than the window's least height, and remembered at the end.
+        QCOMPARE(KeyValueStore(store).stringForKey("WindowGeometry").value(), "30 40 700 520 0");
+    }
+
+    // vellumar-cli as a script runs it; the rows run in order, on the same files and history.
+    void commands_data()
+    {
+        QTest::addColumn<Command>("command");
+        const auto row = [](const char *name, const QStringList &arguments, int status,
+                             const QString &printed, int files = 0, int history = 0) {
+            QTest::newRow(name) << Command { arguments, status, printed, files, history };
+        };
+        row("search", { "search", "lantern" }, 0, "1234567890123\tLantern Notes\tLantern Labs\n");
+        row("json", { "search", "desk", "--platform", "mac", "--json" }, 0, "Lantern Desk");
+        row("id, bundle id, term",
+            { "save", "284910350", "com.lanternlabs.notes", "墨水", "--shape", "rounded", "--size",
+                "256", "--output", out },
+            0, out + "/Harbor Maps 256 rounded.png\n", 3, 3);
+        row("one fails",
+            { "save", "https://apps.apple.com/app/id55", "--from", "-", "--no-history" }, 1,
+            qtTrId("app_not_found"), 4, 3);
+        row("bad option", { "save", "--size", "300", "x" }, 2, "--size takes 256, 512 or 1024.", 4,
+            3);
+    }
+
+    void commands()
+    {
+        QFETCH(Command, command);
+        const auto &[arguments, status, printed, files, history] = command;
+        QProcess cli; // waited for with the event loop running, which the fixture answers in
+        QSignalSpy finished(&cli, &QProcess::finished);
+        cli.start(QStringLiteral(VELLUMAR_CLI), arguments);
+        if (arguments.contains("-")) // blank lines skipped
+            cli.write("\n1000000003\n\n");
+        cli.closeWriteChannel();
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(cli.exitCode(), status);
+        const QString output = status ? cli.readAllStandardError() : cli.readAllStandardOutput();
+        QVERIFY2(output.contains(printed), qPrintable(output));
+        if (arguments.contains("--json"))
+            QCOMPARE(QJsonDocument::fromJson(output.toUtf8())[0]["kind"], "mac-software");
+        const QDir photos
+            = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + "/Vellumar";
+        QCOMPARE(
+            photos.entryList(QDir::Files).size() + QDir(out).entryList(QDir::Files).size(), files);
+        QCOMPARE(HistoryManager::shared()->loadHistory().size(), history);
     }
 };
 

@@ -11,17 +11,13 @@
 
 #include <cstdio>
 
-namespace {
-
 using namespace StoreTesting;
 
-AppItem item(qint64 id, const QString &name = QStringLiteral("App"))
+static AppItem item(qint64 id, const QString &name = QStringLiteral("App"))
 {
     const QString art = QStringLiteral("https://a.invalid/%1/").arg(id);
     return AppItem { id, name, art + "100x100bb.jpg", art + "512x512bb.jpg", QStringLiteral("US") };
 }
-
-} // namespace
 
 class tst_Histories : public QObject
 {
@@ -64,47 +60,41 @@ private slots:
             (QStringList { "--- 找到了 0 个临时文件，准备清空...", "--- 临时文件夹清空成功 ---" }));
     }
 
-    void unreadable_data()
-    {
-        QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<bool>("copyFails");
-        const QByteArray entry
-            = R"([{"trackId":1,"trackName":"A","artworkUrl100":"","artworkUrl512":""}])";
-        QTest::newRow("not JSON") << QByteArray("\0\xff[", 3) << false;
-        QTest::newRow("not an array") << QByteArray(entry).sliced(1).chopped(1) << false;
-        QTest::newRow("array of numbers") << QByteArray("[1]") << false;
-        QTest::newRow("trackId as text") << QByteArray(entry).replace(":1,", ":\"1\",") << false;
-        QTest::newRow("no room for a copy") << entry.chopped(1) << true;
-    }
-
     // A document that does not decode reads as empty after one line and stays
     // until a copy of it is safe beside the store; then an add replaces it.
     void unreadable()
     {
-        QFETCH(QByteArray, stored);
-        QFETCH(bool, copyFails);
-        const QString path = freshPath(), folder = QFileInfo(path).absolutePath();
-        KeyValueStore store(path);
-        store.setData(key, stored);
-        HistoryManager history(store);
-        QVERIFY(history.loadHistory().isEmpty());
-        QCOMPARE(console.replaceInStrings(QRegularExpression(": .*"), ": "),
-            QStringList { "加载历史失败: " });
-        QVERIFY(!copyFails || setReadOnly(folder, true));
-        history.addHistory(item(5));
-        setReadOnly(folder, false);
-        const QFileInfoList copies = QDir(folder).entryInfoList({ "DownloadHistory-*.bak" });
-        QCOMPARE(copies.size(), copyFails ? 0 : 1);
-        if (copyFails) {
-            QVERIFY(console.last().startsWith("保存历史失败: "));
-            QCOMPARE(store.dataForKey(key), stored);
-            return;
+        const QByteArray entry
+            = R"([{"trackId":1,"trackName":"A","artworkUrl100":"","artworkUrl512":""}])";
+        // Not JSON, not an array, an array of numbers, a trackId as text; no room for a copy.
+        for (const auto &[stored, copyFails] : { std::pair { QByteArray("\0\xff[", 3), false },
+                 { entry.sliced(1).chopped(1), false }, { QByteArray("[1]"), false },
+                 { QByteArray(entry).replace(":1,", ":\"1\","), false },
+                 { entry.chopped(1), true } }) {
+            captureConsole();
+            const QString path = freshPath(), folder = QFileInfo(path).absolutePath();
+            KeyValueStore store(path);
+            store.setData(key, stored);
+            HistoryManager history(store);
+            QVERIFY(history.loadHistory().isEmpty());
+            QCOMPARE(console.replaceInStrings(QRegularExpression(": .*"), ": "),
+                QStringList { "加载历史失败: " });
+            QVERIFY(!copyFails || setReadOnly(folder, true));
+            history.addHistory(item(5));
+            setReadOnly(folder, false);
+            const QFileInfoList copies = QDir(folder).entryInfoList({ "DownloadHistory-*.bak" });
+            QCOMPARE(copies.size(), copyFails ? 0 : 1);
+            if (copyFails) {
+                QVERIFY(console.last().startsWith("保存历史失败: "));
+                QCOMPARE(store.dataForKey(key), stored);
+                continue;
+            }
+            QFile copy(copies.first().filePath());
+            QVERIFY(copy.open(QIODevice::ReadOnly));
+            QCOMPARE(copy.readAll(), stored);
+            QCOMPARE(console.last(), "无法读取的下载历史已另存为: " + copy.fileName());
+            QCOMPARE(history.loadHistory(), QList<AppItem> { item(5) });
         }
-        QFile copy(copies.first().filePath());
-        QVERIFY(copy.open(QIODevice::ReadOnly));
-        QCOMPARE(copy.readAll(), stored);
-        QCOMPARE(console.last(), "无法读取的下载历史已另存为: " + copy.fileName());
-        QCOMPARE(history.loadHistory(), QList<AppItem> { item(5) });
     }
 
     // Only the application's folder is emptied, in name order, up to the first

@@ -7,11 +7,9 @@
 #include <sys/resource.h>
 
 using Value = KeyValueStore::Value;
-Q_DECLARE_METATYPE(Value)
+using namespace StoreTesting;
 
 namespace {
-
-using namespace StoreTesting;
 
 const QString key = QStringLiteral("key");
 
@@ -47,44 +45,36 @@ class tst_KeyValueStore : public QObject
 private slots:
     void init() { captureConsole(); }
 
-    void typedValues_data()
-    {
-        QTest::addColumn<Value>("value");
-        QTest::newRow("bool") << Value(true);
-        QTest::newRow("string") << Value(QStringLiteral("a") + QChar(0) + "b “引号”,\n\\ 😀");
-        QTest::newRow("empty string") << Value(QString(""));
-        QTest::newRow("list") << Value(QStringList { "", "a,b", "\"]", QString(QChar(0)), "😀" });
-        QTest::newRow("empty list") << Value(QStringList());
-        QTest::newRow("bytes") << Value(QByteArray("\0\xff[\"", 4));
-        QTest::newRow("empty bytes") << Value(QByteArray(""));
-    }
-
     // A value replaces one of another kind, reads only as its own kind,
     // survives a restart and is gone after removal.
     void typedValues()
     {
-        QFETCH(Value, value);
-        const QString path = freshPath();
-        {
-            KeyValueStore store(path);
-            const Value previous = value.index() == 2 ? Value(QString("old")) : QStringList();
-            QVERIFY(
-                value.index() == 2 ? store.setString(key, "old") : store.setStringArray(key, {}));
-            std::optional<Value> seen;
-            QVERIFY(store.update(key, [&](std::optional<Value> &current) {
-                seen = std::exchange(current, value);
+        for (const Value &value :
+            { Value(true), Value(QString("a") + QChar(0) + "b “引号”,\n\\ 😀"), Value(QString("")),
+                Value(QStringList { "", "a,b", "\"]", QString(QChar(0)), "😀" }),
+                Value(QStringList()), Value(QByteArray("\0\xff[\"", 4)), Value(QByteArray("")) }) {
+            const QString path = freshPath();
+            {
+                KeyValueStore store(path);
+                const Value previous = value.index() == 2 ? Value(QString("old")) : QStringList();
+                QVERIFY(value.index() == 2 ? store.setString(key, "old")
+                                           : store.setStringArray(key, {}));
+                std::optional<Value> seen;
+                QVERIFY(store.update(key, [&](std::optional<Value> &current) {
+                    seen = std::exchange(current, value);
+                    return true;
+                }));
+                QCOMPARE(seen, previous);
+                QCOMPARE(reads(store), QList { value });
+            }
+            KeyValueStore restarted(path);
+            QCOMPARE(reads(restarted), QList { value });
+            QVERIFY(restarted.update(key, [](std::optional<Value> &current) {
+                current.reset();
                 return true;
             }));
-            QCOMPARE(seen, previous);
-            QCOMPARE(reads(store), QList { value });
+            QCOMPARE(reads(KeyValueStore(path)), QList<Value>());
         }
-        KeyValueStore restarted(path);
-        QCOMPARE(reads(restarted), QList { value });
-        QVERIFY(restarted.update(key, [](std::optional<Value> &current) {
-            current.reset();
-            return true;
-        }));
-        QCOMPARE(reads(KeyValueStore(path)), QList<Value>());
         QVERIFY(console.isEmpty());
     }
 

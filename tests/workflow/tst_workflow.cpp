@@ -5,8 +5,6 @@
 #include "store/LocalizationManager.h"
 #include "store/SearchHistoryManager.h"
 #include "store/SettingsManager.h"
-#include "workflow/AppDetailLoader.h"
-#include "workflow/AppStoreURLParser.h"
 #include "workflow/BatchSave.h"
 #include "workflow/ContentViewModel.h"
 
@@ -219,6 +217,10 @@ private slots:
             "GET /lookup?id=42&country=US", false, unknown);
         row("last /id wins", "apps.apple.com/app/id1/x/id2", "GET /lookup?id=2&country=CN", false,
             unknown);
+        row("a line ends it", "apps.apple.com/app/x/ID42\n/id7", "GET /lookup?id=42&country=CN",
+            false, unknown);
+        row("ASCII letters only", "apps.apple.com/ſK/app/id1",
+            "GET /search?term=apps.apple.com/%C5%BFK/app/id1&country=CN&entity=software", true);
         for (const char *text : { "https://apps.apple.com/usa/app/x/id5",
                  "https://apps.apple.com/cn/developer/id5", "https://appsXapple.com/app/id5" })
             row(text, text, search(QString::fromLatin1(text)), true);
@@ -299,21 +301,6 @@ private slots:
         QCOMPARE(progress(), "1 of 2, 3 files");
     }
 
-    // Once the details name the developer, their other apps: neither their own
-    // record nor the shown app.
-    void developerApps()
-    {
-        AppDetailLoader loader;
-        loader.setAppItem(lantern());
-        loader.setCountryCode("US");
-        loader.setActive(true);
-        QTRY_COMPARE(loader.developerApps()->count(), 1);
-        QCOMPARE(loader.developerApps()->items().first().trackName, "Lantern Desk");
-        QVERIFY(!loader.isLoadingDeveloperApps());
-        QCOMPARE(
-            catalogue->lastRequestLine(), "GET /lookup?id=900000123&entity=software&country=US");
-    }
-
     // A cut-off picture that declares 8000 x 8000 (within the pixel cap)
     // still decodes, rounds and saves.
     void aLargePictureSaves()
@@ -324,18 +311,6 @@ private slots:
         flow.saveIcon(lantern(catalogue->baseUrl().toString() + "/art/special/huge/512x512bb.jpg"));
         QVERIFY(QTest::qWaitFor([&] { return flow.showingSaveAlert(); }, 60000));
         QCOMPARE(flow.saveAlertTitle(), qtTrId("success"));
-    }
-
-    // A megabyte of almost-links is read once: a scan that went back over the
-    // line at every host would not finish within the test's time.
-    void aLongTextIsReadOnce()
-    {
-        const QString text = QStringLiteral("apps.apple.com/app/").repeated(55189);
-        QVERIFY(!AppStoreURLParser::parse(text));
-        const auto link = AppStoreURLParser::parse(text + "x/ID42\n/id7");
-        QVERIFY(link && link->id == "42" && !link->country);
-        QCOMPARE(AppStoreURLParser::parse(QString("iTunes.apple.com/Jp/app/id1"))->country, "Jp");
-        QVERIFY(!AppStoreURLParser::parse(QString("apps.apple.com/ſK/app/id1"))); // ASCII only
     }
 
     // Whichever answer comes first, only the latest request's is shown; a later
