@@ -365,7 +365,8 @@ int main(int argc, char *argv[])
             if (mode == "square") {
                 const QString optimised = path(stem + "optipng.png");
                 QFile::remove(optimised);
-                if (!run({ optipng, "-quiet", "-o1", "-out", optimised, ours }))
+                // -force: its own result even where ours is smaller.
+                if (!run({ optipng, "-quiet", "-o1", "-force", "-out", optimised, ours }))
                     return 1;
                 row.optipngBytes = QFileInfo(optimised).size();
             }
