@@ -94,8 +94,11 @@ struct ByteArrayDestination : jpeg_destination_mgr
 
 void startOutput(j_compress_ptr info)
 {
+    // A byte a pixel is more than most pictures take at quality 100; only
+    // the pages written to are ever touched, and growing would copy.
     auto *destination = static_cast<ByteArrayDestination *>(info->dest);
-    destination->bytes->resize(1 << 16);
+    destination->bytes->resize(
+        std::max<qsizetype>(qsizetype(info->image_width) * info->image_height, 1 << 16));
     destination->next_output_byte = reinterpret_cast<JOCTET *>(destination->bytes->data());
     destination->free_in_buffer = size_t(destination->bytes->size());
 }
