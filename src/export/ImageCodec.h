@@ -10,12 +10,17 @@
 // Decodes image bytes. Nothing for bytes that are not an image, and for an
 // image whose header declares a side above 8192, which is refused
 // before any pixel is decoded. The bitmap is kept as stored (no orientation
-// tag applied).
+// tag applied). A JPEG's chroma sampling goes into the image's text "JPEG
+// sampling" as the luma factors, "2x2" for 4:2:0 or "1x1" for 4:4:4, for the
+// JPEG encoder to keep.
 [[nodiscard]] std::optional<QImage> decodeImage(const QByteArray &bytes);
 
-// PNG bytes of `image` as 8-bit RGBA, colours unpremultiplied. Empty for a
-// null image or when the encoder fails.
+// PNG bytes of `image`, 8 bits a sample, colours unpremultiplied: RGB when
+// every pixel is opaque, RGBA otherwise. Empty for a null image or when the
+// encoder fails.
 [[nodiscard]] QByteArray encodePng(const QImage &image);
 
-// PNG, or JPEG at the highest quality; empty for a null image or on failure.
+// PNG, or JPEG at the highest quality with optimised Huffman tables, the
+// chroma sampled as the image's "JPEG sampling" text says (4:2:0 without it);
+// empty for a null image or on failure.
 [[nodiscard]] QByteArray encodeImage(const QImage &image, ImageFormat format);

@@ -72,8 +72,13 @@ private slots:
                 QCOMPARE(QFileInfo(path).size(), 7);
             QCOMPARE(
                 files() - before, (QSet<QString> { "icon 3" + extension, "icon 4" + extension }));
+            // (Compared premultiplied: straight colours at the edge may round either way.)
+            const auto premultiplied = [](const QImage &image) {
+                return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            };
             for (const QString &photo : { one.value(), two.value() })
-                QCOMPARE(QImage(photo), QImage::fromData(encoded(image, format)));
+                QCOMPARE(premultiplied(QImage(photo)),
+                    premultiplied(QImage::fromData(encoded(image, format))));
         }
     }
 
@@ -99,8 +104,8 @@ private slots:
         getrlimit(RLIMIT_FSIZE, &original);
         const rlimit limit { 4096, original.rlim_max };
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-        const auto saved
-            = await(ImageSaver::writeToPhotoAlbum(pattern({ 128, 128 }), ImageFormat::png, "icon"));
+        const auto saved = await(
+            ImageSaver::writeToPhotoAlbum(pattern({ 1024, 1024 }), ImageFormat::png, "icon"));
         setrlimit(RLIMIT_FSIZE, &original);
         QCOMPARE(outcome(saved), QStringLiteral("POSIX %1 tooLarge").arg(EFBIG));
         QCOMPARE(files(), before);
@@ -117,6 +122,34 @@ private slots:
         QCOMPARE(outcome(library.addPhoto("not an image", "icon")), "ImageSaver -2 writeFailed");
         QCOMPARE(outcome(library.addPhoto(encoded(pattern({ 8, 8 }), "png"), "icon")), "ok");
         QVERIFY(!stale.exists() && fresh.exists());
+    }
+
+    // PNG keeps every pixel of a straight or premultiplied image, and an image
+    // without transparency is written as RGB (colour type 2).
+    void pngKeepsEveryPixel()
+    {
+        const QImage opaque = pattern({ 300, 200 }), round = *rounded(opaque);
+        const std::pair<QImage, char> images[]
+            = { { opaque, 2 }, { opaque.convertToFormat(QImage::Format_ARGB32), 2 }, { round, 6 },
+                  { round.convertToFormat(QImage::Format_ARGB32), 6 } };
+        for (const auto &[image, colourType] : images) {
+            const QByteArray png = encodePng(image);
+            QCOMPARE(png.at(25), colourType); // in the header
+            QCOMPARE(decodeImage(png)->convertToFormat(image.format()), image);
+        }
+    }
+
+    // A JPEG keeps the chroma sampling of the JPEG it was decoded from, and is
+    // 4:2:0 otherwise.
+    void jpegKeepsTheSampling()
+    {
+        QImage image = pattern({ 64, 64 });
+        const auto sampling = [&] {
+            return decodeImage(encodeImage(image, ImageFormat::jpeg))->text("JPEG sampling");
+        };
+        QCOMPARE(sampling(), "2x2");
+        image.setText("JPEG sampling", "1x1");
+        QCOMPARE(sampling(), "1x1");
     }
 
     void clipsToTheShape_data()
