@@ -5,6 +5,7 @@
 //
 // Usage: bench_historyscreen   (runs in a throw-away home folder)
 
+#include "ScreenBench.h"
 #include "catalogue/AppItem.h"
 #include "screens/ScreensEngine.h"
 #include "store/KeyValueStore.h"
@@ -27,14 +28,16 @@
 
 Q_IMPORT_QML_PLUGIN(VellumarPlugin)
 
+using namespace ScreenBench;
+
 namespace {
 
 constexpr int entries = 10000;
 constexpr int openings = 9;
 // Typing, then deleting: every step changes which rows show.
-const QStringList keystrokes = { "P", "Ph", "Pho", "Phot", "Photo", "Photo ", "Photo E",
-    "Photo Ed", "Photo E", "Photo ", "Photo", "Phot", "Pho", "Ph", "P", "", "照", "照片", "照",
-    "", "9", "99", "999", "99", "9", "" };
+const QStringList keystrokes = { "P", "Ph", "Pho", "Phot", "Photo", "Photo ", "Photo E", "Photo Ed",
+    "Photo E", "Photo ", "Photo", "Phot", "Pho", "Ph", "P", "", "照", "照片", "照", "", "9", "99",
+    "999", "99", "9", "" };
 
 AppItem sampleItem(qint64 n)
 {
@@ -61,32 +64,6 @@ double msSince(const QElapsedTimer &timer)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-QObject *findNamed(QObject *root, const QString &name)
-{
-    if (root->objectName() == name)
-        return root;
-    QObjectList children = root->children();
-    if (auto *item = qobject_cast<QQuickItem *>(root)) {
-        for (QQuickItem *child : item->childItems())
-            children.append(child);
-    }
-    for (QObject *child : children) {
-        if (QObject *found = findNamed(child, name))
-            return found;
-    }
-    return nullptr;
-}
-
-// Runs the event loop until the window has shown its next frame.
-bool nextFrame(QQuickWindow *window)
-{
-    QEventLoop loop;
-    QObject::connect(window, &QQuickWindow::frameSwapped, &loop, &QEventLoop::quit);
-    QTimer::singleShot(5000, &loop, [&loop] { loop.exit(1); });
-    window->update();
-    return loop.exec() == 0;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -96,7 +73,7 @@ int main(int argc, char *argv[])
         qputenv(variable, (home.path() + "/" + variable).toLocal8Bit());
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // The icons' addresses lead nowhere; their failures are not the subject.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) { });
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Vellumar"));
     ScreensEngine::prepareApplication();

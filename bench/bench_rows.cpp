@@ -8,6 +8,7 @@
 //   bench_rows --variant ours|plain   one process: prints "<added KiB> <median ms>"
 
 #include "FixtureCatalogue.h"
+#include "ScreenBench.h"
 #include "TestEnvironment.h"
 #include "screens/ScreensEngine.h"
 
@@ -29,6 +30,8 @@
 #include <vector>
 
 Q_IMPORT_QML_PLUGIN(VellumarPlugin)
+
+using namespace ScreenBench;
 
 namespace {
 
@@ -65,31 +68,11 @@ qint64 residentKiB()
     return -1;
 }
 
-bool nextFrame(QQuickWindow *window)
-{
-    QEventLoop loop;
-    QObject::connect(window, &QQuickWindow::frameSwapped, &loop, &QEventLoop::quit);
-    QTimer::singleShot(5000, &loop, [&loop] { loop.exit(1); });
-    window->update();
-    return loop.exec() == 0;
-}
-
 void settle(int ms)
 {
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
-}
-
-QQuickItem *findNamed(QQuickItem *root, const QString &name)
-{
-    if (root->objectName() == name)
-        return root;
-    for (QQuickItem *child : root->childItems()) {
-        if (QQuickItem *found = findNamed(child, name))
-            return found;
-    }
-    return nullptr;
 }
 
 double median(std::vector<double> values)
@@ -118,7 +101,8 @@ int measure(bool ours)
     window->resize(390, 844);
     if (!nextFrame(window))
         return 1;
-    QQuickItem *list = findNamed(window->contentItem(), QStringLiteral("resultList"));
+    auto *list = qobject_cast<QQuickItem *>(
+        findNamed(window->contentItem(), QStringLiteral("resultList")));
     QObject *model = ours ? findNamed(window->contentItem(), QStringLiteral("contentView"))
                                 ->property("viewModel")
                                 .value<QObject *>()
