@@ -4,27 +4,10 @@
 #include "export/ImageCodec.h"
 #include "export/Rounding.h"
 
-#include <QCoreApplication>
-#include <QFutureWatcher>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QThreadPool>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
-
-// One thread shapes every icon: a list asks for many small ones at once, and
-// each further thread would keep a heap of its own, the size of the pictures
-// it decoded.
-QThreadPool &shapingPool()
-{
-    static QThreadPool *pool = [] {
-        auto *made = new QThreadPool(QCoreApplication::instance());
-        made->setMaxThreadCount(1);
-        return made;
-    }();
-    return *pool;
-}
 
 // Scaled to fit `size` (when one is asked for), then rounded.
 std::optional<QImage> shaped(const QByteArray &bytes, QSize size, double radius)
@@ -41,9 +24,9 @@ std::optional<QImage> shaped(const QByteArray &bytes, QSize size, double radius)
     return radius > 0 ? withCornerRadius(*image, radius * image->height()) : image;
 }
 
-// Lives on the thread QML asks on, which runs an event loop of its own, with
-// a network manager of that thread; the download and the shaping are its
-// children, so whoever deletes it stops them.
+// Lives on the thread QML asks on, QML's image thread, which runs an event
+// loop of its own, with a network manager of that thread; the download is its
+// child, so whoever deletes it stops it.
 class RoundedIconResponse : public QQuickImageResponse
 {
 public:
@@ -52,7 +35,7 @@ public:
         return QQuickTextureFactory::textureFactoryForImage(m_image);
     }
     QString errorString() const override { return m_error; }
-    // Also when QML ends: the download and the shaping stop with it.
+    // Also when QML ends: the download stops with it.
     void cancel() override
     {
         qDeleteAll(children());
@@ -72,14 +55,10 @@ public:
             reply->deleteLater();
             if (const std::optional<Error> error = NetworkPolicy::errorOf(reply))
                 return end({}, error->detail);
-            auto *shaping = new QFutureWatcher<std::optional<QImage>>(this);
-            connect(shaping, &QFutureWatcherBase::finished, this, [=, this] {
-                const std::optional<QImage> image = shaping->result();
-                end(image.value_or(QImage()),
-                    image ? QString() : QStringLiteral("not an image: ") + url.toString());
-            });
-            shaping->setFuture(
-                QtConcurrent::run(&shapingPool(), shaped, reply->readAll(), size, radius));
+            // Decoded here, as QML decodes the pictures it downloads itself.
+            const std::optional<QImage> image = shaped(reply->readAll(), size, radius);
+            end(image.value_or(QImage()),
+                image ? QString() : QStringLiteral("not an image: ") + url.toString());
         });
     }
 
