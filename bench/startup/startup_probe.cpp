@@ -2,6 +2,8 @@
 // line the moment its first frame has been rendered and then quits. Which
 // window is chosen at build time: the application's own, or a bare window
 // with one label as the floor any Qt Quick application pays.
+//   bench_startup_probe_app [language]   stores the interface language first,
+//                                        for the starts after this one
 
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
@@ -13,6 +15,7 @@
 
 #ifdef VELLUMAR_PROBE_APPLICATION
 #include "screens/ScreensEngine.h"
+#include "store/LocalizationManager.h"
 Q_IMPORT_QML_PLUGIN(VellumarPlugin)
 #endif
 
@@ -23,6 +26,8 @@ int main(int argc, char *argv[])
 
     // The same steps as the application's main(), in the same order.
 #ifdef VELLUMAR_PROBE_APPLICATION
+    if (argc > 1)
+        LocalizationManager::shared()->setCurrentLanguageRawValue(QString::fromLocal8Bit(argv[1]));
     ScreensEngine::prepareApplication();
     QQmlApplicationEngine engine;
     ScreensEngine::setUpEngine(engine);
@@ -33,24 +38,20 @@ int main(int argc, char *argv[])
     const QUrl url(QStringLiteral("qrc:/qt/qml/VellumarBareWindow/BareWindow.qml"));
 #endif
 
-    QObject::connect(
-        &engine, &QQmlApplicationEngine::objectCreated, &app, [](QObject *object, const QUrl &) {
-            auto *window = qobject_cast<QQuickWindow *>(object);
-            if (!window) {
-                std::fputs("no window\n", stdout);
-                std::fflush(stdout);
-                QCoreApplication::exit(1);
-                return;
-            }
-            QObject::connect(
-                window, &QQuickWindow::frameSwapped, window,
-                [] {
-                    std::fputs("first-frame\n", stdout);
-                    std::fflush(stdout);
-                    QCoreApplication::quit();
-                },
-                Qt::SingleShotConnection);
-        });
+    // The window is shown by the load; its first frame comes from the event loop.
     engine.load(url);
+    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().value(0));
+    if (!window) {
+        std::fputs("no window\n", stderr);
+        return 1;
+    }
+    QObject::connect(
+        window, &QQuickWindow::frameSwapped, window,
+        [] {
+            std::fputs("first-frame\n", stdout);
+            std::fflush(stdout);
+            QCoreApplication::quit();
+        },
+        Qt::SingleShotConnection);
     return QGuiApplication::exec();
 }

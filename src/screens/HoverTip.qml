@@ -2,12 +2,11 @@ import QtQuick
 import QtQuick.Controls
 
 // The tooltip of a control that shows no words of its own (or only some),
-// loaded while the pointer rests on it: the first screen stays free of the
-// styled controls.
+// loaded once the pointer rests on it (HoverTipLoader waits): the first
+// screen stays free of the styled controls.
 ToolTip {
     objectName: "hoverTip"
     visible: true
-    delay: 600
     // Below the control, never over the pointer: a tip under the pointer
     // would take the hover that keeps it shown.
     y: parent ? parent.height + 4 : 0

@@ -1,16 +1,26 @@
 import QtQuick
 import Vellumar
 
-// Shows `text` in a HoverTip while `hovered` holds.
+// Shows `text` in a HoverTip once the pointer has rested on the control.
+// The tip is built only then: a pointer crossing a row of buttons, or
+// resting where a new window opens, builds nothing.
 Loader {
     id: loader
 
     property bool hovered
     property string text
+    property bool rested: false
 
     // The tip sits above the whole control, centred, clear of the pointer.
     anchors.fill: parent
-    active: hovered && text !== ""
+    active: rested && hovered && text !== ""
     source: "HoverTip.qml"
     onLoaded: (item as HoverTip).text = Qt.binding(() => loader.text)
+    onHoveredChanged: rested = false
+
+    Timer {
+        interval: 600
+        running: loader.hovered && !loader.rested
+        onTriggered: loader.rested = true
+    }
 }

@@ -26,19 +26,32 @@ public:
     }
 };
 
-const QString symbolFont = QStringLiteral(":/fonts/VellumarSymbols.ttf");
+// Embedded at build time (tools/generate_fonts.py), so the symbols never
+// depend on installed fonts and the first screen in Chinese opens small cuts
+// instead of the whole CJK collection.
+const QString embeddedFonts[] = {
+    QStringLiteral(":/fonts/VellumarSymbols.ttf"),
+    QStringLiteral(":/fonts/VellumarChinese-Regular.otf"),
+    QStringLiteral(":/fonts/VellumarChinese-Bold.otf"),
+};
 
 } // namespace
 
 void ScreensEngine::prepareApplication()
 {
     QQuickStyle::setStyle(QStringLiteral("Material"));
-    // Embedded at build time, so the symbols never depend on installed fonts.
-    if (QFontDatabase::addApplicationFont(symbolFont) < 0)
-        qInfo().noquote() << QStringLiteral("无法加载字体: ") + symbolFont;
-    // One Latin typeface on every screen, the one the controls' style uses;
-    // Chinese falls back to Noto Sans CJK through fontconfig.
+    for (const QString &font : embeddedFonts) {
+        if (QFontDatabase::addApplicationFont(font) < 0)
+            qInfo().noquote() << QStringLiteral("无法加载字体: ") + font;
+    }
+    // One Latin typeface on every screen, the one the controls' style uses.
+    // What it lacks comes from these, in this order, and not from whatever
+    // fontconfig ranks first: Chinese in its simplified forms (the cut
+    // first, the full font for names and descriptions), then the flags.
     QGuiApplication::setFont(QFont(QStringLiteral("Roboto")));
+    QFont::insertSubstitutions(QStringLiteral("Roboto"),
+        { QStringLiteral("Vellumar Chinese"), QStringLiteral("Noto Sans CJK SC"),
+            QStringLiteral("Noto Color Emoji") });
 }
 
 void ScreensEngine::setUpEngine(QQmlEngine &engine)

@@ -38,7 +38,7 @@ QtObject {
     readonly property int defaultPadding: 16
 
     // Symbol names used by the screens, drawn from the embedded symbol font
-    // (tools/generate_symbol_font.py cuts it to exactly these code points).
+    // (tools/generate_fonts.py cuts it to exactly these code points).
     readonly property string symbolFamily: "Vellumar Symbols"
     readonly property var glyphs: ({
         "magnifyingglass": "\ue8b6",
