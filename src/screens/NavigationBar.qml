@@ -35,13 +35,17 @@ T.ToolBar {
             anchors.verticalCenter: parent.verticalCenter
             spacing: 4
 
-            BarButton {
-                objectName: "backButton"
-                visible: bar.showsBackButton
-                symbol: "chevron.left"
-                symbolSize: 28
-                Accessible.name: bar.backTitle
-                onClicked: bar.backRequested()
+            // Built on pushed pages only: the first screen has no use for it.
+            Loader {
+                active: bar.showsBackButton
+                visible: active
+                sourceComponent: BarButton {
+                    objectName: "backButton"
+                    symbol: "chevron.left"
+                    symbolSize: 28
+                    Accessible.name: bar.backTitle // qmllint disable unqualified
+                    onClicked: bar.backRequested() // qmllint disable unqualified
+                }
             }
         }
 

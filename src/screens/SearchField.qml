@@ -10,12 +10,19 @@ Rectangle {
     property alias text: field.text
     property alias placeholderText: field.placeholderText
     property alias fieldName: field.objectName
-    property alias clearButtonName: clearButton.objectName
+    property string clearButtonName
     readonly property alias field: field
 
     // The user changed the text (typing or the clear button).
     signal edited(string text)
     signal accepted()
+
+    function clear() {
+        field.clear()
+        edited("")
+        // Typing goes on where it was cleared.
+        field.forceActiveFocus()
+    }
 
     implicitHeight: row.implicitHeight + 16
     radius: 10
@@ -28,7 +35,8 @@ Rectangle {
         anchors.rightMargin: 10
         anchors.topMargin: 8
         anchors.bottomMargin: 8
-        implicitHeight: Math.max(glass.implicitHeight, field.implicitHeight, clearButton.implicitHeight)
+        // Room for the clear button whether it is there or not.
+        implicitHeight: Math.max(glass.implicitHeight, field.implicitHeight, 28)
 
         Symbol {
             id: glass
@@ -41,7 +49,7 @@ Rectangle {
         PlainTextField {
             id: field
             anchors.left: glass.right
-            anchors.right: clearButton.visible ? clearButton.left : parent.right
+            anchors.right: clearButton.active ? clearButton.left : parent.right
             anchors.leftMargin: 5
             anchors.rightMargin: 5
             anchors.verticalCenter: parent.verticalCenter
@@ -50,23 +58,22 @@ Rectangle {
             onAccepted: bar.accepted()
         }
 
-        BarButton {
+        // Built while there is text to clear.
+        Loader {
             id: clearButton
             anchors.right: parent.right
             anchors.verticalCenter: parent.verticalCenter
-            visible: field.text !== ""
-            implicitWidth: 28
-            implicitHeight: 28
-            padding: 0
-            symbol: "xmark.circle.fill"
-            symbolSize: 18
-            color: Theme.systemGray
-            Accessible.name: qsTrId("clear")
-            onClicked: {
-                field.clear()
-                bar.edited("")
-                // Typing goes on where it was cleared.
-                field.forceActiveFocus()
+            active: field.text !== ""
+            sourceComponent: BarButton {
+                objectName: bar.clearButtonName // qmllint disable unqualified
+                implicitWidth: 28
+                implicitHeight: 28
+                padding: 0
+                symbol: "xmark.circle.fill"
+                symbolSize: 18
+                color: Theme.systemGray
+                Accessible.name: qsTrId("clear")
+                onClicked: bar.clear() // qmllint disable unqualified
             }
         }
     }
