@@ -33,7 +33,9 @@ T.AbstractButton {
         font.family: control.symbol !== "" ? Theme.symbolFamily : control.font.family
         font.pixelSize: control.symbol !== "" ? control.symbolSize : Theme.bodySize
         font.weight: control.strong ? Font.DemiBold : Font.Normal
-        color: control.color
+        // Grey when disabled, like the other title-bar buttons: on a clear
+        // background the text is all there is to tell.
+        color: control.enabled ? control.color : Theme.systemGray
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         Accessible.ignored: true
