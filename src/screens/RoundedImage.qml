@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Window
 import Vellumar
 
 // A network image stretched over its frame and cut to a rounded rectangle; a
