@@ -4,16 +4,11 @@
 #include "store/KeyValueStore.h"
 #include "store/LocalizationManager.h"
 
-#include <QJsonDocument>
-#include <QProcess>
-#include <QSignalSpy>
-#include <QStandardPaths>
-
 #include <csignal>
 
-// Arguments, exit status, part of what standard output (status 0) or error
-// holds, then the files in both folders and the entries of the history.
-using Command = std::tuple<QStringList, int, QString, int, int>;
+// Executable, arguments, exit status, part of what standard output (status 0) or
+// error holds, then the files in both folders and the entries of the history.
+using Command = std::tuple<QString, QStringList, int, QString, int, int>;
 
 // The real executables, started as a user or a script would start them
 // (offscreen here), against the fixture catalogue.
@@ -39,35 +34,6 @@ class tst_Application : public QObject
 
 private slots:
     void initTestCase() { LocalizationManager::shared(); } // the command line's language
-
-    void answersOnTheTerminal_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QByteArray>("printed"); // on the standard output if 0, else on errors
-        const auto row = [](const char *name, const QStringList &arguments, int exitCode,
-                             const QByteArray &printed) {
-            QTest::newRow(name) << arguments << exitCode << printed;
-        };
-        row("version", { "--version" }, 0, "Vellumar " VELLUMAR_VERSION "\n");
-        row("help", { "--help" }, 0, "--region <code>");
-        row("unknown option", { "--bogus" }, 2, "Unknown option 'bogus'");
-        row("unknown region", { "--region", "XX", "maps" }, 2, "'XX' is not a store region");
-        row("region without code", { "--region" }, 2, "Missing value after '--region'");
-        row("two terms", { "harbor", "maps" }, 2, "One search term or link at most");
-    }
-    void answersOnTheTerminal()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QByteArray, printed);
-        QProcess app;
-        app.start(QStringLiteral(VELLUMAR_EXECUTABLE), arguments);
-        finishes(app, exitCode);
-        const QByteArray output
-            = exitCode == 0 ? app.readAllStandardOutput() : app.readAllStandardError();
-        QVERIFY2(output.contains(printed), output.constData());
-    }
 
     // The first start searches its term in its region; a later start hands a link to it and
     // ends, and the window opens that app's detail screen. A crashed window leaves its socket
@@ -109,14 +75,21 @@ private slots:
         QCOMPARE(KeyValueStore(store).stringForKey("WindowGeometry").value(), "30 40 700 520 0");
     }
 
-    // vellumar-cli as a script runs it; the rows run in order, on the same files and history.
+    // Both executables as a script runs them; rows run in order, on the same files and history.
     void commands_data()
     {
         QTest::addColumn<Command>("command");
         const auto row = [](const char *name, const QStringList &arguments, int status,
-                             const QString &printed, int files = 0, int history = 0) {
-            QTest::newRow(name) << Command { arguments, status, printed, files, history };
+                             const QString &printed, int files = 0, int history = 0,
+                             const char *program = VELLUMAR_CLI) {
+            QTest::newRow(name) << Command { program, arguments, status, printed, files, history };
         };
+        const char *app = VELLUMAR_EXECUTABLE;
+        row("version", { "--version" }, 0, "Vellumar " VELLUMAR_VERSION "\n", 0, 0, app);
+        row("unknown option", { "--bogus" }, 2, "Unknown option 'bogus'", 0, 0, app);
+        row("unknown region", { "--region", "XX", "maps" }, 2, "'XX' is not a store region", 0, 0,
+            app);
+        row("two terms", { "harbor", "maps" }, 2, "One search term or link at most", 0, 0, app);
         row("search", { "search", "lantern" }, 0, "1234567890123\tLantern Notes\tLantern Labs\n");
         row("json", { "search", "desk", "--platform", "mac", "--json" }, 0, "Lantern Desk");
         row("id, bundle id, term",
@@ -133,10 +106,10 @@ private slots:
     void commands()
     {
         QFETCH(Command, command);
-        const auto &[arguments, status, printed, files, history] = command;
+        const auto &[program, arguments, status, printed, files, history] = command;
         QProcess cli; // waited for with the event loop running, which the fixture answers in
         QSignalSpy finished(&cli, &QProcess::finished);
-        cli.start(QStringLiteral(VELLUMAR_CLI), arguments);
+        cli.start(program, arguments);
         if (arguments.contains("-")) // blank lines skipped
             cli.write("\n1000000003\n\n");
         cli.closeWriteChannel();
