@@ -32,14 +32,6 @@ QObject *first(QObject *root, const std::function<bool(QObject *)> &match)
     return nullptr;
 }
 
-// The item's centre in the window. A grab polishes every item first; without it
-// a row laid out since the last frame can still report its old place.
-QPoint centreOf(QQuickItem *item)
-{
-    item->window()->grabWindow();
-    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
-}
-
 // Visible, with a size, and not faded out (isVisible() follows the parents; opacity does not).
 bool isShown(const QQuickItem *item)
 {
@@ -63,6 +55,12 @@ ScreenHarness::ScreenHarness()
         m_window->resize(390, 844);
     if (m_window && !QTest::qWaitForWindowExposed(m_window))
         qWarning("the window was never exposed");
+}
+
+QPoint ScreenHarness::centre(QQuickItem *item)
+{
+    item->window()->grabWindow();
+    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
 }
 
 ScreenHarness::~ScreenHarness()
@@ -102,7 +100,7 @@ bool ScreenHarness::click(QQuickItem *item, Qt::MouseButton button, Qt::Keyboard
 {
     if (!isShown(item))
         return false;
-    QTest::mouseClick(m_window, button, modifiers, centreOf(item));
+    QTest::mouseClick(m_window, button, modifiers, centre(item));
     return true;
 }
 
@@ -131,7 +129,7 @@ bool ScreenHarness::submit(const QString &term)
 
 void ScreenHarness::press(QQuickItem *item, QPoint drift, int holdMs)
 {
-    const QPoint start = centreOf(item);
+    const QPoint start = centre(item);
     QTest::mousePress(m_window, Qt::LeftButton, Qt::NoModifier, start);
     for (int step = 1; step <= 10 && !drift.isNull(); ++step)
         QTest::mouseMove(m_window, start + drift * step / 10, 10);

@@ -1,10 +1,10 @@
 #include "ScreenHarness.h"
-#include "screens/CopyableState.h"
 #include "store/SettingsManager.h"
 #include "workflow/ScreenshotSaver.h"
 
 #include <QClipboard>
 #include <QImageReader>
+#include <QRegularExpression>
 
 using namespace std::chrono_literals;
 
@@ -13,26 +13,9 @@ class tst_DetailScreen : public ScreenTest
 {
     Q_OBJECT
 
-    static inline int failureLines = 0; // the console lines of failed lookups
-    static inline QtMessageHandler qtTestHandler = nullptr;
     bool checkmarkShown(const char *row) const
     {
         return screen->visibleItem("checkmarkGlyph", screen->visibleItem(row));
-    }
-    // Taps the first screenshot, or shows the address as such a tap would.
-    bool openScreenshot(const QString &address = {}, const QString &shown = "screenshotPicture")
-    {
-        const bool opened = screen->scrollDetailToEnd()
-            && (address.isEmpty()
-                    ? screen->click("screenshot_0")
-                    : QMetaObject::invokeMethod(screen->visibleItem("appDetailView"),
-                        "showScreenshot", Q_ARG(QVariant, address), Q_ARG(QVariant, 1)))
-            && ScreenHarness::waitFor([&] {
-                   return screen->settled("screenshotDetailView", "searchNavigation")
-                       && screen->shown(shown);
-               });
-        catalogue->clearRequests();
-        return opened;
     }
     bool back(const QString &page, const QString &navigation)
     {
@@ -61,23 +44,11 @@ class tst_DetailScreen : public ScreenTest
     }
 
 private slots:
-    void initTestCase()
-    {
-        // Qt Test installs its handler when the run starts; ours goes on top.
-        qtTestHandler = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
-                failureLines += message.startsWith(QStringLiteral("详情加载失败: "));
-                qtTestHandler(type, context, message);
-            });
-        ScreenTest::initTestCase();
-    }
-
-    // Release notes and screenshots; no release notes key; null release notes, no screenshots.
+    // Release notes and screenshots; null release notes and no screenshots.
     void showsEverySectionAfterTheSpinner()
     {
         for (const auto &[row, releaseNotes, screenshots] :
-            { std::tuple { 0, "Faster sync.\nA new dark theme.", 3 }, { 1, "<hidden>", 2 },
-                { 2, "<hidden>", 0 } }) {
+            { std::tuple { 0, "Faster sync.\nA new dark theme.", 3 }, { 2, "<hidden>", 0 } }) {
             init();
             const FixtureCatalogue::App &app = FixtureCatalogue::apps().at(row);
             const QString id = QString::number(app.trackId);
@@ -85,9 +56,8 @@ private slots:
             QVERIFY(openSearchResult(row, false));
             QVERIFY(screen->shown("detailLoading") && !screen->shown("detailStack")
                 && !screen->shown("detailLoadFailed"));
-            WAIT_UNTIL(screen->shown("detailStack"));
+            WAIT_UNTIL(screen->shown("detailStack") && !screen->shown("detailLoading"));
             catalogue->setDelay(id, 0ms);
-            QVERIFY(!screen->shown("detailLoading"));
             QCOMPARE(requestsContaining("GET /lookup?id=" + id.toUtf8() + "&country=CN"), 1);
             QCOMPARE(screen->shownText("detailName"), app.trackName);
             QCOMPARE(screen->shownText("detailArtist"), app.artistName);
@@ -105,13 +75,14 @@ private slots:
     }
 
     // A history row opens in its region, else the US store; a failed first lookup shows the
-    // failure text (one console line) and a later one, on showing the tab again, keeps the
+    // failure text (and a console line), a failed later one, on showing the tab again, keeps the
     // details. Saving from a row does not record it again.
     void historyRowsOpenTheirDetails()
     {
         AppItem broken = historyItem(2);
         broken.trackId = FixtureCatalogue::errorPageId;
-        const int failuresBefore = failureLines;
+        const QRegularExpression failureLine("^详情加载失败: ");
+        QTest::ignoreMessage(QtInfoMsg, failureLine); // the failed lookup's
         QVERIFY(showHistory({ historyItem(0), historyItem(1, "JP"), broken }));
         for (const auto &[index, lookup] : { std::pair { 1, "lookup?id=284910350&country=JP" },
                  { 0, "lookup?id=1234567890123&country=US" }, { 2, "lookup?id=404&country=US" } }) {
@@ -120,34 +91,32 @@ private slots:
             WAIT_UNTIL(screen->shown(fails ? "detailLoadFailed" : "detailStack"));
             QVERIFY(!screen->shown("detailLoading") && screen->shown("detailSaveButton") != fails);
             QCOMPARE(requestsContaining(lookup), 1);
-            QCOMPARE(failureLines, failuresBefore + fails);
             QVERIFY(back("historyPage", "historyNavigation"));
         }
         HistoryManager::shared()->removeHistory(historyItem(0));
         QVERIFY(screen->click(screen->visibleItem("saveButton", row(0))));
         QVERIFY(screen->alertShows("historySaveAlert", qtTrId("success")));
-        QVERIFY(ScreenHarness::photos().size() == 1 && stored() == 2);
-        QVERIFY(!screen->shown("appDetailView"));
+        QVERIFY(ScreenHarness::photos().size() == 1 && stored() == 2
+            && !screen->shown("appDetailView"));
 
         QVERIFY(screen->click("searchTab") && openSearchResult(0));
+        QSignalSpy looked(
+            screen->visibleItem("appDetailView")->property("loader").value<QObject *>(),
+            SIGNAL(isLoadingChanged()));
         const QByteArray live = refuseConnections();
+        QTest::ignoreMessage(QtInfoMsg, failureLine);
         QVERIFY(screen->click("historyTab") && screen->click("searchTab"));
-        const bool failed
-            = ScreenHarness::waitFor([&] { return failureLines == failuresBefore + 2; });
+        const bool failed = ScreenHarness::waitFor([&] { return !looked.isEmpty(); });
         qputenv("VELLUMAR_CATALOGUE_URL", live);
         QVERIFY(failed);
         QVERIFY(screen->shown("detailStack") && !screen->shown("detailLoadFailed"));
     }
 
-    // Pictures an answer places on this machine are never opened: not in the
-    // list, not on the detail screen.
+    // Pictures an answer places on this machine are never opened, in the list or the details.
     void answersCannotOpenLocalFiles()
     {
-        QVERIFY(screen->submit(FixtureCatalogue::localFilesTerm));
-        QCOMPARE(screen->shownText("rowIcon", "source"), QString());
-        QVERIFY(screen->click("resultRow_0"));
+        QVERIFY(screen->submit(FixtureCatalogue::localFilesTerm) && screen->click("resultRow_0"));
         WAIT_UNTIL(screen->shown("detailStack"));
-        QCOMPARE(screen->shownText("detailIcon", "source"), QString());
         QCOMPARE(screen->item("screenshotStrip")->property("count").toInt(), 2);
         QVERIFY(screen->grab().width() > 0);
         QStringList sources;
@@ -156,8 +125,8 @@ private slots:
         QCOMPARE(sources.filter(FixtureCatalogue::canaryFolder()), QStringList());
     }
 
-    // The platform menu searches Mac apps at once; their icons keep their maker's
-    // shape. A developer's other apps follow the details and open their own.
+    // The platform menu searches Mac apps at once; their icons keep their maker's shape. A
+    // developer's other apps follow the details and open their own.
     void macAppsAndADevelopersOtherApps()
     {
         QVERIFY(screen->submit("lantern") && screen->click("platformButton"));
@@ -181,30 +150,19 @@ private slots:
         QVERIFY(screen->click("developerApp_0"));
         WAIT_UNTIL(screen->shownText("detailName") == "Lantern Notes"
             && screen->settled("appDetailView", "searchNavigation"));
-        QVERIFY(back("appDetailView", "searchNavigation"));
-        QCOMPARE(screen->shownText("detailName"), "Lantern Desk");
     }
 
-    // Every tap schedules its own reset; with the real clock the check mark goes by itself.
+    // A tap copies the value as shown and shows a check mark, which goes by itself.
     void aTapCopiesTheValueAndShowsACheckMark()
     {
-        QList<std::pair<std::chrono::milliseconds, std::function<void()>>> resets;
-        CopyableState::setScheduler([&](auto delay, QObject *, std::function<void()> reset) {
-            resets.append({ delay, std::move(reset) });
-        });
-        QVERIFY(openSearchResult(0) && screen->click("bundleIdRow"));
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("com.lanternlabs.notes"));
-        WAIT_UNTIL(checkmarkShown("bundleIdRow"));
-        QVERIFY(screen->click("bundleIdRow"));
-        QCOMPARE(resets.size(), 2);
-        QCOMPARE(resets.first().first, 2000ms);
-        resets.first().second(); // the first tap's reset ends it while the second's is pending
-        WAIT_UNTIL(!checkmarkShown("bundleIdRow"));
-        CopyableState::setScheduler({});
-        QVERIFY(screen->click("minimumOsRow"));
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("iOS 15.0"));
-        WAIT_UNTIL(checkmarkShown("minimumOsRow"));
-        WAIT_UNTIL(!checkmarkShown("minimumOsRow"));
+        QVERIFY(openSearchResult(0));
+        for (const auto &[row, value] : { std::pair { "bundleIdRow", "com.lanternlabs.notes" },
+                 { "minimumOsRow", "iOS 15.0" } }) {
+            QVERIFY(screen->click(row));
+            QCOMPARE(QGuiApplication::clipboard()->text(), value);
+            WAIT_UNTIL(checkmarkShown(row));
+            WAIT_UNTIL(!checkmarkShown(row));
+        }
     }
 
     // A still long press on a shown picture saves it as served and records nothing; a drag, a
@@ -212,46 +170,44 @@ private slots:
     void aLongPressSavesTheScreenshot()
     {
         SettingsManager::shared()->setSaveAsOriginalJPEG(true);
-        QVERIFY(openSearchResult(0) && openScreenshot());
-        screen->press(screen->visibleItem("screenshotPicture"), QPoint(30, 0), 800);
-        QVERIFY(!screen->popupVisible("screenshotSaveAlert"));
-        screen->press(screen->visibleItem("screenshotPicture"), {}, 800);
+        QVERIFY(openSearchResult(0));
+        for (const auto &[address, shown] :
+            { std::pair { catalogue->stallingImageUrl().toString(), "screenshotLoading" },
+                { catalogue->notAnImageUrl().toString(), "screenshotFailed" },
+                { QString(), "screenshotPicture" } }) { // the first screenshot, tapped
+            QVERIFY(screen->scrollDetailToEnd());
+            QVERIFY(address.isEmpty()
+                    ? screen->click("screenshot_0")
+                    : QMetaObject::invokeMethod(screen->visibleItem("appDetailView"),
+                        "showScreenshot", Q_ARG(QVariant, address), Q_ARG(QVariant, 1)));
+            WAIT_UNTIL(screen->settled("screenshotDetailView", "searchNavigation")
+                && screen->shown(shown));
+            catalogue->clearRequests();
+            QQuickItem *view = screen->visibleItem("screenshotDetailView");
+            screen->press(view, QPoint(30, 0), 800); // a drag
+            QVERIFY(!screen->popupVisible("screenshotSaveAlert"));
+            screen->press(view, {}, 800);
+            if (address.isEmpty())
+                break;
+            QVERIFY(!screen->popupVisible("screenshotSaveAlert"));
+            QCOMPARE(requestsContaining("/art/special/"), 0);
+            QVERIFY(back("appDetailView", "searchNavigation"));
+            WAIT_UNTIL(requestsContaining("GET /lookup?") == 1);
+        }
         QVERIFY(screen->alertShows(
             "screenshotSaveAlert", qtTrId("success"), qtTrId("save_success_message_screenshot")));
         SettingsManager::shared()->setSaveAsOriginalJPEG(false);
         QCOMPARE(requestsContaining("/shots/"), 1); // downloaded again, once
-        QCOMPARE(ScreenHarness::photos().size(), 1);
+        QCOMPARE(ScreenHarness::photos(), QStringList { "Lantern Notes screenshot 1.png" });
         QImageReader reader(ScreenHarness::photoFolder().filePath(ScreenHarness::photos().first()));
         QCOMPARE(reader.format(), QByteArray("png"));
         QCOMPARE(reader.size(), QSize(392, 696));
         QCOMPARE(stored(), 0);
-        QVERIFY(back("appDetailView", "searchNavigation"));
-        WAIT_UNTIL(requestsContaining("GET /lookup?") == 1);
-        for (const auto &[address, shown] :
-            { std::pair { catalogue->stallingImageUrl(), "screenshotLoading" },
-                { catalogue->notAnImageUrl(), "screenshotFailed" } }) {
-            QVERIFY(openScreenshot(address.toString(), shown));
-            screen->press(screen->visibleItem("screenshotDetailView"), {}, 800);
-            QVERIFY(!screen->popupVisible("screenshotSaveAlert"));
-            QCOMPARE(requestsContaining("/art/special/"), 0);
-            QVERIFY(back("appDetailView", "searchNavigation"));
-        }
-        // The saver itself refuses a non-address and a non-picture, and reports a library that
-        // refuses to add (a file where the photo folder belongs).
-        ScreenHarness::photoFolder().removeRecursively();
-        QFile blocker(ScreenHarness::photoFolder().path());
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        const QString shot = catalogue->baseUrl().toString() + "/shots/1-1/392x696bb.png";
-        for (const auto &[address, message] :
-            { std::pair { QString("http://[::1"), qtTrId("screenshot_url_invalid") },
-                { catalogue->notAnImageUrl().toString(),
-                    qtTrId("download_fail_message_screenshot") },
-                { shot, qtTrId("save_fail_message").arg(qtTrId("permission_denied_message")) } }) {
-            ScreenshotSaver saver;
-            saver.saveScreenshot(address);
-            WAIT_UNTIL(saver.showingSaveAlert());
-            QCOMPARE(saver.saveAlertTitle() + saver.saveAlertMessage(), qtTrId("error") + message);
-        }
+        ScreenshotSaver saver; // a non-picture saved all the same fails in words
+        saver.saveScreenshot(catalogue->notAnImageUrl().toString());
+        WAIT_UNTIL(saver.showingSaveAlert());
+        QCOMPARE(saver.saveAlertTitle() + saver.saveAlertMessage(),
+            qtTrId("error") + qtTrId("download_fail_message_screenshot"));
     }
 
     // Typing filters the rows; a swipe deletes the row shown; the empty state and clear button
@@ -259,11 +215,9 @@ private slots:
     void theHistoryFiltersDeletesAndClears()
     {
         QVERIFY(showHistory({ historyItem(2), historyItem(1), historyItem(0) }));
-        const QPointer<QQuickItem> harbor = row(1);
         QVERIFY(screen->click("historySearchField"));
         screen->typeText("A");
         QCOMPARE(shownNames(), (QStringList { "Harbor Maps", "Lantern Notes" }));
-        QCOMPARE(row(0), harbor.data()); // a keystroke keeps the delegates it shows
         screen->press(row(1), QPoint(-200, 0), 0);
         QVERIFY(ScreenHarness::waitFor(
             [&] { return screen->click(screen->visibleItem("deleteButton", row(1))); }));
@@ -284,14 +238,6 @@ private slots:
         }
         QVERIFY(shownNames().isEmpty() && screen->shown("noDownloadHistory"));
         QVERIFY(!screen->item("clearDownloadHistoryButton")->isEnabled());
-        QVERIFY(screen->click("clearDownloadHistoryButton"));
-        QVERIFY(!screen->popupVisible("clearHistoryAlert"));
-    }
-
-    void cleanup()
-    {
-        CopyableState::setScheduler({});
-        ScreenTest::cleanup();
     }
 };
 

@@ -1,6 +1,7 @@
 #include "ScreenHarness.h"
 #include "catalogue/NetworkPolicy.h"
 #include "screens/CountryListModel.h"
+#include "store/Country.h"
 #include "store/LocalizationManager.h"
 #include "store/SettingsManager.h"
 
@@ -16,7 +17,6 @@ class tst_SearchScreen : public ScreenTest
     Q_OBJECT
 
     int rowCount() const { return screen->item("resultList")->property("count").toInt(); }
-    bool detailShown() const { return screen->settled("appDetailView", "searchNavigation"); }
     // Where a tag's unit (the capsule and its margin) sits in the tag view.
     QPointF tagPlace(int index) const
     {
@@ -43,6 +43,8 @@ private slots:
         ScreenTest::init();
     }
 
+    // Return submits and the overlay follows the model. A pasted store link opens its detail
+    // screen; leaving it lets the same link open it again.
     void returnSubmitsAndTheOverlayFollowsTheModel()
     {
         QVERIFY(screen->item("searchField")->hasActiveFocus() && screen->shown("noSearchHistory"));
@@ -50,12 +52,22 @@ private slots:
         QCOMPARE(rowCount(), 1);
         QCOMPARE(requestsContaining("GET /search?term=lantern&country=CN"), 1);
         QVERIFY(!screen->shown("historyPanel") && !screen->shown("statusMessage"));
-        QVERIFY(screen->submit(FixtureCatalogue::emptyTerm));
-        QCOMPARE(rowCount(), 0);
-        QVERIFY(screen->shownText("statusMessage").contains(FixtureCatalogue::emptyTerm));
+        QGuiApplication::clipboard()->setText(
+            "https://apps.apple.com/jp/app/lantern-notes/id1234567890123");
+        for (int round = 1; round <= 2; ++round) {
+            QVERIFY(screen->submit({}));
+            WAIT_UNTIL(screen->settled("appDetailView", "searchNavigation")
+                && screen->shownText("detailName") == "Lantern Notes");
+            QCOMPARE(requestsContaining("GET /lookup?id=1234567890123&country=JP"), 2 * round);
+            QVERIFY(screen->click("backButton"));
+            WAIT_UNTIL(!screen->shown("appDetailView") && screen->shown("statusMessage"));
+        }
+        QVERIFY(screen->click("searchField"));
+        screen->pressKey(Qt::Key_A, Qt::ControlModifier);
         screen->typeText(FixtureCatalogue::stallTerm);
         screen->pressKey(Qt::Key_Return);
-        WAIT_UNTIL(screen->shown("loadingIndicator") && !screen->shown("statusMessage"));
+        WAIT_UNTIL(requestsContaining("GET /search?term=stall&") == 1
+            && screen->shown("loadingIndicator") && !screen->shown("statusMessage"));
     }
 
     // A tag wider than the row stays alone on its row, with no empty row above.
@@ -80,25 +92,15 @@ private slots:
         QCOMPARE(requestsContaining("GET /search?term=a&country=CN"), 1);
     }
 
-    // A row's save button saves, stamped with the region, without opening the row.
-    void aSaveButtonSavesWithoutOpeningTheRow()
+    // A row's button saves it (stamped with the region) and Ctrl-/Shift-click choose rows, none
+    // opening; the batch sums up in one alert. In the history, selection mode chooses by plain
+    // taps, and Cancel saves none after the one in flight.
+    void rowsSaveAloneAndAsABatch()
     {
-        QVERIFY(screen->submit("lantern") && screen->click("saveButton"));
+        QVERIFY(screen->submit("app") && screen->click("saveButton"));
         QVERIFY(screen->alertShows(
             "saveAlert", qtTrId("success"), qtTrId("save_success_message_icon")));
-        QVERIFY(!screen->shown("appDetailView"));
-        QCOMPARE(ScreenHarness::photos().size(), 1);
         QCOMPARE(HistoryManager::shared()->loadHistory().value(0).countryCode, "CN");
-        QVERIFY(screen->click("resultRow_0"));
-        WAIT_UNTIL(detailShown());
-    }
-
-    // Ctrl- and Shift-click choose results without opening them; the batch saves each as its
-    // row's button would and sums up in one alert. In the history, selection mode chooses by
-    // plain taps, saves without recording again, and Cancel saves none after the one in flight.
-    void chosenRowsSaveAsABatch()
-    {
-        QVERIFY(screen->submit("app") && rowCount() == 3);
         QVERIFY(screen->click("resultRow_0", Qt::LeftButton, Qt::ControlModifier));
         QVERIFY(screen->click("resultRow_2", Qt::LeftButton, Qt::ShiftModifier));
         QVERIFY(screen->shown("rowCheck") && !screen->shown("appDetailView"));
@@ -106,7 +108,7 @@ private slots:
         QVERIFY(screen->click("saveSelectedButton") && !screen->shown("rowCheck"));
         QVERIFY(screen->alertShows(
             "saveAlert", qtTrId("success"), qtTrId("batch_save_summary").arg("3").arg("3")));
-        QCOMPARE(ScreenHarness::photos().size(), 3);
+        QCOMPARE(ScreenHarness::photos().size(), 4);
         QCOMPARE(HistoryManager::shared()->loadHistory().size(), 3);
 
         for (const FixtureCatalogue::App &app : FixtureCatalogue::apps())
@@ -122,35 +124,17 @@ private slots:
             "historySaveAlert", qtTrId("success"), qtTrId("batch_save_summary").arg("1").arg("2")));
         for (const FixtureCatalogue::App &app : FixtureCatalogue::apps())
             catalogue->setDelay(QStringLiteral("/art/%1/1024x1024bb.png").arg(app.trackId), 0s);
-        QCOMPARE(ScreenHarness::photos().size(), 4);
+        QCOMPARE(ScreenHarness::photos().size(), 5);
         QCOMPARE(HistoryManager::shared()->loadHistory().size(), 3);
-    }
-
-    // Leaving the detail screen a link opened lets the same link open it again.
-    void aPastedStoreLinkOpensItsDetailScreen()
-    {
-        QGuiApplication::clipboard()->setText(
-            "https://apps.apple.com/jp/app/lantern-notes/id1234567890123");
-        for (int round = 1; round <= 2; ++round) {
-            QVERIFY(screen->submit({}));
-            WAIT_UNTIL(detailShown() && screen->shownText("detailName") == "Lantern Notes");
-            QCOMPARE(requestsContaining("GET /lookup?id=1234567890123&country=JP"), 2 * round);
-            QVERIFY(screen->click("backButton"));
-            WAIT_UNTIL(!screen->shown("appDetailView"));
-            QVERIFY(!screen->viewModel()->property("hasFoundAppItem").toBool());
-        }
     }
 
     // No developer text reaches the status line, in either language.
     void aFailureReadsAsASentenceOfTheLanguage()
     {
         const std::pair<QString, const char *> failures[]
-            = { { FixtureCatalogue::errorPageTerm, "error_unreadable_answer" }, // not JSON
-                  { FixtureCatalogue::malformedTerm, "error_unreadable_answer" },
+            = { { FixtureCatalogue::malformedTerm, "error_unreadable_answer" },
                   { QString(), "error_server_refused" }, // nothing listens
-                  { FixtureCatalogue::stallTerm, "error_timed_out" },
-                  { FixtureCatalogue::rateLimitedTerm, "error_rate_limited" },
-                  { FixtureCatalogue::noStoreTerm, "error_region_not_served" } };
+                  { FixtureCatalogue::stallTerm, "error_timed_out" } };
         const QByteArray live = qgetenv("VELLUMAR_CATALOGUE_URL");
         NetworkPolicy::setTransferTimeout(1s);
         for (const char *language : { "zh-Hans", "en" }) {
@@ -174,17 +158,17 @@ private slots:
     }
 
     // Every shown region matches the filter on code or in-app name, ignoring case; some must
-    // stay. The region button and next search follow the choice (none: Escape, or Done); the
-    // picker reopens unfiltered.
+    // stay. A tap, Return or the arrows from the region in effect choose; Escape and Done keep
+    // it. The region button and next search follow; the picker reopens unfiltered.
     void theRegionPickerFiltersAndCloses()
     {
         const std::tuple<const char *, QString, QStringList, const char *, QString> rows[]
             = { { "en", "cn", { "CN" }, "countryListViewDoneButton", "CN" },
-                  { "en", "US", { "US", "AU", "BY" }, "", "CN" },
-                  { "en", "us", { "US", "AU", "BY" }, "", "CN" },
-                  { "en", " ", { "US", "GB" }, "", "CN" }, { "en", "qqq", {}, "", "CN" },
-                  { "zh-Hans", "美国", { "US" }, "", "CN" },
-                  { "en", "jap", { "JP" }, "countryRow_JP", "JP" } };
+                  { "en", "us", { "US", "AU", "BY" }, "Esc", "CN" },
+                  { "zh-Hans", "美国", { "US" }, "Esc", "CN" },
+                  { "en", "jap", { "JP" }, "countryRow_JP", "JP" },
+                  { "en", "japan", { "JP" }, "Return", "JP" },
+                  { "en", "", { "CN" }, "Down, Return", "CX" } }; // CX follows CN
         const auto regions = [&] {
             return screen->item("countryList")->property("model").value<QAbstractItemModel *>();
         };
@@ -193,7 +177,6 @@ private slots:
             QVERIFY(*language == 'e' || switchLanguage(language));
             QVERIFY(screen->open("regionButton", "countryListView"));
             screen->typeText(text);
-            QCOMPARE(screen->shownText("countryFilterField"), text);
             QStringList codes;
             for (int row = 0; row < regions()->rowCount(); ++row) {
                 const QModelIndex index = regions()->index(row, 0);
@@ -204,16 +187,14 @@ private slots:
             }
             for (const QString &code : kept)
                 QVERIFY2(codes.contains(code), qPrintable(code));
-            QCOMPARE(codes.isEmpty(), kept.isEmpty());
-            QVERIFY(screen->find("countryListView")->property("opened").toBool());
-            if (*close)
+            if (QChar(*close).isLower())
                 QVERIFY(
                     ScreenHarness::waitFor([&, close = close] { return screen->click(close); }));
             else
-                screen->pressKey(Qt::Key_Escape);
+                QTest::keySequence(screen->window(), QKeySequence(close));
             QVERIFY(screen->waitForPopup("countryListView", false));
             QCOMPARE(screen->shownText("regionCode"), region);
-            QCOMPARE(screen->shownText("regionFlag"), region == "JP" ? "🇯🇵" : "🇨🇳");
+            QCOMPARE(screen->shownText("regionFlag"), countryForCode(region)->flag());
             QVERIFY(screen->submit("harbor"));
             QCOMPARE(requestsContaining("GET /search?term=harbor&country=" + region.toLatin1()), 1);
             QVERIFY(screen->open("regionButton", "countryListView"));
@@ -222,32 +203,28 @@ private slots:
         }
     }
 
-    // The two roundings exclude each other; the JPEG switch dims and locks the rest. A new
-    // language changes every text but names, the term goes, and the history tab gives way to
-    // search.
+    // The switches write the options; JPEG dims and locks the rest. A new language changes
+    // every text but names, the term goes, and the history tab gives way to search.
     void theSettingsWriteTheOptionsAndRebuildTheScreens()
     {
         SettingsManager *settings = SettingsManager::shared();
         screen->typeText("harbor");
         const QStringList before = screen->visibleTexts();
-        QPointer<QObject> oldModel = screen->viewModel();
         QVERIFY(screen->open("settingsButton", "settingsView") && screen->click("roundedSwitch"));
-        QQuickItem *group = screen->item("roundingGroup");
         QVERIFY(settings->saveAsRounded() && screen->click("slightlyRoundedSwitch"));
-        QVERIFY(settings->saveAsSlightlyRounded() && !settings->saveAsRounded()
-            && !checked("roundedSwitch"));
+        QVERIFY(settings->saveAsSlightlyRounded() && !checked("roundedSwitch"));
         QVERIFY(screen->click("jpegSwitch") && settings->saveAsOriginalJPEG());
-        QVERIFY(!settings->saveAsSlightlyRounded() && !checked("slightlyRoundedSwitch"));
+        QVERIFY(!checked("slightlyRoundedSwitch"));
+        QQuickItem *group = screen->item("roundingGroup");
         QVERIFY(!group->isEnabled() && group->opacity() == 0.5);
         QVERIFY(screen->click("roundedSwitch") && screen->click("resolutionPicker_0"));
-        QVERIFY(!settings->saveAsRounded());
-        QCOMPARE(settings->selectedResolution(), IconResolution::size1024);
+        QVERIFY(!settings->saveAsRounded() && !checked("resolutionPicker_0"));
         QVERIFY(screen->click("jpegSwitch") && group->isEnabled() && group->opacity() == 1.0);
-        QVERIFY(screen->click("resolutionPicker_0"));
+        QVERIFY(screen->click("resolutionPicker_0") && checked("resolutionPicker_0"));
         QCOMPARE(settings->selectedResolution(), IconResolution::size256);
-        QVERIFY(checked("resolutionPicker_0") && !checked("resolutionPicker_2"));
         settings->setSelectedResolution(IconResolution::size1024);
 
+        QPointer<QObject> oldModel = screen->viewModel();
         QVERIFY(screen->click("languagePicker_0") && screen->waitForPopup("settingsView", false));
         WAIT_UNTIL(screen->viewModel() && screen->viewModel() != oldModel);
         QCOMPARE(screen->viewModel()->property("searchTerm").toString(), QString());

@@ -32,6 +32,13 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
         && file.write(bytes) == bytes.size();
 }
 
+// A file's bytes; empty when it cannot be read.
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // One statement run behind the store's back: the first column of the first
 // row, empty when there is none, or the error text.
 inline QByteArray query(const QString &path, const QByteArray &sql)

