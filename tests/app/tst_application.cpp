@@ -114,6 +114,7 @@ private slots:
             cli.write("\n1000000003\n\n");
         cli.closeWriteChannel();
         QVERIFY(finished.wait(30000));
+        QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
         QCOMPARE(cli.exitCode(), status);
         const QString output = status ? cli.readAllStandardError() : cli.readAllStandardOutput();
         QVERIFY2(output.contains(printed), qPrintable(output));

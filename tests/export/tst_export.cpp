@@ -78,7 +78,7 @@ private slots:
                     QImage::fromData(encoded(image, format)).convertToFormat(premultiplied));
         }
         // A real write error (the process may not grow a file beyond 4 KiB): the
-        // system's error, and no file left. (Refused permission: tst_detailscreen.)
+        // system's error, and no file left. (Refused permission: tst_workflow.)
         const QSet<QString> before = files();
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit original {};

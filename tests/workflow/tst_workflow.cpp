@@ -70,6 +70,7 @@ private slots:
 
     void init()
     {
+        QFile::remove(photoFolder().path());
         photoFolder().removeRecursively();
         HistoryManager::shared()->clearAllHistory();
         SearchHistoryManager::shared()->clearAllHistory();
@@ -101,6 +102,9 @@ private slots:
         row("HTML error page", "J", size256, 0, { -1, -1 },
             catalogue->baseUrl().toString() + "/lookup?id=404",
             qtTrId("download_fail_message_original"));
+        // A file where the folder should be: the library cannot be written.
+        row("permission denied", "", size256, 0, { -1, -1 }, {},
+            qtTrId("save_fail_message").arg(qtTrId("permission_denied_message")));
     }
 
     void saves()
@@ -118,6 +122,9 @@ private slots:
         const QString path
             = QStringLiteral("/art/%1/%2x%2bb.png").arg(mac ? "mac-1" : "1234567890123").arg(side);
         catalogue->setDelay(path, inFlight ? 800ms : 0ms);
+        QFile blocker(photoFolder().path());
+        QVERIFY(QTest::currentDataTag() != QByteArray("permission denied")
+            || blocker.open(QIODevice::WriteOnly));
 
         AppItem item = lantern(url);
         item.kind = mac ? "mac-software" : "software";
