@@ -76,6 +76,7 @@ std::optional<QList<AppItem>> HistoryManager::decode(const QByteArray &bytes) co
     else if (!document.isArray())
         failure = QStringLiteral("The history must be a JSON array");
     QList<AppItem> items;
+    items.reserve(array.size());
     for (qsizetype i = 0; failure.isEmpty() && i < array.size(); ++i) {
         const QJsonValue value = array.at(i);
         Result<AppItem> item = AppItem::decode(value.toObject());
