@@ -28,7 +28,8 @@ struct Run
 };
 
 // Starts `program` with its own home and waits for its first-frame line.
-std::optional<Run> startOnce(const char *program, const QString &home, const char *argument = nullptr)
+std::optional<Run> startOnce(
+    const char *program, const QString &home, const char *argument = nullptr)
 {
     int fds[2];
     if (pipe(fds) != 0)
@@ -128,7 +129,8 @@ int main(int argc, char *argv[])
         std::printf("  %-22s %8.1f ms   peak memory %6.1f MiB", probe.label, median(probe.times),
             median(probe.peaks) / 1024.0);
         if (probe.language)
-            std::printf("   ratio %.2f (target at most 1.40): %s", ratio, ratio <= 1.4 ? "met" : "missed");
+            std::printf(
+                "   ratio %.2f (target at most 1.40): %s", ratio, ratio <= 1.4 ? "met" : "missed");
         std::printf("\n");
     }
     return 0;

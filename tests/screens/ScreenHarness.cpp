@@ -57,16 +57,16 @@ ScreenHarness::ScreenHarness()
         qWarning("the window was never exposed");
 }
 
-QPoint ScreenHarness::centre(QQuickItem *item)
-{
-    item->window()->grabWindow();
-    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
-}
-
 ScreenHarness::~ScreenHarness()
 {
     delete m_window;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QPoint ScreenHarness::centre(QQuickItem *item)
+{
+    item->window()->grabWindow();
+    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
 }
 
 QObject *ScreenHarness::find(const QString &name) const
