@@ -161,6 +161,16 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message id="batch_cancelled">
+        <extracomment>The title of a batch save's summary after Cancel</extracomment>
+        <source>Cancelled</source>
+        <translation>Cancelled</translation>
+    </message>
+    <message id="batch_cancelled_summary">
+        <extracomment>%1: how many icons were saved before the cancel; %2: how many there were</extracomment>
+        <source>Cancelled: %1 of %2 icons were saved.</source>
+        <translation>Cancelled: %1 of %2 icons were saved.</translation>
+    </message>
     <message id="select">
         <source>Select</source>
         <translation>Select</translation>
@@ -252,6 +262,11 @@
         <extracomment>The sentence for a failure of this kind</extracomment>
         <source>The App Store has no store for this region.</source>
         <translation>The App Store has no store for this region.</translation>
+    </message>
+    <message id="error_request_rejected">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>The App Store did not accept this request.</source>
+        <translation>The App Store did not accept this request.</translation>
     </message>
     <message id="detail_load_failed">
         <source>Could not load the details.</source>

@@ -161,6 +161,16 @@
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
+    <message id="batch_cancelled">
+        <extracomment>The title of a batch save's summary after Cancel</extracomment>
+        <source>Cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message id="batch_cancelled_summary">
+        <extracomment>%1: how many icons were saved before the cancel; %2: how many there were</extracomment>
+        <source>Cancelled: %1 of %2 icons were saved.</source>
+        <translation>已取消：已保存 %1 个图标（共 %2 个）。</translation>
+    </message>
     <message id="select">
         <source>Select</source>
         <translation>选择</translation>
@@ -251,6 +261,11 @@
         <extracomment>The sentence for a failure of this kind</extracomment>
         <source>The App Store has no store for this region.</source>
         <translation>App Store 在这个地区没有商店。</translation>
+    </message>
+    <message id="error_request_rejected">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>The App Store did not accept this request.</source>
+        <translation>App Store 拒绝了这个请求。</translation>
     </message>
     <message id="detail_load_failed">
         <source>Could not load the details.</source>

@@ -41,17 +41,20 @@ void restore(QWindow &window)
         window.setWindowStates(Qt::WindowMaximized);
 }
 
-void remember(const QWindow &window)
+void remember(const QWindow &window, QSize defaultSize)
 {
     const QRect frame = window.geometry();
     const bool maximized = window.windowStates() & Qt::WindowMaximized;
-    KeyValueStore::shared().setString(key,
-        QStringLiteral("%1 %2 %3 %4 %5")
-            .arg(frame.x())
-            .arg(frame.y())
-            .arg(frame.width())
-            .arg(frame.height())
-            .arg(maximized ? 1 : 0));
+    const QString value = QStringLiteral("%1 %2 %3 %4 %5")
+                              .arg(frame.x())
+                              .arg(frame.y())
+                              .arg(frame.width())
+                              .arg(frame.height())
+                              .arg(maximized ? 1 : 0);
+    const std::optional<QString> stored = KeyValueStore::shared().stringForKey(key);
+    if (stored ? value == *stored : !maximized && frame.size() == defaultSize)
+        return;
+    KeyValueStore::shared().setString(key, value);
 }
 
 } // namespace WindowGeometry

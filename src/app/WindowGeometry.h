@@ -2,11 +2,15 @@
 
 class QWindow;
 
+#include <QSize>
+
 // The window comes back where and as large as it was left, as long as that
 // is still on a screen; the store keeps it under "WindowGeometry".
 namespace WindowGeometry {
 
 void restore(QWindow &window);
-void remember(const QWindow &window);
+// Writes only a change: against what is stored or, with nothing stored, against
+// the window's own size (where a window manager placed it is no choice of the user's).
+void remember(const QWindow &window, QSize defaultSize);
 
 } // namespace WindowGeometry

@@ -2,6 +2,7 @@
 #include "QuitOnSignal.h"
 #include "SingleInstance.h"
 #include "WindowGeometry.h"
+#include "catalogue/Error.h"
 #include "screens/ScreensEngine.h"
 
 #include <QDebug>
@@ -83,8 +84,8 @@ int main(int argc, char *argv[])
         // Another start got there first: it takes the request.
         if (SingleInstance::handOver(request))
             return 0;
-        qWarning().noquote() << QStringLiteral("Vellumar cannot listen for later starts:")
-                             << instance.errorString();
+        qCWarning(lcApp).noquote()
+            << QStringLiteral("Vellumar cannot listen for later starts:") << instance.errorString();
     }
 
     ScreensEngine::prepareApplication();
@@ -95,9 +96,10 @@ int main(int argc, char *argv[])
         [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
     engine.load(ScreensEngine::mainUrl());
     if (auto *window = qobject_cast<QWindow *>(engine.rootObjects().value(0))) {
+        const QSize defaultSize = window->size();
         WindowGeometry::restore(*window);
         QObject::connect(&app, &QGuiApplication::aboutToQuit, window,
-            [window] { WindowGeometry::remember(*window); });
+            [window, defaultSize] { WindowGeometry::remember(*window, defaultSize); });
     }
     QObject::connect(&instance, &SingleInstance::requested, &engine,
         [&engine](const StartRequest &later) { present(engine, later); });

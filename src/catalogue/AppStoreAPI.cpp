@@ -38,7 +38,7 @@ std::optional<QUrl> catalogueAddress(const QByteArray &pathAndQuery)
 // Writes the technical side of a failed request to the console.
 Error logged(Error error, const QUrl &url)
 {
-    qCWarning(lcVellumar).noquote()
+    qCWarning(lcCatalogue).noquote()
         << url.toDisplayString() << error.domain << error.code << error.detail;
     return error;
 }
@@ -91,9 +91,15 @@ Error failureOf(const Body &body, Error decodingError)
             QStringLiteral("status %1").arg(body.status), Error::Kind::rateLimited };
     const QJsonValue message
         = QJsonDocument::fromJson(body.bytes)[QLatin1StringView("errorMessage")];
-    if (message.isString())
+    if (message.isString()) {
+        // "Invalid value(s) for key(s): [country]" is a region without a store;
+        // any other key is a request the service did not take.
+        static const QRegularExpression countryKey(
+            QStringLiteral("\\bcountry\\b"), QRegularExpression::CaseInsensitiveOption);
         return Error { AppStoreAPI::errorDomain, AppStoreAPI::Rejected, message.toString(),
-            Error::Kind::regionNotServed };
+            countryKey.match(message.toString()).hasMatch() ? Error::Kind::regionNotServed
+                                                            : Error::Kind::requestRejected };
+    }
     return decodingError;
 }
 
@@ -102,7 +108,7 @@ Error failureOf(const Body &body, Error decodingError)
 // down, it waits as the service says, or 2, 4 and 8 seconds, and asks again,
 // three times at most; a Retry-After beyond a minute counts as one.
 template<typename Answer>
-QCoro::Task<Result<Answer>> ask(std::optional<QUrl> url)
+QCoro::Task<Result<Answer>> ask(std::optional<QUrl> url, AppStoreAPI::StillWanted wanted)
 {
     if (!url) {
         co_return logged(Error { AppStoreAPI::errorDomain, AppStoreAPI::UrlInvalid,
@@ -110,9 +116,20 @@ QCoro::Task<Result<Answer>> ask(std::optional<QUrl> url)
                              Error::Kind::invalidAddress },
             QUrl());
     }
+    const Error abandoned { AppStoreAPI::errorDomain, AppStoreAPI::Abandoned,
+        QStringLiteral("no longer wanted"), Error::Kind::unknown };
+    const auto gone = [&wanted] {
+        return wanted && !wanted();
+    };
     constexpr int retries = 3;
     for (int retry = 0;; ++retry) {
+        if (gone())
+            co_return abandoned;
         co_await CataloguePacer::shared().takeTurn();
+        if (gone()) {
+            CataloguePacer::shared().giveBack();
+            co_return abandoned;
+        }
         const Result<Body> body = co_await fetch(*url, NetworkPolicy::catalogueAnswerLimit);
         if (!body)
             co_return body.error();
@@ -137,10 +154,10 @@ std::optional<QByteArray> percentEncodeTerm(const QString &term)
     return term.toUtf8().toPercentEncoding("!$'()*,;:@/?");
 }
 
-QCoro::Task<> deliverLookup(
-    qint64 id, QString country, std::function<void(Result<DetailedAppInfo>)> completion)
+QCoro::Task<> deliverLookup(qint64 id, QString country,
+    std::function<void(Result<DetailedAppInfo>)> completion, AppStoreAPI::StillWanted wanted)
 {
-    Result<DetailedAppInfo> result = co_await AppStoreAPI::lookup(id, country);
+    Result<DetailedAppInfo> result = co_await AppStoreAPI::lookup(id, country, std::move(wanted));
     // Always a later turn of the event loop, even when the answer was known
     // at once (an address that cannot be formed).
     QMetaObject::invokeMethod(
@@ -168,9 +185,10 @@ std::optional<QUrl> AppStoreAPI::lookupUrl(qint64 id, const QString &country)
 }
 
 QCoro::Task<Result<QList<AppItem>>> AppStoreAPI::search(
-    QString term, QString country, Platform platform)
+    QString term, QString country, Platform platform, StillWanted wanted)
 {
-    Result<SearchResult> answer = co_await ask<SearchResult>(searchUrl(term, country, platform));
+    Result<SearchResult> answer
+        = co_await ask<SearchResult>(searchUrl(term, country, platform), std::move(wanted));
     if (!answer)
         co_return answer.error();
     co_return std::move(answer).value().results;
@@ -190,30 +208,33 @@ std::optional<QUrl> AppStoreAPI::directLookupUrl(const QString &term, const QStr
         "/lookup?" + key + '=' + term.toLatin1() + "&country=" + country.toUtf8());
 }
 
-QCoro::Task<Result<QList<AppItem>>> AppStoreAPI::lookupApps(std::optional<QUrl> url)
+QCoro::Task<Result<QList<AppItem>>> AppStoreAPI::lookupApps(
+    std::optional<QUrl> url, StillWanted wanted)
 {
-    Result<SearchResult> answer = co_await ask<SearchResult>(std::move(url));
+    Result<SearchResult> answer = co_await ask<SearchResult>(std::move(url), std::move(wanted));
     if (!answer)
         co_return answer.error();
     co_return std::move(answer).value().results;
 }
 
-QCoro::Task<Result<QList<AppItem>>> AppStoreAPI::developerApps(qint64 artistId, QString country)
+QCoro::Task<Result<QList<AppItem>>> AppStoreAPI::developerApps(
+    qint64 artistId, QString country, StillWanted wanted)
 {
     return lookupApps(catalogueAddress("/lookup?id=" + QByteArray::number(artistId)
-        + "&entity=software&country=" + country.toUtf8()));
+                          + "&entity=software&country=" + country.toUtf8()),
+        std::move(wanted));
 }
 
 QCoro::Task<Result<QList<AppItem>>> AppStoreAPI::findApps(
-    QString term, QString country, Platform platform)
+    QString term, QString country, Platform platform, StillWanted wanted)
 {
     QList<AppItem> found;
     if (const std::optional<QUrl> url = directLookupUrl(term, country)) {
-        const Result<QList<AppItem>> looked = co_await lookupApps(url);
+        const Result<QList<AppItem>> looked = co_await lookupApps(url, wanted);
         if (looked)
             found = looked.value();
     }
-    Result<QList<AppItem>> hits = co_await search(term, country, platform);
+    Result<QList<AppItem>> hits = co_await search(term, country, platform, std::move(wanted));
     if (!hits && found.isEmpty())
         co_return hits;
     for (const AppItem &hit : hits ? hits.value() : QList<AppItem>()) {
@@ -224,10 +245,11 @@ QCoro::Task<Result<QList<AppItem>>> AppStoreAPI::findApps(
     co_return found;
 }
 
-QCoro::Task<Result<DetailedAppInfo>> AppStoreAPI::lookup(qint64 id, QString country)
+QCoro::Task<Result<DetailedAppInfo>> AppStoreAPI::lookup(
+    qint64 id, QString country, StillWanted wanted)
 {
     const std::optional<QUrl> url = lookupUrl(id, country);
-    const Result<LookupResult> answer = co_await ask<LookupResult>(url);
+    const Result<LookupResult> answer = co_await ask<LookupResult>(url, std::move(wanted));
     if (!answer)
         co_return answer.error();
     if (answer.value().results.isEmpty()) {
@@ -238,11 +260,11 @@ QCoro::Task<Result<DetailedAppInfo>> AppStoreAPI::lookup(qint64 id, QString coun
     co_return answer.value().results.first();
 }
 
-void AppStoreAPI::lookup(
-    qint64 id, QString country, std::function<void(Result<DetailedAppInfo>)> completion)
+void AppStoreAPI::lookup(qint64 id, QString country,
+    std::function<void(Result<DetailedAppInfo>)> completion, StillWanted wanted)
 {
     // The task runs on by itself; it frees itself when it ends.
-    deliverLookup(id, std::move(country), std::move(completion));
+    deliverLookup(id, std::move(country), std::move(completion), std::move(wanted));
 }
 
 QCoro::Task<Result<QByteArray>> AppStoreAPI::downloadImageData(QUrl url)

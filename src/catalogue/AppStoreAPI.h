@@ -17,7 +17,7 @@
 // The only component that talks to the catalogue service: a search by term,
 // a lookup by identifier (awaitable and with a completion), and the plain
 // download of image bytes. Stateless; every call stands alone. Failures are
-// logged in lcVellumar where they happen.
+// logged in lcCatalogue where they happen.
 class AppStoreAPI
 {
 public:
@@ -25,33 +25,48 @@ public:
 
     static inline const QString errorDomain = QStringLiteral("AppStoreAPI");
     // RateLimited: the service refuses to answer this often; Rejected: it names
-    // a parameter it does not accept (a region it has no store for).
-    enum ErrorCode { UrlInvalid = -1, AppNotFound = -2, RateLimited = -3, Rejected = -4 };
+    // a parameter it does not accept (a region it has no store for, or another).
+    // Abandoned: the caller stopped wanting the answer before it was asked for.
+    enum ErrorCode {
+        UrlInvalid = -1,
+        AppNotFound = -2,
+        RateLimited = -3,
+        Rejected = -4,
+        Abandoned = -5
+    };
+
+    // Asked before every turn of the pacing and every retry: a request whose
+    // screen is gone, or that a newer one replaced, stops there and gives its
+    // turn back. Empty: always wanted.
+    using StillWanted = std::function<bool()>;
 
     // The items of the search answer in the service's order, or the error of
     // the address, the transfer or the decoding.
-    static QCoro::Task<Result<QList<AppItem>>> search(
-        QString term, QString country, Platform platform = Platform::IPhone);
+    static QCoro::Task<Result<QList<AppItem>>> search(QString term, QString country,
+        Platform platform = Platform::IPhone, StillWanted wanted = {});
 
     // A search that also looks up a term naming an app by itself (see
     // directLookupUrl): the apps found come first, then the search's hits
     // without them. A lookup that finds nothing or fails takes nothing away.
     static QCoro::Task<Result<QList<AppItem>>> findApps(
-        QString term, QString country, Platform platform);
+        QString term, QString country, Platform platform, StillWanted wanted = {});
 
     // The apps a lookup address answers, in the service's order; may be empty.
-    static QCoro::Task<Result<QList<AppItem>>> lookupApps(std::optional<QUrl> url);
+    static QCoro::Task<Result<QList<AppItem>>> lookupApps(
+        std::optional<QUrl> url, StillWanted wanted = {});
 
     // A developer's apps, their own record left out.
-    static QCoro::Task<Result<QList<AppItem>>> developerApps(qint64 artistId, QString country);
+    static QCoro::Task<Result<QList<AppItem>>> developerApps(
+        qint64 artistId, QString country, StillWanted wanted = {});
 
     // The first item of the lookup answer; AppNotFound when it holds none.
-    static QCoro::Task<Result<DetailedAppInfo>> lookup(qint64 id, QString country);
+    static QCoro::Task<Result<DetailedAppInfo>> lookup(
+        qint64 id, QString country, StillWanted wanted = {});
 
     // The same lookup for callers that cannot await. Returns at once; the
     // completion runs exactly once, later, on the GUI thread, whatever happens.
-    static void lookup(
-        qint64 id, QString country, std::function<void(Result<DetailedAppInfo>)> completion);
+    static void lookup(qint64 id, QString country,
+        std::function<void(Result<DetailedAppInfo>)> completion, StillWanted wanted = {});
 
     // The body bytes whatever the status code, or the error of the refusal
     // or the transfer.

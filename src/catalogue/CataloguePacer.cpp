@@ -45,6 +45,11 @@ QCoro::Task<> CataloguePacer::takeTurn()
         co_await QCoro::sleepFor(delay);
 }
 
+void CataloguePacer::giveBack()
+{
+    m_turns = std::min<double>(burst, m_turns + 1);
+}
+
 QCoro::Task<> CataloguePacer::wait(int seconds)
 {
     co_await QCoro::sleepFor(seconds * unit);

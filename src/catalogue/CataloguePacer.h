@@ -26,6 +26,8 @@ public:
     [[nodiscard]] std::chrono::milliseconds reserve(std::chrono::steady_clock::time_point now);
     // Waits for the next turn.
     QCoro::Task<> takeTurn();
+    // Returns a turn taken but not used.
+    void giveBack();
     // Waits `seconds` of the wait unit.
     static QCoro::Task<> wait(int seconds);
 

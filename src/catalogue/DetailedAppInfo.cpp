@@ -9,10 +9,12 @@ std::optional<QUrl> DetailedAppInfo::iconUrl(IconResolution resolution) const
     return iconUrlFromArtwork(resolution, artworkUrl512);
 }
 
-QStringList DetailedAppInfo::loadableScreenshotUrls() const
+QStringList DetailedAppInfo::loadableScreenshotUrls(Platform platform) const
 {
+    const bool ipad
+        = platform == Platform::IPad ? !ipadScreenshotUrls.isEmpty() : screenshotUrls.isEmpty();
     QStringList loadable;
-    for (const QString &address : screenshotUrls)
+    for (const QString &address : ipad ? ipadScreenshotUrls : screenshotUrls)
         loadable.append(NetworkPolicy::refusalFor(QUrl(address)) ? QString() : address);
     return loadable;
 }
@@ -35,6 +37,7 @@ Result<DetailedAppInfo> DetailedAppInfo::decode(const QJsonObject &object, const
     info.releaseNotes = reader.optionalString(QLatin1StringView("releaseNotes"));
     info.artworkUrl512 = reader.requiredString(QLatin1StringView("artworkUrl512"));
     info.screenshotUrls = reader.requiredStringArray(QLatin1StringView("screenshotUrls"));
+    info.ipadScreenshotUrls = reader.optionalStringArray(QLatin1StringView("ipadScreenshotUrls"));
     info.minimumOsVersion = reader.requiredString(QLatin1StringView("minimumOsVersion"));
     info.kind = reader.optionalString(QLatin1StringView("kind"));
     info.artistId = reader.optionalInt64(QLatin1StringView("artistId"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "IconResolution.h"
+#include "Platform.h"
 #include "Result.h"
 
 #include <QJsonObject>
@@ -27,7 +28,6 @@ struct DetailedAppInfo
     Q_PROPERTY(QString releaseNotes READ releaseNotesText)
     Q_PROPERTY(bool hasReleaseNotes READ hasReleaseNotes)
     Q_PROPERTY(QString artworkUrl512 MEMBER artworkUrl512)
-    Q_PROPERTY(QStringList screenshotUrls READ loadableScreenshotUrls)
     Q_PROPERTY(QString minimumOsVersion MEMBER minimumOsVersion)
     Q_PROPERTY(QString appStoreUrl READ appStoreUrl)
     // The header image of the detail screen: the 1024-pixel icon address.
@@ -46,6 +46,7 @@ public:
     std::optional<QString> releaseNotes;
     QString artworkUrl512;
     QStringList screenshotUrls;
+    QStringList ipadScreenshotUrls;
     QString minimumOsVersion;
     std::optional<QString> kind; // "software", "mac-software", ...
     std::optional<qint64> artistId;
@@ -54,9 +55,11 @@ public:
     [[nodiscard]] bool hasReleaseNotes() const { return releaseNotes.has_value(); }
     [[nodiscard]] bool isMacApp() const { return kind == QLatin1StringView("mac-software"); }
     [[nodiscard]] qint64 artistIdValue() const { return artistId.value_or(0); }
-    // The screenshot addresses the screens may load: a refused one (a file:
-    // or qrc: address, say) is empty, and shows the placeholder.
-    [[nodiscard]] QStringList loadableScreenshotUrls() const;
+    // The screenshots to show for a platform: the iPad ones for the iPad, the
+    // iPhone ones otherwise, and whichever the record has when it lacks those.
+    // A refused address (a file: or qrc: one, say) is empty, and shows the
+    // placeholder.
+    [[nodiscard]] QStringList loadableScreenshotUrls(Platform platform) const;
 
     // The icon address at a resolution, from artworkUrl512 alone (a detailed
     // record has no 100-pixel address); empty when it does not parse.

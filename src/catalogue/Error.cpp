@@ -2,7 +2,11 @@
 
 #include <array>
 
-Q_LOGGING_CATEGORY(lcVellumar, "vellumar")
+Q_LOGGING_CATEGORY(lcCatalogue, "vellumar.catalogue")
+Q_LOGGING_CATEGORY(lcExport, "vellumar.export")
+Q_LOGGING_CATEGORY(lcStore, "vellumar.store")
+Q_LOGGING_CATEGORY(lcScreens, "vellumar.screens")
+Q_LOGGING_CATEGORY(lcApp, "vellumar.app")
 
 QString Error::localizedDescription() const
 {
@@ -24,7 +28,8 @@ QString Error::localizedDescription() const
         "save_fail_generic",
         "error_rate_limited",
         "error_region_not_served",
+        "error_request_rejected",
     };
-    static_assert(ids.size() == size_t(Kind::regionNotServed) + 1);
+    static_assert(ids.size() == size_t(Kind::requestRejected) + 1);
     return qtTrId(ids[size_t(kind)]);
 }

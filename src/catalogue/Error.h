@@ -5,8 +5,13 @@
 #include <QString>
 
 // The technical side of failures (addresses, Qt's and the decoder's messages,
-// file paths): console only, never shown in the interface.
-Q_DECLARE_LOGGING_CATEGORY(lcVellumar)
+// file paths), one English line each, and the console lines of each area:
+// console only, never shown in the interface. One category per area.
+Q_DECLARE_LOGGING_CATEGORY(lcCatalogue) // "vellumar.catalogue"
+Q_DECLARE_LOGGING_CATEGORY(lcExport) // "vellumar.export"
+Q_DECLARE_LOGGING_CATEGORY(lcStore) // "vellumar.store"
+Q_DECLARE_LOGGING_CATEGORY(lcScreens) // "vellumar.screens"
+Q_DECLARE_LOGGING_CATEGORY(lcApp) // "vellumar.app"
 
 // A failure: where it comes from and its code, what kind of failure it is for
 // the person using the application, and the technical detail for the console.
@@ -32,6 +37,7 @@ public:
         writeFailed,
         rateLimited,
         regionNotServed,
+        requestRejected,
     };
     Q_ENUM(Kind)
 

@@ -142,6 +142,12 @@ QStringList JsonObjectReader::requiredStringArray(QLatin1StringView key)
     return ok() ? strings : QStringList();
 }
 
+QStringList JsonObjectReader::optionalStringArray(QLatin1StringView key)
+{
+    const QJsonValue value = m_object.value(key);
+    return value.isUndefined() || value.isNull() ? QStringList() : requiredStringArray(key);
+}
+
 Result<QJsonObject> parseJsonObject(const QByteArray &data)
 {
     if (data.isEmpty()) {

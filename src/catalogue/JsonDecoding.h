@@ -39,6 +39,8 @@ public:
     QJsonArray requiredArray(QLatin1StringView key);
     // An array whose every element is a string; an empty array is valid.
     QStringList requiredStringArray(QLatin1StringView key);
+    // Missing or null is an empty list; otherwise as requiredStringArray.
+    QStringList optionalStringArray(QLatin1StringView key);
 
     [[nodiscard]] bool ok() const { return !m_error.has_value(); }
     [[nodiscard]] const Error &error() const { return *m_error; }

@@ -46,8 +46,8 @@ std::optional<QUrl> configuredCatalogue()
         static bool warned = false;
         if (!warned) {
             warned = true;
-            qWarning().noquote() << "VELLUMAR_CATALOGUE_URL is not an http(s) address, ignored:"
-                                 << configured;
+            qCWarning(lcCatalogue).noquote()
+                << "VELLUMAR_CATALOGUE_URL is not an http(s) address, ignored:" << configured;
         }
         return std::nullopt;
     }

@@ -32,8 +32,8 @@ QCoro::Task<Result<QString>> write(
         saveImage, library ? library : PhotoLibrary::shared(), image, format, encoded, title);
     Result<QString> result = co_await saving;
     if (!result) {
-        qCWarning(lcVellumar).noquote() << "saving a photo failed:" << result.error().domain
-                                        << result.error().code << result.error().detail;
+        qCWarning(lcExport).noquote() << "saving a photo failed:" << result.error().domain
+                                      << result.error().code << result.error().detail;
     }
     co_return result;
 }

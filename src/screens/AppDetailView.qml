@@ -29,6 +29,9 @@ T.Page {
         appItem: detail.appItem
         countryCode: detail.countryCode
         active: detail.visible && detail.StackView.status === StackView.Active
+        // Asked for once the end of the details is less than a screen away.
+        developerAppsWanted: hasDetailedInfo && !isLoading
+                             && scroll.contentY + 2 * scroll.height >= scroll.contentHeight
     }
 
     IconSaveFlow {
@@ -274,7 +277,7 @@ T.Page {
                         spacing: 8
                         clip: true
                         boundsBehavior: Flickable.StopAtBounds
-                        model: loader.detailedInfo.screenshotUrls
+                        model: loader.screenshotUrls
                         // The plain wheel scrolls the strip sideways.
                         WheelHandler {
                             orientation: Qt.Vertical

@@ -39,6 +39,7 @@ Item {
 
     ContentViewModel {
         id: viewModel
+        detailBesideList: panes.wide
     }
 
     RowSelection {

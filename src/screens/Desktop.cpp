@@ -126,15 +126,21 @@ void Desktop::dragPicture(
 QMimeData *Desktop::pictureMimeData(const QImage &image, const QString &title)
 {
     const Result<QString> temporary = applicationTemporaryDirectory();
-    if (!temporary)
+    if (!temporary) {
+        qCWarning(lcScreens).noquote() << "no file to drag:" << temporary.error().detail;
         return nullptr;
+    }
     // Each drag gets a file of its own: a target may still be reading the last.
     DesktopPhotoLibrary drags(temporary.value() + QStringLiteral("/drags"));
-    if (!drags.requestAddOnlyAuthorization())
+    if (!drags.requestAddOnlyAuthorization()) {
+        qCWarning(lcScreens).noquote() << "no file to drag: cannot write into" << drags.folder();
         return nullptr;
+    }
     const Result<QString> file = drags.addPhoto(encodePng(image), title);
-    if (!file)
+    if (!file) {
+        qCWarning(lcScreens).noquote() << "no file to drag:" << file.error().detail;
         return nullptr;
+    }
     auto *data = new QMimeData;
     data->setImageData(image);
     data->setUrls({ QUrl::fromLocalFile(file.value()) });

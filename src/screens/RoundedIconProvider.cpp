@@ -54,11 +54,12 @@ public:
         connect(reply, &QNetworkReply::finished, this, [=, this] {
             reply->deleteLater();
             if (const std::optional<Error> error = NetworkPolicy::errorOf(reply))
-                return end({}, error->detail);
+                return end({}, url.toDisplayString() + QStringLiteral(": ") + error->detail);
             // Decoded here, as QML decodes the pictures it downloads itself.
             const std::optional<QImage> image = shaped(reply->readAll(), size, radius);
             end(image.value_or(QImage()),
-                image ? QString() : QStringLiteral("not an image: ") + url.toString());
+                image ? QString()
+                      : url.toDisplayString() + QStringLiteral(" is no PNG or JPEG image"));
         });
     }
 
@@ -71,6 +72,8 @@ private:
         m_ended = true;
         m_image = image;
         m_error = error;
+        if (!error.isEmpty() && error != QLatin1StringView("cancelled"))
+            qCWarning(lcScreens).noquote() << "an icon shows its placeholder:" << error;
         Q_EMIT finished();
     }
 

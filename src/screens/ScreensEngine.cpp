@@ -42,7 +42,7 @@ void ScreensEngine::prepareApplication()
     QQuickStyle::setStyle(QStringLiteral("Material"));
     for (const QString &font : embeddedFonts) {
         if (QFontDatabase::addApplicationFont(font) < 0)
-            qInfo().noquote() << QStringLiteral("无法加载字体: ") + font;
+            qCInfo(lcScreens).noquote() << QStringLiteral("无法加载字体: ") + font;
     }
     // One Latin typeface on every screen, the one the controls' style uses.
     // What it lacks comes from these, in this order, and not from whatever

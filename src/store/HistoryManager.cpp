@@ -2,6 +2,7 @@
 
 #include "KeyValueStore.h"
 #include "TemporaryDirectory.h"
+#include "catalogue/Error.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -87,7 +88,7 @@ std::optional<QList<AppItem>> HistoryManager::decode(const QByteArray &bytes) co
             items.append(std::move(item).value());
     }
     if (!failure.isEmpty()) {
-        qInfo().noquote() << QStringLiteral("加载历史失败: ") + failure;
+        qCInfo(lcStore).noquote() << QStringLiteral("加载历史失败: ") + failure;
         return std::nullopt;
     }
     m_bytes = bytes;
@@ -152,15 +153,16 @@ bool HistoryManager::preserveUnreadable(const QByteArray &bytes) const
         written = written && ::fsync(file.handle()) == 0;
 #endif
         if (written) {
-            qInfo().noquote() << QStringLiteral("无法读取的下载历史已另存为: ") + file.fileName();
+            qCInfo(lcStore).noquote()
+                << QStringLiteral("无法读取的下载历史已另存为: ") + file.fileName();
             return true;
         }
         error = file.errorString();
         file.remove();
         break;
     }
-    qInfo().noquote() << QStringLiteral(
-                             "保存历史失败: 无法另存无法读取的下载历史，原记录保持不变: ")
+    qCInfo(lcStore).noquote() << QStringLiteral(
+                                     "保存历史失败: 无法另存无法读取的下载历史，原记录保持不变: ")
             + error;
     return false;
 }
@@ -168,7 +170,7 @@ bool HistoryManager::preserveUnreadable(const QByteArray &bytes) const
 void HistoryManager::clearTemporaryFiles()
 {
     const auto fail = [](const QString &description) {
-        qInfo().noquote() << QStringLiteral("--- 清空临时文件夹失败: ") + description
+        qCInfo(lcStore).noquote() << QStringLiteral("--- 清空临时文件夹失败: ") + description
                 + QStringLiteral(" ---");
     };
     const Result<QString> folder = applicationTemporaryDirectory();
@@ -183,7 +185,7 @@ void HistoryManager::clearTemporaryFiles()
     }
     const QFileInfoList entries = dir.entryInfoList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    qInfo().noquote()
+    qCInfo(lcStore).noquote()
         << QStringLiteral("--- 找到了 %1 个临时文件，准备清空...").arg(entries.size());
     for (const QFileInfo &entry : entries) {
         // A symbolic link goes; what it points to stays.
@@ -195,5 +197,5 @@ void HistoryManager::clearTemporaryFiles()
             return;
         }
     }
-    qInfo().noquote() << QStringLiteral("--- 临时文件夹清空成功 ---");
+    qCInfo(lcStore).noquote() << QStringLiteral("--- 临时文件夹清空成功 ---");
 }

@@ -1,5 +1,7 @@
 #include "KeyValueStore.h"
 
+#include "catalogue/Error.h"
+
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
@@ -67,7 +69,7 @@ bool isDamaged(int rc)
 void consoleLine(QString line)
 {
     line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    qInfo().noquote() << line;
+    qCWarning(lcStore).noquote() << line;
 }
 
 // A list of strings as a JSON array: unambiguous for any text, empty strings
@@ -252,10 +254,11 @@ bool KeyValueStore::Private::open(QString *failure)
             abandon();
             const QString movedTo = moveAside();
             if (movedTo.isEmpty()) {
-                *failure = QStringLiteral("存储文件 %1 已损坏（%2），且无法移开").arg(path, error);
+                *failure = QStringLiteral("the store %1 is damaged (%2) and cannot be moved aside")
+                               .arg(path, error);
                 return false;
             }
-            consoleLine(QStringLiteral("存储文件 %1 已损坏（%2），已移到 %3，存储从空白开始")
+            consoleLine(QStringLiteral("the store %1 is damaged (%2), moved to %3; starting empty")
                             .arg(path, error, movedTo));
             error.clear();
             rc = tryOpen(false, &error);
@@ -267,7 +270,7 @@ bool KeyValueStore::Private::open(QString *failure)
         rc = tryOpen(true, &error);
     }
     if (rc != SQLITE_OK) {
-        *failure = QStringLiteral("无法打开存储文件 %1：%2").arg(path, error);
+        *failure = QStringLiteral("cannot open the store %1: %2").arg(path, error);
         close();
         return false;
     }
@@ -321,7 +324,8 @@ void KeyValueStore::Private::joinOldPieces()
         && exec("COMMIT", &error))
         return;
     sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-    consoleLine(QStringLiteral("无法合并存储文件 %1 中分块保存的值：%2").arg(path, error));
+    consoleLine(
+        QStringLiteral("cannot join the split values of the store %1: %2").arg(path, error));
 }
 
 void KeyValueStore::Private::close()
@@ -390,7 +394,7 @@ bool KeyValueStore::Private::fail(const QString &key, const QString &error)
 {
     if (db && !sqlite3_get_autocommit(db))
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-    consoleLine(QStringLiteral("无法保存“%1”：%2").arg(key, error));
+    consoleLine(QStringLiteral("cannot save \"%1\" in %2: %3").arg(key, path, error));
     return false;
 }
 
@@ -425,7 +429,7 @@ std::optional<KeyValueStore::Value> KeyValueStore::read(const QString &key) cons
     std::optional<Value> value;
     if ((d->db || d->open(&error)) && d->fetch(key.toUtf8(), &value, &error))
         return value;
-    consoleLine(QStringLiteral("无法读取“%1”：%2").arg(key, error));
+    consoleLine(QStringLiteral("cannot read \"%1\" from %2: %3").arg(key, d->path, error));
     return std::nullopt;
 }
 

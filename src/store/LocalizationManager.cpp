@@ -1,6 +1,7 @@
 #include "LocalizationManager.h"
 
 #include "KeyValueStore.h"
+#include "catalogue/Error.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -86,7 +87,7 @@ void LocalizationManager::setCurrentLanguageRawValue(const QString &raw)
 {
     const std::optional<Language> language = languageFromRawValue(raw);
     if (!language) {
-        qInfo().noquote() << QStringLiteral("未知的语言: ") + raw;
+        qCInfo(lcStore).noquote() << QStringLiteral("未知的语言: ") + raw;
         return;
     }
     setCurrentLanguage(*language);
@@ -116,7 +117,7 @@ void LocalizationManager::installTable(Language language)
         QCoreApplication::installTranslator(translator.get());
     } else {
         // Every lookup then shows its key rather than the previous language.
-        qInfo().noquote() << QStringLiteral("无法加载语言表: ") + tablePath(language);
+        qCInfo(lcStore).noquote() << QStringLiteral("无法加载语言表: ") + tablePath(language);
         translator.reset();
     }
     if (m_translator)

@@ -1,6 +1,7 @@
 #include "SettingsManager.h"
 
 #include "KeyValueStore.h"
+#include "catalogue/Error.h"
 
 #include <QDebug>
 
@@ -33,7 +34,7 @@ SettingsManager::SettingsManager(KeyValueStore &store, QObject *parent)
     if (const std::optional<QString> raw = m_store.stringForKey(platformKey)) {
         const std::optional<Platform> platform = platformFromRawValue(*raw);
         if (!platform)
-            qInfo().noquote() << QStringLiteral("未知的平台，改用 iPhone: ") + *raw;
+            qCInfo(lcStore).noquote() << QStringLiteral("未知的平台，改用 iPhone: ") + *raw;
         m_platform = platform.value_or(Platform::IPhone);
     }
 }
@@ -90,7 +91,7 @@ void SettingsManager::setSelectedResolutionRawValue(const QString &raw)
 {
     const std::optional<IconResolution> resolution = iconResolutionFromRawValue(raw);
     if (!resolution) {
-        qInfo().noquote() << QStringLiteral("未知的图标分辨率: ") + raw;
+        qCInfo(lcStore).noquote() << QStringLiteral("未知的图标分辨率: ") + raw;
         return;
     }
     setSelectedResolution(*resolution);

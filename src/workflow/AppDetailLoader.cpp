@@ -1,13 +1,48 @@
 #include "AppDetailLoader.h"
 
-#include "catalogue/AppStoreAPI.h"
+#include "store/SettingsManager.h"
 
 #include <QDebug>
 #include <QPointer>
 
 AppDetailLoader::AppDetailLoader(QObject *parent)
     : QObject(parent)
-{ }
+{
+    connect(
+        this, &AppDetailLoader::detailedInfoChanged, this, &AppDetailLoader::screenshotUrlsChanged);
+    connect(SettingsManager::shared(), &SettingsManager::platformChanged, this,
+        &AppDetailLoader::screenshotUrlsChanged);
+}
+
+QStringList AppDetailLoader::screenshotUrls() const
+{
+    return m_detailedInfo
+        ? m_detailedInfo->loadableScreenshotUrls(SettingsManager::shared()->platform())
+        : QStringList();
+}
+
+void AppDetailLoader::setDeveloperAppsWanted(bool wanted)
+{
+    if (wanted == m_developerAppsWanted)
+        return;
+    m_developerAppsWanted = wanted;
+    Q_EMIT developerAppsWantedChanged();
+    loadDeveloperAppsIfWanted();
+}
+
+AppStoreAPI::StillWanted AppDetailLoader::stillWanted()
+{
+    return [self = QPointer<AppDetailLoader>(this), generation = m_generation] {
+        return self && generation == self->m_generation;
+    };
+}
+
+void AppDetailLoader::loadDeveloperAppsIfWanted()
+{
+    if (m_developerAppsWanted && !m_developerAppsRequested && m_detailedInfo
+        && m_detailedInfo->artistId)
+        loadDeveloperApps(*m_detailedInfo->artistId);
+}
 
 void AppDetailLoader::setAppItem(const AppItem &item)
 {
@@ -62,24 +97,25 @@ void AppDetailLoader::loadDetails()
 {
     // isLoading is left as it is: a repeated load keeps the content on screen.
     QPointer<AppDetailLoader> self(this);
-    const quint64 generation = m_generation;
-    AppStoreAPI::lookup(m_appItem.trackId, m_countryCode,
-        [self, generation](const Result<DetailedAppInfo> &result) {
-            if (!result) {
-                qInfo().noquote() << QStringLiteral("详情加载失败: ")
-                        + result.error().localizedDescription();
-            }
-            if (!self || generation != self->m_generation)
+    const AppStoreAPI::StillWanted wanted = stillWanted();
+    AppStoreAPI::lookup(
+        m_appItem.trackId, m_countryCode,
+        [self, wanted](const Result<DetailedAppInfo> &result) {
+            if (!wanted())
                 return;
+            if (!result) {
+                qCInfo(lcScreens).noquote()
+                    << QStringLiteral("详情加载失败: ") + result.error().localizedDescription();
+            }
             if (result) {
                 self->m_detailedInfo = result.value();
                 Q_EMIT self->detailedInfoChanged();
-                if (result.value().artistId && !self->m_developerAppsRequested)
-                    self->loadDeveloperApps(*result.value().artistId);
+                self->loadDeveloperAppsIfWanted();
             }
             self->m_isLoading = false;
             Q_EMIT self->isLoadingChanged();
-        });
+        },
+        wanted);
 }
 
 void AppDetailLoader::setLoadingDeveloperApps(bool loading)
@@ -90,18 +126,17 @@ void AppDetailLoader::setLoadingDeveloperApps(bool loading)
 
 QCoro::Task<> AppDetailLoader::loadDeveloperApps(qint64 artistId)
 {
-    QPointer<AppDetailLoader> self(this);
-    const quint64 generation = m_generation;
+    const AppStoreAPI::StillWanted wanted = stillWanted();
     m_developerAppsRequested = true;
     setLoadingDeveloperApps(true);
     const Result<QList<AppItem>> apps
-        = co_await AppStoreAPI::developerApps(artistId, m_countryCode);
-    if (!apps) {
-        qInfo().noquote() << QStringLiteral("开发者的其他应用加载失败: ")
-                + apps.error().localizedDescription();
-    }
-    if (!self || generation != self->m_generation)
+        = co_await AppStoreAPI::developerApps(artistId, m_countryCode, wanted);
+    if (!wanted())
         co_return;
+    if (!apps) {
+        qCInfo(lcScreens).noquote()
+            << QStringLiteral("开发者的其他应用加载失败: ") + apps.error().localizedDescription();
+    }
     QList<AppItem> others = apps ? apps.value() : QList<AppItem>();
     others.removeIf([this](const AppItem &app) { return app.trackId == m_appItem.trackId; });
     m_developerApps.setItems(others);

@@ -2,6 +2,7 @@
 
 #include "AppItemListModel.h"
 #include "catalogue/AppItem.h"
+#include "catalogue/AppStoreAPI.h"
 #include "catalogue/DetailedAppInfo.h"
 
 #include <QObject>
@@ -14,8 +15,9 @@
 // The details behind the detail screen: looked up again every time the screen
 // appears, and when it is shown with another item or region. The first answer
 // decides between the details and the failure text; after that a success
-// replaces the details and a failure keeps what is shown. Once the details
-// name the developer, their other apps are listed too, once per item and region.
+// replaces the details and a failure keeps what is shown. The developer's other
+// apps are asked for once per item and region, when the details name the
+// developer and the screen is about to show that section.
 class AppDetailLoader : public QObject
 {
     Q_OBJECT
@@ -25,6 +27,8 @@ class AppDetailLoader : public QObject
     // Meaningful only while hasDetailedInfo is true.
     Q_PROPERTY(DetailedAppInfo detailedInfo READ detailedInfoValue NOTIFY detailedInfoChanged)
     Q_PROPERTY(bool hasDetailedInfo READ hasDetailedInfo NOTIFY detailedInfoChanged)
+    // The screenshots shown for the chosen platform (see DetailedAppInfo).
+    Q_PROPERTY(QStringList screenshotUrls READ screenshotUrls NOTIFY screenshotUrlsChanged)
     // True until the first lookup has answered.
     Q_PROPERTY(bool isLoading READ isLoading NOTIFY isLoadingChanged)
     // Whether the screen is the one shown; each time it becomes so is an appearance.
@@ -33,6 +37,9 @@ class AppDetailLoader : public QObject
     Q_PROPERTY(AppItemListModel *developerApps READ developerApps CONSTANT)
     Q_PROPERTY(bool isLoadingDeveloperApps READ isLoadingDeveloperApps NOTIFY
             isLoadingDeveloperAppsChanged)
+    // Set by the screen when the developer's section is about to come into view.
+    Q_PROPERTY(bool developerAppsWanted READ developerAppsWanted WRITE setDeveloperAppsWanted NOTIFY
+            developerAppsWantedChanged)
 
 public:
     explicit AppDetailLoader(QObject *parent = nullptr);
@@ -45,11 +52,14 @@ public:
 
     [[nodiscard]] std::optional<DetailedAppInfo> detailedInfo() const { return m_detailedInfo; }
     [[nodiscard]] bool hasDetailedInfo() const { return m_detailedInfo.has_value(); }
+    [[nodiscard]] QStringList screenshotUrls() const;
     [[nodiscard]] bool isLoading() const { return m_isLoading; }
     [[nodiscard]] bool active() const { return m_active; }
     void setActive(bool active);
     [[nodiscard]] AppItemListModel *developerApps() { return &m_developerApps; }
     [[nodiscard]] bool isLoadingDeveloperApps() const { return m_isLoadingDeveloperApps; }
+    [[nodiscard]] bool developerAppsWanted() const { return m_developerAppsWanted; }
+    void setDeveloperAppsWanted(bool wanted);
 
     // Looks the item up; the answer arrives through the properties. Earlier
     // content stays on screen until then.
@@ -62,9 +72,14 @@ Q_SIGNALS:
     void isLoadingChanged();
     void activeChanged();
     void isLoadingDeveloperAppsChanged();
+    void developerAppsWantedChanged();
+    void screenshotUrlsChanged();
 
 private:
     void startOver();
+    // True while an answer for the shown item and region is still wanted.
+    [[nodiscard]] AppStoreAPI::StillWanted stillWanted();
+    void loadDeveloperAppsIfWanted();
     QCoro::Task<> loadDeveloperApps(qint64 artistId);
     void setLoadingDeveloperApps(bool loading);
     [[nodiscard]] DetailedAppInfo detailedInfoValue() const
@@ -80,6 +95,7 @@ private:
     AppItemListModel m_developerApps;
     bool m_isLoadingDeveloperApps = false;
     bool m_developerAppsRequested = false;
+    bool m_developerAppsWanted = false;
     // Answers for an item or region no longer shown are dropped.
     quint64 m_generation = 0;
 };

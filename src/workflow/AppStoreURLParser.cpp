@@ -22,6 +22,14 @@ bool isLetter(QChar c)
     return c.unicode() < 0x80 && (c.unicode() | 0x20) >= 'a' && (c.unicode() | 0x20) <= 'z';
 }
 
+// What ends a line for the rule: LF, VT, FF, CR, NEL and the Unicode line and
+// paragraph separators.
+bool isLineEnd(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 0x0a && u <= 0x0d) || u == 0x85 || u == 0x2028 || u == 0x2029;
+}
+
 bool isDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
@@ -71,8 +79,9 @@ std::optional<AppStoreURLParser::Link> AppStoreURLParser::parse(const QString &u
             continue;
         const qsizetype appEnd = next + 3;
         if (appEnd > lineEnd) {
-            lineEnd = text.indexOf(u'\n', appEnd);
-            lineEnd = lineEnd < 0 ? text.size() : lineEnd;
+            lineEnd = appEnd;
+            while (lineEnd < text.size() && !isLineEnd(text[lineEnd]))
+                ++lineEnd;
             lastId = -1;
             for (qsizetype i = lineEnd - 4; i >= appEnd && lastId < 0; --i)
                 lastId = isIdAt(text, i) ? i : -1;

@@ -65,9 +65,14 @@ QCoro::Task<> BatchSave::run(QList<AppItem> items)
         if (m_cancelled)
             break;
     }
-    failures.prepend(
-        qtTrId("batch_save_summary").arg(QString::number(saved), QString::number(m_total)));
-    showSaveAlert(failures.size() == 1, failures.join(u'\n'), lastPhoto);
+    // A cancelled batch says so, whatever was saved before the cancel.
+    const bool cancelled = m_cancelled && m_completed < m_total;
+    failures.prepend(qtTrId(cancelled ? "batch_cancelled_summary" : "batch_save_summary")
+                         .arg(QString::number(saved), QString::number(m_total)));
+    if (cancelled)
+        showAlert(qtTrId("batch_cancelled"), failures.join(u'\n'), lastPhoto);
+    else
+        showSaveAlert(failures.size() == 1, failures.join(u'\n'), lastPhoto);
     setRunning(false);
     Q_EMIT finished();
 }

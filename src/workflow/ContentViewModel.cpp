@@ -114,9 +114,17 @@ ContentViewModel::Overlay ContentViewModel::overlay() const
         return Overlay::Loading;
     if (m_searchTerm.isEmpty())
         return Overlay::History;
-    if (m_searchResults.count() == 0 && !m_foundAppItemFromURL)
+    // A linked item's detail screen covers the list, status and all, unless
+    // it opens beside it.
+    if (m_searchResults.count() == 0 && (!m_foundAppItemFromURL || m_detailBesideList))
         return Overlay::Status;
     return Overlay::None;
+}
+
+void ContentViewModel::setDetailBesideList(bool beside)
+{
+    m_detailBesideList = beside;
+    Q_EMIT overlayChanged();
 }
 
 void ContentViewModel::clearSearch()
@@ -176,12 +184,16 @@ QCoro::Task<> ContentViewModel::runRequest(
     QString term, std::optional<AppStoreURLParser::Link> link, quint64 request)
 {
     QPointer<ContentViewModel> self(this);
+    // A newer request ends this one's waiting for turns and retries.
+    const AppStoreAPI::StillWanted wanted = [self, request] {
+        return self && self->isLatest(request);
+    };
     bool ok = false;
     const qint64 id = link ? link->id.toLongLong(&ok) : 0;
 
     if (link && ok) {
         const QString region = link->country ? link->country->toUpper() : m_selectedCountryCode;
-        const Result<DetailedAppInfo> found = co_await AppStoreAPI::lookup(id, region);
+        const Result<DetailedAppInfo> found = co_await AppStoreAPI::lookup(id, region, wanted);
         // An answer that is no longer the latest request's is dropped, so the
         // screen never shows an older term's outcome over a newer one.
         if (!self || !isLatest(request))
@@ -206,7 +218,7 @@ QCoro::Task<> ContentViewModel::runRequest(
     }
 
     const Result<QList<AppItem>> hits = co_await AppStoreAPI::findApps(
-        term, m_selectedCountryCode, SettingsManager::shared()->platform());
+        term, m_selectedCountryCode, SettingsManager::shared()->platform(), wanted);
     if (!self || !isLatest(request))
         co_return;
     setIsLoading(false);

@@ -39,6 +39,10 @@ class ContentViewModel : public QObject
     Q_PROPERTY(QString foundAppItemRegion READ foundAppItemRegion NOTIFY foundAppItemFromURLChanged)
     Q_PROPERTY(QStringList searchHistory READ searchHistory NOTIFY searchHistoryChanged)
     Q_PROPERTY(Overlay overlay READ overlay NOTIFY overlayChanged)
+    // Whether a detail screen opens beside the list (wide windows) instead of
+    // over it; beside it, the list's status shows whatever the detail holds.
+    Q_PROPERTY(
+        bool detailBesideList READ detailBesideList WRITE setDetailBesideList NOTIFY overlayChanged)
     Q_PROPERTY(BatchSave *saveFlow READ saveFlow CONSTANT)
 
 public:
@@ -66,6 +70,8 @@ public:
     [[nodiscard]] QString foundAppItemRegion() const;
     [[nodiscard]] QStringList searchHistory() const { return m_searchHistory; }
     [[nodiscard]] Overlay overlay() const;
+    [[nodiscard]] bool detailBesideList() const { return m_detailBesideList; }
+    void setDetailBesideList(bool beside);
     [[nodiscard]] BatchSave *saveFlow() { return &m_saveFlow; }
 
     // Runs the search for the current term (a store link is looked up instead);
@@ -111,6 +117,7 @@ private:
     std::optional<AppItem> m_foundAppItemFromURL;
     QStringList m_searchHistory;
     BatchSave m_saveFlow;
+    bool m_detailBesideList = false;
 
     QTimer m_clearDebounce;
     // Only the answer to the latest submitted request may write the outcome.

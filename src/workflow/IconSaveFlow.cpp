@@ -109,6 +109,8 @@ QCoro::Task<IconSaveOutcome> IconSaveFlow::saveOne(AppItem item,
 
     const std::optional<QUrl> url = item.iconUrl(resolution);
     if (!url) {
+        qCWarning(lcExport).noquote()
+            << "no usable icon address for" << item.trackId << item.artworkUrl512;
         co_return IconSaveOutcome { saveFlowError(-1, QStringLiteral("no usable icon address"),
                                         Error::Kind::invalidAddress),
             downloadFailed };
@@ -127,6 +129,7 @@ QCoro::Task<IconSaveOutcome> IconSaveFlow::saveOne(AppItem item,
         = QtConcurrent::run(decodeAndShape, bytes.value(), fully, slightly);
     const std::optional<QImage> image = co_await decoding;
     if (!image) {
+        qCWarning(lcExport).noquote() << url->toDisplayString() << "is no PNG or JPEG image";
         co_return IconSaveOutcome { saveFlowError(-2, QStringLiteral("the bytes are no image"),
                                         Error::Kind::imageUnusable),
             downloadFailed };

@@ -13,5 +13,8 @@ QCoro::Task<std::optional<QImage>> downloadPicture(QUrl url)
         co_return std::nullopt;
     // The future is named: GCC 12 destroys an awaited temporary twice.
     const QFuture<std::optional<QImage>> decoding = QtConcurrent::run(decodeImage, bytes.value());
-    co_return co_await decoding;
+    std::optional<QImage> image = co_await decoding;
+    if (!image)
+        qCWarning(lcExport).noquote() << url.toDisplayString() << "is no PNG or JPEG image";
+    co_return image;
 }

@@ -14,8 +14,13 @@ void SaveAlert::setShowingSaveAlert(bool showing)
 
 void SaveAlert::showSaveAlert(bool success, const QString &message, const QString &savedPhoto)
 {
+    showAlert(success ? qtTrId("success") : qtTrId("error"), message, savedPhoto);
+}
+
+void SaveAlert::showAlert(const QString &title, const QString &message, const QString &savedPhoto)
+{
     m_savedPhoto = savedPhoto;
-    m_saveAlertTitle = success ? qtTrId("success") : qtTrId("error");
+    m_saveAlertTitle = title;
     Q_EMIT saveAlertTitleChanged();
     m_saveAlertMessage = message;
     Q_EMIT saveAlertMessageChanged();

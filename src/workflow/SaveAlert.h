@@ -41,6 +41,7 @@ protected:
     // Title, then message, then the flag, so a screen that reacts to the flag
     // already sees both texts.
     void showSaveAlert(bool success, const QString &message, const QString &savedPhoto = {});
+    void showAlert(const QString &title, const QString &message, const QString &savedPhoto = {});
 
 private:
     bool m_showingSaveAlert = false;

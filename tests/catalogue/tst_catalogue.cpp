@@ -113,6 +113,8 @@ private Q_SLOTS:
             "AppStoreAPI -3 rateLimited");
         row("no store for the region", FixtureCatalogue::noStoreTerm, 0,
             "AppStoreAPI -4 regionNotServed");
+        row("another key rejected", FixtureCatalogue::rejectedTerm, 0,
+            "AppStoreAPI -4 requestRejected", "CN", "", "[mediaType]");
         row("too large", FixtureCatalogue::oversizedTerm, 0, "NetworkPolicy 4 tooLarge");
         row("too large, undeclared", FixtureCatalogue::oversizedUndeclaredTerm, 0,
             "NetworkPolicy 4 tooLarge");

@@ -131,6 +131,25 @@ private slots:
         WAIT_UNTIL(screen->shown("resultList") && screen->shown("detailStack"));
     }
 
+    // Beside a linked app's details, the list pane still says what later searches found.
+    void laterOutcomesShowBesideALinkedApp()
+    {
+        screen->window()->resize(1024, 680);
+        QVERIFY(screen->submit("https://apps.apple.com/app/x/id1234567890123"));
+        WAIT_UNTIL(detailName() == "Lantern Notes" && screen->shown("detailStack"));
+        for (const QString &term :
+            { FixtureCatalogue::emptyTerm, FixtureCatalogue::malformedTerm }) {
+            QVERIFY(screen->submit(term));
+            WAIT_UNTIL(screen->shown("statusMessage")
+                && screen->shownText("statusMessage") != qtTrId("searching"));
+            QVERIFY(screen->shownText("statusMessage")
+                        .contains(term == FixtureCatalogue::emptyTerm
+                                ? term
+                                : qtTrId("error_unreadable_answer")));
+            QCOMPARE(detailName(), "Lantern Notes");
+        }
+    }
+
     // Every shortcut, arrows and Return in a list, Delete in the history, and where focus goes.
     void theKeyboardReachesEverything()
     {

@@ -94,7 +94,7 @@ private slots:
 
     // A row's button saves it (stamped with the region) and Ctrl-/Shift-click choose rows, none
     // opening; the batch sums up in one alert. In the history, selection mode chooses by plain
-    // taps, and Cancel saves none after the one in flight.
+    // taps, and Cancel saves none after the one in flight and says so.
     void rowsSaveAloneAndAsABatch()
     {
         QVERIFY(screen->submit("app") && screen->click("saveButton"));
@@ -120,8 +120,8 @@ private slots:
         QVERIFY(screen->click("saveSelectedButton"));
         WAIT_UNTIL(screen->shownText("batchProgress") == qtTrId("batch_progress").arg(0).arg(2));
         QVERIFY(screen->click("cancelBatchButton"));
-        QVERIFY(screen->alertShows(
-            "historySaveAlert", qtTrId("success"), qtTrId("batch_save_summary").arg("1").arg("2")));
+        QVERIFY(screen->alertShows("historySaveAlert", qtTrId("batch_cancelled"),
+            qtTrId("batch_cancelled_summary").arg("1").arg("2")));
         for (const FixtureCatalogue::App &app : FixtureCatalogue::apps())
             catalogue->setDelay(QStringLiteral("/art/%1/1024x1024bb.png").arg(app.trackId), 0s);
         QCOMPARE(ScreenHarness::photos().size(), 5);

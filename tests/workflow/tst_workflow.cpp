@@ -5,6 +5,7 @@
 #include "store/LocalizationManager.h"
 #include "store/SearchHistoryManager.h"
 #include "store/SettingsManager.h"
+#include "workflow/AppDetailLoader.h"
 #include "workflow/BatchSave.h"
 #include "workflow/ContentViewModel.h"
 
@@ -187,6 +188,10 @@ private slots:
             false, linkFound, "FR", "FR");
         row("any case; the last /id on its line", "HTTPS://ITUNES.APPLE.COM/US/APP/id1/ID42\n/id7",
             "GET /lookup?id=42&country=US", false, unknown);
+        for (const char16_t end : { u'\r', u'\u0085', u'\u2028', u'\u2029' })
+            row(qPrintable(QStringLiteral("line end U+%1").arg(int(end), 4, 16, QChar(u'0'))),
+                "apps.apple.com/app/x/id42" + QString(QChar(end)) + "/id7",
+                "GET /lookup?id=42&country=CN", false, unknown);
         row("ASCII letters only", "apps.apple.com/ſK/app/id1",
             "GET /search?term=apps.apple.com/%C5%BFK/app/id1&country=CN&entity=software", true);
         for (const char *text : { "https://apps.apple.com/usa/app/x/id5",
@@ -257,6 +262,67 @@ private slots:
             qtTrId("error") + '|' + qtTrId("batch_save_summary").arg("3", "4") + '\n'
                 + qtTrId("batch_save_failure")
                       .arg("Nowhere", qtTrId("download_fail_message_icon")));
+    }
+
+    // The iPad's screenshots for the iPad platform, and for an app that has no others.
+    void screenshotsFollowThePlatform()
+    {
+        const qint64 notes = lantern().trackId,
+                     ipadOnly = FixtureCatalogue::platformApps()[1].trackId;
+        for (const auto &[id, platform, count, ipad] :
+            { std::tuple { notes, Platform::IPhone, 3, 0 }, { notes, Platform::IPad, 1, 1 },
+                { ipadOnly, Platform::IPhone, 2, 2 } }) {
+            settings->setPlatform(platform);
+            AppDetailLoader loader;
+            loader.setAppItem(AppItem { id, {}, {}, {}, {} });
+            loader.setActive(true);
+            QTRY_VERIFY(loader.hasDetailedInfo());
+            QCOMPARE(loader.screenshotUrls().size(), count);
+            QCOMPARE(
+                loader.screenshotUrls().filter(id == notes ? "-ipad-" : "/shots/").size(), ipad);
+        }
+        settings->setPlatform(Platform::IPhone);
+    }
+
+    // Nothing is sent that nobody waits for: a developer's other apps before their section
+    // nears, the lookup of a screen left while it waits for its turn, the retries of a
+    // replaced search.
+    void onlyWantedRequestsAreSent()
+    {
+        const QByteArray listing = "GET /lookup?id="
+            + QByteArray::number(FixtureCatalogue::artistIdOf(lantern().trackId))
+            + "&entity=software";
+        {
+            AppDetailLoader loader;
+            loader.setAppItem(lantern());
+            loader.setActive(true);
+            QTRY_VERIFY(loader.hasDetailedInfo());
+            QVERIFY(!catalogue->lastRequestLine().startsWith(listing));
+            loader.setDeveloperAppsWanted(true);
+            QTRY_VERIFY(loader.developerApps()->count() > 0);
+            QVERIFY(catalogue->lastRequestLine().startsWith(listing));
+        }
+        // Turns a twentieth of a second apart, the burst used up.
+        CataloguePacer::setWaitUnit(20ms);
+        while (CataloguePacer::shared().reserve(std::chrono::steady_clock::now()) == 0ms) { }
+        catalogue->clearRequests();
+        {
+            AppDetailLoader left;
+            left.setAppItem(lantern());
+            left.setActive(true);
+        }
+        ContentViewModel model;
+        catalogue->setDelay(FixtureCatalogue::rateLimitedTerm, 300ms);
+        model.setSearchTerm(FixtureCatalogue::rateLimitedTerm);
+        model.performSearch();
+        QTRY_VERIFY(!catalogue->requestLines().isEmpty());
+        catalogue->setDelay("harbor", 1s); // the replaced search's retries would come meanwhile
+        submit(model, { QStringLiteral("harbor") });
+        for (const QString &key : { QStringLiteral("harbor"), FixtureCatalogue::rateLimitedTerm })
+            catalogue->setDelay(key, 0ms);
+        CataloguePacer::setWaitUnit(1ms);
+        QCOMPARE(catalogue->requestLines(),
+            (QList<QByteArray> { search(FixtureCatalogue::rateLimitedTerm), search("harbor") }));
     }
 
     // The term is recorded trimmed before its request, and the spinner beats the
