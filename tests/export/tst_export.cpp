@@ -10,6 +10,7 @@
 #include <cmath>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using Probe = std::array<int, 4>; // x, y, lowest and highest alpha
 // The size, the corner radius (negative: rounded(), a circle or capsule) and probes.
@@ -45,24 +46,27 @@ class tst_Export : public QObject
 private slots:
     void init() { QDir().mkpath(folder()); }
 
-    // Two saves at once under one title take two new names, never one
-    // already taken, give where they wrote, and hold what Qt's own encoders
-    // make of the image (JPEG at quality 100, PNG with the transparent corners
-    // of a rounded icon). A write that fails leaves no file.
+    // Two saves at once under one title take two new names, never one taken,
+    // give where they wrote, get any new file's mode under the umask, and hold
+    // what Qt's own encoders make of the image (JPEG at quality 100, PNG with a
+    // rounded icon's clear corners). A write that fails leaves no file.
     void writesNewPhotos()
     {
-        const std::tuple<ImageFormat, const char *, QString> formats[]
-            = { { ImageFormat::png, "png", ".png" }, { ImageFormat::jpeg, "jpeg", ".jpg" } };
-        for (const auto &[imageFormat, format, extension] : formats) {
+        const std::tuple<ImageFormat, const char *, QString, mode_t> formats[]
+            = { { ImageFormat::png, "png", ".png", 022 },
+                  { ImageFormat::jpeg, "jpeg", ".jpg", 002 } };
+        for (const auto &[imageFormat, format, extension, mask] : formats) {
             const QStringList planted { folder() + "/icon" + extension,
                 folder() + "/icon 2" + extension };
             for (const QString &path : planted)
                 QVERIFY(QFile(path).open(QIODevice::WriteOnly));
             const QImage image = *rounded(pattern({ 128, 128 }));
             const QSet<QString> before = files();
+            const mode_t previousMask = ::umask(mask);
             auto first = ImageSaver::writeToPhotoAlbum(image, imageFormat, "icon");
             auto second = ImageSaver::writeToPhotoAlbum(image, imageFormat, "icon"); // at once
             const Result<QString> one = await(std::move(first)), two = await(std::move(second));
+            ::umask(previousMask);
             QVERIFY(one && two);
             QCOMPARE((QSet<QString> { one.value(), two.value() }),
                 (QSet<QString> {
@@ -73,9 +77,13 @@ private slots:
                 files() - before, (QSet<QString> { "icon 3" + extension, "icon 4" + extension }));
             // (Compared premultiplied: straight colours at the edge may round either way.)
             const auto premultiplied = QImage::Format_ARGB32_Premultiplied;
-            for (const QString &photo : { one.value(), two.value() })
+            for (const QString &photo : { one.value(), two.value() }) {
+                struct stat status;
+                QCOMPARE(::stat(QFile::encodeName(photo).constData(), &status), 0);
+                QCOMPARE(status.st_mode & 07777, 0666 & ~mask);
                 QCOMPARE(QImage(photo).convertToFormat(premultiplied),
                     QImage::fromData(encoded(image, format)).convertToFormat(premultiplied));
+            }
         }
         // A real write error (the process may not grow a file beyond 4 KiB): the
         // system's error, and no file left. (Refused permission: tst_workflow.)
