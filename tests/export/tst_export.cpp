@@ -6,6 +6,7 @@
 #include "export/Rounding.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 
 #include <cmath>
 #include <csignal>
@@ -122,8 +123,26 @@ private slots:
     // PNG keeps every pixel of a straight or premultiplied image, and an image
     // without transparency is written as RGB (colour type 2). A JPEG keeps the
     // chroma sampling of the JPEG it was decoded from, and is 4:2:0 otherwise.
+    // A wide-gamut JPEG's PNG carries its profile: both look the same in sRGB.
     void codecsKeepThePicture()
     {
+        QImage wide = pattern({ 256, 256 });
+        wide.setColorSpace(QColorSpace::AdobeRgb);
+        const QImage source = *decodeImage(encoded(wide, "jpeg"));
+        QCOMPARE(source.colorSpace(), wide.colorSpace()); // Qt's JPEG writer kept it
+        QImage saved = *decodeImage(encodePng(source));
+        if (!saved.colorSpace().isValid()) // shown as sRGB, as any viewer shows an untagged PNG
+            saved.setColorSpace(QColorSpace::SRgb);
+        const QImage expected = source.convertedToColorSpace(QColorSpace::SRgb),
+                     actual = saved.convertedToColorSpace(QColorSpace::SRgb);
+        int worst = 0;
+        for (int i = 0; i < 256 * 256; ++i) {
+            const QRgb a = expected.pixel(i % 256, i / 256), b = actual.pixel(i % 256, i / 256);
+            worst = std::max({ worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                std::abs(qBlue(a) - qBlue(b)) });
+        }
+        QVERIFY2(worst <= 2, qPrintable(QString::number(worst)));
+
         QImage opaque = pattern({ 300, 200 }), round = *rounded(opaque);
         const std::pair<QImage, char> images[]
             = { { opaque, 2 }, { opaque.convertToFormat(QImage::Format_ARGB32), 2 }, { round, 6 },
