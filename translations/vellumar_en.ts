@@ -404,6 +404,22 @@
         <source>Slightly Rounded Corners</source>
         <translation>Slightly Rounded Corners</translation>
     </message>
+    <message id="file_name_rounded">
+        <source>rounded</source>
+        <translation>rounded</translation>
+    </message>
+    <message id="file_name_slightly_rounded">
+        <source>slightly rounded</source>
+        <translation>slightly rounded</translation>
+    </message>
+    <message id="file_name_original">
+        <source>original</source>
+        <translation>original</translation>
+    </message>
+    <message id="file_name_screenshot">
+        <source>screenshot</source>
+        <translation>screenshot</translation>
+    </message>
     <message id="picker_label_resolution">
         <source>Resolution</source>
         <translation>Resolution</translation>

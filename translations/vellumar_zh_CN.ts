@@ -403,6 +403,22 @@
         <source>Slightly Rounded Corners</source>
         <translation>轻微圆角</translation>
     </message>
+    <message id="file_name_rounded">
+        <source>rounded</source>
+        <translation>圆角</translation>
+    </message>
+    <message id="file_name_slightly_rounded">
+        <source>slightly rounded</source>
+        <translation>轻微圆角</translation>
+    </message>
+    <message id="file_name_original">
+        <source>original</source>
+        <translation>原图</translation>
+    </message>
+    <message id="file_name_screenshot">
+        <source>screenshot</source>
+        <translation>截图</translation>
+    </message>
     <message id="picker_label_resolution">
         <source>Resolution</source>
         <translation>分辨率</translation>

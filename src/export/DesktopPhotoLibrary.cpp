@@ -7,11 +7,13 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 #include <QUrl>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio> // renameat2
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -61,6 +63,73 @@ QString extensionFor(const QByteArray &bytes)
     if (bytes.startsWith("\xff\xd8\xff"))
         return QStringLiteral(".jpg");
     return {};
+}
+
+// A hidden file of its own in a folder, open for writing; removed unless
+// renamed.
+struct TemporaryFile
+{
+    QByteArray path; // encoded; empty once renamed
+    int fd = -1;
+
+    ~TemporaryFile()
+    {
+        if (fd >= 0)
+            ::close(fd);
+        if (!path.isEmpty())
+            ::unlink(path.constData());
+    }
+};
+
+// Creates `file` in `folder`; 0 or errno. Mode 0666, so that the kernel
+// applies the umask (or the folder's default ACL) as to any program's new
+// file: a private temporary file would keep its 0600 through the rename, and
+// changing the process's umask would race other threads.
+int createTemporary(const QString &folder, TemporaryFile &file)
+{
+    static const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789");
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QString unique(6, Qt::Uninitialized);
+        for (QChar &c : unique)
+            c = letters.at(QRandomGenerator::global()->bounded(letters.size()));
+        const QByteArray path
+            = QFile::encodeName(folder + u'/' + QString(temporaryPattern).replace(u'*', unique));
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            file.path = path;
+            file.fd = fd;
+            return 0;
+        }
+        if (errno != EEXIST)
+            return errno;
+    }
+    return EEXIST;
+}
+
+// Writes all of `bytes` and makes them durable; 0 or errno.
+int writeAndSync(int fd, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno != EINTR)
+            return errno;
+        done += std::max<ssize_t>(written, 0);
+    }
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+// Gives `from` the name `to` unless a file has it; 0 or errno (EEXIST when taken).
+int renameWithoutReplacing(const QByteArray &from, const QByteArray &to)
+{
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    // A file system without that flag: a hard link is refused a taken name too.
+    if (::link(from.constData(), to.constData()) != 0)
+        return errno;
+    ::unlink(from.constData());
+    return 0;
 }
 
 // Makes the folder's new entry durable; 0 or errno.
@@ -113,31 +182,33 @@ Result<QString> DesktopPhotoLibrary::addPhoto(const QByteArray &bytes, const QSt
     }
     std::call_once(m_swept, [this] { sweepStaleTemporaryFiles(); });
 
+    // Written and synced under a temporary name first, so that a photo's name
+    // never shows a partial file.
+    TemporaryFile file;
+    if (const int error = createTemporary(m_folder, file); error != 0)
+        return systemError(error, m_folder);
+    if (const int error = writeAndSync(file.fd, bytes); error != 0)
+        return systemError(error, QFile::decodeName(file.path));
+    const int closed = ::close(file.fd);
+    file.fd = -1;
+    if (closed != 0)
+        return systemError(errno, QFile::decodeName(file.path));
+
     const QString stem = m_folder + u'/' + fileStem(title);
     for (int counter = 1; counter < 10000; ++counter) {
         const QString name
             = stem + (counter > 1 ? QStringLiteral(" %1").arg(counter) : QString()) + extension;
-        if (QFileInfo::exists(name))
+        // Never replaces a file: a name taken, even meanwhile by another
+        // save, passes on to the next.
+        const int renamed = renameWithoutReplacing(file.path, QFile::encodeName(name));
+        if (renamed == EEXIST)
             continue;
-        // Written and synced under a temporary name first, so that a photo's
-        // name never shows a partial file.
-        QTemporaryFile file(m_folder + u'/' + QString(temporaryPattern).replace(u'*', "XXXXXX"));
-        if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
-            return systemError(errno, file.fileName());
-        if (::fsync(file.handle()) != 0)
-            return systemError(errno, file.fileName());
-        // Never replaces a file. When another save took the name meanwhile,
-        // the next name gets a fresh temporary file: a failed rename closes it.
-        if (file.rename(name)) {
-            file.setAutoRemove(false);
-            const int error = syncFolder(m_folder);
-            if (error != 0)
-                return systemError(error, m_folder);
-            return name;
-        }
-        const int error = errno;
-        if (!QFileInfo::exists(name))
-            return systemError(error, name);
+        if (renamed != 0)
+            return systemError(renamed, name);
+        file.path.clear();
+        if (const int error = syncFolder(m_folder); error != 0)
+            return systemError(error, m_folder);
+        return name;
     }
     return systemError(EEXIST, stem);
 }

@@ -8,8 +8,8 @@
 
 // The photo library of a desktop: a folder of its own under the user's
 // Pictures, where each photo is a file named after its title. Adding a photo
-// only ever creates a new file; nothing is replaced, and a crash leaves no
-// partial file under a photo's name.
+// only ever creates a new file, with the mode any program's new file gets;
+// nothing is replaced, and a crash leaves no partial file under a photo's name.
 class DesktopPhotoLibrary : public PhotoLibrary
 {
 public:

@@ -16,8 +16,9 @@
 [[nodiscard]] std::optional<QImage> decodeImage(const QByteArray &bytes);
 
 // PNG bytes of `image`, 8 bits a sample, colours unpremultiplied: RGB when
-// every pixel is opaque, RGBA otherwise. Empty for a null image or when the
-// encoder fails.
+// every pixel is opaque, RGBA otherwise; the image's colour space, when it has
+// one, as an ICC profile (iCCP). Empty for a null image or when the encoder
+// fails.
 [[nodiscard]] QByteArray encodePng(const QImage &image);
 
 // PNG, or JPEG at the highest quality with optimised Huffman tables, the

@@ -21,6 +21,12 @@ QString PhotoLibrary::photoTitle(const QString &appName, const QString &what)
     return name.isEmpty() ? what : name + u' ' + what;
 }
 
+QString PhotoLibrary::screenshotTitle(const QString &appName, int number)
+{
+    const QString word = qtTrId("file_name_screenshot");
+    return photoTitle(appName, number > 0 ? word + u' ' + QString::number(number) : word);
+}
+
 QString PhotoLibrary::readable(const QString &place)
 {
     const QString home = QDir::homePath() + u'/';

@@ -17,7 +17,7 @@ public:
     // Asks for add-only access; true when granted (limited access counts).
     [[nodiscard]] virtual bool requestAddOnlyAuthorization() = 0;
     // Stores `bytes` (PNG or JPEG, exactly as encoded) as one new photo
-    // titled `title` ("微信 512 rounded"); gives where it went, for showing
+    // titled `title` ("微信 512 圆角"); gives where it went, for showing
     // it later (empty where photos have no place a person can visit).
     [[nodiscard]] virtual Result<QString> addPhoto(const QByteArray &bytes, const QString &title)
         = 0;
@@ -28,8 +28,11 @@ public:
     virtual void showPhoto(const QString &place) = 0;
 
     // A photo's title: the app's name (cut to a length people read) and
-    // what was saved, e.g. "微信 512 rounded" or "微信 screenshot 2".
+    // what was saved, e.g. "微信 512 圆角" or "微信 截图 2".
     [[nodiscard]] static QString photoTitle(const QString &appName, const QString &what);
+    // A screenshot's: "微信 截图 2", in the interface's language; without a
+    // number when `number` is 0.
+    [[nodiscard]] static QString screenshotTitle(const QString &appName, int number);
 
     // A place as a person reads it: the home folder as "~".
     [[nodiscard]] static QString readable(const QString &place);

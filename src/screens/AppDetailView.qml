@@ -289,8 +289,8 @@ T.Page {
                         delegate: ScreenshotThumbnail {
                             id: thumbnail
                             onClicked: () => detail.showScreenshot(modelData, index + 1)
-                            onDragStarted: () => Desktop.dragPicture(modelData, detail.appItem.trackName,
-                                                                     "screenshot " + (index + 1), thumbnail)
+                            onDragStarted: () => Desktop.dragScreenshot(modelData, detail.appItem.trackName,
+                                                                        index + 1, thumbnail)
                         }
                     }
                 }

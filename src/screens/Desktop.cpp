@@ -114,13 +114,13 @@ QCoro::Task<> Desktop::copy(QUrl url)
 void Desktop::dragIcon(const AppItem &item, QObject *source)
 {
     if (const std::optional<QUrl> url = item.iconUrl(IconResolution::size1024))
-        dragPicture(url->toString(), item.trackName, QStringLiteral("1024"), source);
+        drag(*url, item.trackName, std::nullopt, source);
 }
 
-void Desktop::dragPicture(
-    const QString &address, const QString &appName, const QString &what, QObject *source)
+void Desktop::dragScreenshot(
+    const QString &address, const QString &appName, int number, QObject *source)
 {
-    drag(QUrl(address), PhotoLibrary::photoTitle(appName, what), source);
+    drag(QUrl(address), appName, number, source);
 }
 
 QMimeData *Desktop::pictureMimeData(const QImage &image, const QString &title)
@@ -147,11 +147,16 @@ QMimeData *Desktop::pictureMimeData(const QImage &image, const QString &title)
     return data;
 }
 
-QCoro::Task<> Desktop::drag(QUrl url, QString title, QPointer<QObject> source)
+QCoro::Task<> Desktop::drag(
+    QUrl url, QString appName, std::optional<int> screenshot, QPointer<QObject> source)
 {
     const std::optional<QImage> image = co_await downloadPicture(url);
     if (!image || !source || QGuiApplication::mouseButtons() == Qt::NoButton)
         co_return;
+    // An icon is named by the size it came in, which its address may not choose.
+    const QString title = screenshot
+        ? PhotoLibrary::screenshotTitle(appName, *screenshot)
+        : PhotoLibrary::photoTitle(appName, QString::number(image->width()));
     QMimeData *data = pictureMimeData(*image, title);
     if (!data)
         co_return;

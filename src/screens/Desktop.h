@@ -9,6 +9,8 @@
 #include <QtQml/qqmlregistration.h>
 #include <qcorotask.h>
 
+#include <optional>
+
 class QJSEngine;
 class QMimeData;
 class QQmlEngine;
@@ -43,11 +45,11 @@ public:
 
     // Downloads the picture and, if the mouse button is still down by then,
     // drags it out of `source`: the image itself and a PNG file titled like
-    // a saved photo ("微信 1024", "微信 screenshot 2"), for targets that
-    // only take files.
+    // a saved photo ("微信 1024", "微信 截图 2"), for targets that only take
+    // files. A screenshot's `number` is its place in the strip, from 1.
     Q_INVOKABLE void dragIcon(const AppItem &item, QObject *source);
-    Q_INVOKABLE void dragPicture(
-        const QString &address, const QString &appName, const QString &what, QObject *source);
+    Q_INVOKABLE void dragScreenshot(
+        const QString &address, const QString &appName, int number, QObject *source);
     // What such a drag carries; nothing when the file cannot be written.
     [[nodiscard]] static QMimeData *pictureMimeData(const QImage &image, const QString &title);
 
@@ -62,7 +64,9 @@ private:
     Desktop();
     void followColorScheme(const QVariant &value);
     QCoro::Task<> copy(QUrl url);
-    QCoro::Task<> drag(QUrl url, QString title, QPointer<QObject> source);
+    // `screenshot`: its number; none for an icon.
+    QCoro::Task<> drag(
+        QUrl url, QString appName, std::optional<int> screenshot, QPointer<QObject> source);
 
     bool m_darkMode = false;
 };

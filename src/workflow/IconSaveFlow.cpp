@@ -76,15 +76,17 @@ std::optional<QImage> decodeAndShape(const QByteArray &bytes, bool fully, bool s
     return image;
 }
 
-// How a saved file tells its options: "1024", "512 rounded", "original".
-QString whatIsSaved(IconResolution resolution, bool originalJpeg, bool fully, bool slightly)
+// How a saved file tells its options in the interface's language: "1024",
+// "512 rounded", "original". The size is the image's own: the address asked
+// for may have had no size to choose, and then the artwork comes as it is.
+QString whatIsSaved(int width, bool originalJpeg, bool fully, bool slightly)
 {
     if (originalJpeg)
-        return QStringLiteral("original");
-    const QString size = rawValue(resolution).section(u'x', 0, 0);
+        return qtTrId("file_name_original");
+    const QString size = QString::number(width);
     if (fully)
-        return size + QStringLiteral(" rounded");
-    return slightly ? size + QStringLiteral(" slightly rounded") : size;
+        return size + u' ' + qtTrId("file_name_rounded");
+    return slightly ? size + u' ' + qtTrId("file_name_slightly_rounded") : size;
 }
 
 Error saveFlowError(int code, const QString &detail, Error::Kind kind)
@@ -135,7 +137,7 @@ QCoro::Task<IconSaveOutcome> IconSaveFlow::saveOne(AppItem item,
             downloadFailed };
     }
     const QString title = PhotoLibrary::photoTitle(
-        item.trackName, whatIsSaved(resolution, original, fully, slightly));
+        item.trackName, whatIsSaved(image->width(), original, fully, slightly));
     // A Mac original is the file as delivered: often a PNG, whose
     // transparency a JPEG would lose. (Two statements: GCC 12 mishandles
     // co_await in the arms of a conditional expression.)

@@ -19,9 +19,7 @@ void ScreenshotSaver::saveScreenshot(const QString &imageUrl, const QString &app
         return;
     }
     // Fire and forget: the coroutine frame lives until the save has finished.
-    const QString what
-        = number > 0 ? QStringLiteral("screenshot %1").arg(number) : QStringLiteral("screenshot");
-    save(url, PhotoLibrary::photoTitle(appName, what));
+    save(url, PhotoLibrary::screenshotTitle(appName, number));
 }
 
 QCoro::Task<> ScreenshotSaver::save(QUrl url, QString title)

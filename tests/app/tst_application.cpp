@@ -107,7 +107,7 @@ private slots:
         row("id, bundle id, term",
             { "save", "284910350", "com.lanternlabs.notes", "墨水", "--shape", "rounded", "--size",
                 "256", "--output", out },
-            0, out + "/Harbor Maps 256 rounded.png\n", 3, 3);
+            0, out + "/Harbor Maps 256 圆角.png\n", 3, 3); // in Vellumar's language
         row("one fails",
             { "save", "https://apps.apple.com/app/id55", "--from", "-", "--no-history" }, 1,
             qtTrId("app_not_found"), 4, 3);

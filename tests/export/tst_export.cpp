@@ -6,10 +6,12 @@
 #include "export/Rounding.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 
 #include <cmath>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using Probe = std::array<int, 4>; // x, y, lowest and highest alpha
 // The size, the corner radius (negative: rounded(), a circle or capsule) and probes.
@@ -45,24 +47,27 @@ class tst_Export : public QObject
 private slots:
     void init() { QDir().mkpath(folder()); }
 
-    // Two saves at once under one title take two new names, never one
-    // already taken, give where they wrote, and hold what Qt's own encoders
-    // make of the image (JPEG at quality 100, PNG with the transparent corners
-    // of a rounded icon). A write that fails leaves no file.
+    // Two saves at once under one title take two new names, never one taken,
+    // give where they wrote, get any new file's mode under the umask, and hold
+    // what Qt's own encoders make of the image (JPEG at quality 100, PNG with a
+    // rounded icon's clear corners). A write that fails leaves no file.
     void writesNewPhotos()
     {
-        const std::tuple<ImageFormat, const char *, QString> formats[]
-            = { { ImageFormat::png, "png", ".png" }, { ImageFormat::jpeg, "jpeg", ".jpg" } };
-        for (const auto &[imageFormat, format, extension] : formats) {
+        const std::tuple<ImageFormat, const char *, QString, mode_t> formats[]
+            = { { ImageFormat::png, "png", ".png", 022 },
+                  { ImageFormat::jpeg, "jpeg", ".jpg", 002 } };
+        for (const auto &[imageFormat, format, extension, mask] : formats) {
             const QStringList planted { folder() + "/icon" + extension,
                 folder() + "/icon 2" + extension };
             for (const QString &path : planted)
                 QVERIFY(QFile(path).open(QIODevice::WriteOnly));
             const QImage image = *rounded(pattern({ 128, 128 }));
             const QSet<QString> before = files();
+            const mode_t previousMask = ::umask(mask);
             auto first = ImageSaver::writeToPhotoAlbum(image, imageFormat, "icon");
             auto second = ImageSaver::writeToPhotoAlbum(image, imageFormat, "icon"); // at once
             const Result<QString> one = await(std::move(first)), two = await(std::move(second));
+            ::umask(previousMask);
             QVERIFY(one && two);
             QCOMPARE((QSet<QString> { one.value(), two.value() }),
                 (QSet<QString> {
@@ -73,9 +78,13 @@ private slots:
                 files() - before, (QSet<QString> { "icon 3" + extension, "icon 4" + extension }));
             // (Compared premultiplied: straight colours at the edge may round either way.)
             const auto premultiplied = QImage::Format_ARGB32_Premultiplied;
-            for (const QString &photo : { one.value(), two.value() })
+            for (const QString &photo : { one.value(), two.value() }) {
+                struct stat status;
+                QCOMPARE(::stat(QFile::encodeName(photo).constData(), &status), 0);
+                QCOMPARE(status.st_mode & 07777, 0666 & ~mask);
                 QCOMPARE(QImage(photo).convertToFormat(premultiplied),
                     QImage::fromData(encoded(image, format)).convertToFormat(premultiplied));
+            }
         }
         // A real write error (the process may not grow a file beyond 4 KiB): the
         // system's error, and no file left. (Refused permission: tst_workflow.)
@@ -114,8 +123,26 @@ private slots:
     // PNG keeps every pixel of a straight or premultiplied image, and an image
     // without transparency is written as RGB (colour type 2). A JPEG keeps the
     // chroma sampling of the JPEG it was decoded from, and is 4:2:0 otherwise.
+    // A wide-gamut JPEG's PNG carries its profile: both look the same in sRGB.
     void codecsKeepThePicture()
     {
+        QImage wide = pattern({ 256, 256 });
+        wide.setColorSpace(QColorSpace::AdobeRgb);
+        const QImage source = *decodeImage(encoded(wide, "jpeg"));
+        QCOMPARE(source.colorSpace(), wide.colorSpace()); // Qt's JPEG writer kept it
+        QImage saved = *decodeImage(encodePng(source));
+        if (!saved.colorSpace().isValid()) // shown as sRGB, as any viewer shows an untagged PNG
+            saved.setColorSpace(QColorSpace::SRgb);
+        const QImage expected = source.convertedToColorSpace(QColorSpace::SRgb),
+                     actual = saved.convertedToColorSpace(QColorSpace::SRgb);
+        int worst = 0;
+        for (int i = 0; i < 256 * 256; ++i) {
+            const QRgb a = expected.pixel(i % 256, i / 256), b = actual.pixel(i % 256, i / 256);
+            worst = std::max({ worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                std::abs(qBlue(a) - qBlue(b)) });
+        }
+        QVERIFY2(worst <= 2, qPrintable(QString::number(worst)));
+
         QImage opaque = pattern({ 300, 200 }), round = *rounded(opaque);
         const std::pair<QImage, char> images[]
             = { { opaque, 2 }, { opaque.convertToFormat(QImage::Format_ARGB32), 2 }, { round, 6 },

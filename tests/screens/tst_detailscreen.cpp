@@ -198,7 +198,7 @@ private slots:
             "screenshotSaveAlert", qtTrId("success"), qtTrId("save_success_message_screenshot")));
         SettingsManager::shared()->setSaveAsOriginalJPEG(false);
         QCOMPARE(requestsContaining("/shots/"), 1); // downloaded again, once
-        QCOMPARE(ScreenHarness::photos(), QStringList { "Lantern Notes screenshot 1.png" });
+        QCOMPARE(ScreenHarness::photos(), QStringList { "Lantern Notes 截图 1.png" });
         QImageReader reader(ScreenHarness::photoFolder().filePath(ScreenHarness::photos().first()));
         QCOMPARE(reader.format(), QByteArray("png"));
         QCOMPARE(reader.size(), QSize(392, 696));

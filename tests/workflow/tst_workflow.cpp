@@ -16,10 +16,10 @@
 using namespace std::chrono_literals;
 using Overlay = ContentViewModel::Overlay;
 
-// Options, resolution, side of the icon requested and written, a transparent
-// pixel ((-1, -1): square), the 512 artwork's address (empty: the fixture's),
-// the failure message (empty: saved).
-using Save = std::tuple<QString, IconResolution, int, QPoint, QString, QString>;
+// Options, resolution, side of the icon requested and written, the file's name
+// after the app's, a transparent pixel ((-1, -1): square), the 512 artwork's
+// address (empty: the fixture's), the failure message (empty: saved).
+using Save = std::tuple<QString, IconResolution, int, QString, QPoint, QString, QString>;
 // Text, region, request line (empty: none), recorded, status line, region found.
 using Outcome = std::tuple<QString, QString, QByteArray, bool, QString, QString>;
 
@@ -80,38 +80,43 @@ private slots:
 
     // The format and the resolution are read before the download, the rounding
     // after it. Options: J(PEG), R(ounded), S(lightly rounded), *: as stored,
-    // M: a Mac app, whose artwork has a clear corner.
+    // M: a Mac app, whose artwork has a clear corner. Files are named in the
+    // interface's language, Chinese here, with the size they have.
     void saves_data()
     {
         QTest::addColumn<Save>("save");
-        const auto row
-            = [](const char *name, const char *options, IconResolution resolution, int side,
-                  QPoint clear = { -1, -1 }, const QString &url = {}, const QString &message = {}) {
-                  QTest::newRow(name) << Save { options, resolution, side, clear, url, message };
-              };
+        const auto row = [](const char *name, const char *options, IconResolution resolution,
+                             int side, const QString &file, QPoint clear = { -1, -1 },
+                             const QString &url = {}, const QString &message = {}) {
+            QTest::newRow(name) << Save { options, resolution, side, file, clear, url, message };
+        };
         using enum IconResolution;
-        const QString mac = catalogue->baseUrl().toString() + "/art/mac-1/512x512bb.png";
-        row("both stored: the full rounding wins", "*", size256, 256, { 30, 30 });
-        row("defaults: square PNG", "", size1024, 1024);
+        const QString base = catalogue->baseUrl().toString(),
+                      mac = base + "/art/mac-1/512x512bb.png";
+        row("both stored: the full rounding wins", "*", size256, 256, "256 圆角.png", { 30, 30 });
+        row("defaults: square PNG", "", size1024, 1024, "1024.png");
         // Radius 40.96: clear 2 px into a corner, opaque 40 px in.
-        row("slightly rounded", "S", size512, 512, { 2, 2 });
-        row("JPEG ignores size and rounding", "JR", size256, 1024);
+        row("slightly rounded", "S", size512, 512, "512 轻微圆角.png", { 2, 2 });
+        row("JPEG ignores size and rounding", "JR", size256, 1024, "原图.jpg");
         // Rounding turned on and the size changed while the bytes are on their way.
-        row("changed in flight", "", size256, 256, { 30, 30 });
-        row("Mac: as its maker shaped it, never rounded", "MR", size512, 512, { 1, 1 }, mac);
-        row("Mac original: the file as delivered", "MJ", size256, 1024, { 1, 1 }, mac);
-        row("HTML error page", "J", size256, 0, { -1, -1 },
-            catalogue->baseUrl().toString() + "/lookup?id=404",
+        row("changed in flight", "", size256, 256, "256 圆角.png", { 30, 30 });
+        row("Mac: as its maker shaped it, never rounded", "MR", size512, 512, "512.png", { 1, 1 },
+            mac);
+        row("Mac original: the file as delivered", "MJ", size256, 1024, "原图.png", { 1, 1 }, mac);
+        // An old record's address without a size: the artwork's own 512 px.
+        row("no size in the address", "", size1024, 512, "512.png", { -1, -1 },
+            base + "/art/1234567890123/artwork.png");
+        row("HTML error page", "J", size256, 0, {}, { -1, -1 }, base + "/lookup?id=404",
             qtTrId("download_fail_message_original"));
         // A file where the folder should be: the library cannot be written.
-        row("permission denied", "", size256, 0, { -1, -1 }, {},
+        row("permission denied", "", size256, 0, {}, { -1, -1 }, {},
             qtTrId("save_fail_message").arg(qtTrId("permission_denied_message")));
     }
 
     void saves()
     {
         QFETCH(Save, save);
-        const auto &[options, resolution, side, clear, url, message] = save;
+        const auto &[options, resolution, side, file, clear, url, message] = save;
         const bool jpeg = options.contains('J'), mac = options.contains('M'),
                    inFlight = QTest::currentDataTag() == QByteArray("changed in flight");
         if (options != "*") {
@@ -120,8 +125,9 @@ private slots:
             settings->setSaveAsSlightlyRounded(options.contains('S'));
         }
         settings->setSelectedResolution(resolution);
-        const QString path
-            = QStringLiteral("/art/%1/%2x%2bb.png").arg(mac ? "mac-1" : "1234567890123").arg(side);
+        const QString path = url.endsWith("/artwork.png")
+            ? QUrl(url).path()
+            : QStringLiteral("/art/%1/%2x%2bb.png").arg(mac ? "mac-1" : "1234567890123").arg(side);
         catalogue->setDelay(path, inFlight ? 800ms : 0ms);
         QFile blocker(photoFolder().path());
         QVERIFY(QTest::currentDataTag() != QByteArray("permission denied")
@@ -147,7 +153,7 @@ private slots:
         QCOMPARE(HistoryManager::shared()->loadHistory(),
             saved ? QList<AppItem> { item } : QList<AppItem> {});
         const QStringList files = photoFolder().entryList(QDir::Files);
-        QCOMPARE(files.size(), int(saved));
+        QCOMPARE(files, saved ? QStringList { "Lantern Notes " + file } : QStringList {});
         if (!saved)
             return;
         QCOMPARE(catalogue->requestLines(), QList<QByteArray> { "GET " + path.toLatin1() });
