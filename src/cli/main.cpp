@@ -36,6 +36,7 @@ struct Request
     IconSaveOptions options;
     QString output; // empty: the photo folder
     bool recordHistory = true;
+    Language language = Language::english;
 };
 
 void print(FILE *stream, const QString &text)
@@ -79,7 +80,9 @@ std::variant<Request, int> parse(const QStringList &arguments)
     const QCommandLineOption from(
         "from", "save: one query a line from FILE (- for standard input).", "FILE");
     const QCommandLineOption noHistory("no-history", "save: leave the download history as it is.");
-    parser.addOptions({ region, platform, json, size, shape, output, from, noHistory });
+    const QCommandLineOption language(
+        "language", "zh or en (default: as the terminal's locale).", "L");
+    parser.addOptions({ region, platform, json, size, shape, output, from, noHistory, language });
     parser.addPositionalArgument("command", "search or save, then its term or queries.");
 
     if (!parser.parse(arguments))
@@ -131,6 +134,14 @@ std::variant<Request, int> parse(const QStringList &arguments)
     }
     request.output = parser.value(output);
     request.recordHistory = !parser.isSet(noHistory);
+    request.language = localeLanguage();
+    if (parser.isSet(language)) {
+        static const QStringList languages { "zh", "en" }; // in the order of Language
+        const qsizetype chosen = languages.indexOf(parser.value(language));
+        if (chosen < 0)
+            return usage("--language takes zh or en.");
+        request.language = Language(chosen);
+    }
     if (parser.isSet(from)) {
         const QString path = parser.value(from);
         QFile file(path);
@@ -265,7 +276,9 @@ int main(int argc, char *argv[])
     const auto parsed = parse(QCoreApplication::arguments());
     if (const int *status = std::get_if<int>(&parsed))
         return *status;
-    LocalizationManager::shared(); // reasons in the language chosen in Vellumar
-    QTimer::singleShot(0, &app, [request = std::get<Request>(parsed)] { run(request); });
+    const Request &request = std::get<Request>(parsed);
+    // Reasons in the terminal's language, not the one chosen in the window.
+    const LocalizationManager language(request.language);
+    QTimer::singleShot(0, &app, [request] { run(request); });
     return QCoreApplication::exec();
 }

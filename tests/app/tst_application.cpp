@@ -33,8 +33,6 @@ class tst_Application : public QObject
     }
 
 private slots:
-    void initTestCase() { LocalizationManager::shared(); } // the command line's language
-
     // The first start searches its term in its region; a later start hands a link to it and
     // ends, and the window opens that app's detail screen. A crashed window leaves its socket
     // behind, which holds up no later start. A request to quit ends the window cleanly.
@@ -102,9 +100,22 @@ private slots:
             { "save", "284910350", "com.lanternlabs.notes", "墨水", "--shape", "rounded", "--size",
                 "256", "--output", out },
             0, out + "/Harbor Maps 256 rounded.png\n", 3, 3);
-        row("one fails",
-            { "save", "https://apps.apple.com/app/id55", "--from", "-", "--no-history" }, 1,
-            qtTrId("app_not_found"), 4, 3);
+        // Failures print their sentences in the terminal's language (not the window's: nothing
+        // is stored, so Chinese).
+        const auto failed = [](Language language, const QString &what, const char *id) {
+            const LocalizationManager table(language);
+            return qtTrId("batch_save_failure").arg(what, qtTrId(id)) + '\n';
+        };
+        const QString link = "https://apps.apple.com/app/id55";
+        const QString en = failed(Language::english, link, "app_not_found"),
+                      zh = failed(Language::chinese, link, "app_not_found");
+        row("one fails", { "save", link, "--from", "-", "--no-history" }, 1, en, 4, 3);
+        row("LC_ALL first", { "LC_ALL=C", "LANG=zh_CN", "save", link }, 1, en, 4, 3);
+        row("LC_MESSAGES, then LANG",
+            { "LC_ALL=", "LC_MESSAGES=zh_TW.UTF-8", "LANG=en_US", "save", link }, 1, zh, 4, 3);
+        row("--language", { "LANG=en_US", "save", link, "--language", "zh" }, 1, zh, 4, 3);
+        row("bad language", { "search", "x", "--language", "fr" }, 2, "--language takes zh or en.",
+            4, 3);
         row("bad option", { "save", "--size", "300", "x" }, 2, "--size takes 256, 512 or 1024.", 4,
             3);
     }
@@ -112,9 +123,17 @@ private slots:
     void commands()
     {
         QFETCH(Command, command);
-        const auto &[program, arguments, status, printed, files, history] = command;
+        const auto &[program, words, status, printed, files, history] = command;
         QProcess cli; // waited for with the event loop running, which the fixture answers in
         QSignalSpy finished(&cli, &QProcess::finished);
+        QStringList arguments = words; // less leading NAME=value words, the locale alone
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : { "LC_ALL", "LC_MESSAGES", "LANG" })
+            environment.remove(name);
+        while (arguments.value(0).contains('='))
+            environment.insert(
+                arguments[0].section('=', 0, 0), arguments.takeFirst().section('=', 1));
+        cli.setProcessEnvironment(environment);
         cli.start(program, arguments);
         if (arguments.contains("-")) // blank lines skipped
             cli.write("\n1000000003\n\n");
