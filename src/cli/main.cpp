@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLoggingCategory>
 #include <QTimer>
 
 #include <cstdio>
@@ -37,6 +38,7 @@ struct Request
     QString output; // empty: the photo folder
     bool recordHistory = true;
     Language language = Language::english;
+    bool verbose = false;
 };
 
 void print(FILE *stream, const QString &text)
@@ -82,7 +84,10 @@ std::variant<Request, int> parse(const QStringList &arguments)
     const QCommandLineOption noHistory("no-history", "save: leave the download history as it is.");
     const QCommandLineOption language(
         "language", "zh or en (default: as the terminal's locale).", "L");
-    parser.addOptions({ region, platform, json, size, shape, output, from, noHistory, language });
+    const QCommandLineOption verbose(
+        "verbose", "Also the technical detail of each failure, on standard error.");
+    parser.addOptions(
+        { region, platform, json, size, shape, output, from, noHistory, language, verbose });
     parser.addPositionalArgument("command", "search or save, then its term or queries.");
 
     if (!parser.parse(arguments))
@@ -134,6 +139,7 @@ std::variant<Request, int> parse(const QStringList &arguments)
     }
     request.output = parser.value(output);
     request.recordHistory = !parser.isSet(noHistory);
+    request.verbose = parser.isSet(verbose);
     request.language = localeLanguage();
     if (parser.isSet(language)) {
         static const QStringList languages { "zh", "en" }; // in the order of Language
@@ -277,6 +283,10 @@ int main(int argc, char *argv[])
     if (const int *status = std::get_if<int>(&parsed))
         return *status;
     const Request &request = std::get<Request>(parsed);
+    // A script's reader gets the sentences; addresses and codes only on request. Every
+    // category of ours, whatever its area; QT_LOGGING_RULES still overrides this.
+    if (!request.verbose)
+        QLoggingCategory::setFilterRules(QStringLiteral("vellumar*=false"));
     // Reasons in the terminal's language, not the one chosen in the window.
     const LocalizationManager language(request.language);
     QTimer::singleShot(0, &app, [request] { run(request); });
