@@ -166,6 +166,27 @@ std::variant<Request, int> parse(const QStringList &arguments)
     return request;
 }
 
+// A hit as --json prints it, with the keys the README documents: each always
+// there, null where the catalogue gave no value.
+QJsonObject hitJson(const AppItem &hit, Platform searched, const QString &region)
+{
+    const auto text = [](const std::optional<QString> &value) {
+        return value ? QJsonValue(*value) : QJsonValue();
+    };
+    return {
+        { "trackId", hit.trackId },
+        { "trackName", hit.trackName },
+        { "bundleId", text(hit.bundleId) },
+        { "artistId", hit.artistId ? QJsonValue(*hit.artistId) : QJsonValue() },
+        { "artistName", text(hit.artistName) },
+        { "version", text(hit.version) },
+        { "platform", rawValue(hit.platform(searched)) },
+        { "artworkUrl512", hit.artworkUrl512 },
+        { "storeUrl", hit.appStoreUrl() },
+        { "region", region },
+    };
+}
+
 QCoro::Task<int> search(Request request)
 {
     const Result<QList<AppItem>> hits
@@ -178,7 +199,7 @@ QCoro::Task<int> search(Request request)
     if (request.json) {
         QJsonArray records;
         for (const AppItem &hit : hits.value())
-            records.append(hit.toJson());
+            records.append(hitJson(hit, request.platform, request.region));
         print(stdout, QString::fromUtf8(QJsonDocument(records).toJson()));
         co_return 0;
     }
