@@ -13,6 +13,8 @@ const auto countryCodeKey = QLatin1StringView("countryCode");
 const auto kindKey = QLatin1StringView("kind");
 const auto artistIdKey = QLatin1StringView("artistId");
 const auto artistNameKey = QLatin1StringView("artistName");
+const auto bundleIdKey = QLatin1StringView("bundleId");
+const auto versionKey = QLatin1StringView("version");
 } // namespace
 
 QString appStoreUrlOf(qint64 trackId)
@@ -37,6 +39,8 @@ Result<AppItem> AppItem::decode(const QJsonObject &object, const QString &where)
     item.kind = reader.optionalString(kindKey);
     item.artistId = reader.optionalInt64(artistIdKey);
     item.artistName = reader.optionalString(artistNameKey);
+    item.bundleId = reader.optionalString(bundleIdKey);
+    item.version = reader.optionalString(versionKey);
     if (!reader.ok())
         return reader.error();
     return item;
@@ -58,6 +62,10 @@ QJsonObject AppItem::toJson() const
         object.insert(artistIdKey, *artistId);
     if (artistName)
         object.insert(artistNameKey, *artistName);
+    if (bundleId)
+        object.insert(bundleIdKey, *bundleId);
+    if (version)
+        object.insert(versionKey, *version);
     return object;
 }
 
@@ -67,5 +75,7 @@ size_t qHash(const AppItem &item, size_t seed) noexcept
     return qHashMulti(seed, item.trackId, item.trackName, item.artworkUrl100, item.artworkUrl512,
         item.countryCode.has_value(), item.countryCode.value_or(QString()), item.kind.has_value(),
         item.kind.value_or(QString()), item.artistId.has_value(), item.artistIdValue(),
-        item.artistName.has_value(), item.artistNameText());
+        item.artistName.has_value(), item.artistNameText(), item.bundleId.has_value(),
+        item.bundleId.value_or(QString()), item.version.has_value(),
+        item.version.value_or(QString()));
 }

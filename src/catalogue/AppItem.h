@@ -1,6 +1,7 @@
 #pragma once
 
 #include "IconResolution.h"
+#include "Platform.h"
 #include "Result.h"
 
 #include <QJsonObject>
@@ -44,12 +45,23 @@ public:
     std::optional<QString> kind = std::nullopt;
     std::optional<qint64> artistId = std::nullopt;
     std::optional<QString> artistName = std::nullopt;
+    // In every catalogue answer, absent from history stored before they were kept.
+    std::optional<QString> bundleId = std::nullopt;
+    std::optional<QString> version = std::nullopt;
 
     [[nodiscard]] QString countryCodeText() const { return countryCode.value_or(QString()); }
     [[nodiscard]] QString appStoreUrl() const { return appStoreUrlOf(trackId); }
     [[nodiscard]] bool isMacApp() const { return kind == QLatin1StringView("mac-software"); }
     [[nodiscard]] qint64 artistIdValue() const { return artistId.value_or(0); }
     [[nodiscard]] QString artistNameText() const { return artistName.value_or(QString()); }
+    // What the record is: a Mac app by its kind, else an app of the platform
+    // searched, as the catalogue calls iPhone and iPad apps alike "software".
+    [[nodiscard]] Platform platform(Platform searched) const
+    {
+        return isMacApp()                ? Platform::Mac
+            : searched == Platform::IPad ? Platform::IPad
+                                         : Platform::IPhone;
+    }
 
     // Where to download the icon at the given resolution; empty when the
     // address does not parse.

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLoggingCategory>
 #include <QTimer>
 
 #include <cstdio>
@@ -36,6 +37,8 @@ struct Request
     IconSaveOptions options;
     QString output; // empty: the photo folder
     bool recordHistory = true;
+    Language language = Language::english;
+    bool verbose = false;
 };
 
 void print(FILE *stream, const QString &text)
@@ -79,7 +82,12 @@ std::variant<Request, int> parse(const QStringList &arguments)
     const QCommandLineOption from(
         "from", "save: one query a line from FILE (- for standard input).", "FILE");
     const QCommandLineOption noHistory("no-history", "save: leave the download history as it is.");
-    parser.addOptions({ region, platform, json, size, shape, output, from, noHistory });
+    const QCommandLineOption language(
+        "language", "zh or en (default: as the terminal's locale).", "L");
+    const QCommandLineOption verbose(
+        "verbose", "Also the technical detail of each failure, on standard error.");
+    parser.addOptions(
+        { region, platform, json, size, shape, output, from, noHistory, language, verbose });
     parser.addPositionalArgument("command", "search or save, then its term or queries.");
 
     if (!parser.parse(arguments))
@@ -131,6 +139,15 @@ std::variant<Request, int> parse(const QStringList &arguments)
     }
     request.output = parser.value(output);
     request.recordHistory = !parser.isSet(noHistory);
+    request.verbose = parser.isSet(verbose);
+    request.language = localeLanguage();
+    if (parser.isSet(language)) {
+        static const QStringList languages { "zh", "en" }; // in the order of Language
+        const qsizetype chosen = languages.indexOf(parser.value(language));
+        if (chosen < 0)
+            return usage("--language takes zh or en.");
+        request.language = Language(chosen);
+    }
     if (parser.isSet(from)) {
         const QString path = parser.value(from);
         QFile file(path);
@@ -149,6 +166,27 @@ std::variant<Request, int> parse(const QStringList &arguments)
     return request;
 }
 
+// A hit as --json prints it, with the keys the README documents: each always
+// there, null where the catalogue gave no value.
+QJsonObject hitJson(const AppItem &hit, Platform searched, const QString &region)
+{
+    const auto text = [](const std::optional<QString> &value) {
+        return value ? QJsonValue(*value) : QJsonValue();
+    };
+    return {
+        { "trackId", hit.trackId },
+        { "trackName", hit.trackName },
+        { "bundleId", text(hit.bundleId) },
+        { "artistId", hit.artistId ? QJsonValue(*hit.artistId) : QJsonValue() },
+        { "artistName", text(hit.artistName) },
+        { "version", text(hit.version) },
+        { "platform", rawValue(hit.platform(searched)) },
+        { "artworkUrl512", hit.artworkUrl512 },
+        { "storeUrl", hit.appStoreUrl() },
+        { "region", region },
+    };
+}
+
 QCoro::Task<int> search(Request request)
 {
     const Result<QList<AppItem>> hits
@@ -161,7 +199,7 @@ QCoro::Task<int> search(Request request)
     if (request.json) {
         QJsonArray records;
         for (const AppItem &hit : hits.value())
-            records.append(hit.toJson());
+            records.append(hitJson(hit, request.platform, request.region));
         print(stdout, QString::fromUtf8(QJsonDocument(records).toJson()));
         co_return 0;
     }
@@ -265,7 +303,13 @@ int main(int argc, char *argv[])
     const auto parsed = parse(QCoreApplication::arguments());
     if (const int *status = std::get_if<int>(&parsed))
         return *status;
-    LocalizationManager::shared(); // reasons in the language chosen in Vellumar
-    QTimer::singleShot(0, &app, [request = std::get<Request>(parsed)] { run(request); });
+    const Request &request = std::get<Request>(parsed);
+    // A script's reader gets the sentences; addresses and codes only on request. Every
+    // category of ours, whatever its area; QT_LOGGING_RULES still overrides this.
+    if (!request.verbose)
+        QLoggingCategory::setFilterRules(QStringLiteral("vellumar*=false"));
+    // Reasons in the terminal's language, not the one chosen in the window.
+    const LocalizationManager language(request.language);
+    QTimer::singleShot(0, &app, [request] { run(request); });
     return QCoreApplication::exec();
 }

@@ -45,6 +45,16 @@ std::optional<Language> languageFromRawValue(const QString &raw)
 
 } // namespace
 
+Language localeLanguage()
+{
+    for (const char *name : { "LC_ALL", "LC_MESSAGES", "LANG" }) {
+        const QByteArray locale = qgetenv(name);
+        if (!locale.isEmpty())
+            return locale.startsWith("zh") ? Language::chinese : Language::english;
+    }
+    return Language::english;
+}
+
 LocalizationManager *LocalizationManager::shared()
 {
     static LocalizationManager *const instance = new LocalizationManager(KeyValueStore::shared());
@@ -53,14 +63,21 @@ LocalizationManager *LocalizationManager::shared()
 
 LocalizationManager::LocalizationManager(KeyValueStore &store, QObject *parent)
     : QObject(parent)
-    , m_store(store)
+    , m_store(&store)
 {
     // Chinese unless English was picked; an unknown stored value is left in
     // place until the user picks again.
     m_currentLanguage = languageFromRawValue(
-        m_store.stringForKey(userDefaultsKey).value_or(rawValue(Language::chinese)))
+        store.stringForKey(userDefaultsKey).value_or(rawValue(Language::chinese)))
                             .value_or(Language::chinese);
     installTable(m_currentLanguage);
+}
+
+LocalizationManager::LocalizationManager(Language language, QObject *parent)
+    : QObject(parent)
+    , m_currentLanguage(language)
+{
+    installTable(language);
 }
 
 LocalizationManager::~LocalizationManager()
@@ -75,7 +92,8 @@ void LocalizationManager::setCurrentLanguage(Language language)
     // The table first, so that whatever the signal rebuilds reads the new texts.
     installTable(language);
     emit currentLanguageChanged();
-    m_store.setString(userDefaultsKey, rawValue(language));
+    if (m_store)
+        m_store->setString(userDefaultsKey, rawValue(language));
 }
 
 QString LocalizationManager::currentLanguageRawValue() const

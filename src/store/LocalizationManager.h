@@ -17,6 +17,12 @@ class QTranslator;
 // The interface language, in picker order.
 enum class Language { chinese, english };
 
+// The language of the process's locale, for what follows the terminal rather
+// than the stored choice: the first non-empty of LC_ALL, LC_MESSAGES and LANG,
+// as POSIX orders them. Chinese for any zh locale, English for every other,
+// C, POSIX and none included.
+[[nodiscard]] Language localeLanguage();
+
 // Holds the in-app language and installs its string table on the
 // application, so that qtTrId() in C++ and qsTrId() in QML (after the engine
 // retranslates) both answer in it. The choice is read from the store at
@@ -46,6 +52,9 @@ public:
     // Reads the stored choice and installs its table; shared() uses
     // KeyValueStore::shared(). Destroying the instance uninstalls its table.
     explicit LocalizationManager(KeyValueStore &store, QObject *parent = nullptr);
+    // Installs the table of `language` for this process alone: the stored
+    // choice is neither read nor written (vellumar-cli speaks the terminal's).
+    explicit LocalizationManager(Language language, QObject *parent = nullptr);
     ~LocalizationManager() override;
 
     [[nodiscard]] Language currentLanguage() const { return m_currentLanguage; }
@@ -65,7 +74,7 @@ private:
     void installTable(Language language);
 
     static inline const QString userDefaultsKey = QStringLiteral("selectedLanguage");
-    KeyValueStore &m_store;
+    KeyValueStore *m_store = nullptr; // null: nothing is remembered
     Language m_currentLanguage = Language::chinese;
     std::unique_ptr<QTranslator> m_translator;
 };

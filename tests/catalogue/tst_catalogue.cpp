@@ -233,6 +233,7 @@ private Q_SLOTS:
     {
         AppItem item { 1234567890123, "墨水日记", "https://a/1.png", "https://a/5.png", "" };
         item.artistId = 9007199254740993;
+        item.bundleId = "cn.moshui.diary";
         const QByteArray text = QJsonDocument(item.toJson()).toJson();
         QCOMPARE(AppItem::decode(QJsonDocument::fromJson(text).object()).value(), item);
     }
