@@ -270,8 +270,11 @@ private slots:
                       .arg("Nowhere", qtTrId("download_fail_message_icon")));
     }
 
-    // The iPad's screenshots for the iPad platform, and for an app that has no others.
-    void screenshotsFollowThePlatform()
+    // A detail loader shows the iPad's screenshots for the iPad platform and for an app with no
+    // others, and asks for the developer's other apps only once their section nears. Nothing
+    // else is sent that nobody waits for: the lookup of a screen left while it waits for its
+    // turn, the retries of a replaced search.
+    void onlyWantedRequestsAreSent()
     {
         const qint64 notes = lantern().trackId,
                      ipadOnly = FixtureCatalogue::platformApps()[1].trackId;
@@ -286,28 +289,11 @@ private slots:
             QCOMPARE(loader.screenshotUrls().size(), count);
             QCOMPARE(
                 loader.screenshotUrls().filter(id == notes ? "-ipad-" : "/shots/").size(), ipad);
+            QVERIFY(!catalogue->lastRequestLine().contains("&entity=software"));
+            loader.setDeveloperAppsWanted(true);
+            QTRY_VERIFY(catalogue->lastRequestLine().contains("&entity=software"));
         }
         settings->setPlatform(Platform::IPhone);
-    }
-
-    // Nothing is sent that nobody waits for: a developer's other apps before their section
-    // nears, the lookup of a screen left while it waits for its turn, the retries of a
-    // replaced search.
-    void onlyWantedRequestsAreSent()
-    {
-        const QByteArray listing = "GET /lookup?id="
-            + QByteArray::number(FixtureCatalogue::artistIdOf(lantern().trackId))
-            + "&entity=software";
-        {
-            AppDetailLoader loader;
-            loader.setAppItem(lantern());
-            loader.setActive(true);
-            QTRY_VERIFY(loader.hasDetailedInfo());
-            QVERIFY(!catalogue->lastRequestLine().startsWith(listing));
-            loader.setDeveloperAppsWanted(true);
-            QTRY_VERIFY(loader.developerApps()->count() > 0);
-            QVERIFY(catalogue->lastRequestLine().startsWith(listing));
-        }
         // Turns a twentieth of a second apart, the burst used up.
         CataloguePacer::setWaitUnit(20ms);
         while (CataloguePacer::shared().reserve(std::chrono::steady_clock::now()) == 0ms) { }
