@@ -268,6 +268,11 @@
         <source>The App Store did not accept this request.</source>
         <translation>The App Store did not accept this request.</translation>
     </message>
+    <message id="error_not_a_folder">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>The folder for the pictures cannot be used: a file or a broken link is in its place.</source>
+        <translation>The folder for the pictures cannot be used: a file or a broken link is in its place.</translation>
+    </message>
     <message id="detail_load_failed">
         <source>Could not load the details.</source>
         <translation>Could not load the details.</translation>

@@ -267,6 +267,11 @@
         <source>The App Store did not accept this request.</source>
         <translation>App Store 拒绝了这个请求。</translation>
     </message>
+    <message id="error_not_a_folder">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>The folder for the pictures cannot be used: a file or a broken link is in its place.</source>
+        <translation>保存照片的文件夹无法使用：那里有一个文件或无效的链接。</translation>
+    </message>
     <message id="detail_load_failed">
         <source>Could not load the details.</source>
         <translation>详情加载失败</translation>

@@ -29,7 +29,8 @@ QString Error::localizedDescription() const
         "error_rate_limited",
         "error_region_not_served",
         "error_request_rejected",
+        "error_not_a_folder",
     };
-    static_assert(ids.size() == size_t(Kind::requestRejected) + 1);
+    static_assert(ids.size() == size_t(Kind::notAFolder) + 1);
     return qtTrId(ids[size_t(kind)]);
 }

@@ -38,6 +38,7 @@ public:
         rateLimited,
         regionNotServed,
         requestRejected,
+        notAFolder,
     };
     Q_ENUM(Kind)
 

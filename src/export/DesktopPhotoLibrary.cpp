@@ -43,7 +43,7 @@ Error systemError(int code, const QString &path)
 // 255-byte limit, counter and extension included.
 QString fileStem(const QString &title)
 {
-    QString stem = title.left(200).trimmed();
+    QString stem = PhotoLibrary::visibleText(title).left(200).trimmed();
     for (QChar &c : stem) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7f || QStringView(u"/\\:*?\"<>|").contains(c))
             c = u'_';
@@ -154,11 +154,21 @@ DesktopPhotoLibrary::DesktopPhotoLibrary(QString folder)
     : m_folder(std::move(folder))
 { }
 
-bool DesktopPhotoLibrary::requestAddOnlyAuthorization()
+Result<void> DesktopPhotoLibrary::requestAddOnlyAuthorization()
 {
     QDir().mkpath(m_folder);
     const QFileInfo folder(m_folder);
-    return folder.isDir() && folder.isWritable();
+    // A file or a dangling link where the folder should be is no refusal.
+    if (folder.exists() ? !folder.isDir() : folder.isSymLink()) {
+        return Error { QStringLiteral("PhotoLibrary"), -2,
+            m_folder + QStringLiteral(" is no folder"), Error::Kind::notAFolder };
+    }
+    if (!folder.isDir() || !folder.isWritable()) {
+        return Error { QStringLiteral("PhotoLibrary"), -1,
+            m_folder + QStringLiteral(": adding photos is not allowed"),
+            Error::Kind::noPermission };
+    }
+    return {};
 }
 
 void DesktopPhotoLibrary::sweepStaleTemporaryFiles() const

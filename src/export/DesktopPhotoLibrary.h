@@ -20,7 +20,7 @@ public:
     [[nodiscard]] QString folder() const { return m_folder; }
 
     // Granted when the folder exists or can be made and is writable.
-    [[nodiscard]] bool requestAddOnlyAuthorization() override;
+    [[nodiscard]] Result<void> requestAddOnlyAuthorization() override;
     // Gives the new file's path.
     [[nodiscard]] Result<QString> addPhoto(const QByteArray &bytes, const QString &title) override;
     [[nodiscard]] QString location() const override { return m_folder; }

@@ -12,11 +12,8 @@ namespace {
 Result<QString> saveImage(PhotoLibrary *library, const QImage &image, ImageFormat format,
     const QByteArray &encoded, const QString &title)
 {
-    if (!library->requestAddOnlyAuthorization()) {
-        return Error { QStringLiteral("PhotoLibrary"), -1,
-            QStringLiteral("adding to the photo library is not allowed"),
-            Error::Kind::noPermission };
-    }
+    if (const Result<void> allowed = library->requestAddOnlyAuthorization(); !allowed)
+        return allowed.error();
     const QByteArray bytes = encoded.isEmpty() ? encodeImage(image, format) : encoded;
     if (bytes.isEmpty()) {
         return Error { QStringLiteral("ImageSaver"), -1, QStringLiteral("encoding gave no bytes"),

@@ -12,9 +12,34 @@ PhotoLibrary *PhotoLibrary::shared()
     return library;
 }
 
+QString PhotoLibrary::visibleText(const QString &text)
+{
+    QString visible;
+    visible.reserve(text.size());
+    for (const char32_t c : text.toUcs4()) {
+        switch (QChar::category(c)) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            break;
+        default:
+            visible += QString::fromUcs4(&c, 1);
+        }
+    }
+    return visible;
+}
+
+QString PhotoLibrary::appName(const QString &name, qint64 id)
+{
+    QString shown = visibleText(name).trimmed();
+    shown.remove(u'.');
+    return shown.trimmed().isEmpty() ? QString::number(id) : name;
+}
+
 QString PhotoLibrary::photoTitle(const QString &appName, const QString &what)
 {
-    QString name = appName.left(60);
+    QString name = visibleText(appName).left(60);
     if (!name.isEmpty() && name.back().isHighSurrogate())
         name.chop(1);
     name = name.trimmed();

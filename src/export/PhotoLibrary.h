@@ -14,8 +14,9 @@ class PhotoLibrary
 public:
     virtual ~PhotoLibrary() = default;
 
-    // Asks for add-only access; true when granted (limited access counts).
-    [[nodiscard]] virtual bool requestAddOnlyAuthorization() = 0;
+    // Asks for add-only access (limited access counts): nothing when granted,
+    // else why not.
+    [[nodiscard]] virtual Result<void> requestAddOnlyAuthorization() = 0;
     // Stores `bytes` (PNG or JPEG, exactly as encoded) as one new photo
     // titled `title` ("微信 512 圆角"); gives where it went, for showing
     // it later (empty where photos have no place a person can visit).
@@ -30,6 +31,13 @@ public:
     // A photo's title: the app's name (cut to a length people read) and
     // what was saved, e.g. "微信 512 圆角" or "微信 截图 2".
     [[nodiscard]] static QString photoTitle(const QString &appName, const QString &what);
+    // The app's name as a title starts with it, or its id when the name has
+    // nothing to show (empty, blank or dots only).
+    [[nodiscard]] static QString appName(const QString &name, qint64 id);
+    // The text without what hides or reorders what a name shows: control and
+    // format characters (bidirectional controls, zero-width ones) and line or
+    // paragraph separators.
+    [[nodiscard]] static QString visibleText(const QString &text);
     // A screenshot's: "微信 截图 2", in the interface's language; without a
     // number when `number` is 0.
     [[nodiscard]] static QString screenshotTitle(const QString &appName, int number);

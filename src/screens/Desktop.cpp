@@ -105,16 +105,16 @@ void Desktop::copyPicture(const QString &address)
 QCoro::Task<> Desktop::copy(QUrl url)
 {
     // The desktop lives as long as the process, so no guard of `this`.
-    const std::optional<QImage> image = co_await downloadPicture(url);
+    const Result<QImage> image = co_await downloadPicture(url);
     if (image)
-        QGuiApplication::clipboard()->setImage(*image);
-    Q_EMIT pictureCopied(image.has_value());
+        QGuiApplication::clipboard()->setImage(image.value());
+    Q_EMIT pictureCopied(image.ok());
 }
 
 void Desktop::dragIcon(const AppItem &item, QObject *source)
 {
     if (const std::optional<QUrl> url = item.iconUrl(IconResolution::size1024))
-        drag(*url, item.trackName, std::nullopt, source);
+        drag(*url, PhotoLibrary::appName(item.trackName, item.trackId), std::nullopt, source);
 }
 
 void Desktop::dragScreenshot(
@@ -132,8 +132,8 @@ QMimeData *Desktop::pictureMimeData(const QImage &image, const QString &title)
     }
     // Each drag gets a file of its own: a target may still be reading the last.
     DesktopPhotoLibrary drags(temporary.value() + QStringLiteral("/drags"));
-    if (!drags.requestAddOnlyAuthorization()) {
-        qCWarning(lcScreens).noquote() << "no file to drag: cannot write into" << drags.folder();
+    if (const Result<void> allowed = drags.requestAddOnlyAuthorization(); !allowed) {
+        qCWarning(lcScreens).noquote() << "no file to drag:" << allowed.error().detail;
         return nullptr;
     }
     const Result<QString> file = drags.addPhoto(encodePng(image), title);
@@ -150,21 +150,22 @@ QMimeData *Desktop::pictureMimeData(const QImage &image, const QString &title)
 QCoro::Task<> Desktop::drag(
     QUrl url, QString appName, std::optional<int> screenshot, QPointer<QObject> source)
 {
-    const std::optional<QImage> image = co_await downloadPicture(url);
-    if (!image || !source || QGuiApplication::mouseButtons() == Qt::NoButton)
+    const Result<QImage> downloaded = co_await downloadPicture(url);
+    if (!downloaded || !source || QGuiApplication::mouseButtons() == Qt::NoButton)
         co_return;
+    const QImage &image = downloaded.value();
     // An icon is named by the size it came in, which its address may not choose.
     const QString title = screenshot
         ? PhotoLibrary::screenshotTitle(appName, *screenshot)
-        : PhotoLibrary::photoTitle(appName, QString::number(image->width()));
-    QMimeData *data = pictureMimeData(*image, title);
+        : PhotoLibrary::photoTitle(appName, QString::number(image.width()));
+    QMimeData *data = pictureMimeData(image, title);
     if (!data)
         co_return;
     // Qt deletes the drag, and with it the data, once it is over.
     auto *drag = new QDrag(source.data());
     drag->setMimeData(data);
     drag->setPixmap(
-        QPixmap::fromImage(image->scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        QPixmap::fromImage(image.scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     drag->exec(Qt::CopyAction);
 }
 

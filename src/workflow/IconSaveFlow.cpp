@@ -63,9 +63,13 @@ QCoro::Task<> IconSaveFlow::save(AppItem item)
 
 namespace {
 
-std::optional<QImage> decodeAndShape(const QByteArray &bytes, bool fully, bool slightly)
+// An artwork larger than the side asked for (0: any) is scaled down to it;
+// a smaller one keeps its size.
+std::optional<QImage> decodeAndShape(const QByteArray &bytes, int side, bool fully, bool slightly)
 {
     std::optional<QImage> image = decodeImage(bytes);
+    if (image && side > 0 && (image->width() > side || image->height() > side))
+        image = image->scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     if (image && (fully || slightly)) {
         std::optional<QImage> shaped
             = fully ? rounded(*image) : withCornerRadius(*image, image->width() * 0.08);
@@ -127,17 +131,20 @@ QCoro::Task<IconSaveOutcome> IconSaveFlow::saveOne(AppItem item,
     // A large picture takes seconds to decode and round; the window goes on
     // meanwhile. (The future is named: a temporary in the awaited expression
     // would be destroyed twice by GCC 12.)
-    const QFuture<std::optional<QImage>> decoding
-        = QtConcurrent::run(decodeAndShape, bytes.value(), fully, slightly);
+    const QFuture<std::optional<QImage>> decoding = QtConcurrent::run(decodeAndShape, bytes.value(),
+        original ? 0 : rawValue(resolution).section(u'x', 0, 0).toInt(), fully, slightly);
     const std::optional<QImage> image = co_await decoding;
     if (!image) {
         qCWarning(lcExport).noquote() << url->toDisplayString() << "is no PNG or JPEG image";
-        co_return IconSaveOutcome { saveFlowError(-2, QStringLiteral("the bytes are no image"),
-                                        Error::Kind::imageUnusable),
-            downloadFailed };
+        // Downloaded, but no picture: that is what the person is told.
+        const Error error = saveFlowError(
+            -2, QStringLiteral("the bytes are no image"), Error::Kind::imageUnusable);
+        co_return IconSaveOutcome { error,
+            qtTrId("save_fail_message").arg(error.localizedDescription()) };
     }
-    const QString title = PhotoLibrary::photoTitle(
-        item.trackName, whatIsSaved(image->width(), original, fully, slightly));
+    const QString title
+        = PhotoLibrary::photoTitle(PhotoLibrary::appName(item.trackName, item.trackId),
+            whatIsSaved(image->width(), original, fully, slightly));
     // A Mac original is the file as delivered: often a PNG, whose
     // transparency a JPEG would lose. (Two statements: GCC 12 mishandles
     // co_await in the arms of a conditional expression.)

@@ -6,15 +6,17 @@
 #include <QCoroFuture>
 #include <QtConcurrent/QtConcurrentRun>
 
-QCoro::Task<std::optional<QImage>> downloadPicture(QUrl url)
+QCoro::Task<Result<QImage>> downloadPicture(QUrl url)
 {
     const Result<QByteArray> bytes = co_await AppStoreAPI::downloadImageData(url);
     if (!bytes)
-        co_return std::nullopt;
+        co_return bytes.error();
     // The future is named: GCC 12 destroys an awaited temporary twice.
     const QFuture<std::optional<QImage>> decoding = QtConcurrent::run(decodeImage, bytes.value());
-    std::optional<QImage> image = co_await decoding;
-    if (!image)
-        qCWarning(lcExport).noquote() << url.toDisplayString() << "is no PNG or JPEG image";
-    co_return image;
+    const std::optional<QImage> image = co_await decoding;
+    if (image)
+        co_return *image;
+    qCWarning(lcExport).noquote() << url.toDisplayString() << "is no PNG or JPEG image";
+    co_return Error { QStringLiteral("ImageCodec"), -1, url.toDisplayString(),
+        Error::Kind::imageUnusable };
 }

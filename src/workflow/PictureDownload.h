@@ -1,11 +1,12 @@
 #pragma once
 
+#include "catalogue/Result.h"
+
 #include <QImage>
 #include <QUrl>
 #include <qcorotask.h>
 
-#include <optional>
-
 // Downloads a picture under the catalogue's network rules and decodes it in
-// the thread pool (a large one takes seconds); empty when either fails.
-[[nodiscard]] QCoro::Task<std::optional<QImage>> downloadPicture(QUrl url);
+// the thread pool (a large one takes seconds): the download's error, or
+// imageUnusable for bytes that are no PNG or JPEG image.
+[[nodiscard]] QCoro::Task<Result<QImage>> downloadPicture(QUrl url);

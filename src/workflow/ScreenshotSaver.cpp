@@ -32,14 +32,18 @@ QCoro::Task<> ScreenshotSaver::save(QUrl url, QString title)
             self->showSaveAlert(success, message, photo);
     };
 
-    const std::optional<QImage> image = co_await downloadPicture(url);
+    const Result<QImage> image = co_await downloadPicture(url);
     if (!image) {
-        alert(false, qtTrId("download_fail_message_screenshot"));
+        // Downloaded but no picture says so; anything else failed on the way.
+        alert(false,
+            image.error().kind == Error::Kind::imageUnusable
+                ? qtTrId("save_fail_message").arg(image.error().localizedDescription())
+                : qtTrId("download_fail_message_screenshot"));
         co_return;
     }
 
     const Result<QString> saved
-        = co_await ImageSaver::writeToPhotoAlbum(*image, ImageFormat::png, title);
+        = co_await ImageSaver::writeToPhotoAlbum(image.value(), ImageFormat::png, title);
     if (saved)
         alert(true, qtTrId("save_success_message_screenshot"), saved.value());
     else

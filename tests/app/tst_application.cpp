@@ -134,8 +134,8 @@ private slots:
         row("--verbose", { "search", "error-page", "--verbose" }, 1,
             "/search?term=error-page&country=CN");
         row("write fails", { "save", "1000000003", "--output", "/dev/null" }, 1,
-            "墨水日记: Could not save: Vellumar is not allowed to add photos to your photo "
-            "library.\n");
+            "墨水日记: Could not save: The folder for the pictures cannot be used: a file or a "
+            "broken link is in its place.\n");
         row("id, bundle id, term",
             { "save", "284910350", "com.lanternlabs.notes", "墨水", "--shape", "rounded", "--size",
                 "256", "--output", out },

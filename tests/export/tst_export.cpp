@@ -101,8 +101,10 @@ private slots:
         QCOMPARE(files(), before);
     }
 
-    // A title becomes a file name every common file system takes. What a crash
-    // left behind goes at the first write; a write running now keeps its file.
+    // A title becomes a file name every common file system takes, showing no hidden or
+    // reordering characters; a name with nothing to show is the app's id. A dangling link
+    // takes its name. What a crash left behind goes at the first write; a write running now
+    // keeps its file.
     void namesFilesAndSweepsStaleOnes()
     {
         QFile stale(folder() + "/.vellumar-crash1.tmp"), fresh(folder() + "/.vellumar-now123.tmp");
@@ -114,9 +116,17 @@ private slots:
         const QByteArray png = encoded(pattern({ 8, 8 }), "png");
         const std::pair<QString, QString> names[]
             = { { "a/b:c*?\"<>|\\d", "a_b_c_______d.png" }, { "..hidden\n", "hidden.png" },
-                  { " ", "Vellumar.png" }, { QString(300, u'微'), QString(66, u'微') + ".png" } };
+                  { " ", "Vellumar.png" }, { QString(300, u'微'), QString(66, u'微') + ".png" },
+                  { QStringLiteral("abc\u202Egnp.exe 1024"), "abcgnp.exe 1024.png" },
+                  { QStringLiteral("a\u200Bb\u2028c\U000E0001"), "abc.png" },
+                  { PhotoLibrary::photoTitle(
+                        PhotoLibrary::appName(QStringLiteral(" .\u200F. "), 42), "1024"),
+                      "42 1024.png" },
+                  { "dangling", "dangling 2.png" } };
+        QVERIFY(QFile::link(folder() + "/nowhere", folder() + "/dangling.png"));
         for (const auto &[title, name] : names)
             QCOMPARE(library.addPhoto(png, title).value(), folder() + '/' + name);
+        QVERIFY(!QFile::exists(folder() + "/nowhere"));
         QVERIFY(!stale.exists() && fresh.exists());
     }
 

@@ -207,7 +207,7 @@ private slots:
         saver.saveScreenshot(catalogue->notAnImageUrl().toString());
         WAIT_UNTIL(saver.showingSaveAlert());
         QCOMPARE(saver.saveAlertTitle() + saver.saveAlertMessage(),
-            qtTrId("error") + qtTrId("download_fail_message_screenshot"));
+            qtTrId("error") + qtTrId("save_fail_message").arg(qtTrId("image_data_error")));
     }
 
     // Typing filters the rows; a swipe deletes the row shown; the empty state and clear button

@@ -103,14 +103,16 @@ private slots:
         row("Mac: as its maker shaped it, never rounded", "MR", size512, 512, "512.png", { 1, 1 },
             mac);
         row("Mac original: the file as delivered", "MJ", size256, 1024, "原图.png", { 1, 1 }, mac);
-        // An old record's address without a size: the artwork's own 512 px.
-        row("no size in the address", "", size1024, 512, "512.png", { -1, -1 },
-            base + "/art/1234567890123/artwork.png");
+        // An old record's address without a size: the artwork's own 512 px, or less when asked.
+        for (const auto &[resolution, side] : { std::pair { size1024, 512 }, { size256, 256 } })
+            row(qPrintable("no size in the address, " + QString::number(side)), "", resolution,
+                side, QString::number(side) + ".png", { -1, -1 },
+                base + "/art/1234567890123/artwork.png");
         row("HTML error page", "J", size256, 0, {}, { -1, -1 }, base + "/lookup?id=404",
-            qtTrId("download_fail_message_original"));
-        // A file where the folder should be: the library cannot be written.
-        row("permission denied", "", size256, 0, {}, { -1, -1 }, {},
-            qtTrId("save_fail_message").arg(qtTrId("permission_denied_message")));
+            qtTrId("save_fail_message").arg(qtTrId("image_data_error")));
+        // A file where the folder should be: the library cannot be written, and says why.
+        row("no folder", "", size256, 0, {}, { -1, -1 }, {},
+            qtTrId("save_fail_message").arg(qtTrId("error_not_a_folder")));
     }
 
     void saves()
@@ -130,7 +132,7 @@ private slots:
             : QStringLiteral("/art/%1/%2x%2bb.png").arg(mac ? "mac-1" : "1234567890123").arg(side);
         catalogue->setDelay(path, inFlight ? 800ms : 0ms);
         QFile blocker(photoFolder().path());
-        QVERIFY(QTest::currentDataTag() != QByteArray("permission denied")
+        QVERIFY(QTest::currentDataTag() != QByteArray("no folder")
             || blocker.open(QIODevice::WriteOnly));
 
         AppItem item = lantern(url);
