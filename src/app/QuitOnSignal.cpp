@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 namespace {
-int signalPipe[2] = {-1, -1};
+int signalPipe[2] = { -1, -1 };
 
 void onSignal(int)
 {

@@ -1,5 +1,8 @@
 #include "SingleInstance.h"
 
+#include "catalogue/Error.h"
+#include "store/Country.h"
+
 #include <QDataStream>
 #include <QLocalSocket>
 #include <QStandardPaths>
@@ -13,10 +16,11 @@ constexpr int answerMs = 10000;
 constexpr QDataStream::Version streamVersion = QDataStream::Qt_6_4;
 const QByteArray taken = QByteArrayLiteral("taken");
 
+// Empty without a private runtime folder: never a socket in a shared place.
 QString serverName()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)
-        + QStringLiteral("/io.github.vellumar.Vellumar");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/io.github.vellumar.Vellumar");
 }
 
 } // namespace
@@ -35,6 +39,8 @@ SingleInstance::SingleInstance(QObject *parent)
 
 bool SingleInstance::handOver(const StartRequest &request)
 {
+    if (serverName().isEmpty())
+        return false;
     QLocalSocket socket;
     socket.connectToServer(serverName());
     if (!socket.waitForConnected(connectMs))
@@ -52,6 +58,10 @@ bool SingleInstance::handOver(const StartRequest &request)
 bool SingleInstance::listen()
 {
     const QString name = serverName();
+    if (name.isEmpty()) {
+        m_error = QStringLiteral("no private runtime folder; one window per start");
+        return false;
+    }
     QLocalSocket probe;
     probe.connectToServer(name);
     if (probe.waitForConnected(connectMs))
@@ -69,6 +79,13 @@ void SingleInstance::receive(QLocalSocket *socket)
     stream >> request.text >> request.region;
     if (!stream.commitTransaction())
         return; // the rest is still on its way
+    // Checked as the command line checks it: anyone of this user may write here.
+    if (!request.region.isEmpty() && !countryForCode(request.region)) {
+        qCWarning(lcApp).noquote()
+            << "a later start's region is no store region, ignored:" << request.region.left(20);
+        socket->disconnectFromServer();
+        return;
+    }
     socket->write(taken);
     socket->disconnectFromServer();
     Q_EMIT requested(request);

@@ -22,7 +22,10 @@ public:
     // instance that crashed). False when another instance answers after all
     // (it started meanwhile), or on failure.
     [[nodiscard]] bool listen();
-    [[nodiscard]] QString errorString() const { return m_server.errorString(); }
+    [[nodiscard]] QString errorString() const
+    {
+        return m_error.isEmpty() ? m_server.errorString() : m_error;
+    }
 
 Q_SIGNALS:
     // A later start's request.
@@ -32,4 +35,5 @@ private:
     void receive(QLocalSocket *socket);
 
     QLocalServer m_server;
+    QString m_error;
 };

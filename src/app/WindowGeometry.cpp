@@ -28,15 +28,25 @@ void restore(QWindow &window)
         if (!ok)
             return;
     }
-    const QRect frame(numbers[0], numbers[1], qMax(numbers[2], window.minimumWidth()),
+    QRect frame(numbers[0], numbers[1], qMax(numbers[2], window.minimumWidth()),
         qMax(numbers[3], window.minimumHeight()));
-    // A screen that is gone would leave the window out of sight.
-    for (const QScreen *screen : QGuiApplication::screens()) {
-        if (screen->availableGeometry().intersects(frame)) {
-            window.setGeometry(frame);
+    // On the screen it was left on, else the first: a screen that is gone would
+    // leave it out of sight, and a side beyond the screen's is more than any
+    // renderer takes.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    for (const QScreen *candidate : QGuiApplication::screens()) {
+        if (candidate->availableGeometry().intersects(frame)) {
+            screen = candidate;
             break;
         }
     }
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    frame.setSize(frame.size().boundedTo(available.size()).expandedTo(window.minimumSize()));
+    frame.moveLeft(qBound(available.left(), frame.left(), available.right() - frame.width() + 1));
+    frame.moveTop(qBound(available.top(), frame.top(), available.bottom() - frame.height() + 1));
+    window.setGeometry(frame);
     if (numbers[4] != 0)
         window.setWindowStates(Qt::WindowMaximized);
 }

@@ -3,6 +3,8 @@
 #include "store/HistoryManager.h"
 #include "store/KeyValueStore.h"
 
+#include <QLocalSocket>
+
 #include <csignal>
 
 // Executable, arguments, exit status, part of what standard output (status 0) or
@@ -51,6 +53,15 @@ private slots:
             catalogue.requestLines().count("GET /lookup?id=1234567890123&country=JP"), 2, 20000);
         QCOMPARE(first.state(), QProcess::Running);
 
+        // A region the command line would refuse is refused here too.
+        QLocalSocket hostile;
+        hostile.connectToServer(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)
+            + QStringLiteral("/io.github.vellumar.Vellumar"));
+        QVERIFY(hostile.waitForConnected(5000));
+        QDataStream handOver(&hostile);
+        handOver << QString("harbor") << QString("US&entity=x");
+        QVERIFY(hostile.waitForDisconnected(10000));
+        QCOMPARE(hostile.readAll(), QByteArray());
         first.kill();
         QVERIFY(first.waitForFinished());
         QVERIFY(QFile::exists(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)
@@ -62,9 +73,11 @@ private slots:
         catalogue.setDelay(QStringLiteral("harbor"), std::chrono::minutes(1));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("ASAN_OPTIONS", environment.value("ASAN_OPTIONS") + ":detect_leaks=0");
-        // An untouched window stores no geometry; one restored no lower than the window's
-        // least height remembers that at the end.
-        for (const QString &stored : { QString(), QStringLiteral("30 40 700 500 0") }) {
+        // An untouched window stores no geometry; one restored no lower than the window's least
+        // height, or no larger than the screen (800 x 800 offscreen), remembers that at the end.
+        for (const auto &[stored, remembered] : { std::pair { QString(), QString() },
+                 { QStringLiteral("30 40 700 500 0"), QStringLiteral("30 40 700 520 0") },
+                 { QStringLiteral("0 0 32767 32767 0"), QStringLiteral("2 2 800 800 0") } }) {
             if (!stored.isEmpty())
                 QVERIFY(KeyValueStore(store).setString("WindowGeometry", stored));
             catalogue.clearRequests();
@@ -79,9 +92,22 @@ private slots:
             finishes(fourth, 0);
             ::kill(pid_t(third.processId()), SIGTERM);
             finishes(third, 0);
-            QCOMPARE(KeyValueStore(store).stringForKey("WindowGeometry"),
-                stored.isEmpty() ? std::nullopt : std::optional(QString("30 40 700 520 0")));
+            QCOMPARE(KeyValueStore(store).stringForKey("WindowGeometry").value_or(""), remembered);
         }
+        // Without a private runtime folder the window runs alone, never with a socket in "/".
+        const QString file = TestEnvironment::home() + "/not-a-folder";
+        QVERIFY(QFile(file).open(QIODevice::WriteOnly));
+        environment.insert("XDG_RUNTIME_DIR", file);
+        environment.insert("TMPDIR", file);
+        QProcess alone;
+        alone.setProcessEnvironment(environment);
+        start(alone, { "maps" });
+        QTRY_VERIFY_WITH_TIMEOUT(
+            catalogue.requestLines().contains("GET /search?term=maps&country=CN&entity=software"),
+            20000);
+        QVERIFY(!QFile::exists("/io.github.vellumar.Vellumar"));
+        ::kill(pid_t(alone.processId()), SIGTERM);
+        finishes(alone, 0);
     }
 
     // Both executables as a script runs them; rows run in order, on the same files and history.
