@@ -1,9 +1,8 @@
 #include "SingleInstance.h"
 
+#include "HandOver.h"
 #include "catalogue/Error.h"
-#include "store/Country.h"
 
-#include <QDataStream>
 #include <QLocalSocket>
 #include <QStandardPaths>
 
@@ -13,7 +12,9 @@ constexpr int connectMs = 1000;
 // The running instance answers from its event loop, which a slow start-up may
 // hold up for a while.
 constexpr int answerMs = 10000;
-constexpr QDataStream::Version streamVersion = QDataStream::Qt_6_4;
+constexpr int servedAtOnce = 4;
+constexpr int deadlineMs = 2000;
+constexpr int watchMs = 5000;
 const QByteArray taken = QByteArrayLiteral("taken");
 
 // Empty without a private runtime folder: never a socket in a shared place.
@@ -32,8 +33,26 @@ SingleInstance::SingleInstance(QObject *parent)
     connect(&m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = m_server.nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            // A few at once, each for a moment: a hand-over takes milliseconds,
+            // and anyone of this user can connect.
+            if (m_served >= servedAtOnce) {
+                socket->abort();
+                socket->deleteLater();
+                continue;
+            }
+            ++m_served;
+            connect(socket, &QObject::destroyed, this, [this] { --m_served; });
+            QTimer::singleShot(deadlineMs, socket, [socket] { socket->abort(); });
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] { receive(socket); });
         }
+    });
+    // A listener that a system error closed starts again.
+    m_watch.setInterval(watchMs);
+    connect(&m_watch, &QTimer::timeout, this, [this] {
+        if (m_server.isListening() || listen())
+            return;
+        m_watch.stop();
+        qCWarning(lcApp).noquote() << "cannot listen for later starts again:" << errorString();
     });
 }
 
@@ -45,9 +64,7 @@ bool SingleInstance::handOver(const StartRequest &request)
     socket.connectToServer(serverName());
     if (!socket.waitForConnected(connectMs))
         return false;
-    QDataStream stream(&socket);
-    stream.setVersion(streamVersion);
-    stream << request.text << request.region;
+    socket.write(HandOver::encode(request));
     while (socket.bytesAvailable() < taken.size()) {
         if (!socket.waitForReadyRead(answerMs))
             return false;
@@ -67,26 +84,24 @@ bool SingleInstance::listen()
     if (probe.waitForConnected(connectMs))
         return false;
     // Listening puts a new socket in place of one a crashed instance left.
-    return m_server.listen(name);
+    const bool listening = m_server.listen(name);
+    if (listening)
+        m_watch.start();
+    return listening;
 }
 
 void SingleInstance::receive(QLocalSocket *socket)
 {
-    QDataStream stream(socket);
-    stream.setVersion(streamVersion);
-    StartRequest request;
-    stream.startTransaction();
-    stream >> request.text >> request.region;
-    if (!stream.commitTransaction())
+    const HandOver::Decoded decoded = HandOver::decode(socket->peek(HandOver::messageLimit + 1));
+    if (decoded.status == HandOver::Decoded::Incomplete)
         return; // the rest is still on its way
-    // Checked as the command line checks it: anyone of this user may write here.
-    if (!request.region.isEmpty() && !countryForCode(request.region)) {
+    if (decoded.status == HandOver::Decoded::Refused) {
         qCWarning(lcApp).noquote()
-            << "a later start's region is no store region, ignored:" << request.region.left(20);
-        socket->disconnectFromServer();
+            << "a message on the socket was refused:" << socket->bytesAvailable() << "bytes";
+        socket->abort();
         return;
     }
     socket->write(taken);
     socket->disconnectFromServer();
-    Q_EMIT requested(request);
+    Q_EMIT requested(decoded.request);
 }

@@ -4,6 +4,7 @@
 
 #include <QLocalServer>
 #include <QObject>
+#include <QTimer>
 
 // One window per user. The first start listens on a socket in the user's
 // runtime folder (XDG_RUNTIME_DIR, mode 0700); a later start hands its request
@@ -36,4 +37,6 @@ private:
 
     QLocalServer m_server;
     QString m_error;
+    int m_served = 0;
+    QTimer m_watch;
 };
