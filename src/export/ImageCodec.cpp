@@ -339,10 +339,18 @@ std::optional<QImage> decodeImage(const QByteArray &bytes)
         QImageReader::setAllocationLimit(int(qint64(maxDecodedSide) * maxDecodedSide * 4 >> 20));
     });
 
+    // Only what the catalogue delivers, told by the bytes: any other installed
+    // plugin (SVG draws local files) is never reached.
+    const QByteArray format = bytes.startsWith("\x89PNG\r\n\x1a\n") ? "png"
+        : bytes.startsWith("\xff\xd8\xff")                          ? "jpeg"
+                                                                    : QByteArray();
+    if (format.isEmpty())
+        return std::nullopt;
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    QImageReader reader(&buffer, format);
+    reader.setDecideFormatFromContent(false);
     reader.setAutoTransform(false);
     const QSize declared = reader.size();
     if (declared.width() > maxDecodedSide || declared.height() > maxDecodedSide)

@@ -7,7 +7,8 @@
 
 #include <optional>
 
-// Decodes image bytes. Nothing for bytes that are not an image, and for an
+// Decodes PNG or JPEG bytes, told by their first bytes; nothing for any other
+// bytes (no other image plugin is asked), and for an
 // image whose header declares a side above 8192, which is refused
 // before any pixel is decoded. The bitmap is kept as stored (no orientation
 // tag applied). A JPEG's chroma sampling goes into the image's text "JPEG

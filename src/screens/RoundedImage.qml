@@ -4,7 +4,7 @@ import Vellumar
 // A network image stretched over its frame and cut to a rounded rectangle; a
 // light grey fill stands in while it loads, when there is no address and when
 // the load fails. The picture comes decoded at the size shown and already
-// rounded (RoundedIconProvider), so each one is a plain image.
+// rounded (PictureProvider), so each one is a plain image.
 Item {
     id: root
 
@@ -30,7 +30,7 @@ Item {
         source: {
             const address = String(root.source)
             return address === "" || root.height <= 0 ? ""
-                : "image://rounded/" + root.radius / root.height + "/" + encodeURIComponent(address)
+                : "image://picture/" + root.radius / root.height + "/" + encodeURIComponent(address)
         }
         // The height alone: the width follows the picture's aspect.
         sourceSize.height: Math.ceil(root.height * Screen.devicePixelRatio)

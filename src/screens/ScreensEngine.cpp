@@ -1,6 +1,6 @@
 #include "ScreensEngine.h"
 
-#include "RoundedIconProvider.h"
+#include "PictureProvider.h"
 #include "catalogue/NetworkPolicy.h"
 
 #include <QDebug>
@@ -59,7 +59,7 @@ void ScreensEngine::setUpEngine(QQmlEngine &engine)
     // The engine does not own its factory; one stateless factory serves all.
     static PolicyNetworkAccessManagerFactory factory;
     engine.setNetworkAccessManagerFactory(&factory);
-    engine.addImageProvider(QStringLiteral("rounded"), new RoundedIconProvider);
+    engine.addImageProvider(QStringLiteral("picture"), new PictureProvider);
 }
 
 QUrl ScreensEngine::mainUrl()

@@ -13,7 +13,7 @@ namespace ScreensEngine {
 void prepareApplication();
 
 // Every image the screens load obeys the network rules of the core; rounded
-// icons come from the "rounded" image provider.
+// pictures come from the "picture" image provider.
 void setUpEngine(QQmlEngine &engine);
 
 // The window: the tab shell in the chosen language.

@@ -48,8 +48,8 @@ T.Page {
         id: picture
         objectName: "screenshotImage"
         anchors.fill: parent
-        source: viewer.imageUrl
-        asynchronous: true
+        // Through our decoder, as every picture from the network.
+        source: viewer.imageUrl === "" ? "" : "image://picture/0/" + encodeURIComponent(viewer.imageUrl)
         fillMode: Image.PreserveAspectFit
         visible: status === Image.Ready
 

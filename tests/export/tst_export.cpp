@@ -149,6 +149,8 @@ private slots:
         for (qsizetype i = 0; i < expected.sizeInBytes(); ++i)
             QVERIFY(std::abs(expected.constBits()[i] - actual.constBits()[i]) <= 2);
 
+        // Another installed plugin (SVG's) is never asked.
+        QVERIFY(!decodeImage("<svg xmlns='http://www.w3.org/2000/svg' width='8' height='8'/>"));
         QImage opaque = pattern({ 300, 200 }), round = *rounded(opaque);
         const std::pair<QImage, char> images[]
             = { { opaque, 2 }, { opaque.convertToFormat(QImage::Format_ARGB32), 2 }, { round, 6 },

@@ -174,6 +174,7 @@ private slots:
         for (const auto &[address, shown] :
             { std::pair { catalogue->stallingImageUrl().toString(), "screenshotLoading" },
                 { catalogue->notAnImageUrl().toString(), "screenshotFailed" },
+                { catalogue->localSvgUrl().toString(), "screenshotFailed" },
                 { QString(), "screenshotPicture" } }) { // the first screenshot, tapped
             QVERIFY(screen->scrollDetailToEnd());
             QVERIFY(address.isEmpty()

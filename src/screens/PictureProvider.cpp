@@ -1,4 +1,4 @@
-#include "RoundedIconProvider.h"
+#include "PictureProvider.h"
 
 #include "catalogue/NetworkPolicy.h"
 #include "export/ImageCodec.h"
@@ -27,7 +27,7 @@ std::optional<QImage> shaped(const QByteArray &bytes, QSize size, double radius)
 // Lives on the thread QML asks on, QML's image thread, which runs an event
 // loop of its own, with a network manager of that thread; the download is its
 // child, so whoever deletes it stops it.
-class RoundedIconResponse : public QQuickImageResponse
+class PictureResponse : public QQuickImageResponse
 {
 public:
     QQuickTextureFactory *textureFactory() const override
@@ -84,10 +84,10 @@ private:
 
 } // namespace
 
-QQuickImageResponse *RoundedIconProvider::requestImageResponse(
+QQuickImageResponse *PictureProvider::requestImageResponse(
     const QString &id, const QSize &requestedSize)
 {
-    auto *response = new RoundedIconResponse;
+    auto *response = new PictureResponse;
     response->load(QUrl(QUrl::fromPercentEncoding(id.section(u'/', 1).toUtf8())), requestedSize,
         id.section(u'/', 0, 0).toDouble());
     return response;
