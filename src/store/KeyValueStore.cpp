@@ -10,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLockFile>
+#include <QSet>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QtEndian>
@@ -282,7 +283,8 @@ bool KeyValueStore::Private::open(QString *failure)
 // own: the row (kind 5) held a list of 12-byte records, each a piece's id and
 // length, little-endian. Such values are joined back into plain bytes once, so
 // that a history stored by those builds is kept. A value whose pieces do not
-// add up stays as it was and reads as absent.
+// add up, or that names a piece twice (which a crafted file could do thousands
+// of times, asking for gigabytes), stays as it was and reads as absent.
 void KeyValueStore::Private::joinOldPieces()
 {
     sqlite3_stmt *piece = nullptr;
@@ -302,14 +304,17 @@ void KeyValueStore::Private::joinOldPieces()
         const int listSize = sqlite3_column_bytes(rows, 1);
         bool whole = listSize % 12 == 0;
         QByteArray bytes;
+        QSet<qint64> used;
         for (int at = 0; whole && at < listSize; at += 12) {
-            sqlite3_bind_int64(piece, 1, qFromLittleEndian<qint64>(list + at));
-            whole = sqlite3_step(piece) == SQLITE_ROW
+            const qint64 id = qFromLittleEndian<qint64>(list + at);
+            sqlite3_bind_int64(piece, 1, id);
+            whole = !used.contains(id) && sqlite3_step(piece) == SQLITE_ROW
                 && quint32(sqlite3_column_bytes(piece, 0))
                     == qFromLittleEndian<quint32>(list + at + 8);
             if (whole)
                 bytes.append(static_cast<const char *>(sqlite3_column_blob(piece, 0)),
                     sqlite3_column_bytes(piece, 0));
+            used.insert(id);
             sqlite3_reset(piece);
         }
         complete = complete && whole;

@@ -76,6 +76,7 @@ private slots:
         // An earlier build's split value (pieces "hi" and "!") is joined at open.
         row("old pieces", "5, x'" + piece(1, 2) + piece(2, 1) + "'", "hi!");
         row("old pieces, short", "5, x'" + piece(2, 9) + "'", "-", "2");
+        row("old pieces, one named twice", "5, x'" + piece(1, 2).repeated(2) + "'", "-", "2");
         row("old pieces, 4 GiB each", "5, x'" + piece(1, 0xffffffff).repeated(1000) + "'", "-",
             "2");
         row("unknown kind", "99, 'x'");
