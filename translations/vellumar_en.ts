@@ -151,6 +151,11 @@
         <source>Could not save: %1</source>
         <translation>Could not save: %1</translation>
     </message>
+    <message id="history_fail_message">
+        <extracomment>A save whose file was written and whose history entry was not</extracomment>
+        <source>The icon was saved, but the download history could not be updated.</source>
+        <translation>The icon was saved, but the download history could not be updated.</translation>
+    </message>
     <message id="batch_save_summary">
         <extracomment>%1: how many icons were saved; %2: how many there were</extracomment>
         <source>%1 of %2 icons were saved.</source>

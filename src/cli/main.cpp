@@ -38,7 +38,6 @@ struct Request
     QString output; // empty: the photo folder
     bool recordHistory = true;
     Language language = Language::english;
-    bool verbose = false;
 };
 
 void print(FILE *stream, const QString &text)
@@ -139,7 +138,6 @@ std::variant<Request, int> parse(const QStringList &arguments)
     }
     request.output = parser.value(output);
     request.recordHistory = !parser.isSet(noHistory);
-    request.verbose = parser.isSet(verbose);
     request.language = localeLanguage();
     if (parser.isSet(language)) {
         static const QStringList languages { "zh", "en" }; // in the order of Language
@@ -300,14 +298,15 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Vellumar"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELLUMAR_VERSION));
 
+    // A script's reader gets the sentences; addresses and codes only on request. Every
+    // category of ours, whatever its area, and before the store is first opened while the
+    // options are read; QT_LOGGING_RULES still overrides this.
+    if (!QCoreApplication::arguments().contains(QStringLiteral("--verbose")))
+        QLoggingCategory::setFilterRules(QStringLiteral("vellumar*=false"));
     const auto parsed = parse(QCoreApplication::arguments());
     if (const int *status = std::get_if<int>(&parsed))
         return *status;
     const Request &request = std::get<Request>(parsed);
-    // A script's reader gets the sentences; addresses and codes only on request. Every
-    // category of ours, whatever its area; QT_LOGGING_RULES still overrides this.
-    if (!request.verbose)
-        QLoggingCategory::setFilterRules(QStringLiteral("vellumar*=false"));
     // Reasons in the terminal's language, not the one chosen in the window.
     const LocalizationManager language(request.language);
     QTimer::singleShot(0, &app, [request] { run(request); });

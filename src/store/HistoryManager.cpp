@@ -29,9 +29,9 @@ HistoryManager::HistoryManager(KeyValueStore &store, QObject *parent)
     , m_store(store)
 { }
 
-void HistoryManager::addHistory(const AppItem &item)
+bool HistoryManager::addHistory(const AppItem &item)
 {
-    updateHistory([&](QList<AppItem> &items) {
+    return updateHistory([&](QList<AppItem> &items) {
         if (std::any_of(items.cbegin(), items.cend(),
                 [&](const AppItem &entry) { return entry.trackId == item.trackId; }))
             return false;
@@ -96,10 +96,11 @@ std::optional<QList<AppItem>> HistoryManager::decode(const QByteArray &bytes) co
     return items;
 }
 
-void HistoryManager::updateHistory(const std::function<bool(QList<AppItem> &)> &edit)
+bool HistoryManager::updateHistory(const std::function<bool(QList<AppItem> &)> &edit)
 {
     QByteArray written;
     QList<AppItem> items;
+    bool unchanged = false; // the edit asked for nothing
     const bool stored = m_store.update(historyKey, [&](std::optional<KeyValueStore::Value> &value) {
         const QByteArray *bytes = value ? std::get_if<QByteArray>(&*value) : nullptr;
         if (bytes) {
@@ -110,8 +111,10 @@ void HistoryManager::updateHistory(const std::function<bool(QList<AppItem> &)> &
                 return false;
             items = decoded.value_or(QList<AppItem>());
         }
-        if (!edit(items))
+        if (!edit(items)) {
+            unchanged = true;
             return false;
+        }
         // Entry by entry into one buffer of about the final size: the bytes a
         // QJsonArray would give, in half the time at 10,000 entries, as the
         // whole list is never held in JSON form twice.
@@ -130,6 +133,7 @@ void HistoryManager::updateHistory(const std::function<bool(QList<AppItem> &)> &
         m_bytes = written;
         m_items = items;
     }
+    return stored || unchanged;
 }
 
 bool HistoryManager::preserveUnreadable(const QByteArray &bytes) const

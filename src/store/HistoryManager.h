@@ -25,8 +25,9 @@ public:
     explicit HistoryManager(KeyValueStore &store, QObject *parent = nullptr);
 
     // Puts the item first unless its trackId is already stored; an existing
-    // entry keeps its place and fields, and nothing is written.
-    void addHistory(const AppItem &item);
+    // entry keeps its place and fields, and nothing is written. False when the
+    // store could not be written (a full disk, a read-only folder).
+    bool addHistory(const AppItem &item);
     // Removes every entry with the item's trackId.
     void removeHistory(const AppItem &item);
     // The stored list; empty when nothing is stored or it does not decode.
@@ -39,8 +40,8 @@ private:
     [[nodiscard]] std::optional<QList<AppItem>> decode(const QByteArray &bytes) const;
     // Edits the stored list in one step of the store, so that another process
     // changing it at the same moment loses nothing. The edit returns false to
-    // write nothing.
-    void updateHistory(const std::function<bool(QList<AppItem> &)> &edit);
+    // write nothing. False when what the edit asked for is not in the store.
+    bool updateHistory(const std::function<bool(QList<AppItem> &)> &edit);
     [[nodiscard]] bool preserveUnreadable(const QByteArray &bytes) const;
     void clearTemporaryFiles();
 

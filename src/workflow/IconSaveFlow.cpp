@@ -159,8 +159,13 @@ QCoro::Task<IconSaveOutcome> IconSaveFlow::saveOne(AppItem item,
             = qtTrId("save_fail_message").arg(saved.error().localizedDescription());
         co_return IconSaveOutcome { std::move(saved), message };
     }
-    if (recordHistory)
-        HistoryManager::shared()->addHistory(item);
+    // The file stays; that it is not remembered is a failure all the same.
+    if (recordHistory && !HistoryManager::shared()->addHistory(item)) {
+        co_return IconSaveOutcome { saveFlowError(-3,
+                                        saved.value() + QStringLiteral(": not in the history"),
+                                        Error::Kind::writeFailed),
+            qtTrId("history_fail_message") };
+    }
     const char *success = original ? "save_success_message_original"
         : mac                      ? "save_success_message_mac"
                                    : "save_success_message_icon";

@@ -172,6 +172,12 @@ private slots:
                 "256", "--output", out },
             0, out + "/Harbor Maps 256 rounded.png\n", 3, 3);
         row("one fails", { "save", link, "--from", "-", "--no-history" }, 1, en, 4, 3);
+        // A store that cannot be opened: the file is kept, and the missing entry is a failure.
+        const QString broken = TestEnvironment::home() + "/broken";
+        QVERIFY(QDir().mkpath(broken + "/Vellumar/store.sqlite"));
+        row("history fails", { "XDG_DATA_HOME=" + broken, "save", "1000000003", "--output", out },
+            1, "墨水日记: The icon was saved, but the download history could not be updated.\n", 5,
+            3);
     }
 
     void commands()
