@@ -80,19 +80,47 @@ QByteArray encodeStringList(const QStringList &list)
     return QJsonDocument(QJsonArray::fromStringList(list)).toJson(QJsonDocument::Compact);
 }
 
-std::optional<QStringList> decodeStringList(const QByteArray &json)
+// The first strings of a JSON array, each cut short; nothing for what is not
+// an array of strings. A value larger than any list of recent terms is read
+// by SQLite's JSON parser, which keeps no copy of the rest (but ends a string
+// at a NUL character); an ordinary one by Qt's, exactly.
+std::optional<QStringList> decodeStringList(sqlite3 *db, const char *json, int size)
 {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError || !document.isArray())
-        return std::nullopt;
+    constexpr int maxCount = 100, maxLength = 1000, ordinarySize = 64 * 1024;
     QStringList list;
-    for (const QJsonValue &element : document.array()) {
-        if (!element.isString())
+    if (size <= ordinarySize) {
+        QJsonParseError error;
+        const QJsonDocument document
+            = QJsonDocument::fromJson(QByteArray::fromRawData(json, size), &error);
+        if (error.error != QJsonParseError::NoError || !document.isArray())
             return std::nullopt;
-        list.append(element.toString());
+        for (const QJsonValue &element : document.array()) {
+            if (!element.isString())
+                return std::nullopt;
+            if (list.size() < maxCount)
+                list.append(element.toString().left(maxLength));
+        }
+        return list;
     }
-    return list;
+    sqlite3_stmt *each = nullptr;
+    if (sqlite3_prepare_v2(db,
+            "SELECT substr(value, 1, ?3), type, json_type(?1) FROM json_each(?1) LIMIT ?2", -1,
+            &each, nullptr)
+        != SQLITE_OK)
+        return std::nullopt;
+    sqlite3_bind_text(each, 1, json, size, SQLITE_STATIC);
+    sqlite3_bind_int(each, 2, maxCount);
+    sqlite3_bind_int(each, 3, maxLength);
+    const auto column = [each](int index) {
+        return QByteArray(reinterpret_cast<const char *>(sqlite3_column_text(each, index)),
+            sqlite3_column_bytes(each, index));
+    };
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(each)) == SQLITE_ROW && column(1) == "text" && column(2) == "array")
+        list.append(QString::fromUtf8(column(0)));
+    sqlite3_finalize(each);
+    // Malformed JSON fails the step; anything but a string in an array stops it on a row.
+    return rc == SQLITE_DONE ? std::optional(list) : std::nullopt;
 }
 
 // The value of the row a statement stands on (kind, value), or nothing
@@ -115,7 +143,9 @@ std::optional<Value> decodeRow(sqlite3_stmt *row)
         break;
     case Kind::StringArray:
         if (type == SQLITE_TEXT)
-            return decodeStringList(text());
+            return decodeStringList(sqlite3_db_handle(row),
+                static_cast<const char *>(sqlite3_column_blob(row, 1)),
+                sqlite3_column_bytes(row, 1));
         break;
     case Kind::Data:
         if (type == SQLITE_BLOB)

@@ -15,7 +15,9 @@
 //
 // Reads are typed: a key that holds a value of another kind, or one that does
 // not decode, reads as absent (and boolForKey() as false). A write replaces
-// whatever the key held.
+// whatever the key held. A list of strings, which holds recent search terms,
+// reads as its first 100 strings, each cut to 1,000 characters: a crafted
+// value of any size costs no more.
 //
 // Failures never throw: a write that cannot be stored leaves the previous value
 // in place, prints one console line and returns false. A store whose file

@@ -121,6 +121,12 @@ private slots:
         QTest::newRow("ten at most") << Terms { t.mid(1, 10), "t0", t.mid(0, 10) };
         QTest::newRow("12 stored, known")
             << Terms { t.mid(1), "t5", L { "t5" } + t.mid(1, 4) + t.mid(6, 6) };
+        // A crafted value reads as its first 100 terms, each at most 1,000 characters long.
+        const L crafted = L { QString(5000, u'x') } + L(149, "t"), larger = crafted + L(29999, "t");
+        QTest::newRow("crafted") << Terms { crafted, "n",
+            L { "n", QString(1000, u'x') } + L(98, "t") };
+        QTest::newRow("crafted, larger")
+            << Terms { larger, "n", L { "n", QString(1000, u'x') } + L(98, "t") };
     }
 
     // The list after one added term; a clear removes the key.
