@@ -43,18 +43,19 @@ Error logged(Error error, const QUrl &url)
     return error;
 }
 
-// A body, the HTTP status it came with, and the seconds a Retry-After
-// header asks for (-1 without one).
+// A body, the HTTP status it came with, the seconds a Retry-After header
+// asks for (-1 without one), and where a redirect leads (empty for none).
 struct Body
 {
     int status = 0;
     QByteArray bytes;
     int retryAfter = -1;
+    QUrl redirect;
 };
 
-// GETs `url` through the shared manager and returns the whole body, or the
-// error of the refusal or the transfer.
-QCoro::Task<Result<Body>> fetch(QUrl url, qint64 sizeLimit)
+// One GET of `url` through the shared manager: the whole body, or the error
+// of the refusal or the transfer.
+QCoro::Task<Result<Body>> fetchOne(QUrl url, qint64 sizeLimit)
 {
     QNetworkRequest request(url);
     NetworkPolicy::setSizeLimit(request, sizeLimit);
@@ -69,11 +70,28 @@ QCoro::Task<Result<Body>> fetch(QUrl url, qint64 sizeLimit)
     co_await reply.get();
     if (std::optional<Error> error = NetworkPolicy::errorOf(reply.get()))
         co_return logged(*error, url);
+    const Result<std::optional<QUrl>> redirect = NetworkPolicy::redirectOf(reply.get());
+    if (!redirect)
+        co_return logged(redirect.error(), url);
     pieces.append(reply->readAll());
     bool seconds = false;
     const int retryAfter = reply->rawHeader("Retry-After").trimmed().toInt(&seconds);
     co_return Body { reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
-        pieces.join(), seconds && retryAfter >= 0 ? retryAfter : -1 };
+        pieces.join(), seconds && retryAfter >= 0 ? retryAfter : -1,
+        redirect.value().value_or(QUrl()) };
+}
+
+// fetchOne() along the redirects, each hop asked once, maxRedirects at most.
+QCoro::Task<Result<Body>> fetch(QUrl url, qint64 sizeLimit)
+{
+    for (int hop = 0;; ++hop) {
+        Result<Body> body = co_await fetchOne(url, sizeLimit);
+        if (!body || body.value().redirect.isEmpty())
+            co_return body;
+        if (hop == NetworkPolicy::maxRedirects)
+            co_return logged(NetworkPolicy::tooManyRedirects(url), url);
+        url = body.value().redirect;
+    }
 }
 
 bool isRateLimited(const Body &body)

@@ -114,8 +114,10 @@ protected:
             return reply;
         }
         QNetworkRequest request(original);
+        // Followed by the reader, hop by hop (see redirectOf): Qt's own
+        // following asked hops again and lost answers behind two redirects.
         request.setAttribute(
-            QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
+            QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
         const qint64 limit
             = request.attribute(sizeLimitAttribute, NetworkPolicy::imageLimit).toLongLong();
         QNetworkReply *reply
@@ -127,7 +129,6 @@ protected:
         // transfer stall and time out.
         reply->setReadBufferSize(limit + 1);
         watchSize(reply, limit);
-        watchRedirects(reply);
         watchProgress(reply);
         return reply;
     }
@@ -159,26 +160,7 @@ private:
             });
     }
 
-    static void watchRedirects(QNetworkReply *reply)
-    {
-        // The reply's own address already names the target once it redirects.
-        auto source = std::make_shared<QUrl>(reply->url());
-        QObject::connect(reply, &QNetworkReply::redirected, reply, [reply, source](const QUrl &to) {
-            if (std::optional<Error> refusal = NetworkPolicy::refusalFor(to)) {
-                refuse(reply,
-                    policyError(NetworkPolicy::InsecureRedirect,
-                        QStringLiteral("Refused a redirect from %1 to %2: %3")
-                            .arg(source->host(), to.toDisplayString(QUrl::RemoveQuery),
-                                refusal->detail)));
-                return;
-            }
-            *source = to;
-            emit reply->redirectAllowed();
-        });
-    }
-
-    // Qt's own transfer time-out does not carry over to a redirected request,
-    // so the reply keeps a timer of its own, restarted by every sign of progress.
+    // The reply keeps a time-out of its own, restarted by every sign of progress.
     static void watchProgress(QNetworkReply *reply)
     {
         auto *idle = new QTimer(reply);
@@ -194,7 +176,6 @@ private:
             idle->start();
         };
         QObject::connect(reply, &QNetworkReply::metaDataChanged, idle, restart);
-        QObject::connect(reply, &QNetworkReply::redirected, idle, restart);
         QObject::connect(reply, &QNetworkReply::downloadProgress, idle, restart);
         QObject::connect(reply, &QNetworkReply::finished, idle, &QTimer::stop);
         idle->start();
@@ -257,6 +238,29 @@ std::optional<Error> NetworkPolicy::errorOf(const QNetworkReply *reply)
     if (answered && statusError)
         return std::nullopt;
     return Error { QStringLiteral("QNetworkReply"), code, reply->errorString(), kindOf(code) };
+}
+
+Result<std::optional<QUrl>> NetworkPolicy::redirectOf(const QNetworkReply *reply)
+{
+    const QVariant target = reply->attribute(QNetworkRequest::RedirectionTargetAttribute);
+    if (!target.isValid())
+        return std::optional<QUrl>();
+    const QUrl to = reply->url().resolved(target.toUrl());
+    if (std::optional<Error> refusal = refusalFor(to)) {
+        return policyError(InsecureRedirect,
+            QStringLiteral("Refused a redirect from %1 to %2: %3")
+                .arg(reply->url().host(), to.toDisplayString(QUrl::RemoveQuery), refusal->detail));
+    }
+    return std::optional(to);
+}
+
+Error NetworkPolicy::tooManyRedirects(const QUrl &url)
+{
+    return Error { errorDomain, TooManyRedirects,
+        QStringLiteral("More than %1 redirects from %2")
+            .arg(maxRedirects)
+            .arg(url.toDisplayString()),
+        Error::Kind::serverRefused };
 }
 
 QNetworkAccessManager *NetworkPolicy::createNetworkAccessManager(QObject *parent)

@@ -15,14 +15,22 @@ class QNetworkReply;
 // - only https addresses; plain http only for the loopback catalogue that
 //   VELLUMAR_CATALOGUE_URL names (same host and port), so tests and local
 //   mirrors work without certificates;
-// - a redirect must lead to an address the first rule allows;
+// - a redirect must lead to an address the first rule allows, and at most
+//   maxRedirects are followed, by the caller (redirectOf), each hop asked once;
 // - a transfer that makes no progress for 60 seconds fails;
 // - catalogue answers above 16 MiB and images above 32 MiB fail.
 // A refused address never reaches the network: its reply fails at once.
 namespace NetworkPolicy {
 
 inline const QString errorDomain = QStringLiteral("NetworkPolicy");
-enum ErrorCode { InvalidAddress = 1, InsecureAddress, InsecureRedirect, TooLarge };
+enum ErrorCode {
+    InvalidAddress = 1,
+    InsecureAddress,
+    InsecureRedirect,
+    TooLarge,
+    TooManyRedirects
+};
+inline constexpr int maxRedirects = 5;
 
 inline constexpr qint64 catalogueAnswerLimit = 16 * 1024 * 1024;
 inline constexpr qint64 imageLimit = 32 * 1024 * 1024;
@@ -45,6 +53,12 @@ void setSizeLimit(QNetworkRequest &request, qint64 bytes);
 // Refusals by these rules come back in errorDomain with their detail; a
 // time-out is reported as QNetworkReply::TimeoutError.
 [[nodiscard]] std::optional<Error> errorOf(const QNetworkReply *reply);
+
+// Where a finished reply sends its reader next: nothing when it is no
+// redirect, the target when the rules allow it, else the refusal.
+[[nodiscard]] Result<std::optional<QUrl>> redirectOf(const QNetworkReply *reply);
+// The error of a redirect beyond maxRedirects from `url`.
+[[nodiscard]] Error tooManyRedirects(const QUrl &url);
 
 // A new manager that applies the rules to every request, owned by `parent`
 // and living in the calling thread. Safe to call from any thread.

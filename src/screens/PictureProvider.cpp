@@ -42,7 +42,8 @@ public:
         end({}, QStringLiteral("cancelled"));
     }
 
-    void load(const QUrl &url, QSize size, double radius)
+    // `hops`: the redirects followed so far.
+    void load(const QUrl &url, QSize size, double radius, int hops = 0)
     {
         // Made and ended on this thread, under the same rules as every other.
         thread_local const std::unique_ptr<QNetworkAccessManager> network(
@@ -55,6 +56,14 @@ public:
             reply->deleteLater();
             if (const std::optional<Error> error = NetworkPolicy::errorOf(reply))
                 return end({}, url.toDisplayString() + QStringLiteral(": ") + error->detail);
+            const Result<std::optional<QUrl>> redirect = NetworkPolicy::redirectOf(reply);
+            if (!redirect || (redirect.value() && hops == NetworkPolicy::maxRedirects)) {
+                const Error error
+                    = redirect ? NetworkPolicy::tooManyRedirects(url) : redirect.error();
+                return end({}, error.detail);
+            }
+            if (redirect.value())
+                return load(*redirect.value(), size, radius, hops + 1);
             // Decoded here, as QML decodes the pictures it downloads itself.
             const std::optional<QImage> image = shaped(reply->readAll(), size, radius);
             end(image.value_or(QImage()),

@@ -94,6 +94,8 @@ private Q_SLOTS:
             "Harbor Maps");
         row("redirect on the catalogue", FixtureCatalogue::redirectTerm, 0, "ok", "US", "",
             "Lantern Notes");
+        row("six redirects", FixtureCatalogue::redirectTerm + "-5", 0,
+            "NetworkPolicy 5 serverRefused", "US", "", "More than 5 redirects");
         row("address cannot be formed", "x", 1, "AppStoreAPI -1 invalidAddress", "C N", "none");
         row("unknown id", QString(), -5, "AppStoreAPI -2 notFound", "us",
             "GET /lookup?id=-5&country=us");
@@ -159,7 +161,8 @@ private Q_SLOTS:
             QCOMPARE(fixture->requestLines().value(0, "none"), line);
     }
 
-    // A 429 answer is asked again, three times at most; the pacer lets a burst
+    // A 429 answer is asked again, three times at most, and a redirect's hops once each; the
+    // pacer lets a burst
     // of 20 calls through, then spaces them.
     void retriesAndPacing()
     {
@@ -170,6 +173,10 @@ private Q_SLOTS:
         QCOMPARE(outcome(await(AppStoreAPI::search(FixtureCatalogue::rateLimitedTerm, "CN"))),
             "AppStoreAPI -3 rateLimited");
         QCOMPARE(fixture->requestLines().size(), 4);
+        fixture->clearRequests(); // five redirects are followed, each hop asked once
+        QCOMPARE(
+            outcome(await(AppStoreAPI::search(FixtureCatalogue::redirectTerm + "-4", "CN"))), "ok");
+        QCOMPARE(fixture->requestLines().size(), 6);
         CataloguePacer pacer;
         const auto now = std::chrono::steady_clock::now();
         for (int call = 0; call < 22; ++call)
