@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static QTemporaryDir folder;
     static KeyValueStore store(folder.filePath(QStringLiteral("store.sqlite")));
-    QLoggingCategory::setFilterRules(QStringLiteral("default.info=false")); // load failure lines
+    QLoggingCategory::setFilterRules(QStringLiteral("vellumar.*=false")); // load failure lines
     store.setData(QStringLiteral("DownloadHistory"),
         QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     const QList<AppItem> items = HistoryManager(store).loadHistory();
