@@ -20,11 +20,13 @@ Sheet {
     Flickable {
         id: flickable
         anchors.fill: parent
+        Accessible.role: Accessible.Pane
+        Accessible.name: qsTrId("settings")
         contentWidth: width
         contentHeight: form.implicitHeight + 2 * Theme.defaultPadding
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        ScrollIndicator.vertical: ScrollIndicator {}
+        ScrollIndicator.vertical: ScrollIndicator { Accessible.ignored: true }
 
         ColumnLayout {
             id: form

@@ -135,7 +135,7 @@ private slots:
         const QStringList one { "url_failure_message", "search_error_message", "save_fail_message",
             "save_icon_of", "delete_from_history", "more_from_developer" };
         const QStringList two { "search_no_results_message", "batch_save_summary",
-            "batch_cancelled_summary", "batch_save_failure", "batch_progress" };
+            "batch_cancelled_summary", "batch_save_failure", "batch_progress", "fact" };
         QTranslator zh, en;
         QVERIFY(zh.load(":/i18n/vellumar_zh_CN.qm") && en.load(":/i18n/vellumar_en.qm"));
         // The Chinese font cut for the interface (tools/generate_fonts.py) holds all of it.
