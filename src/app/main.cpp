@@ -3,6 +3,7 @@
 #include "SingleInstance.h"
 #include "WindowGeometry.h"
 #include "catalogue/Error.h"
+#include "screens/Desktop.h"
 #include "screens/ScreensEngine.h"
 
 #include <QDebug>
@@ -31,12 +32,10 @@ QIcon applicationIcon()
 }
 
 // The search tab takes the request as if typed (or pasted) and submitted.
-void handOver(QQmlApplicationEngine &engine, const StartRequest &request)
+void handOver(const StartRequest &request)
 {
-    QObject *window = engine.rootObjects().value(0);
-    if (window && !request.isEmpty())
-        QMetaObject::invokeMethod(
-            window, "handOver", Q_ARG(QVariant, request.text), Q_ARG(QVariant, request.region));
+    if (!request.isEmpty())
+        Q_EMIT Desktop::shared()->startRequested(request.text, request.region);
 }
 
 // A later start's request also brings the window forward.
@@ -48,7 +47,7 @@ void present(QQmlApplicationEngine &engine, const StartRequest &request)
         window->raise();
         window->requestActivate();
     }
-    handOver(engine, request);
+    handOver(request);
 }
 
 } // namespace
@@ -104,6 +103,6 @@ int main(int argc, char *argv[])
     }
     QObject::connect(&instance, &SingleInstance::requested, &engine,
         [&engine](const StartRequest &later) { present(engine, later); });
-    handOver(engine, request);
+    handOver(request);
     return QGuiApplication::exec();
 }

@@ -6,6 +6,7 @@ namespace {
 // In the order of the cases.
 constexpr std::array<const char *, 3> rawValues = { "iphone", "ipad", "mac" };
 constexpr std::array<const char *, 3> entities = { "software", "iPadSoftware", "macSoftware" };
+constexpr std::array<const char *, 3> displayNames = { "iPhone", "iPad", "Mac" };
 } // namespace
 
 QString rawValue(Platform platform)
@@ -20,6 +21,14 @@ std::optional<Platform> platformFromRawValue(const QString &raw)
             return Platform(i);
     }
     return std::nullopt;
+}
+
+QStringList platformDisplayNames()
+{
+    QStringList names;
+    for (const char *name : displayNames)
+        names.append(QLatin1StringView(name));
+    return names;
 }
 
 QByteArray searchEntity(Platform platform)

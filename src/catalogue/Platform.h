@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QtQml/qqmlregistration.h>
 
 #include <optional>
@@ -22,6 +23,9 @@ using Platform = Platforms::Platform;
 // The stored form: "iphone", "ipad", "mac".
 [[nodiscard]] QString rawValue(Platform platform);
 [[nodiscard]] std::optional<Platform> platformFromRawValue(const QString &raw);
+
+// The names people know them by, the same in every language, in the order of the cases.
+[[nodiscard]] QStringList platformDisplayNames();
 
 // The search's entity: "software", "iPadSoftware", "macSoftware".
 [[nodiscard]] QByteArray searchEntity(Platform platform);

@@ -176,7 +176,7 @@ T.Page {
                             font.pixelSize: Theme.bodySize
                             color: Theme.secondaryLabel
                         }
-                        SaveButton {
+                        LabelledSaveButton {
                             objectName: "detailSaveButton"
                             Layout.topMargin: 4
                             onClicked: saveFlow.saveIcon(detail.appItem)
@@ -364,7 +364,7 @@ T.Page {
     }
 
     // The bordered small button that saves the item's icon.
-    component SaveButton: T.AbstractButton {
+    component LabelledSaveButton: T.AbstractButton {
         id: button
 
         text: qsTrId("save_icon")

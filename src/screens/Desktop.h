@@ -17,8 +17,8 @@ class QQmlEngine;
 
 // What the screens need of the desktop around them: whether it prefers a
 // dark look (the freedesktop settings portal, followed live; light when
-// nothing answers), where saved photos go, the clipboard and dragging
-// pictures out to other applications.
+// nothing answers), where saved photos go, the clipboard, dragging pictures
+// out to other applications, and what a start of the application asks.
 class Desktop : public QObject
 {
     Q_OBJECT
@@ -55,6 +55,10 @@ public:
 
 Q_SIGNALS:
     void darkModeChanged();
+    // A start (this one's, or a later one's handed over) asks the window to
+    // search `text`, or open the store link in it, in `region` (empty: the
+    // window's own).
+    void startRequested(const QString &text, const QString &region);
     void pictureCopied(bool copied);
 
 private Q_SLOTS:

@@ -36,8 +36,11 @@ T.ApplicationWindow {
 
     // A start's request (the command line's, or a later start's): the search
     // tab takes it.
-    function handOver(text, region) {
-        (shell.item as MainView).handOver(text, region)
+    Connections {
+        target: Desktop
+        function onStartRequested(text, region) {
+            (shell.item as MainView).handOver(text, region)
+        }
     }
 
     // The language is also the locale of everything below.

@@ -16,7 +16,7 @@ Item {
     property var detailPage
     property string navigationName
 
-    readonly property bool wide: width >= 720
+    readonly property bool wide: width >= Theme.wideWidth
     readonly property alias navigation: navigation
     // A full-screen picture on a narrow window covers the tab bar too.
     readonly property bool showsMedia: !wide && navigation.currentItem !== null

@@ -6,18 +6,14 @@ import Vellumar
 CapsuleButton {
     id: button
 
-    // In the order of the Platform values; the names are the same in every language.
-    readonly property list<string> names: ["iPhone", "iPad", "Mac"]
-
     signal picked()
 
-    text: names[SettingsManager.platform]
+    text: SettingsManager.platformNames[SettingsManager.platform]
     Accessible.name: qsTrId("platform") + " " + text
     onClicked: {
         if (!menuLoader.active) {
             menuLoader.active = true
             const menu = menuLoader.item as PlatformMenu
-            menu.names = button.names
             menu.picked.connect(button.picked)
         }
         (menuLoader.item as PlatformMenu).popup(button, 0, button.height)

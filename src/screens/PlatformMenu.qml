@@ -8,15 +8,12 @@ import Vellumar
 PlainMenu {
     id: menu
 
-    // In the order of the Platform values.
-    property list<string> names
-
     signal picked()
 
     objectName: "platformMenu"
 
     Repeater {
-        model: menu.names
+        model: SettingsManager.platformNames
         delegate: MenuItem {
             required property string modelData
             required property int index

@@ -16,7 +16,7 @@ Drawer {
     property bool closeButtonLeading: false
     default property alias content: body.data
 
-    readonly property bool wide: parent ? parent.width >= 720 : false
+    readonly property bool wide: parent ? parent.width >= Theme.wideWidth : false
 
     edge: Qt.BottomEdge
     // On a wide window the sheet covers it, clear, and its panel sits in the middle.

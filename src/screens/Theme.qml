@@ -36,6 +36,9 @@ QtObject {
     readonly property int footnoteSize: 13
     readonly property int captionSize: 13
     readonly property int defaultPadding: 16
+    // From this window width on the desktop layout: details beside the list,
+    // sheets as dialogs in the middle.
+    readonly property int wideWidth: 720
 
     // Symbol names used by the screens, drawn from the embedded symbol font
     // (tools/generate_fonts.py cuts it to exactly these code points).

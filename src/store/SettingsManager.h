@@ -26,6 +26,8 @@ class SettingsManager : public QObject
     Q_PROPERTY(QStringList resolutions READ resolutions CONSTANT)
     // Whose apps a search lists; stored as its raw value.
     Q_PROPERTY(Platforms::Platform platform READ platform WRITE setPlatform NOTIFY platformChanged)
+    // Their names, in the order of the Platform values.
+    Q_PROPERTY(QStringList platformNames READ platformNames CONSTANT)
 
 public:
     static SettingsManager *shared();
@@ -46,6 +48,7 @@ public:
     void setPlatform(Platform value);
 
     [[nodiscard]] static QStringList resolutions();
+    [[nodiscard]] static QStringList platformNames() { return platformDisplayNames(); }
 
 signals:
     void saveOptionsChanged();
