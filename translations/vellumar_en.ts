@@ -11,6 +11,11 @@
         <source>History</source>
         <translation>History</translation>
     </message>
+    <message id="tabs">
+        <extracomment>The tab bar, for screen readers</extracomment>
+        <source>Tabs</source>
+        <translation>Tabs</translation>
+    </message>
     <message id="navigation_title_vellumar">
         <source>Vellumar</source>
         <translation>Vellumar</translation>
@@ -26,6 +31,11 @@
     <message id="search_history">
         <source>Recent Searches</source>
         <translation>Recent Searches</translation>
+    </message>
+    <message id="apps_found">
+        <extracomment>The result list, for screen readers</extracomment>
+        <source>Apps Found</source>
+        <translation>Apps Found</translation>
     </message>
     <message id="no_search_history">
         <source>No recent searches</source>
@@ -50,6 +60,11 @@
     <message id="detail_placeholder">
         <source>Pick an app to see its details.</source>
         <translation>Pick an app to see its details.</translation>
+    </message>
+    <message id="app_details">
+        <extracomment>The detail pane, for screen readers</extracomment>
+        <source>App Details</source>
+        <translation>App Details</translation>
     </message>
     <message id="copy_icon">
         <source>Copy Icon</source>
@@ -330,6 +345,11 @@
         <source>App Store Link</source>
         <translation>App Store Link</translation>
     </message>
+    <message id="fact">
+        <extracomment>A fact read by a screen reader: its label, then its value</extracomment>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
     <message id="navigation_title_screenshot">
         <source>Screenshot</source>
         <translation>Screenshot</translation>
@@ -361,6 +381,21 @@
     <message id="clear">
         <source>Clear</source>
         <translation>Clear</translation>
+    </message>
+    <message id="clear_text">
+        <extracomment>The search field's clear button, for screen readers</extracomment>
+        <source>Clear Text</source>
+        <translation>Clear Text</translation>
+    </message>
+    <message id="clear_search_history">
+        <extracomment>For screen readers</extracomment>
+        <source>Clear Search History</source>
+        <translation>Clear Search History</translation>
+    </message>
+    <message id="clear_download_history">
+        <extracomment>For screen readers</extracomment>
+        <source>Clear Download History</source>
+        <translation>Clear Download History</translation>
     </message>
     <message id="clear_history_alert_title">
         <source>Clear Download History?</source>

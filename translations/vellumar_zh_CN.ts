@@ -11,6 +11,11 @@
         <source>History</source>
         <translation>历史</translation>
     </message>
+    <message id="tabs">
+        <extracomment>The tab bar, for screen readers</extracomment>
+        <source>Tabs</source>
+        <translation>选项卡</translation>
+    </message>
     <message id="navigation_title_vellumar">
         <source>Vellumar</source>
         <translation>Vellumar</translation>
@@ -26,6 +31,11 @@
     <message id="search_history">
         <source>Recent Searches</source>
         <translation>搜索历史</translation>
+    </message>
+    <message id="apps_found">
+        <extracomment>The result list, for screen readers</extracomment>
+        <source>Apps Found</source>
+        <translation>找到的应用</translation>
     </message>
     <message id="no_search_history">
         <source>No recent searches</source>
@@ -50,6 +60,11 @@
     <message id="detail_placeholder">
         <source>Pick an app to see its details.</source>
         <translation>选择一个应用以查看详情。</translation>
+    </message>
+    <message id="app_details">
+        <extracomment>The detail pane, for screen readers</extracomment>
+        <source>App Details</source>
+        <translation>应用详情</translation>
     </message>
     <message id="copy_icon">
         <source>Copy Icon</source>
@@ -329,6 +344,11 @@
         <source>App Store Link</source>
         <translation>App Store 链接</translation>
     </message>
+    <message id="fact">
+        <extracomment>A fact read by a screen reader: its label, then its value</extracomment>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
     <message id="navigation_title_screenshot">
         <source>Screenshot</source>
         <translation>截图</translation>
@@ -360,6 +380,21 @@
     <message id="clear">
         <source>Clear</source>
         <translation>清空</translation>
+    </message>
+    <message id="clear_text">
+        <extracomment>The search field's clear button, for screen readers</extracomment>
+        <source>Clear Text</source>
+        <translation>清空输入</translation>
+    </message>
+    <message id="clear_search_history">
+        <extracomment>For screen readers</extracomment>
+        <source>Clear Search History</source>
+        <translation>清空搜索历史</translation>
+    </message>
+    <message id="clear_download_history">
+        <extracomment>For screen readers</extracomment>
+        <source>Clear Download History</source>
+        <translation>清空下载历史</translation>
     </message>
     <message id="clear_history_alert_title">
         <source>Clear Download History?</source>

@@ -48,7 +48,10 @@ std::variant<StartRequest, int> CommandLine::parse(const QStringList &arguments)
     if (!parser.parse(arguments))
         return fail(parser.errorText());
     if (parser.isSet(help)) {
-        print(stdout, parser.helpText());
+        // Read before any application object exists, Qt's usage line cannot name the program.
+        print(stdout,
+            parser.helpText().replace(
+                QStringLiteral("<executable_name>"), QStringLiteral("vellumar")));
         return 0;
     }
     if (parser.isSet(version)) {

@@ -61,16 +61,17 @@ int main(int argc, char *argv[])
 
     // Read the command line and ask a running instance before touching the
     // display: --help works without one, and a second start opens no window.
-    StartRequest request;
-    {
-        QCoreApplication reader(argc, argv);
-        const auto parsed = CommandLine::parse(QCoreApplication::arguments());
-        if (const int *status = std::get_if<int>(&parsed))
-            return *status;
-        request = std::get<StartRequest>(parsed);
-        if (SingleInstance::handOver(request))
-            return 0;
-    }
+    // No application object yet: a throwaway one would keep Qt's accessibility
+    // bridge from ever registering the window, and screen readers would see nothing.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const auto parsed = CommandLine::parse(arguments);
+    if (const int *status = std::get_if<int>(&parsed))
+        return *status;
+    const StartRequest request = std::get<StartRequest>(parsed);
+    if (SingleInstance::handOver(request))
+        return 0;
 
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Vellumar"));

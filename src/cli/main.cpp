@@ -76,7 +76,7 @@ std::variant<Request, int> parse(const QStringList &arguments)
     const QCommandLineOption json("json", "search: the records as a JSON array.");
     const QCommandLineOption size("size", "save: 256, 512 or 1024 (default: as saved).", "S");
     const QCommandLineOption shape("shape",
-        "save: square, rounded, slightly-rounded or original (default: as saved).", "SHAPE");
+        "save: " + IconSaveOptions::shapeNames().join(", ") + " (default: as saved).", "SHAPE");
     const QCommandLineOption output("output", "save: into DIR, not the photo folder.", "DIR");
     const QCommandLineOption from(
         "from", "save: one query a line from FILE (- for standard input).", "FILE");
@@ -119,7 +119,7 @@ std::variant<Request, int> parse(const QStringList &arguments)
         request.platform = *chosen;
     }
     request.json = parser.isSet(json);
-    request.options = IconSaveOptions::stored();
+    request.options = SettingsManager::shared()->saveOptions();
     if (parser.isSet(size)) {
         const QString side = parser.value(size);
         const std::optional<IconResolution> chosen = iconResolutionFromRawValue(side + 'x' + side);
@@ -128,13 +128,11 @@ std::variant<Request, int> parse(const QStringList &arguments)
         request.options.resolution = *chosen;
     }
     if (parser.isSet(shape)) {
-        static const QStringList shapes { "square", "rounded", "slightly-rounded", "original" };
-        const qsizetype chosen = shapes.indexOf(parser.value(shape));
-        if (chosen < 0)
-            return usage("--shape takes square, rounded, slightly-rounded or original.");
-        request.options.rounded = chosen == 1;
-        request.options.slightlyRounded = chosen == 2;
-        request.options.originalJpeg = chosen == 3;
+        const std::optional<IconSaveOptions::Shape> chosen
+            = IconSaveOptions::shapeNamed(parser.value(shape));
+        if (!chosen)
+            return usage("--shape takes one of " + IconSaveOptions::shapeNames().join(", ") + '.');
+        request.options.shape = *chosen;
     }
     request.output = parser.value(output);
     request.recordHistory = !parser.isSet(noHistory);

@@ -56,6 +56,8 @@ Dialog {
         horizontalAlignment: Text.AlignHCenter
         color: Theme.label
         font.pixelSize: Theme.subheadlineSize
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         // Return dismisses, as the default button would; it never confirms.
         focus: true
         Keys.onReturnPressed: alert.close()

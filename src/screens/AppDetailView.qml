@@ -20,6 +20,7 @@ T.Page {
 
     objectName: "appDetailView"
     focus: true
+    Accessible.name: appItem.trackName
     background: Rectangle { color: Theme.systemBackground }
 
     // Each time this screen becomes the one shown is an appearance, which
@@ -83,6 +84,8 @@ T.Page {
     Flickable {
         id: scroll
         objectName: "detailScroll"
+        Accessible.role: Accessible.Pane
+        Accessible.name: qsTrId("app_details")
         anchors.fill: parent
         contentWidth: width
         contentHeight: body.implicitHeight
@@ -271,6 +274,8 @@ T.Page {
                     ListView {
                         id: strip
                         objectName: "screenshotStrip"
+                        Accessible.role: Accessible.List
+                        Accessible.name: qsTrId("section_header_screenshots")
                         Layout.fillWidth: true
                         Layout.preferredHeight: 250
                         orientation: ListView.Horizontal
@@ -309,6 +314,8 @@ T.Page {
 
                     ListView {
                         id: developerApps
+                        Accessible.role: Accessible.List
+                        Accessible.name: qsTrId("more_from_developer").arg(loader.detailedInfo.artistName)
                         Layout.fillWidth: true
                         Layout.preferredHeight: contentHeight
                         interactive: false
@@ -353,6 +360,7 @@ T.Page {
         color: Theme.label
         wrapMode: Text.Wrap
         Accessible.role: Accessible.Heading
+        Accessible.name: text
     }
 
     // The bordered small button that saves the item's icon.

@@ -107,6 +107,7 @@ Item {
         id: searchPage
         objectName: "searchPage"
         focus: true
+        Accessible.name: qsTrId("search")
         background: Rectangle { color: Theme.systemBackground }
 
         StackView.onActivated: viewModel.loadSearchHistory()
@@ -181,6 +182,8 @@ Item {
                 id: resultList
                 objectName: "resultList"
                 anchors.fill: parent
+                Accessible.role: Accessible.List
+                Accessible.name: qsTrId("apps_found")
                 clip: true
                 model: viewModel.searchResults
                 // The arrow keys move through the rows; Return opens one.

@@ -19,8 +19,7 @@ T.AbstractButton {
     padding: 10
     focusPolicy: Qt.StrongFocus
     Accessible.role: Accessible.Button
-    Accessible.name: qsTrId(label)
-    Accessible.description: value
+    Accessible.name: qsTrId("fact").arg(qsTrId(label)).arg(value)
     hoverEnabled: true
     onClicked: copyState.copy(value)
 

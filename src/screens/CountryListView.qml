@@ -62,6 +62,8 @@ Sheet {
         ListView {
             id: list
             objectName: "countryList"
+            Accessible.role: Accessible.List
+            Accessible.name: qsTrId("navigation_title_select_region")
             Layout.fillWidth: true
             Layout.fillHeight: true
             clip: true
@@ -72,7 +74,7 @@ Sheet {
                 // A new filter starts at its first row.
                 onSearchTextChanged: list.currentIndex = count > 0 ? 0 : -1
             }
-            ScrollIndicator.vertical: ScrollIndicator {}
+            ScrollIndicator.vertical: ScrollIndicator { Accessible.ignored: true }
 
             delegate: ItemDelegate {
                 id: row

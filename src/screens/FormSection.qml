@@ -16,6 +16,8 @@ ColumnLayout {
         Layout.leftMargin: Theme.defaultPadding
         visible: section.header !== ""
         text: section.header
+        Accessible.role: Accessible.Heading
+        Accessible.name: text
         font.pixelSize: Theme.captionSize
         color: Theme.systemGray
     }

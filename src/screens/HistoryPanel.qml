@@ -18,6 +18,8 @@ Rectangle {
     Flickable {
         id: flickable
         anchors.fill: parent
+        Accessible.role: Accessible.Pane
+        Accessible.name: qsTrId("search_history")
         contentWidth: width
         contentHeight: column.implicitHeight + 2 * Theme.defaultPadding
         clip: true
@@ -51,7 +53,7 @@ Rectangle {
                     anchors.verticalCenter: parent.verticalCenter
                     symbol: "trash"
                     color: Theme.secondaryLabel
-                    Accessible.name: qsTrId("clear")
+                    Accessible.name: qsTrId("clear_search_history")
                     onClicked: panel.clearRequested()
                 }
             }

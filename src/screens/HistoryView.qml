@@ -65,6 +65,7 @@ Item {
     Page {
         id: historyPage
         objectName: "historyPage"
+        Accessible.name: qsTrId("history")
         background: Rectangle { color: Theme.systemBackground }
 
         // Appearing: shown first, returned to, or shown again with its tab.
@@ -85,6 +86,7 @@ Item {
             trailing: ToolButton {
                 objectName: "clearDownloadHistoryButton"
                 text: qsTrId("clear")
+                Accessible.name: qsTrId("clear_download_history")
                 enabled: viewModel.historyItems.count > 0
                 font.capitalization: Font.MixedCase
                 font.pixelSize: Theme.bodySize
@@ -120,6 +122,8 @@ Item {
             ListView {
                 id: historyList
                 objectName: "historyList"
+                Accessible.role: Accessible.List
+                Accessible.name: qsTrId("navigation_title_download_history")
                 Layout.fillWidth: true
                 Layout.fillHeight: true
                 clip: true
@@ -138,7 +142,7 @@ Item {
                     // The row is that of the list as shown, filter applied.
                     onDeleteRequested: row => viewModel.deleteItems([row])
                 }
-                ScrollIndicator.vertical: ScrollIndicator {}
+                ScrollIndicator.vertical: ScrollIndicator { Accessible.ignored: true }
 
                 // Follows the stored list, not the filtered one: a filter that
                 // matches nothing shows an empty list without this text.
@@ -177,7 +181,10 @@ Item {
         topPadding: 5 + 4
         bottomPadding: 5 + 4
         focusPolicy: Qt.StrongFocus
+        Accessible.role: Accessible.ListItem
         Accessible.name: trackName
+        Accessible.selectable: true
+        Accessible.selected: selected || highlighted
         // Whether the list's current row shows as chosen (beside its details).
         property bool showsSelection: false
         property RowSelection selection

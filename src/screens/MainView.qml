@@ -8,6 +8,7 @@ T.Page {
     id: mainView
 
     objectName: "mainView"
+    Accessible.name: selectedTab === 0 ? qsTrId("search") : qsTrId("history")
 
     // Tab: 0 is search, 1 is history.
     readonly property int selectedTab: tabBar.currentIndex
@@ -15,6 +16,7 @@ T.Page {
     footer: T.TabBar {
         id: tabBar
         objectName: "tabBar"
+        Accessible.name: qsTrId("tabs")
         currentIndex: 0
         position: T.TabBar.Footer
         visible: !(mainView.selectedTab === 0 ? searchContent.showsMedia

@@ -18,6 +18,8 @@ T.ToolBar {
 
     signal backRequested()
 
+    Accessible.name: title
+
     implicitWidth: leadingRow.implicitWidth + trailingRow.implicitWidth + titleLabel.implicitWidth
                    + leftPadding + rightPadding + 16
     implicitHeight: 48

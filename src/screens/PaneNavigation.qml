@@ -58,6 +58,7 @@ Item {
     StackView {
         id: navigation
         objectName: panes.navigationName
+        Accessible.name: panes.listPage?.Accessible.name ?? ""
         width: panes.wide ? Math.round(Math.min(440, Math.max(340, panes.width * 0.36))) : panes.width
         height: panes.height
         focus: true
@@ -75,6 +76,7 @@ Item {
     StackView {
         id: pane
         objectName: panes.navigationName + "Pane"
+        Accessible.name: qsTrId("app_details")
         visible: panes.wide
         x: navigation.width + 1
         width: panes.width - x

@@ -32,6 +32,8 @@ T.ItemDelegate {
     focusPolicy: Qt.StrongFocus
     Accessible.role: Accessible.ListItem
     Accessible.name: trackName
+    Accessible.selectable: true
+    Accessible.selected: selected || highlighted
     highlighted: showsSelection && !selecting && ListView.isCurrentItem
     onClicked: {
         ListView.view.currentIndex = index

@@ -72,7 +72,7 @@ Rectangle {
                 symbol: "xmark.circle.fill"
                 symbolSize: 18
                 color: Theme.systemGray
-                Accessible.name: qsTrId("clear")
+                Accessible.name: qsTrId("clear_text")
                 onClicked: bar.clear() // qmllint disable unqualified
             }
         }

@@ -20,11 +20,13 @@ Sheet {
     Flickable {
         id: flickable
         anchors.fill: parent
+        Accessible.role: Accessible.Pane
+        Accessible.name: qsTrId("settings")
         contentWidth: width
         contentHeight: form.implicitHeight + 2 * Theme.defaultPadding
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        ScrollIndicator.vertical: ScrollIndicator {}
+        ScrollIndicator.vertical: ScrollIndicator { Accessible.ignored: true }
 
         ColumnLayout {
             id: form
@@ -40,28 +42,25 @@ Sheet {
                 SettingsSwitch {
                     objectName: "jpegSwitch"
                     text: qsTrId("toggle_save_as_jpeg")
-                    checked: SettingsManager.saveAsOriginalJPEG
-                    onToggled: SettingsManager.saveAsOriginalJPEG = checked
+                    shape: "original"
                 }
 
                 ColumnLayout {
                     objectName: "roundingGroup"
                     Layout.fillWidth: true
                     spacing: 0
-                    enabled: !SettingsManager.saveAsOriginalJPEG
+                    enabled: SettingsManager.saveOptions.shape !== "original"
                     opacity: enabled ? 1.0 : 0.5
 
                     SettingsSwitch {
                         objectName: "roundedSwitch"
                         text: qsTrId("toggle_save_as_rounded")
-                        checked: SettingsManager.saveAsRounded
-                        onToggled: SettingsManager.saveAsRounded = checked
+                        shape: "rounded"
                     }
                     SettingsSwitch {
                         objectName: "slightlyRoundedSwitch"
                         text: qsTrId("toggle_save_as_slightly_rounded")
-                        checked: SettingsManager.saveAsSlightlyRounded
-                        onToggled: SettingsManager.saveAsSlightlyRounded = checked
+                        shape: "slightly-rounded"
                     }
                     ShapePreview {
                         Layout.fillWidth: true
@@ -70,8 +69,8 @@ Sheet {
                         label: qsTrId("picker_label_resolution")
                         pickerName: "resolutionPicker"
                         labels: SettingsManager.resolutions
-                        current: SettingsManager.selectedResolution
-                        onPicked: value => SettingsManager.selectedResolution = value
+                        current: SettingsManager.saveOptions.resolution
+                        onPicked: value => SettingsManager.saveOptions.resolution = value
                     }
                 }
 
@@ -168,9 +167,7 @@ Sheet {
             anchors.verticalCenter: parent.verticalCenter
             width: 64
             height: 64
-            radius: SettingsManager.saveAsOriginalJPEG ? 0
-                  : SettingsManager.saveAsRounded ? width / 2
-                  : SettingsManager.saveAsSlightlyRounded ? width * 0.08 : 0
+            radius: width * SettingsManager.saveOptions.cornerFraction
             gradient: Gradient {
                 GradientStop { position: 0; color: "#5AC8FA" }
                 GradientStop { position: 1; color: Theme.accent }
@@ -189,8 +186,14 @@ Sheet {
         }
     }
 
+    // A switch that turns one shape of the save options on, or back to square.
     component SettingsSwitch: SwitchDelegate {
         id: toggle
+
+        required property string shape
+
+        checked: SettingsManager.saveOptions.shape === shape
+        onToggled: SettingsManager.saveOptions.shape = checked ? shape : "square"
 
         // The group's dimming is the only one: no disabled colour on top.
         contentItem: Text {

@@ -33,6 +33,8 @@ Drawer {
     padding: 0
     closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside
     background: null
+    // Screen readers name the sheet by its title (a Drawer has no title of its own).
+    Component.onCompleted: contentItem.parent.Accessible.name = Qt.binding(() => title)
 
     // A tap beside the panel is outside the sheet as a person sees it.
     TapHandler {

@@ -6,6 +6,9 @@ import Vellumar
 T.ScrollIndicator {
     id: control
 
+    // Only a glimpse of movement: nothing to read or to use.
+    Accessible.ignored: true
+
     implicitWidth: contentItem.implicitWidth + leftPadding + rightPadding
     implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
     padding: 2

@@ -23,12 +23,14 @@ SettingsManager::SettingsManager(KeyValueStore &store, QObject *parent)
     : QObject(parent)
     , m_store(store)
 {
-    // Installed as found: no rule runs and nothing is written back, so a
-    // stored pair of rounding options both on stays so until the next change.
-    m_saveAsRounded = m_store.boolForKey(roundedKey);
-    m_saveAsSlightlyRounded = m_store.boolForKey(slightlyRoundedKey);
-    m_saveAsOriginalJPEG = m_store.boolForKey(originalJPEGKey);
-    m_selectedResolution
+    // Read as found, nothing written back. Of two shapes stored at once (by an
+    // earlier build), the original wins, then full rounding.
+    using Shape = IconSaveOptions::Shape;
+    m_saveOptions.shape = m_store.boolForKey(originalJPEGKey) ? Shape::original
+        : m_store.boolForKey(roundedKey)                      ? Shape::rounded
+        : m_store.boolForKey(slightlyRoundedKey)              ? Shape::slightlyRounded
+                                                              : Shape::square;
+    m_saveOptions.resolution
         = iconResolutionFromRawValue(m_store.stringForKey(resolutionKey).value_or(QString()))
               .value_or(IconResolution::size1024);
     if (const std::optional<QString> raw = m_store.stringForKey(platformKey)) {
@@ -39,40 +41,15 @@ SettingsManager::SettingsManager(KeyValueStore &store, QObject *parent)
     }
 }
 
-void SettingsManager::setSaveAsRounded(bool value)
+void SettingsManager::setSaveOptions(const IconSaveOptions &options)
 {
-    m_saveAsRounded = value;
-    emit saveAsRoundedChanged();
-    m_store.setBool(roundedKey, value);
-    if (m_saveAsRounded && m_saveAsSlightlyRounded)
-        setSaveAsSlightlyRounded(false);
-}
-
-void SettingsManager::setSaveAsSlightlyRounded(bool value)
-{
-    m_saveAsSlightlyRounded = value;
-    emit saveAsSlightlyRoundedChanged();
-    m_store.setBool(slightlyRoundedKey, value);
-    if (m_saveAsSlightlyRounded && m_saveAsRounded)
-        setSaveAsRounded(false);
-}
-
-void SettingsManager::setSelectedResolution(IconResolution value)
-{
-    m_selectedResolution = value;
-    emit selectedResolutionChanged();
-    m_store.setString(resolutionKey, rawValue(value));
-}
-
-void SettingsManager::setSaveAsOriginalJPEG(bool value)
-{
-    m_saveAsOriginalJPEG = value;
-    emit saveAsOriginalJPEGChanged();
-    m_store.setBool(originalJPEGKey, value);
-    if (m_saveAsOriginalJPEG) {
-        setSaveAsRounded(false);
-        setSaveAsSlightlyRounded(false);
-    }
+    using Shape = IconSaveOptions::Shape;
+    m_saveOptions = options;
+    emit saveOptionsChanged();
+    m_store.setBool(originalJPEGKey, options.shape == Shape::original);
+    m_store.setBool(roundedKey, options.shape == Shape::rounded);
+    m_store.setBool(slightlyRoundedKey, options.shape == Shape::slightlyRounded);
+    m_store.setString(resolutionKey, rawValue(options.resolution));
 }
 
 void SettingsManager::setPlatform(Platform value)
@@ -80,21 +57,6 @@ void SettingsManager::setPlatform(Platform value)
     m_platform = value;
     emit platformChanged();
     m_store.setString(platformKey, rawValue(value));
-}
-
-QString SettingsManager::selectedResolutionRawValue() const
-{
-    return rawValue(m_selectedResolution);
-}
-
-void SettingsManager::setSelectedResolutionRawValue(const QString &raw)
-{
-    const std::optional<IconResolution> resolution = iconResolutionFromRawValue(raw);
-    if (!resolution) {
-        qCInfo(lcStore).noquote() << QStringLiteral("未知的图标分辨率: ") + raw;
-        return;
-    }
-    setSelectedResolution(*resolution);
 }
 
 QStringList SettingsManager::resolutions()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/IconResolution.h"
+#include "export/IconSaveOptions.h"
 #include "catalogue/Platform.h"
 
 #include <QJSEngine>
@@ -12,24 +12,16 @@
 class KeyValueStore;
 class QQmlEngine;
 
-// The save options. Loaded once from the store; every assignment, also of the
-// value already held, notifies, writes the option at once and then applies
-// its rule: the two rounding options exclude each other, and turning on the
-// original JPEG turns both off.
+// The settings: the save options and the platform. Loaded once from the
+// store; every assignment, also of the value already held, notifies and
+// writes at once. The save options are stored under their four keys of old.
 class SettingsManager : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
-    Q_PROPERTY(
-        bool saveAsRounded READ saveAsRounded WRITE setSaveAsRounded NOTIFY saveAsRoundedChanged)
-    Q_PROPERTY(bool saveAsSlightlyRounded READ saveAsSlightlyRounded WRITE setSaveAsSlightlyRounded
-            NOTIFY saveAsSlightlyRoundedChanged)
-    // QML sees the resolution as its raw value ("256x256", ...).
-    Q_PROPERTY(QString selectedResolution READ selectedResolutionRawValue WRITE
-            setSelectedResolutionRawValue NOTIFY selectedResolutionChanged)
-    Q_PROPERTY(bool saveAsOriginalJPEG READ saveAsOriginalJPEG WRITE setSaveAsOriginalJPEG NOTIFY
-            saveAsOriginalJPEGChanged)
+    Q_PROPERTY(IconSaveOptions saveOptions READ saveOptions WRITE setSaveOptions NOTIFY
+            saveOptionsChanged)
     // The raw values in picker order.
     Q_PROPERTY(QStringList resolutions READ resolutions CONSTANT)
     // Whose apps a search lists; stored as its raw value.
@@ -47,35 +39,20 @@ public:
     // Loads the options from the given store; shared() uses KeyValueStore::shared().
     explicit SettingsManager(KeyValueStore &store, QObject *parent = nullptr);
 
-    [[nodiscard]] bool saveAsRounded() const { return m_saveAsRounded; }
-    [[nodiscard]] bool saveAsSlightlyRounded() const { return m_saveAsSlightlyRounded; }
-    [[nodiscard]] IconResolution selectedResolution() const { return m_selectedResolution; }
-    [[nodiscard]] bool saveAsOriginalJPEG() const { return m_saveAsOriginalJPEG; }
+    [[nodiscard]] IconSaveOptions saveOptions() const { return m_saveOptions; }
     [[nodiscard]] Platform platform() const { return m_platform; }
 
-    void setSaveAsRounded(bool value);
-    void setSaveAsSlightlyRounded(bool value);
-    void setSelectedResolution(IconResolution value);
-    void setSaveAsOriginalJPEG(bool value);
+    void setSaveOptions(const IconSaveOptions &options);
     void setPlatform(Platform value);
 
-    [[nodiscard]] QString selectedResolutionRawValue() const;
-    // A text that is no raw value changes nothing and is reported on the console.
-    void setSelectedResolutionRawValue(const QString &rawValue);
     [[nodiscard]] static QStringList resolutions();
 
 signals:
-    void saveAsRoundedChanged();
-    void saveAsSlightlyRoundedChanged();
-    void selectedResolutionChanged();
-    void saveAsOriginalJPEGChanged();
+    void saveOptionsChanged();
     void platformChanged();
 
 private:
     KeyValueStore &m_store;
-    bool m_saveAsRounded = false;
-    bool m_saveAsSlightlyRounded = false;
-    IconResolution m_selectedResolution = IconResolution::size1024;
-    bool m_saveAsOriginalJPEG = false;
+    IconSaveOptions m_saveOptions;
     Platform m_platform = Platform::IPhone;
 };

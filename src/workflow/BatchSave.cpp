@@ -1,5 +1,7 @@
 #include "BatchSave.h"
 
+#include "store/SettingsManager.h"
+
 #include <QPointer>
 
 BatchSave::BatchSave(QObject *parent)
@@ -38,7 +40,7 @@ void BatchSave::saveIcons(const QList<AppItem> &items)
 QCoro::Task<> BatchSave::run(QList<AppItem> items)
 {
     QPointer<BatchSave> self(this);
-    std::function<IconSaveOptions()> options = &IconSaveOptions::stored;
+    std::function<IconSaveOptions()> options = [] { return SettingsManager::shared()->saveOptions(); };
     if (m_options)
         options = [fixed = *m_options] {
             return fixed;

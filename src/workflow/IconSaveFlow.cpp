@@ -4,20 +4,12 @@
 #include "export/ImageCodec.h"
 #include "export/ImageSaver.h"
 #include "export/PhotoLibrary.h"
-#include "export/Rounding.h"
 #include "store/HistoryManager.h"
 #include "store/SettingsManager.h"
 
 #include <QCoroFuture>
 #include <QPointer>
 #include <QtConcurrent/QtConcurrentRun>
-
-IconSaveOptions IconSaveOptions::stored()
-{
-    const SettingsManager *settings = SettingsManager::shared();
-    return { settings->saveAsOriginalJPEG(), settings->selectedResolution(),
-        settings->saveAsRounded(), settings->saveAsSlightlyRounded() };
-}
 
 IconSaveFlow::IconSaveFlow(QObject *parent)
     : SaveAlert(parent)
@@ -55,43 +47,15 @@ QCoro::Task<> IconSaveFlow::save(AppItem item)
     // remembered; only the alert needs the owner to be alive.
     QPointer<IconSaveFlow> self(this);
     const IconSaveOutcome outcome
-        = co_await saveOne(std::move(item), &IconSaveOptions::stored, nullptr, m_recordsHistory);
+        = co_await saveOne(
+            std::move(item), [] { return SettingsManager::shared()->saveOptions(); }, nullptr,
+            m_recordsHistory);
     if (self)
         self->showSaveAlert(
             outcome.saved.ok(), outcome.message, outcome.saved ? outcome.saved.value() : QString());
 }
 
 namespace {
-
-// An artwork larger than the side asked for (0: any) is scaled down to it;
-// a smaller one keeps its size.
-std::optional<QImage> decodeAndShape(const QByteArray &bytes, int side, bool fully, bool slightly)
-{
-    std::optional<QImage> image = decodeImage(bytes);
-    if (image && side > 0 && (image->width() > side || image->height() > side))
-        image = image->scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    if (image && (fully || slightly)) {
-        std::optional<QImage> shaped
-            = fully ? rounded(*image) : withCornerRadius(*image, image->width() * 0.08);
-        // A rounding that cannot be applied is not a failure: save it square.
-        if (shaped)
-            image = std::move(shaped);
-    }
-    return image;
-}
-
-// How a saved file tells its options in the interface's language: "1024",
-// "512 rounded", "original". The size is the image's own: the address asked
-// for may have had no size to choose, and then the artwork comes as it is.
-QString whatIsSaved(int width, bool originalJpeg, bool fully, bool slightly)
-{
-    if (originalJpeg)
-        return qtTrId("file_name_original");
-    const QString size = QString::number(width);
-    if (fully)
-        return size + u' ' + qtTrId("file_name_rounded");
-    return slightly ? size + u' ' + qtTrId("file_name_slightly_rounded") : size;
-}
 
 Error saveFlowError(int code, const QString &detail, Error::Kind kind)
 {
@@ -103,17 +67,14 @@ Error saveFlowError(int code, const QString &detail, Error::Kind kind)
 QCoro::Task<IconSaveOutcome> IconSaveFlow::saveOne(AppItem item,
     std::function<IconSaveOptions()> options, PhotoLibrary *library, bool recordHistory)
 {
-    // The format and the resolution are fixed before the download, the
-    // rounding only after it, so a rounding change during a download counts.
+    // The format and the size are fixed before the download, the shape only
+    // after it, so a change of shape during a download counts.
     const IconSaveOptions before = options();
-    const bool original = before.originalJpeg;
-    // A Mac app's icon comes shaped by its maker, transparency and all.
-    const bool mac = item.isMacApp();
+    const bool original = before.shape == IconSaveOptions::Shape::original;
     const QString downloadFailed
         = qtTrId(original ? "download_fail_message_original" : "download_fail_message_icon");
-    const IconResolution resolution = original ? IconResolution::size1024 : before.resolution;
 
-    const std::optional<QUrl> url = item.iconUrl(resolution);
+    const std::optional<QUrl> url = item.iconUrl(before.downloadResolution());
     if (!url) {
         qCWarning(lcExport).noquote()
             << "no usable icon address for" << item.trackId << item.artworkUrl512;
@@ -124,15 +85,20 @@ QCoro::Task<IconSaveOutcome> IconSaveFlow::saveOne(AppItem item,
     const Result<QByteArray> bytes = co_await AppStoreAPI::downloadImageData(*url);
     if (!bytes)
         co_return IconSaveOutcome { bytes.error(), downloadFailed };
-    // Read now, after the download: a rounding chosen meanwhile counts.
-    const IconSaveOptions after = options();
-    const bool fully = !original && !mac && after.rounded;
-    const bool slightly = !original && !mac && !fully && after.slightlyRounded;
+    IconSaveOptions used = before.withShapeOf(options());
+    // A Mac app's icon comes shaped by its maker, transparency and all.
+    const bool mac = item.isMacApp();
+    if (mac && !original)
+        used.shape = IconSaveOptions::Shape::square;
     // A large picture takes seconds to decode and round; the window goes on
     // meanwhile. (The future is named: a temporary in the awaited expression
     // would be destroyed twice by GCC 12.)
-    const QFuture<std::optional<QImage>> decoding = QtConcurrent::run(decodeAndShape, bytes.value(),
-        original ? 0 : rawValue(resolution).section(u'x', 0, 0).toInt(), fully, slightly);
+    const QFuture<std::optional<QImage>> decoding = QtConcurrent::run(
+        [used](const QByteArray &encoded) -> std::optional<QImage> {
+            std::optional<QImage> image = decodeImage(encoded);
+            return image ? std::optional(used.applied(std::move(*image))) : std::nullopt;
+        },
+        bytes.value());
     const std::optional<QImage> image = co_await decoding;
     if (!image) {
         qCWarning(lcExport).noquote() << url->toDisplayString() << "is no PNG or JPEG image";
@@ -144,7 +110,7 @@ QCoro::Task<IconSaveOutcome> IconSaveFlow::saveOne(AppItem item,
     }
     const QString title
         = PhotoLibrary::photoTitle(PhotoLibrary::appName(item.trackName, item.trackId),
-            whatIsSaved(image->width(), original, fully, slightly));
+            used.fileNameWords(image->width()));
     // A Mac original is the file as delivered: often a PNG, whose
     // transparency a JPEG would lose. (Two statements: GCC 12 mishandles
     // co_await in the arms of a conditional expression.)
@@ -152,8 +118,7 @@ QCoro::Task<IconSaveOutcome> IconSaveFlow::saveOne(AppItem item,
     if (original && mac)
         saved = co_await ImageSaver::writeToPhotoAlbum(bytes.value(), title, library);
     else
-        saved = co_await ImageSaver::writeToPhotoAlbum(
-            *image, original ? ImageFormat::jpeg : ImageFormat::png, title, library);
+        saved = co_await ImageSaver::writeToPhotoAlbum(*image, used.format(), title, library);
     if (!saved) {
         const QString message
             = qtTrId("save_fail_message").arg(saved.error().localizedDescription());

@@ -2,6 +2,7 @@
 
 #include "SaveAlert.h"
 #include "catalogue/AppItem.h"
+#include "export/IconSaveOptions.h"
 
 #include <QtQml/qqmlregistration.h>
 #include <qcorotask.h>
@@ -9,18 +10,6 @@
 #include <functional>
 
 class PhotoLibrary;
-
-// The save options one icon save follows.
-struct IconSaveOptions
-{
-    bool originalJpeg = false;
-    IconResolution resolution = IconResolution::size1024;
-    bool rounded = false;
-    bool slightlyRounded = false;
-
-    // What the settings hold now.
-    [[nodiscard]] static IconSaveOptions stored();
-};
 
 // How one icon save ended: the saved file or the error, and what the alert says.
 struct IconSaveOutcome

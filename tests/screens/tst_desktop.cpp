@@ -252,7 +252,7 @@ private slots:
         QDesktopServices::unsetUrlHandler("https");
         QVERIFY(pick("resultRow_0", "menuCopyIcon"));
         WAIT_UNTIL(!QGuiApplication::clipboard()->image().isNull());
-        SettingsManager::shared()->setSaveAsRounded(true);
+        SettingsManager::shared()->setSaveOptions({ IconSaveOptions::Shape::rounded });
         QVERIFY(pick("resultRow_0", "menuSaveIcon") && screen->waitForPopup("saveAlert", true));
         QVERIFY(screen->click("showInFolderButton") && screen->waitForPopup("saveAlert", false));
         const QString saved
@@ -267,10 +267,10 @@ private slots:
 
         QVERIFY(screen->click("resultRow_0"));
         WAIT_UNTIL(screen->shown("detailStack"));
-        SettingsManager::shared()->setSaveAsOriginalJPEG(true); // which turns the rounding off
+        SettingsManager::shared()->setSaveOptions({ IconSaveOptions::Shape::original });
         QVERIFY(pick("detailMenuArea", "menuSaveIcon"));
         QVERIFY(screen->alertShows("detailSaveAlert", qtTrId("success")));
-        SettingsManager::shared()->setSaveAsOriginalJPEG(false);
+        SettingsManager::shared()->setSaveOptions({ IconSaveOptions::Shape::square });
         QVERIFY(ScreenHarness::photos().contains(lantern.trackName + " original.jpg"));
         QVERIFY(screen->scrollDetailToEnd());
         QVERIFY(screen->click("screenshot_0"));

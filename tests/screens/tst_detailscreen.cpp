@@ -169,7 +169,7 @@ private slots:
     // picture still loading or not a picture save nothing. Back looks the item up again.
     void aLongPressSavesTheScreenshot()
     {
-        SettingsManager::shared()->setSaveAsOriginalJPEG(true);
+        SettingsManager::shared()->setSaveOptions({ IconSaveOptions::Shape::original });
         QVERIFY(openSearchResult(0));
         for (const auto &[address, shown] :
             { std::pair { catalogue->stallingImageUrl().toString(), "screenshotLoading" },
@@ -197,7 +197,7 @@ private slots:
         }
         QVERIFY(screen->alertShows(
             "screenshotSaveAlert", qtTrId("success"), qtTrId("save_success_message_screenshot")));
-        SettingsManager::shared()->setSaveAsOriginalJPEG(false);
+        SettingsManager::shared()->setSaveOptions({ IconSaveOptions::Shape::square });
         QCOMPARE(requestsContaining("/shots/"), 1); // downloaded again, once
         QCOMPARE(ScreenHarness::photos(), QStringList { "Lantern Notes 截图 1.png" });
         QImageReader reader(ScreenHarness::photoFolder().filePath(ScreenHarness::photos().first()));

@@ -211,18 +211,20 @@ private slots:
         screen->typeText("harbor");
         const QStringList before = screen->visibleTexts();
         QVERIFY(screen->open("settingsButton", "settingsView") && screen->click("roundedSwitch"));
-        QVERIFY(settings->saveAsRounded() && screen->click("slightlyRoundedSwitch"));
-        QVERIFY(settings->saveAsSlightlyRounded() && !checked("roundedSwitch"));
-        QVERIFY(screen->click("jpegSwitch") && settings->saveAsOriginalJPEG());
+        using Shape = IconSaveOptions::Shape;
+        const auto shape = [settings] { return settings->saveOptions().shape; };
+        QVERIFY(shape() == Shape::rounded && screen->click("slightlyRoundedSwitch"));
+        QVERIFY(shape() == Shape::slightlyRounded && !checked("roundedSwitch"));
+        QVERIFY(screen->click("jpegSwitch") && shape() == Shape::original);
         QVERIFY(!checked("slightlyRoundedSwitch"));
         QQuickItem *group = screen->item("roundingGroup");
         QVERIFY(!group->isEnabled() && group->opacity() == 0.5);
         QVERIFY(screen->click("roundedSwitch") && screen->click("resolutionPicker_0"));
-        QVERIFY(!settings->saveAsRounded() && !checked("resolutionPicker_0"));
+        QVERIFY(shape() == Shape::original && !checked("resolutionPicker_0"));
         QVERIFY(screen->click("jpegSwitch") && group->isEnabled() && group->opacity() == 1.0);
         QVERIFY(screen->click("resolutionPicker_0") && checked("resolutionPicker_0"));
-        QCOMPARE(settings->selectedResolution(), IconResolution::size256);
-        settings->setSelectedResolution(IconResolution::size1024);
+        QCOMPARE(settings->saveOptions(), (IconSaveOptions { Shape::square, IconResolution::size256 }));
+        settings->setSaveOptions({});
 
         QPointer<QObject> oldModel = screen->viewModel();
         QVERIFY(screen->click("languagePicker_0") && screen->waitForPopup("settingsView", false));

@@ -121,12 +121,13 @@ private slots:
         const auto &[options, resolution, side, file, clear, url, message] = save;
         const bool jpeg = options.contains('J'), mac = options.contains('M'),
                    inFlight = QTest::currentDataTag() == QByteArray("changed in flight");
-        if (options != "*") {
-            settings->setSaveAsOriginalJPEG(jpeg);
-            settings->setSaveAsRounded(options.contains('R'));
-            settings->setSaveAsSlightlyRounded(options.contains('S'));
-        }
-        settings->setSelectedResolution(resolution);
+        using Shape = IconSaveOptions::Shape;
+        const Shape shape = options == "*" ? settings->saveOptions().shape
+            : jpeg                         ? Shape::original
+            : options.contains('R')        ? Shape::rounded
+            : options.contains('S')        ? Shape::slightlyRounded
+                                           : Shape::square;
+        settings->setSaveOptions({ shape, resolution });
         const QString path = url.endsWith("/artwork.png")
             ? QUrl(url).path()
             : QStringLiteral("/art/%1/%2x%2bb.png").arg(mac ? "mac-1" : "1234567890123").arg(side);
@@ -141,8 +142,7 @@ private slots:
         flow.saveIcon(item);
         if (inFlight) {
             QTRY_VERIFY(!catalogue->requestLines().isEmpty());
-            settings->setSaveAsRounded(true);
-            settings->setSelectedResolution(IconResolution::size512);
+            settings->setSaveOptions({ IconSaveOptions::Shape::rounded, IconResolution::size512 });
         }
         QVERIFY(QTest::qWaitFor([&] { return flow.showingSaveAlert(); }, 15000));
         const bool saved = message.isEmpty();
@@ -254,8 +254,7 @@ private slots:
         const AppItem nowhere { 1, "Nowhere", {}, "http://127.0.0.1:1/512x512bb.png", {} };
         AppItem harbor = lantern();
         harbor.trackId = FixtureCatalogue::apps().at(1).trackId;
-        settings->setSaveAsOriginalJPEG(false);
-        settings->setSaveAsRounded(true);
+        settings->setSaveOptions({ IconSaveOptions::Shape::rounded, settings->saveOptions().resolution });
         BatchSave batch;
         QSignalSpy finished(&batch, &BatchSave::finished);
         batch.saveIcons(QVariantList { QVariant::fromValue(lantern()), QVariant::fromValue(nowhere),

@@ -1,0 +1,193 @@
+"""Uses Vellumar as a screen reader user does, through AT-SPI and the keyboard.
+
+Run inside a private session bus (dbus-run-session) with the application's
+path; the fixture catalogue's address comes in VELLUMAR_CATALOGUE_URL.
+"""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import Gio, GLib
+
+children = []
+application = None  # once found: shown when something is missing
+
+
+def start(command, **kwargs):
+    process = subprocess.Popen(command, **kwargs)
+    children.append(process)
+    return process
+
+
+def display():
+    """A virtual screen of desktop size, on the first free display number."""
+    read, write = os.pipe()
+    # -noreset: a server that resets as its last client leaves turns the next one away.
+    start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24", "-nolisten", "tcp",
+           "-noreset"],
+          pass_fds=[write], stderr=subprocess.DEVNULL)
+    os.close(write)
+    with os.fdopen(read) as pipe:
+        return ":" + pipe.readline().strip()
+
+
+def screen_reader_on():
+    """What a screen reader announces on the session bus when it starts."""
+    start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+    for _ in range(100):
+        try:
+            bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties",
+                          "Set", GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled",
+                                                        GLib.Variant("b", True))),
+                          None, Gio.DBusCallFlags.NONE, 1000, None)
+            return
+        except GLib.Error:
+            time.sleep(0.1)
+    raise SystemExit("no accessibility bus")
+
+
+def wait_for(what, find, seconds=60):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        try:
+            found = find()
+        except GLib.Error:  # a node went away while being read
+            found = None
+        if found:
+            return found
+        time.sleep(0.1)
+    if application is not None:
+        dump(application)
+    raise AssertionError("not found: " + what)
+
+
+def nodes(root):
+    if root is None:
+        return
+    yield root
+    for i in range(root.childCount):
+        yield from nodes(root.getChildAtIndex(i))
+
+
+def showing(root):
+    return [n for n in nodes(root) if n.getState().contains(pyatspi.STATE_SHOWING)]
+
+
+def dump(acc, depth=0):
+    states = acc.getState()
+    marks = [pyatspi.stateToString(s) for s in (pyatspi.STATE_FOCUSED, pyatspi.STATE_SELECTED)
+             if states.contains(s)]
+    if states.contains(pyatspi.STATE_SHOWING):
+        print("  " * depth + f"[{acc.getRoleName()}] {acc.name!r}"
+              + (f" ({acc.description})" if acc.description and acc.description != acc.name else "")
+              + (" " + ",".join(marks) if marks else ""))
+    for i in range(acc.childCount):
+        dump(acc.getChildAtIndex(i), depth + 1)
+
+
+def press(key):
+    keysym = {"Return": 0xff0d, "Tab": 0xff09, "Escape": 0xff1b, "space": 0x20}.get(key) or ord(key)
+    pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+
+
+def focused(root):
+    return next((n for n in reversed(list(nodes(root)))
+                 if n.getState().contains(pyatspi.STATE_FOCUSED)), None)
+
+
+def tab_to(root, role, name):
+    """Tabs on until the keyboard is on that control, as a screen reader user does."""
+    for _ in range(40):
+        press("Tab")
+        node = wait_for("focus", lambda: focused(root))
+        if (node.getRoleName(), node.name) == (role, name):
+            return node
+    raise AssertionError(f"Tab never reaches the {role} {name!r}")
+
+
+def find(root, role, name):
+    return wait_for(f"{role} {name!r}", lambda: next(
+        (n for n in showing(root) if (n.getRoleName(), n.name) == (role, name)), None))
+
+
+def every_control_named(root):
+    """What a screen reader meets is named, and no two buttons share a name."""
+    buttons = []
+    for node in showing(root):
+        role = node.getRoleName()
+        assert role != "unknown" and node.name, f"unnamed {role} in {node.parent.name!r}"
+        if role == "push button":
+            assert node.name not in buttons, f"two buttons named {node.name!r}"
+            buttons.append(node.name)
+
+
+def main():
+    os.environ["DISPLAY"] = display()
+    screen_reader_on()
+    start([sys.argv[1], "--region", "us"])
+    desktop = pyatspi.Registry.getDesktop(0)
+    global application
+    application = wait_for("the window", lambda: next(
+        (a for a in nodes_of(desktop) if a.name == "Vellumar" and a.childCount), None))
+    frame = application.getChildAtIndex(0)
+
+    # The search field has the keyboard at once; Return searches.
+    field = wait_for("the focused search field", lambda: focused(frame))
+    assert (field.getRoleName(), field.name) == ("text", "输入应用名称或粘贴 App Store 链接")
+    for letter in "lantern":
+        press(letter)
+    press("Return")
+    results = find(frame, "list", "找到的应用")
+    find(results, "list item", "Lantern Notes")
+
+    # Return on a row opens it beside the list; the row reads as chosen, each fact as its
+    # label and value, under named sections.
+    row = tab_to(frame, "list item", "Lantern Notes")
+    press("Return")
+    details = find(frame, "layered pane", "应用详情")
+    find(details, "heading", "信息")
+    find(details, "push button", "Bundle ID：com.lanternlabs.notes")
+    assert row.getState().contains(pyatspi.STATE_SELECTED)
+    every_control_named(frame)
+
+    # The row's own save button saves; the alert that follows says where the file went,
+    # and the keyboard is on that message, so it is read out.
+    tab_to(frame, "push button", "保存“Lantern Notes”的图标")
+    press("space")
+    alert = find(application, "dialog", "成功")
+    where = "~/Pictures/Vellumar/Lantern Notes 1024.png"
+    message = wait_for("the alert's message", lambda: focused(alert))
+    assert message.getRoleName() == "label" and message.name.endswith(where), message.name
+    assert os.path.isfile(os.path.expanduser(where))
+    every_control_named(alert)
+    dump(application)
+
+    # The other screens, by keyboard too.
+    press("Return")
+    wait_for("the alert gone", lambda: not alert.getState().contains(pyatspi.STATE_SHOWING))
+    tab_to(frame, "push button", "设置")
+    press("space")
+    settings = find(application, "dialog", "设置")
+    every_control_named(settings)
+    press("Escape")
+    wait_for("the settings gone", lambda: not settings.getState().contains(pyatspi.STATE_SHOWING))
+    tab_to(frame, "page tab", "历史")
+    press("space")
+    history = find(frame, "list", "下载历史")
+    find(history, "list item", "Lantern Notes")
+    every_control_named(frame)
+
+
+def nodes_of(desktop):
+    return [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
+
+
+try:
+    main()
+finally:
+    for process in reversed(children):
+        process.terminate()
+        process.wait()
