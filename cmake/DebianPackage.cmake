@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Vellumar developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package: `cpack -G DEB` in a build configured with
 # -DBUILD_TESTING=OFF -DCMAKE_INSTALL_PREFIX=/usr and the flags of
 # dpkg-buildflags (tools/bootstrap.sh package). tools/check-package.sh runs

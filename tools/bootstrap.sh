@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Vellumar developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up a Debian 12 machine for Vellumar, builds it, and then starts the
 # application (run), runs every test (test), makes the Debian package
 # (package: build-package/vellumar_<version>_<arch>.deb, without tests), or

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Vellumar developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks the Debian package against Debian's policy, then installs it into a
 # fresh minimal Debian 12 and starts it there: the package's Depends must
 # bring everything the application loads.

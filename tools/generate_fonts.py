@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Vellumar developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Regenerate the fonts the screens carry inside the binary.
 
 - src/screens/fonts/VellumarSymbols.ttf: the Material Icons font of Debian's
