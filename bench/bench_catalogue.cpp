@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vellumar developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the catalogue client's pure work: decoding a 200-result search
 // answer into AppItem records, and building a request address.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vellumar developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Icon saves, ours against ImageMagick's `convert` and libvips's `vips`.
 //
 // Three 1024 × 1024 JPEG sources are made here at quality 90 (Qt's writer,

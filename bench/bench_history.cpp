@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vellumar developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the download history at 1,000 and 10,000 entries: loading it and
 // adding one item in a running application, and the first load and add of a
 // new process on a store that holds them, as at start-up. Every add has

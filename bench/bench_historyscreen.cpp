@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vellumar developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the download history screen at 10,000 entries, in the application's
 // own window (offscreen): from picking the history tab to its first frame,
 // and a filter keystroke, both its synchronous filtering and up to the frame

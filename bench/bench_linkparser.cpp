@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vellumar developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The store-link parser on long text: a mebibyte of almost-links (hosts and
 // "app" segments without an identifier) on one line, with and without a link
 // at its end. Budget: 100 ms.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vellumar developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The search tab's result list with 200 hits against a plain Qt Quick list
 // of 200 images of the same size and addresses, each variant in processes of
 // its own, offscreen, against the fixture catalogue: the memory that showing

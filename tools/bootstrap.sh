@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Vellumar developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up a Debian 12 machine for Vellumar, builds it, and then starts the
 # application (run), runs every test (test), makes the Debian package
 # (package: build-package/vellumar_<version>_<arch>.deb, without tests), or
 # builds a second copy with clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer into build-sanitize/ and runs every test there,
-# the fuzz targets included (sanitize).
+# the fuzz targets included (sanitize). test also checks every file's licence
+# (reuse lint).
 #   tools/bootstrap.sh run|test|package|sanitize
 set -euo pipefail
 
@@ -33,11 +39,30 @@ fi
 
 if [ "$mode" = package ]; then
     build=${VELLUMAR_BUILD_DIR:-build-package}
+    # Debian's hardening: fortified functions, the stack protector, full RELRO
+    # and immediate binding.
+    flags() { DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1"; }
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
-        -DCMAKE_INSTALL_PREFIX=/usr
+        -DCMAKE_INSTALL_PREFIX=/usr \
+        -DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS)" \
+        -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)"
     cmake --build "$build" --parallel "$(nproc)"
     (cd "$build" && cpack -G DEB)
     exit 0
+fi
+
+# Every file names its copyright holder and licence (REUSE). In a git
+# checkout what git holds is judged, a file of one's own not yet added is not.
+if [ "$mode" = test ]; then
+    if git rev-parse --is-inside-work-tree > /dev/null 2>&1; then
+        copy=$(mktemp -d)
+        trap 'rm -rf "$copy"' EXIT
+        git checkout-index --all --prefix="$copy/"
+        reuse --root "$copy" lint
+        rm -rf "$copy"
+    else
+        reuse lint
+    fi
 fi
 
 build=${VELLUMAR_BUILD_DIR:-build}

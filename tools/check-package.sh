@@ -1,18 +1,50 @@
 #!/usr/bin/env bash
-# Installs the Debian package into a fresh minimal Debian 12 and starts it
-# there: the package's Depends must bring everything the application loads.
-#   tools/check-package.sh [vellumar_<version>_<arch>.deb]
-# Default: the package tools/bootstrap.sh package made. Needs root (debootstrap,
-# chroot) and deb.debian.org; takes several minutes, so CI does not run it.
+
+# SPDX-FileCopyrightText: 2026 The Vellumar developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Checks the Debian package against Debian's policy, then installs it into a
+# fresh minimal Debian 12 and starts it there: the package's Depends must
+# bring everything the application loads.
+#   tools/check-package.sh [--static] [vellumar_<version>_<arch>.deb]
+# Default: the package tools/bootstrap.sh package made. First lintian (any
+# error or warning fails; info and pedantic tags are shown), then
+# desktop-file-validate and appstreamcli validate --pedantic on the installed
+# desktop entry and metadata; these need neither root nor a network, and
+# --static stops after them. The rest needs root (debootstrap, chroot) and
+# deb.debian.org, and takes several minutes, so CI does not run it.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
+static=
+[ "${1:-}" = --static ] && { static=1; shift; }
 deb=${1:-$(ls "$here"/build-package/vellumar_*.deb 2>/dev/null | tail -n 1)}
 if [ -z "$deb" ] || [ ! -f "$deb" ]; then
     echo "no package: run tools/bootstrap.sh package first, or name one" >&2
     exit 2
 fi
-[ "$(id -u)" -eq 0 ] || { echo "$0 needs root (debootstrap, chroot)" >&2; exit 2; }
+step() { printf '\n== %s\n' "$*"; }
+
+step "lintian --pedantic $(basename "$deb")"
+lintian --display-info --pedantic --fail-on error,warning "$deb"
+echo "no error, no warning"
+
+files=$(mktemp -d)
+trap 'rm -rf "$files"' EXIT
+dpkg-deb -x "$deb" "$files"
+step "desktop-file-validate (a hint passes, a warning fails)"
+report=$(desktop-file-validate "$files"/usr/share/applications/*.desktop 2>&1) || report+=$'\nerror: failed'
+[ -z "$report" ] || echo "$report"
+if grep -qE '(error|warning):' <<< "$report"; then exit 1; fi
+echo "no error, no warning"
+step "appstreamcli validate --pedantic"
+appstreamcli validate --pedantic --no-net "$files"/usr/share/metainfo/*.xml
+rm -rf "$files"
+trap - EXIT
+[ -z "$static" ] || { step "PASS: $(basename "$deb") (static checks)"; exit 0; }
+
+[ "$(id -u)" -eq 0 ] || { echo "$0 needs root (debootstrap, chroot); --static checks without" >&2; exit 2; }
 mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
 
 root=$(mktemp -d /var/tmp/vellumar-check-XXXXXX)
@@ -24,7 +56,6 @@ cleanup() {
     rm -rf --one-file-system "$root"
 }
 trap cleanup EXIT
-step() { printf '\n== %s\n' "$*"; }
 clean_env=(env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root XDG_RUNTIME_DIR=/run/user/0
     LANG=C.UTF-8)
 in_root() { chroot "$root" "${clean_env[@]}" "$@"; }

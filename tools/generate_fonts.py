@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Vellumar developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Regenerate the fonts the screens carry inside the binary.
 
 - src/screens/fonts/VellumarSymbols.ttf: the Material Icons font of Debian's
@@ -12,7 +17,11 @@ The cuts keep start-up cheap: the symbols cost a few kilobytes instead of
 hundreds, and the first screen in Chinese opens a small font instead of a
 19 MB collection (the full font still serves names and descriptions). The
 new names keep fontconfig from handing out an installed copy of the full
-font in their place.
+font in their place, and a modified font may not go by the name of the one
+it was made from: no name inside a cut (family, full, PostScript, unique id,
+glyph groups) is the source's. The copyright and licence notices stay. The
+source's modification date stays too, so an unchanged cut comes out byte for
+byte the same.
 
 Needs python3-fonttools and the two font packages. Run after changing
 Theme.glyphs or the Chinese strings, from anywhere:
@@ -63,6 +72,10 @@ def cut(font, code_points, family, style, layout_features=None):
         cff.fontNames = [postscript]
         top = cff.topDictIndex[0]
         top.FamilyName, top.FullName = family, f"{family} {style}"
+        # A CID-keyed font names each of its glyph groups after itself too
+        # ("<font>-Ideographs").
+        for group in getattr(top, "FDArray", []):
+            group.FontName = postscript + "-" + group.FontName.rsplit("-", 1)[-1]
     return font
 
 
@@ -79,7 +92,8 @@ def symbol_font():
     if not code_points:
         sys.exit(f"no symbols found in {THEME}")
     # Symbols are looked up by code point only.
-    font = cut(TTFont(SYMBOLS), code_points, "Vellumar Symbols", "Regular", layout_features=[])
+    font = cut(TTFont(SYMBOLS, recalcTimestamp=False), code_points, "Vellumar Symbols", "Regular",
+               layout_features=[])
     save(font, "VellumarSymbols.ttf", len(code_points), "symbols")
 
 
@@ -89,7 +103,8 @@ def chinese_fonts():
     latin = TTFont(ROBOTO).getBestCmap()
     code_points = sorted({ord(c) for text in texts for c in text if c.isprintable() and ord(c) not in latin})
     for style in ("Regular", "Bold"):
-        source = TTFont(NOTO_CJK / f"NotoSansCJK-{style}.ttc", fontNumber=NOTO_CJK_SC)
+        source = TTFont(NOTO_CJK / f"NotoSansCJK-{style}.ttc", fontNumber=NOTO_CJK_SC,
+                        recalcTimestamp=False)
         font = cut(source, code_points, "Vellumar Chinese", style)
         save(font, f"VellumarChinese-{style}.otf", len(code_points), "characters")
 

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Vellumar developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Regenerate the region names ("country_name_xx") in both string tables.
 
 English names come from Debian's iso-codes (iso_3166-1.json), Chinese names

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Vellumar developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders every screen and sheet in both languages to PNG files: at phone
 # size, at 1280 × 800 and at 1920 × 1080, each in light and in dark.
 #   tools/screenshots.sh <output folder>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vellumar developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up time: from process start until the first frame of the search
 // screen has been rendered (offscreen), in Chinese and in English, against
 // the same measure for a bare Qt Quick window with one label built the same

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vellumar developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One start of a Qt Quick window, built like the application, that prints a
 // line the moment its first frame has been rendered and then quits. Which
 // window is chosen at build time: the application's own, or a bare window

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vellumar developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "AppStoreURLParser.h"
 
 // The rule: either web host of the store, "/", an optional two-letter region

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Vellumar developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Uses Vellumar as a screen reader user does, through AT-SPI and the keyboard.
 
 Run inside a private session bus (dbus-run-session) with the application's

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Vellumar developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders every screen and sheet of the search tab in both languages to PNG
 // files, against the fixture catalogue, in a throw-away home folder.
 //   vellumar_screenshots <output folder> [<width>x<height>] [dark]
