@@ -71,11 +71,8 @@ Dialog {
     footer: Item {
         implicitHeight: buttonRow.implicitHeight + 1
 
-        Rectangle {
+        Separator {
             width: parent.width
-            height: 1
-            color: Theme.separator
-            opacity: 0.6
         }
 
         RowLayout {

@@ -324,7 +324,7 @@ T.Page {
                         Layout.preferredHeight: contentHeight
                         interactive: false
                         model: loader.developerApps
-                        delegate: ResultRow {
+                        delegate: AppRow {
                             objectName: "developerApp_" + index
                             width: ListView.view.width
                             leftPadding: 0
@@ -382,11 +382,10 @@ T.Page {
         bottomPadding: 5
         Accessible.name: text
 
-        background: Rectangle {
+        background: FocusFrame {
+            control: button
             radius: 7
             color: button.down ? Theme.accentFillPressed : Theme.accentFill
-            border.width: button.visualFocus ? 2 : 0
-            border.color: Theme.accent
         }
         contentItem: Row {
             spacing: 4

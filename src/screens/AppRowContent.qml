@@ -75,14 +75,12 @@ Item {
         onClicked: content.saveRequested()
     }
 
-    Rectangle {
+    Separator {
         anchors.left: label.left
         anchors.right: parent.right
         anchors.rightMargin: -Theme.defaultPadding
         anchors.top: parent.bottom
         anchors.topMargin: 8
-        height: 1
-        color: Theme.separator
         opacity: 0.5
     }
 }

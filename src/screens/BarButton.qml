@@ -10,7 +10,7 @@ import Vellumar
 // in the accent colour. Drawn from the templates alone, like the rest of the
 // first screen (see the start-up note in ContentView).
 T.AbstractButton {
-    id: control
+    id: button
 
     // A symbol name (see Theme.glyphs); without one the text is shown.
     property string symbol
@@ -28,28 +28,27 @@ T.AbstractButton {
 
     // A symbol alone says nothing to someone who has not met it yet.
     HoverTipLoader {
-        hovered: control.hovered && control.symbol !== ""
-        text: control.Accessible.name
+        hovered: button.hovered && button.symbol !== ""
+        text: button.Accessible.name
     }
 
     contentItem: Text {
-        text: control.symbol !== "" ? Theme.glyph(control.symbol) : control.text
-        font.family: control.symbol !== "" ? Theme.symbolFamily : control.font.family
-        font.pixelSize: control.symbol !== "" ? control.symbolSize : Theme.bodySize
-        font.weight: control.strong ? Font.DemiBold : Font.Normal
+        text: button.symbol !== "" ? Theme.glyph(button.symbol) : button.text
+        font.family: button.symbol !== "" ? Theme.symbolFamily : button.font.family
+        font.pixelSize: button.symbol !== "" ? button.symbolSize : Theme.bodySize
+        font.weight: button.strong ? Font.DemiBold : Font.Normal
         // Grey when disabled, like the other title-bar buttons: on a clear
         // background the text is all there is to tell.
-        color: control.enabled ? control.color : Theme.systemGray
+        color: button.enabled ? button.color : Theme.systemGray
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         Accessible.ignored: true
     }
 
-    background: Rectangle {
+    background: FocusFrame {
+        control: button
         radius: height / 2
-        color: control.down ? Theme.systemGray5 : control.hovered ? Theme.systemGray6 : "transparent"
-        border.width: control.visualFocus ? 2 : 0
-        border.color: Theme.accent
-        opacity: control.enabled ? 1 : 0.4
+        color: button.down ? Theme.systemGray5 : button.hovered ? Theme.systemGray6 : "transparent"
+        opacity: button.enabled ? 1 : 0.4
     }
 }

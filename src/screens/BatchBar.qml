@@ -91,11 +91,8 @@ T.ToolBar {
     background: Rectangle {
         color: Theme.barBackground
 
-        Rectangle {
+        Separator {
             width: parent.width
-            height: 1
-            color: Theme.separator
-            opacity: 0.6
         }
     }
 }

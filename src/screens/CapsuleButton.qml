@@ -24,11 +24,10 @@ T.AbstractButton {
     hoverEnabled: true
     Accessible.role: Accessible.Button
 
-    background: Rectangle {
+    background: FocusFrame {
+        control: button
         visible: button.showsCapsule
         radius: height / 2
         color: button.down || button.hovered ? Theme.systemGray5Pressed : Theme.systemGray5
-        border.width: button.visualFocus ? 2 : 0
-        border.color: Theme.accent
     }
 }

@@ -198,7 +198,8 @@ Item {
                     event.accepted = resultSelection.selecting
                     resultSelection.selecting = false
                 }
-                delegate: ResultRow {
+                delegate: AppRow {
+                    objectName: "resultRow_" + index
                     width: ListView.view.width
                     showsSelection: contentView.wide // qmllint disable unqualified
                     selection: resultSelection // qmllint disable unqualified

@@ -31,11 +31,10 @@ T.AbstractButton {
         id: copyState
     }
 
-    background: Rectangle {
+    background: FocusFrame {
+        control: row
         radius: 8
         color: row.down ? Theme.systemGray5Pressed : row.hovered ? Theme.systemGray5 : Theme.systemGray6
-        border.width: row.visualFocus ? 2 : 0
-        border.color: Theme.accent
     }
 
     contentItem: RowLayout {

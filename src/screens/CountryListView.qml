@@ -98,12 +98,10 @@ Sheet {
                 background: Rectangle {
                     color: row.down || row.visualFocus || row.ListView.isCurrentItem ? Theme.systemGray5
                          : row.hovered ? Theme.systemGray6 : Theme.systemBackground
-                    Rectangle {
+                    Separator {
                         anchors.bottom: parent.bottom
                         x: row.leftPadding
                         width: parent.width - x
-                        height: 1
-                        color: Theme.separator
                         opacity: 0.5
                     }
                 }

@@ -138,7 +138,10 @@ Item {
                     event.accepted = historySelection.selecting
                     historySelection.selecting = false
                 }
-                delegate: HistoryRow {
+                delegate: AppRow {
+                    objectName: "historyRow_" + index
+                    width: ListView.view.width
+                    deletable: true
                     showsSelection: historyPanes.wide // qmllint disable unqualified
                     selection: historySelection // qmllint disable unqualified
                     onOpenRequested: item => historyView.showDetail(item)
@@ -161,95 +164,6 @@ Item {
                     color: Theme.systemGray
                 }
             }
-        }
-    }
-
-    // One remembered item. A swipe to the left uncovers the delete action;
-    // the save button saves without opening the item.
-    component HistoryRow: SwipeDelegate {
-        id: row
-
-        required property int index
-        required property string trackName
-        required property url iconUrl
-        required property appItem item
-
-        signal openRequested(appItem item)
-        signal saveRequested(appItem item)
-        signal deleteRequested(int row)
-
-        objectName: "historyRow_" + index
-        width: ListView.view.width
-        leftPadding: Theme.defaultPadding
-        rightPadding: Theme.defaultPadding
-        topPadding: 5 + 4
-        bottomPadding: 5 + 4
-        focusPolicy: Qt.StrongFocus
-        Accessible.role: Accessible.ListItem
-        Accessible.name: trackName
-        Accessible.selectable: true
-        Accessible.selected: selected || highlighted
-        // Whether the list's current row shows as chosen (beside its details).
-        property bool showsSelection: false
-        property RowSelection selection
-        readonly property bool selecting: selection?.selecting ?? false
-        readonly property bool selected: selection?.selectedRowNumbers.includes(index) ?? false
-
-        highlighted: showsSelection && !selecting && ListView.isCurrentItem
-        swipe.enabled: !selecting
-        // A row scrolled away is used again for another entry, closed.
-        ListView.onPooled: swipe.close()
-        onClicked: {
-            ListView.view.currentIndex = index
-            if (!selection?.click(index))
-                openRequested(item)
-        }
-        onActiveFocusChanged: if (activeFocus) ListView.view.currentIndex = index
-        ListView.onIsCurrentItemChanged: if (ListView.isCurrentItem && ListView.view.activeFocus) forceActiveFocus()
-        Keys.onReturnPressed: clicked()
-        Keys.onEnterPressed: clicked()
-        Keys.onDeletePressed: deleteRequested(index)
-        Keys.onMenuPressed: menuArea.openMenu(width / 2, height / 2)
-
-        AppMenuArea {
-            id: menuArea
-            anchors.fill: parent
-            item: row.item
-            deletable: true
-            onSaveRequested: row.saveRequested(row.item)
-            onDeleteRequested: row.deleteRequested(row.index)
-        }
-
-        background: Rectangle {
-            color: row.selected ? Theme.accentFill
-                 : row.highlighted || row.down ? Theme.systemGray5
-                 : row.visualFocus || row.hovered ? Theme.systemGray6 : Theme.systemBackground
-        }
-
-        swipe.right: AbstractButton {
-            objectName: "deleteButton"
-            anchors.right: parent.right
-            height: parent.height
-            width: 80
-            Accessible.name: qsTrId("delete_from_history").arg(row.trackName) // qmllint disable unqualified
-            onClicked: () => row.deleteRequested(row.index)
-
-            background: Rectangle {
-                color: Theme.destructive
-            }
-            contentItem: Symbol {
-                name: "trash"
-                color: Theme.destructiveLabel
-            }
-        }
-
-        contentItem: AppRowContent {
-            item: row.item
-            iconUrl: row.iconUrl
-            name: row.trackName
-            selecting: row.selecting
-            selected: row.selected
-            onSaveRequested: row.saveRequested(row.item)
         }
     }
 

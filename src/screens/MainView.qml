@@ -42,11 +42,8 @@ T.Page {
         background: Rectangle {
             color: Theme.systemGray6
 
-            Rectangle {
+            Separator {
                 width: parent.width
-                height: 1
-                color: Theme.separator
-                opacity: 0.6
             }
         }
 
@@ -157,10 +154,9 @@ T.Page {
             }
         }
 
-        background: Rectangle {
+        background: FocusFrame {
+            control: tab
             color: "transparent"
-            border.width: tab.visualFocus ? 2 : 0
-            border.color: Theme.accent
         }
     }
 }

@@ -83,14 +83,11 @@ T.ToolBar {
     background: Rectangle {
         color: bar.overMedia ? Theme.mediaBackground : Theme.barBackground
 
-        Rectangle {
+        Separator {
             visible: !bar.overMedia
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.bottom: parent.bottom
-            height: 1
-            color: Theme.separator
-            opacity: 0.6
         }
     }
 }

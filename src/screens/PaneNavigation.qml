@@ -69,12 +69,12 @@ Item {
         initialItem: panes.listPage
     }
 
-    Rectangle {
+    Separator {
         visible: panes.wide
         x: navigation.width
         width: 1
         height: panes.height
-        color: Theme.separator
+        opacity: 1
     }
 
     StackView {

@@ -29,10 +29,9 @@ T.AbstractButton {
         color: Theme.accent
     }
 
-    background: Rectangle {
+    background: FocusFrame {
+        control: button
         radius: width / 2
         color: button.down || button.hovered ? Theme.accentFillPressed : Theme.accentFill
-        border.width: button.visualFocus ? 2 : 0
-        border.color: Theme.accent
     }
 }

@@ -63,11 +63,10 @@ Rectangle {
                     color: Theme.label
                 }
 
-                background: Rectangle {
+                background: FocusFrame {
+                    control: segment
                     radius: 7
                     color: segment.checked ? Theme.systemBackground : "transparent"
-                    border.width: segment.visualFocus ? 2 : 0
-                    border.color: Theme.accent
                 }
 
                 onClicked: picker.picked(value)

@@ -220,15 +220,14 @@ Sheet {
 
         // A flat pill with a round knob: drawn without shader effects, so it
         // looks the same on every scene graph backend.
-        indicator: Rectangle {
+        indicator: FocusFrame {
+            control: toggle
             x: toggle.width - width - toggle.rightPadding
             y: (toggle.height - height) / 2
             implicitWidth: 51
             implicitHeight: 31
             radius: height / 2
             color: toggle.checked ? Theme.switchOn : Theme.systemGray5
-            border.width: toggle.visualFocus ? 2 : 0
-            border.color: Theme.accent
 
             Rectangle {
                 x: toggle.checked ? parent.width - width - 2 : 2

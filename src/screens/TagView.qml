@@ -62,11 +62,10 @@ Flow {
                     elide: Text.ElideRight
                 }
 
-                background: Rectangle {
+                background: FocusFrame {
+                    control: capsule
                     radius: height / 2
                     color: capsule.down || capsule.hovered ? Theme.systemGray5Pressed : Theme.systemGray5
-                    border.width: capsule.visualFocus ? 2 : 0
-                    border.color: Theme.accent
                 }
 
                 onClicked: root.tagTapped(unit.modelData)
