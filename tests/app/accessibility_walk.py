@@ -69,27 +69,24 @@ def wait_for(what, find, seconds=60):
 
 
 def nodes(root):
-    if root is None:
-        return
     yield root
-    for i in range(root.childCount):
-        yield from nodes(root.getChildAtIndex(i))
+    for child in filter(None, root):
+        yield from nodes(child)
 
 
 def showing(root):
     return [n for n in nodes(root) if n.getState().contains(pyatspi.STATE_SHOWING)]
 
 
-def dump(acc, depth=0):
-    states = acc.getState()
+def dump(node, depth=0):
+    """The tree as a screen reader walks it: what shows, with focus and choice."""
+    states = node.getState()
     marks = [pyatspi.stateToString(s) for s in (pyatspi.STATE_FOCUSED, pyatspi.STATE_SELECTED)
              if states.contains(s)]
     if states.contains(pyatspi.STATE_SHOWING):
-        print("  " * depth + f"[{acc.getRoleName()}] {acc.name!r}"
-              + (f" ({acc.description})" if acc.description and acc.description != acc.name else "")
-              + (" " + ",".join(marks) if marks else ""))
-    for i in range(acc.childCount):
-        dump(acc.getChildAtIndex(i), depth + 1)
+        print("  " * depth + " ".join([f"[{node.getRoleName()}] {node.name!r}"] + marks))
+    for child in filter(None, node):
+        dump(child, depth + 1)
 
 
 def press(key):
@@ -110,6 +107,11 @@ def tab_to(root, role, name):
         if (node.getRoleName(), node.name) == (role, name):
             return node
     raise AssertionError(f"Tab never reaches the {role} {name!r}")
+
+
+def dismiss(dialog, key):
+    press(key)
+    wait_for("the dialog gone", lambda: not dialog.getState().contains(pyatspi.STATE_SHOWING))
 
 
 def find(root, role, name):
@@ -135,7 +137,7 @@ def main():
     desktop = pyatspi.Registry.getDesktop(0)
     global application
     application = wait_for("the window", lambda: next(
-        (a for a in nodes_of(desktop) if a.name == "Vellumar" and a.childCount), None))
+        (a for a in filter(None, desktop) if a.name == "Vellumar" and a.childCount), None))
     frame = application.getChildAtIndex(0)
 
     # The search field has the keyboard at once; Return searches.
@@ -170,23 +172,17 @@ def main():
     dump(application)
 
     # The other screens, by keyboard too.
-    press("Return")
-    wait_for("the alert gone", lambda: not alert.getState().contains(pyatspi.STATE_SHOWING))
+    dismiss(alert, "Return")
     tab_to(frame, "push button", "设置")
     press("space")
     settings = find(application, "dialog", "设置")
     every_control_named(settings)
-    press("Escape")
-    wait_for("the settings gone", lambda: not settings.getState().contains(pyatspi.STATE_SHOWING))
+    dismiss(settings, "Escape")
     tab_to(frame, "page tab", "历史")
     press("space")
     history = find(frame, "list", "下载历史")
     find(history, "list item", "Lantern Notes")
     every_control_named(frame)
-
-
-def nodes_of(desktop):
-    return [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
 
 
 try:
