@@ -8,7 +8,7 @@ import Vellumar
 
 // A flat button for title bars, fields and alerts: a symbol, or else a text,
 // in the accent colour. Drawn from the templates alone, like the rest of the
-// first screen (see the start-up note in ContentView).
+// first screen (see the start-up note in SearchPage).
 T.AbstractButton {
     id: button
 

@@ -35,7 +35,7 @@ T.ApplicationWindow {
         objectName: "shell"
         anchors.fill: parent
         focus: true
-        sourceComponent: MainView {}
+        sourceComponent: TabsPage {}
     }
 
     // A start's request (the command line's, or a later start's): the search
@@ -43,7 +43,7 @@ T.ApplicationWindow {
     Connections {
         target: Desktop
         function onStartRequested(text, region) {
-            (shell.item as MainView).handOver(text, region)
+            (shell.item as TabsPage).handOver(text, region)
         }
     }
 

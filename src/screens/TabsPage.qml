@@ -24,7 +24,7 @@ T.Page {
         currentIndex: 0
         position: T.TabBar.Footer
         visible: !(mainView.selectedTab === 0 ? searchContent.showsMedia
-                   : historyTab.item !== null && (historyTab.item as HistoryView).showsMedia)
+                   : historyTab.item !== null && (historyTab.item as HistoryPage).showsMedia)
         implicitWidth: contentWidth + leftPadding + rightPadding
         implicitHeight: contentHeight + topPadding + bottomPadding
         spacing: 0
@@ -94,7 +94,7 @@ T.Page {
     }
 
     // Both tabs stay built; only the selected one shows.
-    ContentView {
+    SearchPage {
         id: searchContent
         anchors.fill: parent
         visible: mainView.selectedTab === 0
@@ -108,7 +108,7 @@ T.Page {
         active: false
         visible: mainView.selectedTab === 1
         focus: mainView.selectedTab === 1
-        source: "HistoryView.qml"
+        source: "HistoryPage.qml"
     }
 
     // The shown tab's field takes the keyboard, once the tab is visible.
@@ -120,7 +120,7 @@ T.Page {
 
     function focusSearchField() {
         if (selectedTab === 1)
-            (historyTab.item as HistoryView).focusSearchField()
+            (historyTab.item as HistoryPage).focusSearchField()
         else
             searchContent.focusSearchField(false)
     }

@@ -54,7 +54,7 @@ T.Page {
 
     function showApp(item) {
         // By address: a screen cannot name its own type.
-        StackView.view.push(Qt.resolvedUrl("AppDetailView.qml"), {
+        StackView.view.push(Qt.resolvedUrl("AppDetailPage.qml"), {
             "appItem": item,
             "countryCode": countryCode,
             "backTitle": appItem.trackName
@@ -75,7 +75,7 @@ T.Page {
 
     Component {
         id: screenshotComponent
-        ScreenshotDetailView {}
+        ScreenshotPage {}
     }
 
     header: NavigationBar {

@@ -62,7 +62,7 @@ Item {
         navigationName: "historyNavigation"
         listPage: historyPage
         detailPage: Component {
-            AppDetailView {}
+            AppDetailPage {}
         }
     }
 

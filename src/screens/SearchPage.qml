@@ -13,7 +13,7 @@ import Vellumar
 // lives in the search model.
 //
 // Start-up: the sheets, the spinner, the save alert, the batch bar, the
-// detail screen and the history tab (MainView) are loaded by address and held
+// detail screen and the history tab (TabsPage) are loaded by address and held
 // untyped, and the history panel lays out its bold title only when shown. bench/startup shows
 // what that saves: typed, the first frame costs about 1.6 times a bare
 // window's instead of 1.45, and 2 to 3 MiB more; so these stay, and only these
@@ -97,7 +97,7 @@ Item {
         focus: true
         navigationName: "searchNavigation"
         listPage: searchPage
-        detailPage: Qt.resolvedUrl("AppDetailView.qml")
+        detailPage: Qt.resolvedUrl("AppDetailPage.qml")
 
         onDetailChanged: {
             if (contentView.linkedDetail && detail !== contentView.linkedDetail) {
@@ -216,7 +216,7 @@ Item {
                 source: "LoadingIndicator.qml"
             }
 
-            HistoryPanel {
+            SearchHistoryPanel {
                 objectName: "historyPanel"
                 anchors.fill: parent
                 visible: viewModel.overlay === ContentViewModel.History
@@ -258,7 +258,7 @@ Item {
     Loader {
         id: countryListLoader
         active: false
-        source: "CountryListView.qml"
+        source: "RegionPage.qml"
         onLoaded: {
             const sheet = contentView.countryListSheet
             sheet.objectName = "countryListView"
@@ -270,7 +270,7 @@ Item {
     Loader {
         id: settingsLoader
         active: false
-        source: "SettingsView.qml"
+        source: "SettingsPage.qml"
         onLoaded: contentView.settingsSheet.objectName = "settingsView"
     }
 
