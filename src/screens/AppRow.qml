@@ -98,6 +98,7 @@ T.SwipeDelegate {
         name: row.trackName
         selecting: row.selecting
         selected: row.selected
+        trailingPadding: row.rightPadding
         onSaveRequested: row.saveRequested(row.item)
     }
 }

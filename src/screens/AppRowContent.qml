@@ -7,8 +7,8 @@ import Vellumar
 
 // What a result or history row shows: the icon, the name and the round save
 // button; in selection mode, a check circle before them. Rows pad it by 9
-// above and below and 16 at the sides; the separator under the name spans
-// the padding to the row's edges.
+// above and below; the separator under the name spans the trailing padding
+// to the row's edge.
 Item {
     id: content
 
@@ -17,6 +17,7 @@ Item {
     property appItem item
     property bool selecting: false
     property bool selected: false
+    property real trailingPadding: 0
 
     signal saveRequested()
 
@@ -78,7 +79,7 @@ Item {
     Separator {
         anchors.left: label.left
         anchors.right: parent.right
-        anchors.rightMargin: -Theme.defaultPadding
+        anchors.rightMargin: -content.trailingPadding
         anchors.top: parent.bottom
         anchors.topMargin: 8
         opacity: 0.5
