@@ -17,13 +17,7 @@ Item {
     signal deleteRequested()
 
     function openMenu(x, y) {
-        if (!menuLoader.active) {
-            menuLoader.active = true
-            const made = menuLoader.item as AppMenu
-            made.saveRequested.connect(area.saveRequested)
-            made.deleteRequested.connect(area.deleteRequested)
-        }
-        const menu = menuLoader.item as AppMenu
+        const menu = menuLoader.made() as AppMenu
         menu.item = area.item
         menu.deletable = area.deletable
         menu.popup(area, x, y)
@@ -34,9 +28,13 @@ Item {
         onTapped: eventPoint => area.openMenu(eventPoint.position.x, eventPoint.position.y)
     }
 
-    Loader {
+    OnDemandLoader {
         id: menuLoader
-        active: false
         source: "AppMenu.qml"
+        onLoaded: {
+            const menu = item as AppMenu
+            menu.saveRequested.connect(area.saveRequested)
+            menu.deleteRequested.connect(area.deleteRequested)
+        }
     }
 }

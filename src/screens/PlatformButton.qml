@@ -14,14 +14,7 @@ CapsuleButton {
 
     text: SettingsManager.platformNames[SettingsManager.platform]
     Accessible.name: qsTrId("platform") + " " + text
-    onClicked: {
-        if (!menuLoader.active) {
-            menuLoader.active = true
-            const menu = menuLoader.item as PlatformMenu
-            menu.picked.connect(button.picked)
-        }
-        (menuLoader.item as PlatformMenu).popup(button, 0, button.height)
-    }
+    onClicked: (menuLoader.made() as PlatformMenu).popup(button, 0, button.height)
 
     contentItem: Text {
         text: button.text
@@ -31,9 +24,9 @@ CapsuleButton {
         verticalAlignment: Text.AlignVCenter
     }
 
-    Loader {
+    OnDemandLoader {
         id: menuLoader
-        active: false
         source: "PlatformMenu.qml"
+        onLoaded: (item as PlatformMenu).picked.connect(button.picked)
     }
 }

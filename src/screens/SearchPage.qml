@@ -32,13 +32,11 @@ Item {
 
     // The sheets are built when first presented, then kept.
     function presentSettings() {
-        settingsLoader.active = true
-        settingsSheet.open()
+        settingsLoader.made().open()
     }
 
     function presentCountryList() {
-        countryListLoader.active = true
-        countryListSheet.open()
+        countryListLoader.made().open()
     }
 
     ContentViewModel {
@@ -255,9 +253,8 @@ Item {
             searchBar.field.forceActiveFocus()
     }
 
-    Loader {
+    OnDemandLoader {
         id: countryListLoader
-        active: false
         source: "RegionPage.qml"
         onLoaded: {
             const sheet = contentView.countryListSheet
@@ -267,9 +264,8 @@ Item {
         }
     }
 
-    Loader {
+    OnDemandLoader {
         id: settingsLoader
-        active: false
         source: "SettingsPage.qml"
         onLoaded: contentView.settingsSheet.objectName = "settingsView"
     }
