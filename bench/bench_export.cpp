@@ -7,8 +7,8 @@
 // Three 1024 × 1024 JPEG sources are made here at quality 90 (Qt's writer,
 // so 4:2:0): a flat icon, a photo-like picture and a noisy one. Each is saved
 // the four ways the app saves an icon: square PNG, slightly rounded PNG
-// (radius 0.08 × side, as IconSaveFlow does), rounded PNG (a circle) and the
-// original as JPEG at quality 100.
+// (radius 0.08 × side, the slightly rounded shape of IconSaveOptions),
+// rounded PNG (a circle) and the original as JPEG at quality 100.
 //
 // Whole process against whole process: each tool does one save from file to
 // file, ours being this program run again with --save, which loads no more
