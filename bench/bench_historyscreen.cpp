@@ -13,6 +13,7 @@
 #include "catalogue/AppItem.h"
 #include "screens/ScreensEngine.h"
 #include "store/KeyValueStore.h"
+#include "workflow/ApplicationContext.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -85,13 +86,14 @@ int main(int argc, char *argv[])
     QJsonArray stored;
     for (int n = 0; n < entries; ++n)
         stored.append(sampleItem(n).toJson());
-    KeyValueStore::shared().setData(
+    ApplicationContext context(KeyValueStore::defaultFilePath());
+    (void)context.store().setData(
         QStringLiteral("DownloadHistory"), QJsonDocument(stored).toJson(QJsonDocument::Compact));
 
     std::vector<double> opening, filtering, toFrame;
     for (int round = 0; round < openings; ++round) {
         QQmlApplicationEngine engine;
-        ScreensEngine::setUpEngine(engine);
+        ScreensEngine::setUpEngine(engine, context);
         engine.load(ScreensEngine::mainUrl());
         auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().value(0));
         if (!window || !nextFrame(window))

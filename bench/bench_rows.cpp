@@ -15,6 +15,8 @@
 #include "ScreenBench.h"
 #include "TestEnvironment.h"
 #include "screens/ScreensEngine.h"
+#include "store/KeyValueStore.h"
+#include "workflow/ApplicationContext.h"
 
 #include <QCommandLineParser>
 #include <QElapsedTimer>
@@ -88,8 +90,9 @@ double median(std::vector<double> values)
 int measure(bool ours)
 {
     FixtureCatalogue catalogue;
+    ApplicationContext context(KeyValueStore::defaultFilePath());
     QQmlApplicationEngine engine;
-    ScreensEngine::setUpEngine(engine);
+    ScreensEngine::setUpEngine(engine, context);
     if (ours) {
         engine.load(ScreensEngine::mainUrl());
     } else {

@@ -19,7 +19,9 @@
 
 #ifdef VELLUMAR_PROBE_APPLICATION
 #include "screens/ScreensEngine.h"
+#include "store/KeyValueStore.h"
 #include "store/LocalizationManager.h"
+#include "workflow/ApplicationContext.h"
 Q_IMPORT_QML_PLUGIN(VellumarPlugin)
 #endif
 
@@ -30,11 +32,12 @@ int main(int argc, char *argv[])
 
     // The same steps as the application's main(), in the same order.
 #ifdef VELLUMAR_PROBE_APPLICATION
+    ApplicationContext context(KeyValueStore::defaultFilePath());
     if (argc > 1)
-        LocalizationManager::shared()->setCurrentLanguageRawValue(QString::fromLocal8Bit(argv[1]));
+        context.localization().setCurrentLanguageRawValue(QString::fromLocal8Bit(argv[1]));
     ScreensEngine::prepareApplication();
     QQmlApplicationEngine engine;
-    ScreensEngine::setUpEngine(engine);
+    ScreensEngine::setUpEngine(engine, context);
     const QUrl url = ScreensEngine::mainUrl();
 #else
     QQuickStyle::setStyle(QStringLiteral("Material"));

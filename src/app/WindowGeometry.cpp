@@ -19,10 +19,9 @@ const QString key = QStringLiteral("WindowGeometry");
 namespace WindowGeometry {
 
 // "x y width height maximized": plain text, easy to read and to repair.
-void restore(QWindow &window)
+void restore(QWindow &window, const KeyValueStore &store)
 {
-    const QStringList parts
-        = KeyValueStore::shared().stringForKey(key).value_or(QString()).split(u' ');
+    const QStringList parts = store.stringForKey(key).value_or(QString()).split(u' ');
     if (parts.size() != 5)
         return;
     QList<int> numbers;
@@ -55,7 +54,7 @@ void restore(QWindow &window)
         window.setWindowStates(Qt::WindowMaximized);
 }
 
-void remember(const QWindow &window, QSize defaultSize)
+void remember(const QWindow &window, QSize defaultSize, KeyValueStore &store)
 {
     const QRect frame = window.geometry();
     const bool maximized = window.windowStates() & Qt::WindowMaximized;
@@ -65,10 +64,10 @@ void remember(const QWindow &window, QSize defaultSize)
                               .arg(frame.width())
                               .arg(frame.height())
                               .arg(maximized ? 1 : 0);
-    const std::optional<QString> stored = KeyValueStore::shared().stringForKey(key);
+    const std::optional<QString> stored = store.stringForKey(key);
     if (stored ? value == *stored : !maximized && frame.size() == defaultSize)
         return;
-    KeyValueStore::shared().setString(key, value);
+    (void)store.setString(key, value);
 }
 
 } // namespace WindowGeometry

@@ -4,6 +4,7 @@
 
 #pragma once
 
+class KeyValueStore;
 class QWindow;
 
 #include <QSize>
@@ -12,9 +13,10 @@ class QWindow;
 // is still on a screen; the store keeps it under "WindowGeometry".
 namespace WindowGeometry {
 
-void restore(QWindow &window);
+void restore(QWindow &window, const KeyValueStore &store);
 // Writes only a change: against what is stored or, with nothing stored, against
 // the window's own size (where a window manager placed it is no choice of the user's).
-void remember(const QWindow &window, QSize defaultSize);
+// A write that fails leaves its console line: the application is ending.
+void remember(const QWindow &window, QSize defaultSize, KeyValueStore &store);
 
 } // namespace WindowGeometry

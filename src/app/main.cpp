@@ -7,8 +7,9 @@
 #include "SingleInstance.h"
 #include "WindowGeometry.h"
 #include "catalogue/Error.h"
-#include "screens/Desktop.h"
 #include "screens/ScreensEngine.h"
+#include "store/KeyValueStore.h"
+#include "workflow/ApplicationContext.h"
 
 #include <QDebug>
 #include <QDir>
@@ -36,14 +37,15 @@ QIcon applicationIcon()
 }
 
 // The search tab takes the request as if typed (or pasted) and submitted.
-void handOver(const StartRequest &request)
+void handOver(ApplicationContext &context, const StartRequest &request)
 {
     if (!request.isEmpty())
-        Q_EMIT Desktop::shared()->startRequested(request.text, request.region);
+        Q_EMIT context.startRequested(request.text, request.region);
 }
 
 // A later start's request also brings the window forward.
-void present(QQmlApplicationEngine &engine, const StartRequest &request)
+void present(
+    QQmlApplicationEngine &engine, ApplicationContext &context, const StartRequest &request)
 {
     if (auto *window = qobject_cast<QWindow *>(engine.rootObjects().value(0))) {
         if (window->visibility() == QWindow::Minimized)
@@ -51,7 +53,7 @@ void present(QQmlApplicationEngine &engine, const StartRequest &request)
         window->raise();
         window->requestActivate();
     }
-    handOver(request);
+    handOver(context, request);
 }
 
 } // namespace
@@ -92,21 +94,24 @@ int main(int argc, char *argv[])
             << QStringLiteral("Vellumar cannot listen for later starts:") << instance.errorString();
     }
 
+    ApplicationContext context(KeyValueStore::defaultFilePath());
     ScreensEngine::prepareApplication();
     QQmlApplicationEngine engine;
-    ScreensEngine::setUpEngine(engine);
+    ScreensEngine::setUpEngine(engine, context);
     QObject::connect(
         &engine, &QQmlApplicationEngine::objectCreationFailed, &app,
         [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
     engine.load(ScreensEngine::mainUrl());
     if (auto *window = qobject_cast<QWindow *>(engine.rootObjects().value(0))) {
         const QSize defaultSize = window->size();
-        WindowGeometry::restore(*window);
-        QObject::connect(&app, &QGuiApplication::aboutToQuit, window,
-            [window, defaultSize] { WindowGeometry::remember(*window, defaultSize); });
+        WindowGeometry::restore(*window, context.store());
+        QObject::connect(
+            &app, &QGuiApplication::aboutToQuit, window, [window, defaultSize, &context] {
+                WindowGeometry::remember(*window, defaultSize, context.store());
+            });
     }
     QObject::connect(&instance, &SingleInstance::requested, &engine,
-        [&engine](const StartRequest &later) { present(engine, later); });
-    handOver(request);
+        [&engine, &context](const StartRequest &later) { present(engine, context, later); });
+    handOver(context, request);
     return QGuiApplication::exec();
 }

@@ -12,6 +12,7 @@
 #include <QCoroNetworkReply>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QRegularExpression>
@@ -57,14 +58,16 @@ struct Body
     QUrl redirect;
 };
 
-// One GET of `url` through the shared manager: the whole body, or the error
-// of the refusal or the transfer.
-QCoro::Task<Result<Body>> fetchOne(QUrl url, qint64 sizeLimit)
+const Error abandoned { AppStoreAPI::errorDomain, AppStoreAPI::Abandoned,
+    QStringLiteral("no longer wanted"), Error::Kind::unknown };
+
+// One GET of `url` through `network`: the whole body, or the error of the
+// refusal or the transfer.
+QCoro::Task<Result<Body>> fetchOne(QNetworkAccessManager &network, QUrl url, qint64 sizeLimit)
 {
     QNetworkRequest request(url);
     NetworkPolicy::setSizeLimit(request, sizeLimit);
-    const std::unique_ptr<QNetworkReply, DeleteLater> reply(
-        NetworkPolicy::sharedNetworkAccessManager().get(request));
+    const std::unique_ptr<QNetworkReply, DeleteLater> reply(network.get(request));
     // Taken as it comes, so little ever waits in the reply, and kept in pieces
     // until the end: a growing buffer would be copied, and hold twice the bytes.
     reply->setReadBufferSize(256 * 1024);
@@ -85,11 +88,14 @@ QCoro::Task<Result<Body>> fetchOne(QUrl url, qint64 sizeLimit)
         redirect.value().value_or(QUrl()) };
 }
 
-// fetchOne() along the redirects, each hop asked once, maxRedirects at most.
-QCoro::Task<Result<Body>> fetch(QUrl url, qint64 sizeLimit)
+// fetchOne() along the redirects, each hop asked once, maxRedirects at most;
+// none once the manager is gone.
+QCoro::Task<Result<Body>> fetch(QPointer<QNetworkAccessManager> network, QUrl url, qint64 sizeLimit)
 {
     for (int hop = 0;; ++hop) {
-        Result<Body> body = co_await fetchOne(url, sizeLimit);
+        if (!network)
+            co_return abandoned;
+        Result<Body> body = co_await fetchOne(*network, url, sizeLimit);
         if (!body || body.value().redirect.isEmpty())
             co_return body;
         if (hop == NetworkPolicy::maxRedirects)
@@ -125,34 +131,65 @@ Error failureOf(const Body &body, Error decodingError)
     return decodingError;
 }
 
+// The term as it goes into the query: ASCII letters, digits and
+// -._~!$'()*,;:@/? stay, every other character becomes its UTF-8 bytes as %XX.
+// "&", "=" and "+" are encoded too: the service would read them as separators
+// and as a space. Nothing for a string that is not valid UTF-16.
+std::optional<QByteArray> percentEncodeTerm(const QString &term)
+{
+    if (!term.isValidUtf16())
+        return std::nullopt;
+    return term.toUtf8().toPercentEncoding("!$'()*,;:@/?");
+}
+
+} // namespace
+
+AppStoreAPI::AppStoreAPI(QObject *parent)
+    : QObject(parent)
+    , m_network(NetworkPolicy::createNetworkAccessManager(this))
+    , m_pacer(std::make_unique<CataloguePacer>())
+{ }
+
+AppStoreAPI::~AppStoreAPI()
+{
+    // What awaits a transfer hears of its end now, while everything it may
+    // still touch is here, and asks for nothing more.
+    m_closing = true;
+    for (QNetworkReply *reply : m_network->findChildren<QNetworkReply *>())
+        reply->abort();
+}
+
+bool AppStoreAPI::gone(const QPointer<AppStoreAPI> &self, const StillWanted &wanted)
+{
+    return !self || self->m_closing || (wanted && !wanted());
+}
+
 // The one way to the catalogue: address, a turn of the pacer, fetch, decode.
 // The status is looked at only when the body does not decode. Asked to slow
 // down, it waits as the service says, or 2, 4 and 8 seconds, and asks again,
 // three times at most; a Retry-After beyond a minute counts as one.
 template<typename Answer>
-QCoro::Task<Result<Answer>> ask(std::optional<QUrl> url, AppStoreAPI::StillWanted wanted)
+QCoro::Task<Result<Answer>> AppStoreAPI::ask(std::optional<QUrl> url, StillWanted wanted)
 {
     if (!url) {
-        co_return logged(Error { AppStoreAPI::errorDomain, AppStoreAPI::UrlInvalid,
-                             QStringLiteral("the request address cannot be formed"),
-                             Error::Kind::invalidAddress },
+        co_return logged(
+            Error { errorDomain, UrlInvalid, QStringLiteral("the request address cannot be formed"),
+                Error::Kind::invalidAddress },
             QUrl());
     }
-    const Error abandoned { AppStoreAPI::errorDomain, AppStoreAPI::Abandoned,
-        QStringLiteral("no longer wanted"), Error::Kind::unknown };
-    const auto gone = [&wanted] {
-        return wanted && !wanted();
-    };
+    const QPointer<AppStoreAPI> self(this);
     constexpr int retries = 3;
     for (int retry = 0;; ++retry) {
-        if (gone())
+        if (gone(self, wanted))
             co_return abandoned;
-        co_await CataloguePacer::shared().takeTurn();
-        if (gone()) {
-            CataloguePacer::shared().giveBack();
+        co_await m_pacer->takeTurn();
+        if (gone(self, wanted)) {
+            if (self)
+                m_pacer->giveBack();
             co_return abandoned;
         }
-        const Result<Body> body = co_await fetch(*url, NetworkPolicy::catalogueAnswerLimit);
+        const Result<Body> body
+            = co_await fetch(m_network, *url, NetworkPolicy::catalogueAnswerLimit);
         if (!body)
             co_return body.error();
         Result<Answer> answer = Answer::decode(body.value().bytes);
@@ -165,21 +202,10 @@ QCoro::Task<Result<Answer>> ask(std::optional<QUrl> url, AppStoreAPI::StillWante
     }
 }
 
-// The term as it goes into the query: ASCII letters, digits and
-// -._~!$'()*,;:@/? stay, every other character becomes its UTF-8 bytes as %XX.
-// "&", "=" and "+" are encoded too: the service would read them as separators
-// and as a space. Nothing for a string that is not valid UTF-16.
-std::optional<QByteArray> percentEncodeTerm(const QString &term)
+QCoro::Task<> AppStoreAPI::deliverLookup(qint64 id, QString country,
+    std::function<void(Result<DetailedAppInfo>)> completion, StillWanted wanted)
 {
-    if (!term.isValidUtf16())
-        return std::nullopt;
-    return term.toUtf8().toPercentEncoding("!$'()*,;:@/?");
-}
-
-QCoro::Task<> deliverLookup(qint64 id, QString country,
-    std::function<void(Result<DetailedAppInfo>)> completion, AppStoreAPI::StillWanted wanted)
-{
-    Result<DetailedAppInfo> result = co_await AppStoreAPI::lookup(id, country, std::move(wanted));
+    Result<DetailedAppInfo> result = co_await lookup(id, country, std::move(wanted));
     // Always a later turn of the event loop, even when the answer was known
     // at once (an address that cannot be formed).
     QMetaObject::invokeMethod(
@@ -187,8 +213,6 @@ QCoro::Task<> deliverLookup(qint64 id, QString country,
         [completion = std::move(completion), result = std::move(result)] { completion(result); },
         Qt::QueuedConnection);
 }
-
-} // namespace
 
 std::optional<QUrl> AppStoreAPI::searchUrl(
     const QString &term, const QString &country, Platform platform)
@@ -291,7 +315,7 @@ void AppStoreAPI::lookup(qint64 id, QString country,
 
 QCoro::Task<Result<QByteArray>> AppStoreAPI::downloadImageData(QUrl url)
 {
-    Result<Body> body = co_await fetch(std::move(url), NetworkPolicy::imageLimit);
+    Result<Body> body = co_await fetch(m_network, std::move(url), NetworkPolicy::imageLimit);
     if (!body)
         co_return body.error();
     co_return std::move(body).value().bytes;

@@ -11,21 +11,33 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QUrl>
 #include <qcorotask.h>
 
 #include <functional>
+#include <memory>
 #include <optional>
+
+class CataloguePacer;
+class QNetworkAccessManager;
 
 // The only component that talks to the catalogue service: a search by term,
 // a lookup by identifier (awaitable and with a completion), and the plain
-// download of image bytes. Stateless; every call stands alone. Failures are
-// logged in lcCatalogue where they happen.
-class AppStoreAPI
+// download of image bytes. It holds the network connections and the pacer
+// its calls take turns from; every call stands alone. Failures are logged in
+// lcCatalogue where they happen. For the GUI thread only.
+//
+// Destroyed, it ends its transfers: a call in flight ends with Abandoned or
+// the transfer's error, and asks for nothing more.
+class AppStoreAPI : public QObject
 {
+    Q_OBJECT
 public:
-    AppStoreAPI() = delete;
+    explicit AppStoreAPI(QObject *parent = nullptr);
+    ~AppStoreAPI() override;
 
     static inline const QString errorDomain = QStringLiteral("AppStoreAPI");
     // RateLimited: the service refuses to answer this often; Rejected: it names
@@ -46,35 +58,37 @@ public:
 
     // The items of the search answer in the service's order, or the error of
     // the address, the transfer or the decoding.
-    static QCoro::Task<Result<QList<AppItem>>> search(QString term, QString country,
+    QCoro::Task<Result<QList<AppItem>>> search(QString term, QString country,
         Platform platform = Platform::IPhone, StillWanted wanted = {});
 
     // A search that also looks up a term naming an app by itself (see
     // directLookupUrl): the apps found come first, then the search's hits
     // without them. A lookup that finds nothing or fails takes nothing away.
-    static QCoro::Task<Result<QList<AppItem>>> findApps(
+    QCoro::Task<Result<QList<AppItem>>> findApps(
         QString term, QString country, Platform platform, StillWanted wanted = {});
 
     // The apps a lookup address answers, in the service's order; may be empty.
-    static QCoro::Task<Result<QList<AppItem>>> lookupApps(
+    QCoro::Task<Result<QList<AppItem>>> lookupApps(
         std::optional<QUrl> url, StillWanted wanted = {});
 
     // A developer's apps, their own record left out.
-    static QCoro::Task<Result<QList<AppItem>>> developerApps(
+    QCoro::Task<Result<QList<AppItem>>> developerApps(
         qint64 artistId, QString country, StillWanted wanted = {});
 
     // The first item of the lookup answer; AppNotFound when it holds none.
-    static QCoro::Task<Result<DetailedAppInfo>> lookup(
+    QCoro::Task<Result<DetailedAppInfo>> lookup(
         qint64 id, QString country, StillWanted wanted = {});
 
     // The same lookup for callers that cannot await. Returns at once; the
     // completion runs exactly once, later, on the GUI thread, whatever happens.
-    static void lookup(qint64 id, QString country,
-        std::function<void(Result<DetailedAppInfo>)> completion, StillWanted wanted = {});
+    void lookup(qint64 id, QString country, std::function<void(Result<DetailedAppInfo>)> completion,
+        StillWanted wanted = {});
 
     // The body bytes whatever the status code, or the error of the refusal
     // or the transfer.
-    static QCoro::Task<Result<QByteArray>> downloadImageData(QUrl url);
+    QCoro::Task<Result<QByteArray>> downloadImageData(QUrl url);
+
+    [[nodiscard]] CataloguePacer &pacer() { return *m_pacer; }
 
     // The request addresses; nothing when they cannot be formed.
     [[nodiscard]] static std::optional<QUrl> searchUrl(
@@ -85,4 +99,18 @@ public:
     // id. Nothing for any other term.
     [[nodiscard]] static std::optional<QUrl> directLookupUrl(
         const QString &term, const QString &country);
+
+private:
+    // Every catalogue call: a turn of the pacer, then fetch() and decode.
+    template<typename Answer>
+    QCoro::Task<Result<Answer>> ask(std::optional<QUrl> url, StillWanted wanted);
+    QCoro::Task<> deliverLookup(qint64 id, QString country,
+        std::function<void(Result<DetailedAppInfo>)> completion, StillWanted wanted);
+
+    // Whether the caller has stopped wanting the answer, or this client is going.
+    [[nodiscard]] static bool gone(const QPointer<AppStoreAPI> &self, const StillWanted &wanted);
+
+    QNetworkAccessManager *m_network;
+    std::unique_ptr<CataloguePacer> m_pacer;
+    bool m_closing = false;
 };

@@ -14,12 +14,6 @@ using namespace std::chrono_literals;
 std::chrono::milliseconds unit = 1s;
 } // namespace
 
-CataloguePacer &CataloguePacer::shared()
-{
-    static CataloguePacer pacer;
-    return pacer;
-}
-
 void CataloguePacer::setWaitUnit(std::chrono::milliseconds waitUnit)
 {
     unit = waitUnit;

@@ -9,7 +9,7 @@
 #include <chrono>
 #include <optional>
 
-// Spaces the calls to the catalogue, which answers about 20 a minute: a burst
+// Spaces one client's calls to the catalogue, which answers about 20 a minute: a burst
 // of 20 goes at once, then one every 3 seconds, so a person's searches are not
 // held up while a run of many lookups is spread out. Retries wait in the same
 // seconds. For the GUI thread only.
@@ -18,9 +18,6 @@ class CataloguePacer
 public:
     static constexpr int burst = 20;
     static constexpr int callsPerMinute = 20;
-
-    // The one pacer every catalogue call goes through.
-    static CataloguePacer &shared();
 
     // How long a second of the waits lasts. Tests shorten it.
     static void setWaitUnit(std::chrono::milliseconds unit);

@@ -273,21 +273,3 @@ QNetworkAccessManager *NetworkPolicy::createNetworkAccessManager(QObject *parent
     manager->setAutoDeleteReplies(false);
     return manager;
 }
-
-QNetworkAccessManager &NetworkPolicy::sharedNetworkAccessManager()
-{
-    static QPointer<QNetworkAccessManager> shared;
-    Q_ASSERT(!QCoreApplication::instance()
-        || QThread::currentThread() == QCoreApplication::instance()->thread());
-    if (!shared) {
-        shared = createNetworkAccessManager(QCoreApplication::instance());
-        // A transfer still running at the end would never finish: what waits
-        // for it would wait forever. Ended, it ends them too.
-        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, shared,
-            [manager = shared.data()] {
-                for (QNetworkReply *reply : manager->findChildren<QNetworkReply *>())
-                    reply->abort();
-            });
-    }
-    return *shared;
-}

@@ -68,7 +68,4 @@ void setSizeLimit(QNetworkRequest &request, qint64 bytes);
 // and living in the calling thread. Safe to call from any thread.
 [[nodiscard]] QNetworkAccessManager *createNetworkAccessManager(QObject *parent = nullptr);
 
-// The core's one manager, for use on the GUI thread only.
-[[nodiscard]] QNetworkAccessManager &sharedNetworkAccessManager();
-
 } // namespace NetworkPolicy

@@ -5,9 +5,11 @@
 #include "catalogue/AppStoreAPI.h"
 #include "export/DesktopPhotoLibrary.h"
 #include "store/Country.h"
+#include "store/KeyValueStore.h"
 #include "store/LocalizationManager.h"
 #include "store/SettingsManager.h"
 #include "workflow/AppStoreURLParser.h"
+#include "workflow/ApplicationContext.h"
 #include "workflow/BatchSave.h"
 
 #include <QCommandLineParser>
@@ -60,7 +62,7 @@ int usage(const QString &message)
 
 // Reads the arguments; help, the version and mistakes are answered here, and
 // the result is then the exit status.
-std::variant<Request, int> parse(const QStringList &arguments)
+std::variant<Request, int> parse(const QStringList &arguments, const SettingsManager &settings)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -115,7 +117,7 @@ std::variant<Request, int> parse(const QStringList &arguments)
         return usage(QStringLiteral("'%1' is not a store region; give two letters such as US, "
                                     "CN or JP.")
                          .arg(parser.value(region)));
-    request.platform = SettingsManager::shared()->platform();
+    request.platform = settings.platform();
     if (parser.isSet(platform)) {
         const std::optional<Platform> chosen = platformFromRawValue(parser.value(platform));
         if (!chosen)
@@ -123,7 +125,7 @@ std::variant<Request, int> parse(const QStringList &arguments)
         request.platform = *chosen;
     }
     request.json = parser.isSet(json);
-    request.options = SettingsManager::shared()->saveOptions();
+    request.options = settings.saveOptions();
     if (parser.isSet(size)) {
         const QString side = parser.value(size);
         const std::optional<IconResolution> chosen = iconResolutionFromRawValue(side + 'x' + side);
@@ -187,10 +189,10 @@ QJsonObject hitJson(const AppItem &hit, Platform searched, const QString &region
     };
 }
 
-QCoro::Task<int> search(Request request)
+QCoro::Task<int> search(AppStoreAPI &catalogue, Request request)
 {
     const Result<QList<AppItem>> hits
-        = co_await AppStoreAPI::findApps(request.queries.first(), request.region, request.platform);
+        = co_await catalogue.findApps(request.queries.first(), request.region, request.platform);
     if (!hits) {
         print(
             stderr, qtTrId("search_error_message").arg(hits.error().localizedDescription()) + '\n');
@@ -214,7 +216,8 @@ QCoro::Task<int> search(Request request)
 // The app a query names: a store link, an id or a bundle id is looked up, any
 // other term searched as on the search screen and its first hit taken. It
 // carries the region it was found in.
-QCoro::Task<Result<AppItem>> resolve(QString query, QString region, Platform platform)
+QCoro::Task<Result<AppItem>> resolve(
+    AppStoreAPI &catalogue, QString query, QString region, Platform platform)
 {
     const std::optional<AppStoreURLParser::Link> link = AppStoreURLParser::parse(query);
     bool isLink = false;
@@ -225,9 +228,9 @@ QCoro::Task<Result<AppItem>> resolve(QString query, QString region, Platform pla
         = isLink ? AppStoreAPI::lookupUrl(id, region) : AppStoreAPI::directLookupUrl(query, region);
     Result<QList<AppItem>> found = QList<AppItem>();
     if (isLink || lookup)
-        found = co_await AppStoreAPI::lookupApps(lookup);
+        found = co_await catalogue.lookupApps(lookup);
     else
-        found = co_await AppStoreAPI::findApps(query, region, platform);
+        found = co_await catalogue.findApps(query, region, platform);
     if (!found)
         co_return found.error();
     if (found.value().isEmpty()) {
@@ -240,7 +243,7 @@ QCoro::Task<Result<AppItem>> resolve(QString query, QString region, Platform pla
 }
 
 // Saves through the batch save of the screens, with the options of the command line.
-QCoro::Task<int> save(Request request)
+QCoro::Task<int> save(ApplicationContext &context, Request request)
 {
     int failures = 0;
     const auto fail = [&failures](const QString &what, const QString &reason) {
@@ -249,19 +252,20 @@ QCoro::Task<int> save(Request request)
     };
     QList<AppItem> items;
     for (const QString &query : std::as_const(request.queries)) {
-        const Result<AppItem> item = co_await resolve(query, request.region, request.platform);
+        const Result<AppItem> item
+            = co_await resolve(context.catalogue(), query, request.region, request.platform);
         if (item)
             items.append(item.value());
         else
             fail(query, item.error().localizedDescription());
     }
 
-    std::unique_ptr<DesktopPhotoLibrary> folder;
     if (!request.output.isEmpty())
-        folder = std::make_unique<DesktopPhotoLibrary>(QDir(request.output).absolutePath());
+        context.setPhotoLibrary(
+            std::make_shared<DesktopPhotoLibrary>(QDir(request.output).absolutePath()));
     BatchSave batch;
+    batch.setContext(context);
     batch.setOptions(request.options);
-    batch.setPhotoLibrary(folder.get());
     batch.setRecordsHistory(request.recordHistory);
     QObject::connect(&batch, &BatchSave::iconSaved,
         [](const AppItem &, const QString &path) { print(stdout, path + '\n'); });
@@ -279,13 +283,13 @@ QCoro::Task<int> save(Request request)
     co_return failures > 0 ? someFailed : 0;
 }
 
-QCoro::Task<> run(Request request)
+QCoro::Task<> run(ApplicationContext &context, Request request)
 {
     int status = 0;
     if (request.save)
-        status = co_await save(std::move(request));
+        status = co_await save(context, std::move(request));
     else
-        status = co_await search(std::move(request));
+        status = co_await search(context.catalogue(), std::move(request));
     QCoreApplication::exit(status);
 }
 
@@ -305,12 +309,13 @@ int main(int argc, char *argv[])
     // options are read; QT_LOGGING_RULES still overrides this.
     if (!QCoreApplication::arguments().contains(QStringLiteral("--verbose")))
         QLoggingCategory::setFilterRules(QStringLiteral("vellumar*=false"));
-    const auto parsed = parse(QCoreApplication::arguments());
+    // Reasons in the terminal's language, not the one chosen in the window.
+    ApplicationContext context(KeyValueStore::defaultFilePath(), localeLanguage());
+    const auto parsed = parse(QCoreApplication::arguments(), context.settings());
     if (const int *status = std::get_if<int>(&parsed))
         return *status;
     const Request &request = std::get<Request>(parsed);
-    // Reasons in the terminal's language, not the one chosen in the window.
-    const LocalizationManager language(request.language);
-    QTimer::singleShot(0, &app, [request] { run(request); });
+    context.localization().setCurrentLanguage(request.language);
+    QTimer::singleShot(0, &app, [&context, request] { run(context, request); });
     return QCoreApplication::exec();
 }

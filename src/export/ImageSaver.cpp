@@ -13,8 +13,8 @@
 namespace {
 
 // `encoded`, or when it is empty `image` encoded as `format`.
-Result<QString> saveImage(PhotoLibrary *library, const QImage &image, ImageFormat format,
-    const QByteArray &encoded, const QString &title)
+Result<QString> saveImage(const std::shared_ptr<PhotoLibrary> &library, const QImage &image,
+    ImageFormat format, const QByteArray &encoded, const QString &title)
 {
     if (const Result<void> allowed = library->requestAddOnlyAuthorization(); !allowed)
         return allowed.error();
@@ -26,11 +26,12 @@ Result<QString> saveImage(PhotoLibrary *library, const QImage &image, ImageForma
     return library->addPhoto(bytes, title);
 }
 
-QCoro::Task<Result<QString>> write(
-    QImage image, ImageFormat format, QByteArray encoded, QString title, PhotoLibrary *library)
+QCoro::Task<Result<QString>> write(QImage image, ImageFormat format, QByteArray encoded,
+    QString title, std::shared_ptr<PhotoLibrary> library)
 {
-    const QFuture<Result<QString>> saving = QtConcurrent::run(
-        saveImage, library ? library : PhotoLibrary::shared(), image, format, encoded, title);
+    // The job holds the library: it may still be writing when its owner goes.
+    const QFuture<Result<QString>> saving
+        = QtConcurrent::run(saveImage, std::move(library), image, format, encoded, title);
     Result<QString> result = co_await saving;
     if (!result) {
         qCWarning(lcExport).noquote() << "saving a photo failed:" << result.error().domain
@@ -42,13 +43,13 @@ QCoro::Task<Result<QString>> write(
 } // namespace
 
 QCoro::Task<Result<QString>> ImageSaver::writeToPhotoAlbum(
-    QImage image, ImageFormat format, QString title, PhotoLibrary *library)
+    QImage image, ImageFormat format, QString title, std::shared_ptr<PhotoLibrary> library)
 {
-    return write(std::move(image), format, {}, std::move(title), library);
+    return write(std::move(image), format, {}, std::move(title), std::move(library));
 }
 
 QCoro::Task<Result<QString>> ImageSaver::writeToPhotoAlbum(
-    QByteArray encoded, QString title, PhotoLibrary *library)
+    QByteArray encoded, QString title, std::shared_ptr<PhotoLibrary> library)
 {
-    return write({}, ImageFormat::png, std::move(encoded), std::move(title), library);
+    return write({}, ImageFormat::png, std::move(encoded), std::move(title), std::move(library));
 }

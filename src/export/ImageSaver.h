@@ -11,11 +11,12 @@
 #include <QImage>
 #include <qcorotask.h>
 
+#include <memory>
+
 class PhotoLibrary;
 
-// Writes one image into a photo library (the shared one unless given) as a
-// new photo titled `title`, and gives where the library put it. Permission,
-// encoding and writing run on the thread pool; the awaiting coroutine resumes
+// Writes one image into a photo library as a new photo titled `title`, and gives where the library
+// put it. Permission, encoding and writing run on the thread pool; the awaiting coroutine resumes
 // in its own thread. Errors: "PhotoLibrary" -1 without permission, -2 when
 // a file or a dangling link stands where the folder should be,
 // "ImageSaver" -1 when encoding gives no bytes, "ImageSaver" -2 when the
@@ -26,8 +27,8 @@ public:
     ImageSaver() = delete;
 
     [[nodiscard]] static QCoro::Task<Result<QString>> writeToPhotoAlbum(
-        QImage image, ImageFormat format, QString title, PhotoLibrary *library = nullptr);
+        QImage image, ImageFormat format, QString title, std::shared_ptr<PhotoLibrary> library);
     // Bytes already encoded as PNG or JPEG, written as they are.
     [[nodiscard]] static QCoro::Task<Result<QString>> writeToPhotoAlbum(
-        QByteArray encoded, QString title, PhotoLibrary *library = nullptr);
+        QByteArray encoded, QString title, std::shared_ptr<PhotoLibrary> library);
 };

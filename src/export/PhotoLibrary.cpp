@@ -4,17 +4,7 @@
 
 #include "PhotoLibrary.h"
 
-#include "DesktopPhotoLibrary.h"
-
 #include <QDir>
-
-PhotoLibrary *PhotoLibrary::shared()
-{
-    // Never destroyed: work on the thread pool may still use it while the
-    // process exits.
-    static PhotoLibrary *const library = new DesktopPhotoLibrary;
-    return library;
-}
 
 QString PhotoLibrary::visibleText(const QString &text)
 {

@@ -48,8 +48,4 @@ public:
 
     // A place as a person reads it: the home folder as "~".
     [[nodiscard]] static QString readable(const QString &place);
-
-    // The library of this platform: on the desktop, DesktopPhotoLibrary over
-    // the user's Pictures folder. Lives until the process ends.
-    [[nodiscard]] static PhotoLibrary *shared();
 };

@@ -8,6 +8,7 @@
 #include "export/ImageCodec.h"
 #include "export/PhotoLibrary.h"
 #include "store/TemporaryDirectory.h"
+#include "workflow/ApplicationContext.h"
 #include "workflow/PictureDownload.h"
 
 #include <QClipboard>
@@ -40,19 +41,13 @@ QVariant unwrapped(QVariant value)
 
 } // namespace
 
-Desktop *Desktop::shared()
+Desktop *Desktop::create(QQmlEngine *engine, QJSEngine *)
 {
-    static Desktop *const desktop = new Desktop;
-    return desktop;
+    return new Desktop(ApplicationContext::of(engine));
 }
 
-Desktop *Desktop::create(QQmlEngine *, QJSEngine *)
-{
-    QJSEngine::setObjectOwnership(shared(), QJSEngine::CppOwnership);
-    return shared();
-}
-
-Desktop::Desktop()
+Desktop::Desktop(ApplicationContext &context)
+    : m_context(context)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
@@ -82,9 +77,9 @@ void Desktop::setDarkMode(bool dark)
     Q_EMIT darkModeChanged();
 }
 
-QString Desktop::photoFolder()
+QString Desktop::photoFolder() const
 {
-    return PhotoLibrary::readable(PhotoLibrary::shared()->location());
+    return PhotoLibrary::readable(m_context.photoLibrary()->location());
 }
 
 void Desktop::copyText(const QString &text)
@@ -108,11 +103,12 @@ void Desktop::copyPicture(const QString &address)
 
 QCoro::Task<> Desktop::copy(QUrl url)
 {
-    // The desktop lives as long as the process, so no guard of `this`.
-    const Result<QImage> image = co_await downloadPicture(url);
+    const QPointer<Desktop> self(this);
+    const Result<QImage> image = co_await downloadPicture(m_context.catalogue(), url);
     if (image)
         QGuiApplication::clipboard()->setImage(image.value());
-    Q_EMIT pictureCopied(image.ok());
+    if (self)
+        Q_EMIT self->pictureCopied(image.ok());
 }
 
 void Desktop::dragIcon(const AppItem &item, QObject *source)
@@ -154,7 +150,7 @@ QMimeData *Desktop::pictureMimeData(const QImage &image, const QString &title)
 QCoro::Task<> Desktop::drag(
     QUrl url, QString appName, std::optional<int> screenshot, QPointer<QObject> source)
 {
-    const Result<QImage> downloaded = co_await downloadPicture(url);
+    const Result<QImage> downloaded = co_await downloadPicture(m_context.catalogue(), url);
     if (!downloaded || !source || QGuiApplication::mouseButtons() == Qt::NoButton)
         co_return;
     const QImage &image = downloaded.value();

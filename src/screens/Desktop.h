@@ -15,14 +15,15 @@
 
 #include <optional>
 
+class ApplicationContext;
 class QJSEngine;
 class QMimeData;
 class QQmlEngine;
 
 // What the screens need of the desktop around them: whether it prefers a
 // dark look (the freedesktop settings portal, followed live; light when
-// nothing answers), where saved photos go, the clipboard, dragging pictures
-// out to other applications, and what a start of the application asks.
+// nothing answers), where saved photos go, the clipboard, and dragging
+// pictures out to other applications. One for each engine.
 class Desktop : public QObject
 {
     Q_OBJECT
@@ -34,12 +35,12 @@ class Desktop : public QObject
     Q_PROPERTY(QString photoFolder READ photoFolder CONSTANT)
 
 public:
-    static Desktop *shared();
-    static Desktop *create(QQmlEngine *, QJSEngine *);
+    // On the application context of the engine.
+    static Desktop *create(QQmlEngine *engine, QJSEngine *);
 
     [[nodiscard]] bool darkMode() const { return m_darkMode; }
     void setDarkMode(bool dark);
-    [[nodiscard]] static QString photoFolder();
+    [[nodiscard]] QString photoFolder() const;
 
     Q_INVOKABLE static void copyText(const QString &text);
     // Downloads the picture afresh and puts the image itself on the
@@ -59,22 +60,19 @@ public:
 
 Q_SIGNALS:
     void darkModeChanged();
-    // A start (this one's, or a later one's handed over) asks the window to
-    // search `text`, or open the store link in it, in `region` (empty: the
-    // window's own).
-    void startRequested(const QString &text, const QString &region);
     void pictureCopied(bool copied);
 
 private Q_SLOTS:
     void onSettingChanged(const QString &group, const QString &key, const QDBusVariant &value);
 
 private:
-    Desktop();
+    explicit Desktop(ApplicationContext &context);
     void followColorScheme(const QVariant &value);
     QCoro::Task<> copy(QUrl url);
     // `screenshot`: its number; none for an icon.
     QCoro::Task<> drag(
         QUrl url, QString appName, std::optional<int> screenshot, QPointer<QObject> source);
 
+    ApplicationContext &m_context;
     bool m_darkMode = false;
 };

@@ -5,6 +5,7 @@
 import QtQuick
 import QtQuick.Templates as T
 import QtQuick.Controls.Material
+import QtQuick.Layouts
 import Vellumar
 
 // The window. Everything below it belongs to one language: a real change of
@@ -39,11 +40,32 @@ T.ApplicationWindow {
     }
 
     // A start's request (the command line's, or a later start's): the search
-    // tab takes it.
+    // tab takes it. A failure the person should know of, from wherever it
+    // happened, shows on top of everything.
     Connections {
-        target: Desktop
+        target: ApplicationContext
         function onStartRequested(text, region) {
             (shell.item as TabsPage).handOver(text, region)
+        }
+        function onFailureReported(message) {
+            const alert = failureAlert.made()
+            alert.message = message
+            alert.open()
+        }
+    }
+
+    OnDemandLoader {
+        id: failureAlert
+        sourceComponent: Alert {
+            id: alert
+            objectName: "failureAlert"
+            title: qsTrId("error")
+
+            BarButton {
+                Layout.fillWidth: true
+                text: qsTrId("ok")
+                onClicked: alert.accept()
+            }
         }
     }
 

@@ -4,8 +4,10 @@
 
 #include "ScreensEngine.h"
 
+#include "Desktop.h"
 #include "PictureProvider.h"
 #include "catalogue/NetworkPolicy.h"
+#include "workflow/ApplicationContext.h"
 
 #include <QDebug>
 #include <QFontDatabase>
@@ -58,12 +60,18 @@ void ScreensEngine::prepareApplication()
             QStringLiteral("Noto Color Emoji") });
 }
 
-void ScreensEngine::setUpEngine(QQmlEngine &engine)
+void ScreensEngine::setUpEngine(QQmlEngine &engine, ApplicationContext &context)
 {
+    context.attach(engine);
     // The engine does not own its factory; one stateless factory serves all.
     static PolicyNetworkAccessManagerFactory factory;
     engine.setNetworkAccessManagerFactory(&factory);
     engine.addImageProvider(QStringLiteral("picture"), new PictureProvider);
+}
+
+Desktop &ScreensEngine::desktop(QQmlEngine &engine)
+{
+    return *engine.singletonInstance<Desktop *>(qmlTypeId("Vellumar", 1, 0, "Desktop"));
 }
 
 QUrl ScreensEngine::mainUrl()

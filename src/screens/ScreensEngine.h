@@ -6,6 +6,8 @@
 
 #include <QUrl>
 
+class ApplicationContext;
+class Desktop;
 class QQmlEngine;
 
 // The set-up that the application, the screen tests and the tools share, so
@@ -17,8 +19,12 @@ namespace ScreensEngine {
 void prepareApplication();
 
 // Every image the screens load obeys the network rules of the core; rounded
-// pictures come from the "picture" image provider.
-void setUpEngine(QQmlEngine &engine);
+// pictures come from the "picture" image provider; the screens work on
+// `context`, which outlives the engine.
+void setUpEngine(QQmlEngine &engine, ApplicationContext &context);
+
+// The engine's desktop singleton.
+[[nodiscard]] Desktop &desktop(QQmlEngine &engine);
 
 // The window: the tab shell in the chosen language.
 [[nodiscard]] QUrl mainUrl();

@@ -22,18 +22,12 @@
 #include <unistd.h>
 #endif
 
-HistoryManager *HistoryManager::shared()
-{
-    static HistoryManager *const instance = new HistoryManager(KeyValueStore::shared());
-    return instance;
-}
-
 HistoryManager::HistoryManager(KeyValueStore &store, QObject *parent)
     : QObject(parent)
     , m_store(store)
 { }
 
-bool HistoryManager::addHistory(const AppItem &item)
+Result<void> HistoryManager::addHistory(const AppItem &item)
 {
     return updateHistory([&](QList<AppItem> &items) {
         if (std::any_of(items.cbegin(), items.cend(),
@@ -44,9 +38,9 @@ bool HistoryManager::addHistory(const AppItem &item)
     });
 }
 
-void HistoryManager::removeHistory(const AppItem &item)
+Result<void> HistoryManager::removeHistory(const AppItem &item)
 {
-    updateHistory([&](QList<AppItem> &items) {
+    return updateHistory([&](QList<AppItem> &items) {
         items.removeIf([&](const AppItem &entry) { return entry.trackId == item.trackId; });
         return true;
     });
@@ -58,13 +52,14 @@ QList<AppItem> HistoryManager::loadHistory() const
     return bytes ? decode(*bytes).value_or(QList<AppItem>()) : QList<AppItem>();
 }
 
-void HistoryManager::clearAllHistory()
+Result<void> HistoryManager::clearAllHistory()
 {
-    updateHistory([](QList<AppItem> &items) {
+    Result<void> cleared = updateHistory([](QList<AppItem> &items) {
         items.clear();
         return true;
     });
     clearTemporaryFiles();
+    return cleared;
 }
 
 std::optional<QList<AppItem>> HistoryManager::decode(const QByteArray &bytes) const
@@ -100,44 +95,55 @@ std::optional<QList<AppItem>> HistoryManager::decode(const QByteArray &bytes) co
     return items;
 }
 
-bool HistoryManager::updateHistory(const std::function<bool(QList<AppItem> &)> &edit)
+Result<void> HistoryManager::updateHistory(const std::function<bool(QList<AppItem> &)> &edit)
 {
     QByteArray written;
     QList<AppItem> items;
     bool unchanged = false; // the edit asked for nothing
-    const bool stored = m_store.update(historyKey, [&](std::optional<KeyValueStore::Value> &value) {
-        const QByteArray *bytes = value ? std::get_if<QByteArray>(&*value) : nullptr;
-        if (bytes) {
-            std::optional<QList<AppItem>> decoded = decode(*bytes);
-            // A document we could not read may still be the user's only
-            // record; it is replaced only once a copy of it is on disk.
-            if (!decoded && !preserveUnreadable(*bytes))
-                return false;
-            items = decoded.value_or(QList<AppItem>());
-        }
-        if (!edit(items)) {
-            unchanged = true;
-            return false;
-        }
-        // Entry by entry into one buffer of about the final size: the bytes a
-        // QJsonArray would give, in half the time at 10,000 entries, as the
-        // whole list is never held in JSON form twice.
-        written.reserve((bytes ? bytes->size() : 0) + 4096);
-        written.append('[');
-        for (const AppItem &item : std::as_const(items)) {
-            if (written.size() > 1)
-                written.append(',');
-            written.append(QJsonDocument(item.toJson()).toJson(QJsonDocument::Compact));
-        }
-        written.append(']');
-        value = written;
-        return true;
-    });
-    if (stored) {
+    bool unpreserved = false; // an unreadable document could not be kept aside
+    const Result<void> stored
+        = m_store.update(historyKey, [&](std::optional<KeyValueStore::Value> &value) {
+              const QByteArray *bytes = value ? std::get_if<QByteArray>(&*value) : nullptr;
+              if (bytes) {
+                  std::optional<QList<AppItem>> decoded = decode(*bytes);
+                  // A document we could not read may still be the user's only
+                  // record; it is replaced only once a copy of it is on disk.
+                  if (!decoded && !preserveUnreadable(*bytes)) {
+                      unpreserved = true;
+                      return false;
+                  }
+                  items = decoded.value_or(QList<AppItem>());
+              }
+              if (!edit(items)) {
+                  unchanged = true;
+                  return false;
+              }
+              // Entry by entry into one buffer of about the final size: the bytes a
+              // QJsonArray would give, in half the time at 10,000 entries, as the
+              // whole list is never held in JSON form twice.
+              written.reserve((bytes ? bytes->size() : 0) + 4096);
+              written.append('[');
+              for (const AppItem &item : std::as_const(items)) {
+                  if (written.size() > 1)
+                      written.append(',');
+                  written.append(QJsonDocument(item.toJson()).toJson(QJsonDocument::Compact));
+              }
+              written.append(']');
+              value = written;
+              return true;
+          });
+    if (!stored)
+        return stored;
+    if (unpreserved)
+        return Error { QStringLiteral("HistoryManager"), -1,
+            QStringLiteral("the unreadable history could not be kept aside"),
+            Error::Kind::writeFailed };
+    if (!unchanged) {
         m_bytes = written;
         m_items = items;
+        Q_EMIT historyChanged();
     }
-    return stored || unchanged;
+    return {};
 }
 
 bool HistoryManager::preserveUnreadable(const QByteArray &bytes) const

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "catalogue/AppItem.h"
+#include "catalogue/Result.h"
 
 #include <QByteArray>
 #include <QList>
@@ -18,34 +19,35 @@ class KeyValueStore;
 
 // The download history: every item whose icon was saved, most recent first,
 // no trackId twice. The list is kept only in the store, as one JSON document,
-// and read afresh by every operation.
+// and read afresh by every operation. Writes fail when the store cannot be
+// written (a full disk, a read-only folder).
 class HistoryManager : public QObject
 {
     Q_OBJECT
 public:
-    static HistoryManager *shared();
-
-    // An instance on the given store; shared() uses KeyValueStore::shared().
     explicit HistoryManager(KeyValueStore &store, QObject *parent = nullptr);
 
     // Puts the item first unless its trackId is already stored; an existing
-    // entry keeps its place and fields, and nothing is written. False when the
-    // store could not be written (a full disk, a read-only folder).
-    bool addHistory(const AppItem &item);
+    // entry keeps its place and fields, and nothing is written.
+    Result<void> addHistory(const AppItem &item);
     // Removes every entry with the item's trackId.
-    void removeHistory(const AppItem &item);
+    Result<void> removeHistory(const AppItem &item);
     // The stored list; empty when nothing is stored or it does not decode.
     [[nodiscard]] QList<AppItem> loadHistory() const;
     // Stores an empty list, then empties the application's temporary folder.
-    void clearAllHistory();
+    Result<void> clearAllHistory();
+
+Q_SIGNALS:
+    // After this instance has stored a changed list.
+    void historyChanged();
 
 private:
     // The entries of a stored document, or nothing after the load failure line.
     [[nodiscard]] std::optional<QList<AppItem>> decode(const QByteArray &bytes) const;
     // Edits the stored list in one step of the store, so that another process
     // changing it at the same moment loses nothing. The edit returns false to
-    // write nothing. False when what the edit asked for is not in the store.
-    bool updateHistory(const std::function<bool(QList<AppItem> &)> &edit);
+    // write nothing. Fails when what the edit asked for is not in the store.
+    Result<void> updateHistory(const std::function<bool(QList<AppItem> &)> &edit);
     [[nodiscard]] bool preserveUnreadable(const QByteArray &bytes) const;
     void clearTemporaryFiles();
 

@@ -201,7 +201,7 @@ struct KeyValueStore::Private
     bool store(const QByteArray &key, const std::optional<Value> &value, QString *error);
 
     // Ends a failed write: nothing of it stays, no lock stays held.
-    bool fail(const QString &key, const QString &error);
+    Error fail(const QString &key, const QString &error);
 };
 
 int KeyValueStore::Private::tryOpen(bool readOnly, QString *error)
@@ -429,19 +429,21 @@ bool KeyValueStore::Private::store(
     return rc == SQLITE_DONE;
 }
 
-bool KeyValueStore::Private::fail(const QString &key, const QString &error)
+Error KeyValueStore::Private::fail(const QString &key, const QString &error)
 {
+    const int code = db ? sqlite3_errcode(db) : SQLITE_CANTOPEN;
     if (db && !sqlite3_get_autocommit(db))
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-    consoleLine(QStringLiteral("cannot save \"%1\" in %2: %3").arg(key, path, error));
-    return false;
+    const QString line = QStringLiteral("cannot save \"%1\" in %2: %3").arg(key, path, error);
+    consoleLine(line);
+    return Error { QStringLiteral("KeyValueStore"), code, line,
+        code == SQLITE_FULL ? Error::Kind::diskFull : Error::Kind::writeFailed };
 }
 
-KeyValueStore &KeyValueStore::shared()
+QString KeyValueStore::defaultFilePath()
 {
-    static KeyValueStore store(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-        + QStringLiteral("/store.sqlite"));
-    return store;
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+        + QStringLiteral("/store.sqlite");
 }
 
 KeyValueStore::KeyValueStore(const QString &filePath)
@@ -473,7 +475,7 @@ std::optional<KeyValueStore::Value> KeyValueStore::read(const QString &key) cons
 }
 
 // A plain write is a change that ignores what was there.
-bool KeyValueStore::write(const QString &key, const std::optional<Value> &value)
+Result<void> KeyValueStore::write(const QString &key, const std::optional<Value> &value)
 {
     return update(key, [&](std::optional<Value> &current) {
         current = value;
@@ -481,7 +483,7 @@ bool KeyValueStore::write(const QString &key, const std::optional<Value> &value)
     });
 }
 
-bool KeyValueStore::update(const QString &key, const Change &change)
+Result<void> KeyValueStore::update(const QString &key, const Change &change)
 {
     std::lock_guard locker(d->mutex);
     const QByteArray keyUtf8 = key.toUtf8();
@@ -494,9 +496,9 @@ bool KeyValueStore::update(const QString &key, const Change &change)
         return d->fail(key, error);
     if (!change(value)) {
         sqlite3_exec(d->db, "ROLLBACK", nullptr, nullptr, nullptr);
-        return false;
+        return {};
     }
     if (!d->store(keyUtf8, value, &error) || !d->exec("COMMIT", &error))
         return d->fail(key, error);
-    return true;
+    return {};
 }

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "catalogue/Result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -24,8 +26,9 @@
 // value of any size costs no more.
 //
 // Failures never throw: a write that cannot be stored leaves the previous value
-// in place, prints one console line and returns false. A store whose file
-// cannot be written (a read-only home) still reads.
+// in place, prints one console line and returns the error (a full disk, a
+// read-only file). A store whose file cannot be written (a read-only home)
+// still reads.
 class KeyValueStore
 {
 public:
@@ -34,8 +37,8 @@ public:
     // value to store (nothing removes the key); returns false to change nothing.
     using Change = std::function<bool(std::optional<Value> &value)>;
 
-    // The process-wide store at <AppDataLocation>/store.sqlite, opened on first use.
-    static KeyValueStore &shared();
+    // Where the user's store lives: <AppDataLocation>/store.sqlite.
+    [[nodiscard]] static QString defaultFilePath();
 
     // A store on the given file; the folder is created when missing. A file
     // that is not a readable database is moved aside under a dated name and
@@ -64,22 +67,25 @@ public:
         return as<QByteArray>(key);
     }
 
-    // Each returns whether the value reached the disk.
-    bool setBool(const QString &key, bool value) { return write(key, value); }
-    bool setString(const QString &key, const QString &value) { return write(key, value); }
-    bool setStringArray(const QString &key, const QStringList &value) { return write(key, value); }
-    bool setData(const QString &key, const QByteArray &value) { return write(key, value); }
-    bool removeObject(const QString &key) { return write(key, std::nullopt); }
+    // Each succeeds once the value has reached the disk.
+    Result<void> setBool(const QString &key, bool value) { return write(key, value); }
+    Result<void> setString(const QString &key, const QString &value) { return write(key, value); }
+    Result<void> setStringArray(const QString &key, const QStringList &value)
+    {
+        return write(key, value);
+    }
+    Result<void> setData(const QString &key, const QByteArray &value) { return write(key, value); }
+    Result<void> removeObject(const QString &key) { return write(key, std::nullopt); }
 
     // Read, change and write one key holding the write lock throughout, so
     // that no other process can store in between and have its change lost.
-    // The change must not use the store itself. Returns whether a new value
-    // was stored.
-    bool update(const QString &key, const Change &change);
+    // The change must not use the store itself. A change that declines
+    // stores nothing and succeeds.
+    Result<void> update(const QString &key, const Change &change);
 
 private:
     std::optional<Value> read(const QString &key) const;
-    bool write(const QString &key, const std::optional<Value> &value);
+    Result<void> write(const QString &key, const std::optional<Value> &value);
     // The value under the key when it is of kind T.
     template<typename T>
     std::optional<T> as(const QString &key) const

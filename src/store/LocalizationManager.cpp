@@ -59,12 +59,6 @@ Language localeLanguage()
     return Language::english;
 }
 
-LocalizationManager *LocalizationManager::shared()
-{
-    static LocalizationManager *const instance = new LocalizationManager(KeyValueStore::shared());
-    return instance;
-}
-
 LocalizationManager::LocalizationManager(KeyValueStore &store, QObject *parent)
     : QObject(parent)
     , m_store(&store)
@@ -96,8 +90,11 @@ void LocalizationManager::setCurrentLanguage(Language language)
     // The table first, so that whatever the signal rebuilds reads the new texts.
     installTable(language);
     emit currentLanguageChanged();
-    if (m_store)
-        m_store->setString(userDefaultsKey, rawValue(language));
+    if (!m_store)
+        return;
+    if (const Result<void> written = m_store->setString(userDefaultsKey, rawValue(language));
+        !written)
+        emit writeFailed(written.error());
 }
 
 QString LocalizationManager::currentLanguageRawValue() const

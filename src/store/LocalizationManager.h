@@ -4,7 +4,8 @@
 
 #pragma once
 
-#include <QJSEngine>
+#include "catalogue/Error.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,7 @@
 #include <optional>
 
 class KeyValueStore;
+class QJSEngine;
 class QQmlEngine;
 class QTranslator;
 
@@ -45,16 +47,11 @@ class LocalizationManager : public QObject
     Q_PROPERTY(QStringList languageDisplayNames READ languageDisplayNames CONSTANT)
 
 public:
-    static LocalizationManager *shared();
-    // QML's singleton is the process-wide instance, kept from the JavaScript collector.
-    static LocalizationManager *create(QQmlEngine *, QJSEngine *)
-    {
-        QJSEngine::setObjectOwnership(shared(), QJSEngine::CppOwnership);
-        return shared();
-    }
+    // QML's singleton is the one of the engine's application context.
+    static LocalizationManager *create(QQmlEngine *engine, QJSEngine *);
 
-    // Reads the stored choice and installs its table; shared() uses
-    // KeyValueStore::shared(). Destroying the instance uninstalls its table.
+    // Reads the stored choice and installs its table. Destroying the
+    // instance uninstalls its table.
     explicit LocalizationManager(KeyValueStore &store, QObject *parent = nullptr);
     // Installs the table of `language` for this process alone: the stored
     // choice is neither read nor written (vellumar-cli speaks the terminal's).
@@ -73,6 +70,8 @@ public:
 
 signals:
     void currentLanguageChanged();
+    // The choice could not be stored; it holds for this run.
+    void writeFailed(const Error &error);
 
 private:
     void installTable(Language language);

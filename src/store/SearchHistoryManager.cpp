@@ -6,22 +6,16 @@
 
 #include "KeyValueStore.h"
 
-SearchHistoryManager *SearchHistoryManager::shared()
-{
-    static SearchHistoryManager *const instance = new SearchHistoryManager(KeyValueStore::shared());
-    return instance;
-}
-
 SearchHistoryManager::SearchHistoryManager(KeyValueStore &store, QObject *parent)
     : QObject(parent)
     , m_store(store)
 { }
 
-void SearchHistoryManager::addSearchTerm(const QString &term)
+Result<void> SearchHistoryManager::addSearchTerm(const QString &term)
 {
     // One step of the store, so that another process adding a term at the
     // same moment loses nothing.
-    m_store.update(historyKey, [&](std::optional<KeyValueStore::Value> &value) {
+    return changed(m_store.update(historyKey, [&](std::optional<KeyValueStore::Value> &value) {
         const QStringList *stored = value ? std::get_if<QStringList>(&*value) : nullptr;
         QStringList terms = stored ? *stored : QStringList();
         // "é" typed as one scalar or as "e" plus a combining accent is one term.
@@ -35,7 +29,7 @@ void SearchHistoryManager::addSearchTerm(const QString &term)
             terms.removeLast();
         value = terms;
         return true;
-    });
+    }));
 }
 
 QStringList SearchHistoryManager::loadSearchHistory() const
@@ -43,7 +37,14 @@ QStringList SearchHistoryManager::loadSearchHistory() const
     return m_store.stringArrayForKey(historyKey).value_or(QStringList());
 }
 
-void SearchHistoryManager::clearAllHistory()
+Result<void> SearchHistoryManager::clearAllHistory()
 {
-    m_store.removeObject(historyKey);
+    return changed(m_store.removeObject(historyKey));
+}
+
+Result<void> SearchHistoryManager::changed(Result<void> written)
+{
+    if (written)
+        Q_EMIT searchHistoryChanged();
+    return written;
 }

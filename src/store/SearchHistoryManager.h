@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "catalogue/Result.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -11,26 +13,30 @@
 class KeyValueStore;
 
 // The last ten submitted search terms, most recent first, kept only in the
-// store and read afresh by every operation.
+// store and read afresh by every operation. Writes fail when the store
+// cannot be written.
 class SearchHistoryManager : public QObject
 {
     Q_OBJECT
 public:
-    static SearchHistoryManager *shared();
-
-    // An instance on the given store; shared() uses KeyValueStore::shared().
     explicit SearchHistoryManager(KeyValueStore &store, QObject *parent = nullptr);
 
     // Moves the term, exactly as given, to the front, dropping an equal one
     // (equal after Unicode normalization; case counts) and the oldest one
     // when the list grows past ten.
-    void addSearchTerm(const QString &term);
+    Result<void> addSearchTerm(const QString &term);
     // The stored list; empty when the key holds no list of strings.
     [[nodiscard]] QStringList loadSearchHistory() const;
     // Removes the key itself, not just its entries.
-    void clearAllHistory();
+    Result<void> clearAllHistory();
+
+Q_SIGNALS:
+    // After this instance has stored a change.
+    void searchHistoryChanged();
 
 private:
+    Result<void> changed(Result<void> written);
+
     static inline const QString historyKey = QStringLiteral("SearchTermHistory");
     static constexpr qsizetype maxHistoryCount = 10;
     KeyValueStore &m_store;

@@ -17,12 +17,6 @@ const QString originalJPEGKey = QStringLiteral("saveAsOriginalJPEG");
 const QString platformKey = QStringLiteral("Platform");
 } // namespace
 
-SettingsManager *SettingsManager::shared()
-{
-    static SettingsManager *const instance = new SettingsManager(KeyValueStore::shared());
-    return instance;
-}
-
 SettingsManager::SettingsManager(KeyValueStore &store, QObject *parent)
     : QObject(parent)
     , m_store(store)
@@ -50,17 +44,24 @@ void SettingsManager::setSaveOptions(const IconSaveOptions &options)
     using Shape = IconSaveOptions::Shape;
     m_saveOptions = options;
     emit saveOptionsChanged();
-    m_store.setBool(originalJPEGKey, options.shape == Shape::original);
-    m_store.setBool(roundedKey, options.shape == Shape::rounded);
-    m_store.setBool(slightlyRoundedKey, options.shape == Shape::slightlyRounded);
-    m_store.setString(resolutionKey, rawValue(options.resolution));
+    // Each key is tried, so one that fails leaves no other behind.
+    Result<void> written = m_store.setBool(originalJPEGKey, options.shape == Shape::original);
+    for (Result<void> next : { m_store.setBool(roundedKey, options.shape == Shape::rounded),
+             m_store.setBool(slightlyRoundedKey, options.shape == Shape::slightlyRounded),
+             m_store.setString(resolutionKey, rawValue(options.resolution)) }) {
+        if (written)
+            written = std::move(next);
+    }
+    if (!written)
+        emit writeFailed(written.error());
 }
 
 void SettingsManager::setPlatform(Platform value)
 {
     m_platform = value;
     emit platformChanged();
-    m_store.setString(platformKey, rawValue(value));
+    if (const Result<void> written = m_store.setString(platformKey, rawValue(value)); !written)
+        emit writeFailed(written.error());
 }
 
 QStringList SettingsManager::resolutions()

@@ -4,28 +4,30 @@
 
 #pragma once
 
-#include "export/IconSaveOptions.h"
+#include "catalogue/Error.h"
 #include "catalogue/Platform.h"
+#include "export/IconSaveOptions.h"
 
-#include <QJSEngine>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QtQml/qqmlregistration.h>
 
 class KeyValueStore;
+class QJSEngine;
 class QQmlEngine;
 
 // The settings: the save options and the platform. Loaded once from the
 // store; every assignment, also of the value already held, notifies and
-// writes at once. The save options are stored under their four keys of old.
+// writes at once; a write that fails keeps the new value for this run and
+// says so. The save options are stored under their four keys of old.
 class SettingsManager : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
-    Q_PROPERTY(IconSaveOptions saveOptions READ saveOptions WRITE setSaveOptions NOTIFY
-            saveOptionsChanged)
+    Q_PROPERTY(
+        IconSaveOptions saveOptions READ saveOptions WRITE setSaveOptions NOTIFY saveOptionsChanged)
     // The raw values in picker order.
     Q_PROPERTY(QStringList resolutions READ resolutions CONSTANT)
     // Whose apps a search lists; stored as its raw value.
@@ -34,15 +36,10 @@ class SettingsManager : public QObject
     Q_PROPERTY(QStringList platformNames READ platformNames CONSTANT)
 
 public:
-    static SettingsManager *shared();
-    // QML's singleton is the process-wide instance, kept from the JavaScript collector.
-    static SettingsManager *create(QQmlEngine *, QJSEngine *)
-    {
-        QJSEngine::setObjectOwnership(shared(), QJSEngine::CppOwnership);
-        return shared();
-    }
+    // QML's singleton is the one of the engine's application context.
+    static SettingsManager *create(QQmlEngine *engine, QJSEngine *);
 
-    // Loads the options from the given store; shared() uses KeyValueStore::shared().
+    // Loads the options from the given store.
     explicit SettingsManager(KeyValueStore &store, QObject *parent = nullptr);
 
     [[nodiscard]] IconSaveOptions saveOptions() const { return m_saveOptions; }
@@ -57,6 +54,8 @@ public:
 signals:
     void saveOptionsChanged();
     void platformChanged();
+    // A value could not be stored.
+    void writeFailed(const Error &error);
 
 private:
     KeyValueStore &m_store;

@@ -4,6 +4,8 @@
 
 #include "AppDetailLoader.h"
 
+#include "ApplicationContext.h"
+#include "catalogue/AppStoreAPI.h"
 #include "store/SettingsManager.h"
 
 #include <QDebug>
@@ -14,15 +16,30 @@ AppDetailLoader::AppDetailLoader(QObject *parent)
 {
     connect(
         this, &AppDetailLoader::detailedInfoChanged, this, &AppDetailLoader::screenshotUrlsChanged);
-    connect(SettingsManager::shared(), &SettingsManager::platformChanged, this,
+}
+
+AppDetailLoader::AppDetailLoader(ApplicationContext &context, QObject *parent)
+    : AppDetailLoader(parent)
+{
+    setContext(context);
+}
+
+void AppDetailLoader::classBegin()
+{
+    setContext(ApplicationContext::of(this));
+}
+
+void AppDetailLoader::setContext(ApplicationContext &context)
+{
+    m_context = &context;
+    connect(&context.settings(), &SettingsManager::platformChanged, this,
         &AppDetailLoader::screenshotUrlsChanged);
 }
 
 QStringList AppDetailLoader::screenshotUrls() const
 {
-    return m_detailedInfo
-        ? m_detailedInfo->loadableScreenshotUrls(SettingsManager::shared()->platform())
-        : QStringList();
+    return m_detailedInfo ? m_detailedInfo->loadableScreenshotUrls(m_context->settings().platform())
+                          : QStringList();
 }
 
 void AppDetailLoader::setDeveloperAppsWanted(bool wanted)
@@ -102,7 +119,7 @@ void AppDetailLoader::loadDetails()
     // isLoading is left as it is: a repeated load keeps the content on screen.
     QPointer<AppDetailLoader> self(this);
     const AppStoreAPI::StillWanted wanted = stillWanted();
-    AppStoreAPI::lookup(
+    m_context->catalogue().lookup(
         m_appItem.trackId, m_countryCode,
         [self, wanted](const Result<DetailedAppInfo> &result) {
             if (!wanted())
@@ -134,7 +151,7 @@ QCoro::Task<> AppDetailLoader::loadDeveloperApps(qint64 artistId)
     m_developerAppsRequested = true;
     setLoadingDeveloperApps(true);
     const Result<QList<AppItem>> apps
-        = co_await AppStoreAPI::developerApps(artistId, m_countryCode, wanted);
+        = co_await m_context->catalogue().developerApps(artistId, m_countryCode, wanted);
     if (!wanted())
         co_return;
     if (!apps) {

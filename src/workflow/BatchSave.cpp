@@ -4,6 +4,7 @@
 
 #include "BatchSave.h"
 
+#include "ApplicationContext.h"
 #include "store/SettingsManager.h"
 
 #include <QPointer>
@@ -44,7 +45,10 @@ void BatchSave::saveIcons(const QList<AppItem> &items)
 QCoro::Task<> BatchSave::run(QList<AppItem> items)
 {
     QPointer<BatchSave> self(this);
-    std::function<IconSaveOptions()> options = [] { return SettingsManager::shared()->saveOptions(); };
+    SettingsManager &settings = context().settings();
+    std::function<IconSaveOptions()> options = [&settings] {
+        return settings.saveOptions();
+    };
     if (m_options)
         options = [fixed = *m_options] {
             return fixed;
@@ -55,7 +59,7 @@ QCoro::Task<> BatchSave::run(QList<AppItem> items)
     QStringList failures;
     for (const AppItem &item : std::as_const(items)) {
         const IconSaveOutcome outcome
-            = co_await saveOne(stamped(item), options, m_library, recordHistory);
+            = co_await saveOne(stamped(item), options, context(), recordHistory);
         if (!self)
             co_return;
         if (outcome.saved) {

@@ -39,10 +39,8 @@ public:
     // Saves none after the one in flight, which still ends as it would.
     Q_INVOKABLE void cancel() { m_cancelled = true; }
 
-    // Fixed options in place of the stored ones, and a library of its own,
-    // for the command line.
+    // Fixed options in place of the stored ones, for the command line.
     void setOptions(const IconSaveOptions &options) { m_options = options; }
-    void setPhotoLibrary(PhotoLibrary *library) { m_library = library; }
 
 Q_SIGNALS:
     void progressChanged();
@@ -62,5 +60,4 @@ private:
     bool m_running = false;
     bool m_cancelled = false;
     std::optional<IconSaveOptions> m_options;
-    PhotoLibrary *m_library = nullptr;
 };

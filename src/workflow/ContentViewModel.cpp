@@ -4,6 +4,7 @@
 
 #include "ContentViewModel.h"
 
+#include "ApplicationContext.h"
 #include "catalogue/AppStoreAPI.h"
 #include "store/Country.h"
 #include "store/SearchHistoryManager.h"
@@ -59,6 +60,25 @@ ContentViewModel::ContentViewModel(QObject *parent)
             clearSearch();
     });
     m_clearDebounce.start(); // the current (empty) term counts as a first change
+}
+
+ContentViewModel::ContentViewModel(ApplicationContext &context, QObject *parent)
+    : ContentViewModel(parent)
+{
+    setContext(context);
+}
+
+void ContentViewModel::classBegin()
+{
+    setContext(ApplicationContext::of(this));
+}
+
+void ContentViewModel::setContext(ApplicationContext &context)
+{
+    m_context = &context;
+    m_saveFlow.setContext(context);
+    connect(&context.searchHistory(), &SearchHistoryManager::searchHistoryChanged, this,
+        &ContentViewModel::loadSearchHistory);
     loadSearchHistory();
 }
 
@@ -139,14 +159,14 @@ void ContentViewModel::clearSearch()
 
 void ContentViewModel::loadSearchHistory()
 {
-    m_searchHistory = SearchHistoryManager::shared()->loadSearchHistory();
+    m_searchHistory = m_context->searchHistory().loadSearchHistory();
     Q_EMIT searchHistoryChanged();
 }
 
 void ContentViewModel::clearSearchHistory()
 {
-    SearchHistoryManager::shared()->clearAllHistory();
-    loadSearchHistory();
+    if (const Result<void> cleared = m_context->searchHistory().clearAllHistory(); !cleared)
+        m_context->report(cleared.error());
 }
 
 QString ContentViewModel::regionName(const QString &code)
@@ -164,8 +184,8 @@ void ContentViewModel::performSearch()
     // Plain terms are remembered before the request starts; links never are.
     std::optional<AppStoreURLParser::Link> link = AppStoreURLParser::parse(term);
     if (!link) {
-        SearchHistoryManager::shared()->addSearchTerm(term);
-        loadSearchHistory();
+        if (const Result<void> added = m_context->searchHistory().addSearchTerm(term); !added)
+            m_context->report(added.error());
     }
 
     setIsLoading(true);
@@ -197,7 +217,8 @@ QCoro::Task<> ContentViewModel::runRequest(
 
     if (link && ok) {
         const QString region = link->country ? link->country->toUpper() : m_selectedCountryCode;
-        const Result<DetailedAppInfo> found = co_await AppStoreAPI::lookup(id, region, wanted);
+        const Result<DetailedAppInfo> found
+            = co_await m_context->catalogue().lookup(id, region, wanted);
         // An answer that is no longer the latest request's is dropped, so the
         // screen never shows an older term's outcome over a newer one.
         if (!self || !isLatest(request))
@@ -221,8 +242,8 @@ QCoro::Task<> ContentViewModel::runRequest(
         co_return;
     }
 
-    const Result<QList<AppItem>> hits = co_await AppStoreAPI::findApps(
-        term, m_selectedCountryCode, SettingsManager::shared()->platform(), wanted);
+    const Result<QList<AppItem>> hits = co_await m_context->catalogue().findApps(
+        term, m_selectedCountryCode, m_context->settings().platform(), wanted);
     if (!self || !isLatest(request))
         co_return;
     setIsLoading(false);

@@ -11,6 +11,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QQmlParserStatus>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -19,13 +20,16 @@
 
 #include <optional>
 
+class ApplicationContext;
+
 // The state behind the search screen: the term, the region, the hits, the busy
 // flag, the status line, the item found through a pasted store link, the
 // search-term history shown as tags, and which overlay covers the list. Its
 // save flow stamps the current region on every saved item.
-class ContentViewModel : public QObject
+class ContentViewModel : public QObject, public QQmlParserStatus
 {
     Q_OBJECT
+    Q_INTERFACES(QQmlParserStatus)
     QML_ELEMENT
     Q_PROPERTY(QString searchTerm READ searchTerm WRITE setSearchTerm NOTIFY searchTermChanged)
     Q_PROPERTY(AppItemListModel *searchResults READ searchResultsModel CONSTANT)
@@ -54,7 +58,11 @@ public:
     enum class Overlay { None, Loading, History, Status };
     Q_ENUM(Overlay)
 
+    // Made by QML, it takes the application context of its engine.
     explicit ContentViewModel(QObject *parent = nullptr);
+    explicit ContentViewModel(ApplicationContext &context, QObject *parent = nullptr);
+    void classBegin() override;
+    void componentComplete() override { }
 
     [[nodiscard]] QString searchTerm() const { return m_searchTerm; }
     void setSearchTerm(const QString &term);
@@ -84,6 +92,7 @@ public:
     // A start's request: the region when one is given, then the text as if
     // typed (or pasted) and submitted. An empty text only sets the region.
     Q_INVOKABLE void submit(const QString &text, const QString &region);
+    // Reads the terms again, for what another process may have added.
     Q_INVOKABLE void loadSearchHistory();
     Q_INVOKABLE void clearSearchHistory();
 
@@ -100,6 +109,7 @@ Q_SIGNALS:
     void overlayChanged();
 
 private:
+    void setContext(ApplicationContext &context);
     void clearSearch();
     QCoro::Task<> runRequest(
         QString term, std::optional<AppStoreURLParser::Link> link, quint64 request);
@@ -113,6 +123,7 @@ private:
         return m_foundAppItemFromURL.value_or(AppItem());
     }
 
+    ApplicationContext *m_context = nullptr;
     QString m_searchTerm;
     AppItemListModel m_searchResults;
     QString m_selectedCountryCode = QStringLiteral("CN");

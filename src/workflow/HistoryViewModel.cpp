@@ -4,6 +4,7 @@
 
 #include "HistoryViewModel.h"
 
+#include "ApplicationContext.h"
 #include "store/HistoryManager.h"
 
 HistoryViewModel::HistoryViewModel(QObject *parent)
@@ -15,6 +16,24 @@ HistoryViewModel::HistoryViewModel(QObject *parent)
     m_filteredHistory.setFilterCaseSensitivity(Qt::CaseInsensitive);
 }
 
+HistoryViewModel::HistoryViewModel(ApplicationContext &context, QObject *parent)
+    : HistoryViewModel(parent)
+{
+    setContext(context);
+}
+
+void HistoryViewModel::classBegin()
+{
+    setContext(ApplicationContext::of(this));
+}
+
+void HistoryViewModel::setContext(ApplicationContext &context)
+{
+    m_context = &context;
+    connect(
+        &context.history(), &HistoryManager::historyChanged, this, &HistoryViewModel::loadHistory);
+}
+
 void HistoryViewModel::setSearchText(const QString &text)
 {
     m_searchText = text;
@@ -24,7 +43,9 @@ void HistoryViewModel::setSearchText(const QString &text)
 
 void HistoryViewModel::loadHistory()
 {
-    m_historyItems.setItems(HistoryManager::shared()->loadHistory());
+    const QList<AppItem> stored = m_context->history().loadHistory();
+    if (stored != m_historyItems.items())
+        m_historyItems.setItems(stored);
 }
 
 void HistoryViewModel::deleteItems(const QList<int> &rows)
@@ -37,15 +58,18 @@ void HistoryViewModel::deleteItems(const QList<int> &rows)
         if (source.isValid())
             chosen.append(m_historyItems.items().at(source.row()));
     }
-    for (const AppItem &item : std::as_const(chosen))
-        HistoryManager::shared()->removeHistory(item);
-    loadHistory();
+    for (const AppItem &item : std::as_const(chosen)) {
+        if (const Result<void> removed = m_context->history().removeHistory(item); !removed) {
+            m_context->report(removed.error());
+            break;
+        }
+    }
 }
 
 void HistoryViewModel::clearAllHistory()
 {
-    HistoryManager::shared()->clearAllHistory();
-    loadHistory();
+    if (const Result<void> cleared = m_context->history().clearAllHistory(); !cleared)
+        m_context->report(cleared.error());
 }
 
 QString HistoryViewModel::detailRegion(const AppItem &item)

@@ -7,16 +7,21 @@
 #include "AppItemListModel.h"
 
 #include <QObject>
+#include <QQmlParserStatus>
 #include <QSortFilterProxyModel>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
+class ApplicationContext;
+
 // The state behind the download history screen: the stored list as last
 // read, the filter text and the list as shown. The screen never edits the
-// list in place: every change goes through the store and is read back.
-class HistoryViewModel : public QObject
+// list in place: every change goes through the store and is read back when
+// the store says it has changed.
+class HistoryViewModel : public QObject, public QQmlParserStatus
 {
     Q_OBJECT
+    Q_INTERFACES(QQmlParserStatus)
     QML_ELEMENT
     Q_PROPERTY(AppItemListModel *historyItems READ historyItems CONSTANT)
     Q_PROPERTY(QString searchText READ searchText WRITE setSearchText NOTIFY searchTextChanged)
@@ -25,14 +30,20 @@ class HistoryViewModel : public QObject
     Q_PROPERTY(QAbstractItemModel *filteredHistory READ filteredHistory CONSTANT)
 
 public:
+    // Made by QML, it takes the application context of its engine.
     explicit HistoryViewModel(QObject *parent = nullptr);
+    explicit HistoryViewModel(ApplicationContext &context, QObject *parent = nullptr);
+    void classBegin() override;
+    void componentComplete() override { }
 
     [[nodiscard]] AppItemListModel *historyItems() { return &m_historyItems; }
     [[nodiscard]] QString searchText() const { return m_searchText; }
     void setSearchText(const QString &text);
     [[nodiscard]] QSortFilterProxyModel *filteredHistory() { return &m_filteredHistory; }
 
-    // Reads the stored list again; the screen calls it every time it appears.
+    // Reads the stored list again, for what another process may have saved;
+    // the screen calls it every time it appears. The list as shown changes
+    // only when the stored one did.
     Q_INVOKABLE void loadHistory();
     // Deletes the items shown at these rows of the filtered list. Every
     // stored entry with one of their trackIds goes, visible or not.
@@ -46,6 +57,9 @@ Q_SIGNALS:
     void searchTextChanged();
 
 private:
+    void setContext(ApplicationContext &context);
+
+    ApplicationContext *m_context = nullptr;
     AppItemListModel m_historyItems;
     QString m_searchText;
     QSortFilterProxyModel m_filteredHistory;

@@ -4,6 +4,7 @@
 
 #include "IconSaveFlow.h"
 
+#include "ApplicationContext.h"
 #include "catalogue/AppStoreAPI.h"
 #include "export/ImageCodec.h"
 #include "export/ImageSaver.h"
@@ -50,10 +51,10 @@ QCoro::Task<> IconSaveFlow::save(AppItem item)
     // Leaving the screen does not cancel a save: the file is still written and
     // remembered; only the alert needs the owner to be alive.
     QPointer<IconSaveFlow> self(this);
-    const IconSaveOutcome outcome
-        = co_await saveOne(
-            std::move(item), [] { return SettingsManager::shared()->saveOptions(); }, nullptr,
-            m_recordsHistory);
+    SettingsManager &settings = context().settings();
+    const IconSaveOutcome outcome = co_await saveOne(
+        std::move(item), [&settings] { return settings.saveOptions(); }, context(),
+        m_recordsHistory);
     if (self)
         self->showSaveAlert(
             outcome.saved.ok(), outcome.message, outcome.saved ? outcome.saved.value() : QString());
@@ -69,8 +70,11 @@ Error saveFlowError(int code, const QString &detail, Error::Kind kind)
 } // namespace
 
 QCoro::Task<IconSaveOutcome> IconSaveFlow::saveOne(AppItem item,
-    std::function<IconSaveOptions()> options, PhotoLibrary *library, bool recordHistory)
+    std::function<IconSaveOptions()> options, ApplicationContext &context, bool recordHistory)
 {
+    // The context outlives the screens, not necessarily a save in flight.
+    const QPointer<ApplicationContext> alive(&context);
+    const std::shared_ptr<PhotoLibrary> library = context.photoLibrary();
     // The format and the size are fixed before the download, the shape only
     // after it, so a change of shape during a download counts.
     const IconSaveOptions before = options();
@@ -86,9 +90,14 @@ QCoro::Task<IconSaveOutcome> IconSaveFlow::saveOne(AppItem item,
                                         Error::Kind::invalidAddress),
             downloadFailed };
     }
-    const Result<QByteArray> bytes = co_await AppStoreAPI::downloadImageData(*url);
+    const Result<QByteArray> bytes = co_await context.catalogue().downloadImageData(*url);
     if (!bytes)
         co_return IconSaveOutcome { bytes.error(), downloadFailed };
+    if (!alive) {
+        co_return IconSaveOutcome { saveFlowError(-4, QStringLiteral("the application is closing"),
+                                        Error::Kind::unknown),
+            downloadFailed };
+    }
     IconSaveOptions used = before.withShapeOf(options());
     // A Mac app's icon comes shaped by its maker, transparency and all.
     const bool mac = item.isMacApp();
@@ -112,9 +121,8 @@ QCoro::Task<IconSaveOutcome> IconSaveFlow::saveOne(AppItem item,
         co_return IconSaveOutcome { error,
             qtTrId("save_fail_message").arg(error.localizedDescription()) };
     }
-    const QString title
-        = PhotoLibrary::photoTitle(PhotoLibrary::appName(item.trackName, item.trackId),
-            used.fileNameWords(image->width()));
+    const QString title = PhotoLibrary::photoTitle(
+        PhotoLibrary::appName(item.trackName, item.trackId), used.fileNameWords(image->width()));
     // A Mac original is the file as delivered: often a PNG, whose
     // transparency a JPEG would lose. (Two statements: GCC 12 mishandles
     // co_await in the arms of a conditional expression.)
@@ -129,10 +137,13 @@ QCoro::Task<IconSaveOutcome> IconSaveFlow::saveOne(AppItem item,
         co_return IconSaveOutcome { std::move(saved), message };
     }
     // The file stays; that it is not remembered is a failure all the same.
-    if (recordHistory && !HistoryManager::shared()->addHistory(item)) {
+    const Result<void> remembered = !recordHistory ? Result<void>()
+        : alive                                    ? alive->history().addHistory(item)
+                : saveFlowError(-4, QString(), Error::Kind::unknown);
+    if (!remembered) {
         co_return IconSaveOutcome { saveFlowError(-3,
                                         saved.value() + QStringLiteral(": not in the history"),
-                                        Error::Kind::writeFailed),
+                                        remembered.error().kind),
             qtTrId("history_fail_message") };
     }
     const char *success = original ? "save_success_message_original"

@@ -13,7 +13,7 @@
 
 #include <functional>
 
-class PhotoLibrary;
+class ApplicationContext;
 
 // How one icon save ended: the saved file or the error, and what the alert says.
 struct IconSaveOutcome
@@ -49,12 +49,12 @@ public:
     Q_INVOKABLE void saveIcon(const AppItem &item);
 
     // One save from start to end, the only one there is: address, download,
-    // decode, shaping, writing into `library` (the shared one when null) and,
-    // when `recordHistory`, the download history. `options` is asked before
-    // the download for the format and the size, and after it for the
-    // rounding, so a rounding chosen meanwhile counts.
+    // decode, shaping, writing into the context's photo library and, when
+    // `recordHistory`, its download history. `options` is asked before the
+    // download for the format and the size, and after it for the rounding,
+    // so a rounding chosen meanwhile counts.
     static QCoro::Task<IconSaveOutcome> saveOne(AppItem item,
-        std::function<IconSaveOptions()> options, PhotoLibrary *library, bool recordHistory);
+        std::function<IconSaveOptions()> options, ApplicationContext &context, bool recordHistory);
 
 Q_SIGNALS:
     void recordsHistoryChanged();

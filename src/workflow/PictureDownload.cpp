@@ -10,9 +10,9 @@
 #include <QCoroFuture>
 #include <QtConcurrent/QtConcurrentRun>
 
-QCoro::Task<Result<QImage>> downloadPicture(QUrl url)
+QCoro::Task<Result<QImage>> downloadPicture(AppStoreAPI &catalogue, QUrl url)
 {
-    const Result<QByteArray> bytes = co_await AppStoreAPI::downloadImageData(url);
+    const Result<QByteArray> bytes = co_await catalogue.downloadImageData(url);
     if (!bytes)
         co_return bytes.error();
     // The future is named: GCC 12 destroys an awaited temporary twice.

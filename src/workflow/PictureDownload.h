@@ -13,4 +13,6 @@
 // Downloads a picture under the catalogue's network rules and decodes it in
 // the thread pool (a large one takes seconds): the download's error, or
 // imageUnusable for bytes that are no PNG or JPEG image.
-[[nodiscard]] QCoro::Task<Result<QImage>> downloadPicture(QUrl url);
+class AppStoreAPI;
+
+[[nodiscard]] QCoro::Task<Result<QImage>> downloadPicture(AppStoreAPI &catalogue, QUrl url);

@@ -4,11 +4,17 @@
 
 #include "SaveAlert.h"
 
+#include "ApplicationContext.h"
 #include "export/PhotoLibrary.h"
 
 SaveAlert::SaveAlert(QObject *parent)
     : QObject(parent)
 { }
+
+void SaveAlert::classBegin()
+{
+    setContext(ApplicationContext::of(this));
+}
 
 void SaveAlert::setShowingSaveAlert(bool showing)
 {
@@ -39,5 +45,5 @@ QString SaveAlert::savedPhotoLocation() const
 void SaveAlert::showSavedPhoto() const
 {
     if (!m_savedPhoto.isEmpty())
-        PhotoLibrary::shared()->showPhoto(m_savedPhoto);
+        m_context->photoLibrary()->showPhoto(m_savedPhoto);
 }

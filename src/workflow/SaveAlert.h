@@ -5,15 +5,20 @@
 #pragma once
 
 #include <QObject>
+#include <QQmlParserStatus>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
+
+class ApplicationContext;
 
 // The alert every save reports through: a title ("success" or "error"), a
 // message, where a saved photo went, and whether the screen shows it. The icon and screenshot
 // savers share it; the later of two saves overwrites the earlier one's alert.
-class SaveAlert : public QObject
+// Made by QML, it takes the application context of its engine.
+class SaveAlert : public QObject, public QQmlParserStatus
 {
     Q_OBJECT
+    Q_INTERFACES(QQmlParserStatus)
     QML_ANONYMOUS
     Q_PROPERTY(bool showingSaveAlert READ showingSaveAlert WRITE setShowingSaveAlert NOTIFY
             showingSaveAlertChanged)
@@ -25,6 +30,11 @@ class SaveAlert : public QObject
 
 public:
     explicit SaveAlert(QObject *parent = nullptr);
+
+    // Before its first save.
+    void setContext(ApplicationContext &context) { m_context = &context; }
+    void classBegin() override;
+    void componentComplete() override { }
 
     [[nodiscard]] bool showingSaveAlert() const { return m_showingSaveAlert; }
     // The screen sets it back to false when the alert is dismissed.
@@ -42,12 +52,14 @@ Q_SIGNALS:
     void saveAlertMessageChanged();
 
 protected:
+    [[nodiscard]] ApplicationContext &context() const { return *m_context; }
     // Title, then message, then the flag, so a screen that reacts to the flag
     // already sees both texts.
     void showSaveAlert(bool success, const QString &message, const QString &savedPhoto = {});
     void showAlert(const QString &title, const QString &message, const QString &savedPhoto = {});
 
 private:
+    ApplicationContext *m_context = nullptr;
     bool m_showingSaveAlert = false;
     QString m_saveAlertTitle;
     QString m_saveAlertMessage;

@@ -4,6 +4,7 @@
 
 #include "ScreenshotSaver.h"
 
+#include "ApplicationContext.h"
 #include "PictureDownload.h"
 #include "export/ImageSaver.h"
 #include "export/PhotoLibrary.h"
@@ -36,7 +37,8 @@ QCoro::Task<> ScreenshotSaver::save(QUrl url, QString title)
             self->showSaveAlert(success, message, photo);
     };
 
-    const Result<QImage> image = co_await downloadPicture(url);
+    const std::shared_ptr<PhotoLibrary> library = context().photoLibrary();
+    const Result<QImage> image = co_await downloadPicture(context().catalogue(), url);
     if (!image) {
         // Downloaded but no picture says so; anything else failed on the way.
         alert(false,
@@ -47,7 +49,7 @@ QCoro::Task<> ScreenshotSaver::save(QUrl url, QString title)
     }
 
     const Result<QString> saved
-        = co_await ImageSaver::writeToPhotoAlbum(image.value(), ImageFormat::png, title);
+        = co_await ImageSaver::writeToPhotoAlbum(image.value(), ImageFormat::png, title, library);
     if (saved)
         alert(true, qtTrId("save_success_message_screenshot"), saved.value());
     else

@@ -211,7 +211,8 @@ private slots:
             = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + "/Vellumar";
         QCOMPARE(
             photos.entryList(QDir::Files).size() + QDir(out).entryList(QDir::Files).size(), files);
-        QCOMPARE(HistoryManager::shared()->loadHistory().size(), history);
+        KeyValueStore store(KeyValueStore::defaultFilePath());
+        QCOMPARE(HistoryManager(store).loadHistory().size(), history);
     }
 };
 

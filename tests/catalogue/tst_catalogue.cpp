@@ -63,6 +63,7 @@ class tst_Catalogue : public QObject
     Q_OBJECT
 
     std::unique_ptr<FixtureCatalogue> fixture;
+    AppStoreAPI api;
 
 private Q_SLOTS:
     void init() { fixture = std::make_unique<FixtureCatalogue>(); }
@@ -147,7 +148,7 @@ private Q_SLOTS:
                 QCOMPARE(firstName(result.value()), name);
         };
         if (!term.isEmpty())
-            check(await(AppStoreAPI::findApps(term, country, platform)), [](auto &v) {
+            check(await(api.findApps(term, country, platform)), [](auto &v) {
                 QStringList names;
                 for (const AppItem &app : v)
                     names << app.trackName;
@@ -155,10 +156,10 @@ private Q_SLOTS:
             });
         if (id != 0) {
             std::optional<Result<DetailedAppInfo>> delivered;
-            AppStoreAPI::lookup(id, country, [&](auto result) { delivered.emplace(result); });
+            api.lookup(id, country, [&](auto result) { delivered.emplace(result); });
             QVERIFY(!delivered); // never before the call returns
             QTRY_VERIFY(delivered);
-            for (const auto &found : { *delivered, await(AppStoreAPI::lookup(id, country)) })
+            for (const auto &found : { *delivered, await(api.lookup(id, country)) })
                 check(found, [](auto &v) { return v.trackName; });
         }
         if (!line.isEmpty())
@@ -170,16 +171,14 @@ private Q_SLOTS:
     // of 20 calls through, then spaces them.
     void retriesAndPacing()
     {
-        QCOMPARE(outcome(await(AppStoreAPI::search(FixtureCatalogue::rateLimitedTwiceTerm, "CN"))),
-            "ok");
+        QCOMPARE(outcome(await(api.search(FixtureCatalogue::rateLimitedTwiceTerm, "CN"))), "ok");
         QCOMPARE(fixture->requestLines().size(), 3);
         fixture->clearRequests();
-        QCOMPARE(outcome(await(AppStoreAPI::search(FixtureCatalogue::rateLimitedTerm, "CN"))),
+        QCOMPARE(outcome(await(api.search(FixtureCatalogue::rateLimitedTerm, "CN"))),
             "AppStoreAPI -3 rateLimited");
         QCOMPARE(fixture->requestLines().size(), 4);
         fixture->clearRequests(); // five redirects are followed, each hop asked once
-        QCOMPARE(
-            outcome(await(AppStoreAPI::search(FixtureCatalogue::redirectTerm + "-4", "CN"))), "ok");
+        QCOMPARE(outcome(await(api.search(FixtureCatalogue::redirectTerm + "-4", "CN"))), "ok");
         QCOMPARE(fixture->requestLines().size(), 6);
         CataloguePacer pacer;
         const auto now = std::chrono::steady_clock::now();
@@ -212,7 +211,7 @@ private Q_SLOTS:
         };
         for (const auto &[path, expected] : downloads) {
             const QUrl url = fixture->baseUrl().resolved(QUrl(path));
-            QCOMPARE(outcome(await(AppStoreAPI::downloadImageData(url))), expected);
+            QCOMPARE(outcome(await(api.downloadImageData(url))), expected);
         }
     }
 

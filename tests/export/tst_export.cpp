@@ -68,8 +68,10 @@ private slots:
             const QImage image = *rounded(pattern({ 128, 128 }));
             const QSet<QString> before = files();
             const mode_t previousMask = ::umask(mask);
-            auto first = ImageSaver::writeToPhotoAlbum(image, imageFormat, "icon");
-            auto second = ImageSaver::writeToPhotoAlbum(image, imageFormat, "icon"); // at once
+            const auto library = std::make_shared<DesktopPhotoLibrary>();
+            auto first = ImageSaver::writeToPhotoAlbum(image, imageFormat, "icon", library);
+            auto second
+                = ImageSaver::writeToPhotoAlbum(image, imageFormat, "icon", library); // at once
             const Result<QString> one = await(std::move(first)), two = await(std::move(second));
             ::umask(previousMask);
             QVERIFY(one && two);
@@ -98,8 +100,8 @@ private slots:
         getrlimit(RLIMIT_FSIZE, &original);
         const rlimit limit { 4096, original.rlim_max };
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-        const auto saved = await(
-            ImageSaver::writeToPhotoAlbum(pattern({ 1024, 1024 }), ImageFormat::png, "icon"));
+        const auto saved = await(ImageSaver::writeToPhotoAlbum(pattern({ 1024, 1024 }),
+            ImageFormat::png, "icon", std::make_shared<DesktopPhotoLibrary>()));
         setrlimit(RLIMIT_FSIZE, &original);
         QCOMPARE(outcome(saved), QStringLiteral("POSIX %1 tooLarge").arg(EFBIG));
         QCOMPARE(files(), before);

@@ -5,6 +5,7 @@
 #include "ScreenHarness.h"
 
 #include "screens/ScreensEngine.h"
+#include "workflow/ApplicationContext.h"
 
 #include <QFont>
 #include <QtQml/QQmlExtensionPlugin>
@@ -47,11 +48,14 @@ bool isShown(const QQuickItem *item)
 
 } // namespace
 
-ScreenHarness::ScreenHarness()
+ScreenHarness::ScreenHarness(const QString &language)
+    : m_context(std::make_unique<ApplicationContext>(m_storeFolder.filePath("store.sqlite")))
 {
     [[maybe_unused]] static const bool prepared = (ScreensEngine::prepareApplication(), true);
+    if (!language.isEmpty())
+        m_context->localization().setCurrentLanguageRawValue(language);
     m_engine = std::make_unique<QQmlApplicationEngine>();
-    ScreensEngine::setUpEngine(*m_engine);
+    ScreensEngine::setUpEngine(*m_engine, *m_context);
     m_engine->load(ScreensEngine::mainUrl());
     m_window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().value(0));
     // Phone size, where every screen has its narrow layout.
@@ -65,6 +69,11 @@ ScreenHarness::~ScreenHarness()
 {
     delete m_window;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+Desktop &ScreenHarness::desktop() const
+{
+    return ScreensEngine::desktop(*m_engine);
 }
 
 QPoint ScreenHarness::centre(QQuickItem *item)

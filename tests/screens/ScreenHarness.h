@@ -7,7 +7,10 @@
 #include "FixtureCatalogue.h"
 #include "TestEnvironment.h"
 #include "store/HistoryManager.h"
+#include "store/LocalizationManager.h"
 #include "store/SearchHistoryManager.h"
+#include "store/SettingsManager.h"
+#include "workflow/ApplicationContext.h"
 
 #include <QPointer>
 #include <QQmlApplicationEngine>
@@ -18,13 +21,20 @@
 // Waits for a condition of the screens; it is evaluated again at the end, so it must not act.
 #define WAIT_UNTIL(condition) QTRY_VERIFY_WITH_TIMEOUT(condition, 10000)
 
-// The application's window, offscreen, driven by clicks and keys. Items are found by
+class Desktop;
+
+// The application's window, offscreen, driven by clicks and keys, on an
+// application context of its own with an empty store. Items are found by
 // objectName; where several share a name, the shown one counts.
 class ScreenHarness
 {
 public:
-    ScreenHarness();
+    // In the language of that raw value; empty: the default.
+    explicit ScreenHarness(const QString &language = {});
     ~ScreenHarness();
+
+    ApplicationContext &context() const { return *m_context; }
+    Desktop &desktop() const;
 
     QQuickWindow *window() const { return m_window; }
     QImage grab() const { return m_window->grabWindow(); }
@@ -111,17 +121,27 @@ public:
     static QStringList photos() { return photoFolder().entryList(QDir::Files); }
 
 private:
+    QTemporaryDir m_storeFolder;
+    std::unique_ptr<ApplicationContext> m_context;
     std::unique_ptr<QQmlApplicationEngine> m_engine;
     QPointer<QQuickWindow> m_window;
 };
 
 // Shared by every screen test: a fixture catalogue, a fresh window and empty stores per test.
+// The histories and settings below are the window's.
 class ScreenTest : public QObject
 {
     Q_OBJECT
 protected:
     FixtureCatalogue *catalogue = nullptr;
     std::unique_ptr<ScreenHarness> screen;
+    // The raw value of the language each window starts in; empty: the default.
+    QString language;
+
+    HistoryManager &history() const { return screen->context().history(); }
+    SearchHistoryManager &searchHistory() const { return screen->context().searchHistory(); }
+    SettingsManager &settings() const { return screen->context().settings(); }
+    LocalizationManager &localization() const { return screen->context().localization(); }
 
     qsizetype requestsContaining(const QByteArray &part) const
     {
@@ -156,11 +176,9 @@ protected slots:
     void initTestCase() { catalogue = new FixtureCatalogue(this); }
     void init()
     {
-        HistoryManager::shared()->clearAllHistory();
-        SearchHistoryManager::shared()->clearAllHistory();
         ScreenHarness::photoFolder().removeRecursively();
         catalogue->clearRequests();
-        screen = std::make_unique<ScreenHarness>();
+        screen = std::make_unique<ScreenHarness>(language);
         QVERIFY(screen->window());
     }
     void cleanup() { screen.reset(); }

@@ -92,7 +92,7 @@ private slots:
             && session.registerService("org.freedesktop.portal.Desktop")
             && session.registerObject(
                 "/org/freedesktop/portal/desktop", &portal, QDBusConnection::ExportAllSlots));
-        LocalizationManager::shared()->setCurrentLanguageRawValue("en");
+        language = QStringLiteral("en");
         ScreenTest::initTestCase();
     }
     void cleanupTestCase()
@@ -105,14 +105,14 @@ private slots:
     // The portal's answer and its later changes set the look.
     void theLookFollowsTheDesktop()
     {
-        WAIT_UNTIL(Desktop::shared()->darkMode());
+        WAIT_UNTIL(screen->desktop().darkMode());
         QCOMPARE(screen->window()->color(), QColor("#1C1C1E"));
         QDBusMessage change = QDBusMessage::createSignal(
             "/org/freedesktop/portal/desktop", "org.freedesktop.portal.Settings", "SettingChanged");
         change << "org.freedesktop.appearance"
                << "color-scheme" << QVariant::fromValue(QDBusVariant(2u));
         QVERIFY(desktop().send(change));
-        WAIT_UNTIL(!Desktop::shared()->darkMode());
+        WAIT_UNTIL(!screen->desktop().darkMode());
         QCOMPARE(screen->window()->color(), QColor("#FFFFFF"));
     }
 
@@ -192,14 +192,14 @@ private slots:
         WAIT_UNTIL(focused("searchField"));
         QVERIFY(screen->click("clearSearchButton") && focused("searchField"));
 
-        HistoryManager::shared()->addHistory(historyItem(1)); // after the saved one
+        history().addHistory(historyItem(1)); // after the saved one
         screen->pressKey(Qt::Key_2, Qt::ControlModifier);
         WAIT_UNTIL(screen->shown("historyRow_1"));
         QCOMPARE(tabs(1), "historyRow_0");
         screen->pressKey(Qt::Key_Delete);
-        WAIT_UNTIL(HistoryManager::shared()->loadHistory().size() == 1);
-        QCOMPARE(HistoryManager::shared()->loadHistory().first().trackName,
-            FixtureCatalogue::apps().at(0).trackName);
+        WAIT_UNTIL(history().loadHistory().size() == 1);
+        QCOMPARE(
+            history().loadHistory().first().trackName, FixtureCatalogue::apps().at(0).trackName);
 
         QSignalSpy quit(qmlEngine(screen->window()), &QQmlEngine::quit);
         screen->pressKey(Qt::Key_Q, Qt::ControlModifier);
@@ -224,7 +224,7 @@ private slots:
         };
         QCOMPARE(hover(screen->visibleItem("settingsButton")), qtTrId("settings"));
         const QString longTerm = QString("lantern ").repeated(12).trimmed();
-        SearchHistoryManager::shared()->addSearchTerm(longTerm);
+        searchHistory().addSearchTerm(longTerm);
         QMetaObject::invokeMethod(screen->viewModel(), "loadSearchHistory");
         WAIT_UNTIL(screen->shown("tag_0"));
         QCOMPARE(hover(screen->visibleItem("tag_0")), longTerm); // cut short in the tag
@@ -256,7 +256,7 @@ private slots:
         QDesktopServices::unsetUrlHandler("https");
         QVERIFY(pick("resultRow_0", "menuCopyIcon"));
         WAIT_UNTIL(!QGuiApplication::clipboard()->image().isNull());
-        SettingsManager::shared()->setSaveOptions({ IconSaveOptions::Shape::rounded });
+        settings().setSaveOptions({ IconSaveOptions::Shape::rounded });
         QVERIFY(pick("resultRow_0", "menuSaveIcon") && screen->waitForPopup("saveAlert", true));
         QVERIFY(screen->click("showInFolderButton") && screen->waitForPopup("saveAlert", false));
         const QString saved
@@ -271,10 +271,10 @@ private slots:
 
         QVERIFY(screen->click("resultRow_0"));
         WAIT_UNTIL(screen->shown("detailStack"));
-        SettingsManager::shared()->setSaveOptions({ IconSaveOptions::Shape::original });
+        settings().setSaveOptions({ IconSaveOptions::Shape::original });
         QVERIFY(pick("detailMenuArea", "menuSaveIcon"));
         QVERIFY(screen->alertShows("detailSaveAlert", qtTrId("success")));
-        SettingsManager::shared()->setSaveOptions({ IconSaveOptions::Shape::square });
+        settings().setSaveOptions({ IconSaveOptions::Shape::square });
         QVERIFY(ScreenHarness::photos().contains(lantern.trackName + " original.jpg"));
         QVERIFY(screen->scrollDetailToEnd());
         QVERIFY(screen->click("screenshot_0"));
@@ -301,7 +301,7 @@ private slots:
         QVERIFY(screen->click("historyTab"));
         WAIT_UNTIL(screen->shown("historyRow_0"));
         QVERIFY(pick("historyRow_0", "menuDelete"));
-        WAIT_UNTIL(HistoryManager::shared()->loadHistory().isEmpty());
+        WAIT_UNTIL(history().loadHistory().isEmpty());
     }
 };
 

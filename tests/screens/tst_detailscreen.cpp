@@ -37,11 +37,11 @@ class tst_DetailScreen : public ScreenTest
             names.append(row(index)->property("trackName").toString());
         return names;
     }
-    static qsizetype stored() { return HistoryManager::shared()->loadHistory().size(); }
+    qsizetype stored() const { return history().loadHistory().size(); }
     bool showHistory(const QList<AppItem> &items)
     {
         for (auto item = items.crbegin(); item != items.crend(); ++item)
-            HistoryManager::shared()->addHistory(*item);
+            history().addHistory(*item);
         return screen->click("historyTab") && ScreenHarness::waitFor([&] {
             return screen->settled("historyPage", "historyNavigation");
         });
@@ -97,7 +97,7 @@ private slots:
             QCOMPARE(requestsContaining(lookup), 1);
             QVERIFY(back("historyPage", "historyNavigation"));
         }
-        HistoryManager::shared()->removeHistory(historyItem(0));
+        history().removeHistory(historyItem(0));
         QVERIFY(screen->click(screen->visibleItem("saveButton", row(0))));
         QVERIFY(screen->alertShows("historySaveAlert", qtTrId("success")));
         QVERIFY(ScreenHarness::photos().size() == 1 && stored() == 2
@@ -141,7 +141,7 @@ private slots:
             && !screen->popupVisible("platformMenu"));
         QCOMPARE(requestsContaining("/search?term=lantern&country=CN&entity=macSoftware"), 1);
         QCOMPARE(screen->shownText("platformButton"), "Mac");
-        SettingsManager::shared()->setPlatform(Platform::IPhone); // for the tests after
+        settings().setPlatform(Platform::IPhone); // for the tests after
         QCOMPARE(screen->visibleItem("rowIcon")->property("radius"), 0);
         QVERIFY(screen->click("resultRow_0"));
         WAIT_UNTIL(screen->shown("developerApp_0"));
@@ -173,7 +173,7 @@ private slots:
     // picture still loading or not a picture save nothing. Back looks the item up again.
     void aLongPressSavesTheScreenshot()
     {
-        SettingsManager::shared()->setSaveOptions({ IconSaveOptions::Shape::original });
+        settings().setSaveOptions({ IconSaveOptions::Shape::original });
         QVERIFY(openSearchResult(0));
         for (const auto &[address, shown] :
             { std::pair { catalogue->stallingImageUrl().toString(), "screenshotLoading" },
@@ -201,7 +201,7 @@ private slots:
         }
         QVERIFY(screen->alertShows(
             "screenshotSaveAlert", qtTrId("success"), qtTrId("save_success_message_screenshot")));
-        SettingsManager::shared()->setSaveOptions({ IconSaveOptions::Shape::square });
+        settings().setSaveOptions({ IconSaveOptions::Shape::square });
         QCOMPARE(requestsContaining("/shots/"), 1); // downloaded again, once
         QCOMPARE(ScreenHarness::photos(), QStringList { "Lantern Notes 截图 1.png" });
         QImageReader reader(ScreenHarness::photoFolder().filePath(ScreenHarness::photos().first()));
@@ -209,6 +209,7 @@ private slots:
         QCOMPARE(reader.size(), QSize(392, 696));
         QCOMPARE(stored(), 0);
         ScreenshotSaver saver; // a non-picture saved all the same fails in words
+        saver.setContext(screen->context());
         saver.saveScreenshot(catalogue->notAnImageUrl().toString());
         WAIT_UNTIL(saver.showingSaveAlert());
         QCOMPARE(saver.saveAlertTitle() + saver.saveAlertMessage(),
@@ -227,7 +228,7 @@ private slots:
         QVERIFY(ScreenHarness::waitFor(
             [&] { return screen->click(screen->visibleItem("deleteButton", row(1))); }));
         WAIT_UNTIL(shownNames() == QStringList { "Harbor Maps" });
-        QCOMPARE(HistoryManager::shared()->loadHistory().value(1).trackName, "Harbor Maps");
+        QCOMPARE(history().loadHistory().value(1).trackName, "Harbor Maps");
         QCOMPARE(stored(), 2);
         QVERIFY(screen->click("historySearchField"));
         screen->typeText("qqq");

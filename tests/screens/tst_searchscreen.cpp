@@ -31,7 +31,7 @@ class tst_SearchScreen : public ScreenTest
     bool switchLanguage(const QString &language)
     {
         QPointer<QObject> old = screen->viewModel();
-        LocalizationManager::shared()->setCurrentLanguageRawValue(language);
+        localization().setCurrentLanguageRawValue(language);
         return ScreenHarness::waitFor(
             [&] { return screen->viewModel() && screen->viewModel() != old; });
     }
@@ -43,7 +43,7 @@ class tst_SearchScreen : public ScreenTest
 private slots:
     void init()
     {
-        LocalizationManager::shared()->setCurrentLanguageRawValue(QStringLiteral("en"));
+        language = QStringLiteral("en");
         ScreenTest::init();
     }
 
@@ -81,7 +81,7 @@ private slots:
         const QString wide = QString(60, QChar(u'墨'));
         QVERIFY(screen->submit("c"));
         for (const QString &term : { QString("a"), wide, QString("b"), wide + "!" })
-            SearchHistoryManager::shared()->addSearchTerm(term); // shown newest first
+            searchHistory().addSearchTerm(term); // shown newest first
         QMetaObject::invokeMethod(screen->viewModel(), "loadSearchHistory");
         QVERIFY(screen->click("clearSearchButton") && screen->shown("tag_4"));
         QVERIFY(!screen->grab().isNull()); // a frame lays out what changed since the last
@@ -104,7 +104,7 @@ private slots:
         QVERIFY(screen->submit("app") && screen->click("saveButton"));
         QVERIFY(screen->alertShows(
             "saveAlert", qtTrId("success"), qtTrId("save_success_message_icon")));
-        QCOMPARE(HistoryManager::shared()->loadHistory().value(0).countryCode, "CN");
+        QCOMPARE(history().loadHistory().value(0).countryCode, "CN");
         QVERIFY(screen->click("resultRow_0", Qt::LeftButton, Qt::ControlModifier));
         QVERIFY(screen->click("resultRow_2", Qt::LeftButton, Qt::ShiftModifier));
         QVERIFY(screen->shown("rowCheck") && !screen->shown("appDetailView"));
@@ -113,7 +113,7 @@ private slots:
         QVERIFY(screen->alertShows(
             "saveAlert", qtTrId("success"), qtTrId("batch_save_summary").arg("3").arg("3")));
         QCOMPARE(ScreenHarness::photos().size(), 4);
-        QCOMPARE(HistoryManager::shared()->loadHistory().size(), 3);
+        QCOMPARE(history().loadHistory().size(), 3);
 
         for (const FixtureCatalogue::App &app : FixtureCatalogue::apps())
             catalogue->setDelay(QStringLiteral("/art/%1/1024x1024bb.png").arg(app.trackId), 2s);
@@ -129,7 +129,7 @@ private slots:
         for (const FixtureCatalogue::App &app : FixtureCatalogue::apps())
             catalogue->setDelay(QStringLiteral("/art/%1/1024x1024bb.png").arg(app.trackId), 0s);
         QCOMPARE(ScreenHarness::photos().size(), 5);
-        QCOMPARE(HistoryManager::shared()->loadHistory().size(), 3);
+        QCOMPARE(history().loadHistory().size(), 3);
     }
 
     // No developer text reaches the status line, in either language.
@@ -207,16 +207,19 @@ private slots:
         }
     }
 
-    // The switches write the options; JPEG dims and locks the rest. A new language changes
+    // The switches write the options; JPEG dims and locks the rest; a failure reported shows
+    // as an alert. A new language changes
     // every text but names, the term goes, and the history tab gives way to search.
     void theSettingsWriteTheOptionsAndRebuildTheScreens()
     {
-        SettingsManager *settings = SettingsManager::shared();
+        SettingsManager *settings = &this->settings();
         screen->typeText("harbor");
         const QStringList before = screen->visibleTexts();
         QVERIFY(screen->open("settingsButton", "settingsView") && screen->click("roundedSwitch"));
         using Shape = IconSaveOptions::Shape;
-        const auto shape = [settings] { return settings->saveOptions().shape; };
+        const auto shape = [settings] {
+            return settings->saveOptions().shape;
+        };
         QVERIFY(shape() == Shape::rounded && screen->click("slightlyRoundedSwitch"));
         QVERIFY(shape() == Shape::slightlyRounded && !checked("roundedSwitch"));
         QVERIFY(screen->click("jpegSwitch") && shape() == Shape::original);
@@ -227,8 +230,12 @@ private slots:
         QVERIFY(shape() == Shape::original && !checked("resolutionPicker_0"));
         QVERIFY(screen->click("jpegSwitch") && group->isEnabled() && group->opacity() == 1.0);
         QVERIFY(screen->click("resolutionPicker_0") && checked("resolutionPicker_0"));
-        QCOMPARE(settings->saveOptions(), (IconSaveOptions { Shape::square, IconResolution::size256 }));
-        settings->setSaveOptions({});
+        QCOMPARE(
+            settings->saveOptions(), (IconSaveOptions { Shape::square, IconResolution::size256 }));
+        // A failure reported anywhere shows over everything, in words.
+        const Error full { {}, 0, {}, Error::Kind::diskFull };
+        screen->context().report(full);
+        QVERIFY(screen->alertShows("failureAlert", qtTrId("error"), full.localizedDescription()));
 
         QPointer<QObject> oldModel = screen->viewModel();
         QVERIFY(screen->click("languagePicker_0") && screen->waitForPopup("settingsView", false));

@@ -6,7 +6,11 @@
 #include "store/HistoryManager.h"
 #include "store/KeyValueStore.h"
 #include "store/SearchHistoryManager.h"
+#include "store/SettingsManager.h"
 #include "store/TemporaryDirectory.h"
+#include "workflow/ApplicationContext.h"
+#include "workflow/ContentViewModel.h"
+#include "workflow/HistoryViewModel.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -109,6 +113,32 @@ private slots:
             QStringList({ "--- 找到了 4 个临时文件，准备清空...", "--- 临时文件夹清空成功 ---" }));
         QVERIFY(QDir(folder).isEmpty(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot));
         QVERIFY(QFile::exists(beside) && QFile::exists(linked));
+    }
+
+    // A store that cannot be written keeps what it holds; a setting holds for the run; the
+    // screens' models say so through their context, once a write, in words.
+    void unwritableStoresSaySo()
+    {
+        const QString path = freshPath(), folder = QFileInfo(path).absolutePath();
+        {
+            KeyValueStore store(path);
+            QVERIFY(HistoryManager(store).addHistory(item(1)));
+        }
+        const auto restore = qScopeGuard([&] { setReadOnly(folder, false); });
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner) && setReadOnly(folder, true));
+        ApplicationContext context(path);
+        QSignalSpy reported(&context, &ApplicationContext::failureReported);
+        context.settings().setPlatform(Platform::Mac);
+        HistoryViewModel history(context);
+        history.loadHistory();
+        history.deleteItems({ 0 });
+        ContentViewModel(context).clearSearchHistory();
+        QCOMPARE(reported.count(), 3);
+        for (const QList<QVariant> &failure : std::as_const(reported))
+            QCOMPARE(failure.value(0).toString(),
+                (Error { {}, 0, {}, Error::Kind::writeFailed }.localizedDescription()));
+        QCOMPARE(history.historyItems()->items(), QList<AppItem> { item(1) });
+        QCOMPARE(context.settings().platform(), Platform::Mac);
     }
 
     void addSearchTerm_data()

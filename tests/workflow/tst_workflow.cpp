@@ -4,12 +4,14 @@
 
 #include "FixtureCatalogue.h"
 #include "TestEnvironment.h"
+#include "catalogue/AppStoreAPI.h"
+#include "catalogue/CataloguePacer.h"
 #include "store/HistoryManager.h"
 #include "store/KeyValueStore.h"
 #include "store/LocalizationManager.h"
-#include "store/SearchHistoryManager.h"
 #include "store/SettingsManager.h"
 #include "workflow/AppDetailLoader.h"
+#include "workflow/ApplicationContext.h"
 #include "workflow/BatchSave.h"
 #include "workflow/ContentViewModel.h"
 
@@ -33,6 +35,9 @@ class tst_Workflow : public QObject
     Q_OBJECT
 
     FixtureCatalogue *catalogue = nullptr;
+    std::unique_ptr<LocalizationManager> strings; // for the data functions
+    std::unique_ptr<QTemporaryDir> storeFolder;
+    std::unique_ptr<ApplicationContext> context;
     SettingsManager *settings = nullptr;
 
     static QDir photoFolder()
@@ -65,22 +70,25 @@ class tst_Workflow : public QObject
 private slots:
     void initTestCase()
     {
-        LocalizationManager::shared(); // installs the in-app language's table
+        strings = std::make_unique<LocalizationManager>(Language::chinese);
         catalogue = new FixtureCatalogue(this);
-        // Both true, as an older version may have stored them.
-        KeyValueStore::shared().setBool(QStringLiteral("saveAsRounded"), true);
-        KeyValueStore::shared().setBool(QStringLiteral("saveAsSlightlyRounded"), true);
-        settings = SettingsManager::shared();
     }
 
     void init()
     {
         QFile::remove(photoFolder().path());
         photoFolder().removeRecursively();
-        HistoryManager::shared()->clearAllHistory();
-        SearchHistoryManager::shared()->clearAllHistory();
         catalogue->clearRequests();
+        // A store of its own, with both shapes true, as an older version may
+        // have stored them.
+        storeFolder = std::make_unique<QTemporaryDir>();
+        const QString store = storeFolder->filePath("store.sqlite");
+        for (const char *key : { "saveAsRounded", "saveAsSlightlyRounded" })
+            QVERIFY(KeyValueStore(store).setBool(key, true));
+        context = std::make_unique<ApplicationContext>(store);
+        settings = &context->settings();
     }
+    void cleanup() { context.reset(); }
 
     // The format and the resolution are read before the download, the rounding
     // after it. Options: J(PEG), R(ounded), S(lightly rounded), *: as stored,
@@ -143,6 +151,7 @@ private slots:
         AppItem item = lantern(url);
         item.kind = mac ? "mac-software" : "software";
         IconSaveFlow flow;
+        flow.setContext(*context);
         flow.saveIcon(item);
         if (inFlight) {
             QTRY_VERIFY(!catalogue->requestLines().isEmpty());
@@ -156,8 +165,8 @@ private slots:
                           : qtTrId(jpeg ? "save_success_message_original"
                                   : mac ? "save_success_message_mac"
                                         : "save_success_message_icon")));
-        QCOMPARE(HistoryManager::shared()->loadHistory(),
-            saved ? QList<AppItem> { item } : QList<AppItem> {});
+        QCOMPARE(
+            context->history().loadHistory(), saved ? QList<AppItem> { item } : QList<AppItem> {});
         const QStringList files = photoFolder().entryList(QDir::Files);
         QCOMPARE(files, saved ? QStringList { "Lantern Notes " + file } : QStringList {});
         if (!saved)
@@ -224,7 +233,7 @@ private slots:
         const auto &[text, region, requestLine, recorded, status, found] = outcome;
         const bool mac = QByteArray(QTest::currentDataTag()).startsWith("Mac");
         settings->setPlatform(mac ? Platform::Mac : Platform::IPhone);
-        ContentViewModel model;
+        ContentViewModel model(*context);
         model.setSelectedCountryCode(region);
         QSignalSpy loading(&model, &ContentViewModel::isLoadingChanged);
         QSignalSpy resets(model.searchResultsModel(), &QAbstractItemModel::modelReset);
@@ -258,8 +267,10 @@ private slots:
         const AppItem nowhere { 1, "Nowhere", {}, "http://127.0.0.1:1/512x512bb.png", {} };
         AppItem harbor = lantern();
         harbor.trackId = FixtureCatalogue::apps().at(1).trackId;
-        settings->setSaveOptions({ IconSaveOptions::Shape::rounded, settings->saveOptions().resolution });
+        settings->setSaveOptions(
+            { IconSaveOptions::Shape::rounded, settings->saveOptions().resolution });
         BatchSave batch;
+        batch.setContext(*context);
         QSignalSpy finished(&batch, &BatchSave::finished);
         batch.saveIcons(QVariantList { QVariant::fromValue(lantern()), QVariant::fromValue(nowhere),
             QVariant::fromValue(harbor),
@@ -268,7 +279,7 @@ private slots:
         QVERIFY(batch.running() && finished.wait(90000));
         QCOMPARE(batch.completed(), 4);
         QCOMPARE(photoFolder().entryList(QDir::Files).size(), 3);
-        QCOMPARE(HistoryManager::shared()->loadHistory().size(), 2); // the last is Lantern again
+        QCOMPARE(context->history().loadHistory().size(), 2); // the last is Lantern again
         QCOMPARE(batch.saveAlertTitle() + '|' + batch.saveAlertMessage(),
             qtTrId("error") + '|' + qtTrId("batch_save_summary").arg("3", "4") + '\n'
                 + qtTrId("batch_save_failure")
@@ -287,7 +298,7 @@ private slots:
             { std::tuple { notes, Platform::IPhone, 3, 0 }, { notes, Platform::IPad, 1, 1 },
                 { ipadOnly, Platform::IPhone, 2, 2 } }) {
             settings->setPlatform(platform);
-            AppDetailLoader loader;
+            AppDetailLoader loader(*context);
             loader.setAppItem(AppItem { id, {}, {}, {}, {} });
             loader.setActive(true);
             QTRY_VERIFY(loader.hasDetailedInfo());
@@ -301,14 +312,14 @@ private slots:
         settings->setPlatform(Platform::IPhone);
         // Turns a twentieth of a second apart, the burst used up.
         CataloguePacer::setWaitUnit(20ms);
-        while (CataloguePacer::shared().reserve(std::chrono::steady_clock::now()) == 0ms) { }
+        while (context->catalogue().pacer().reserve(std::chrono::steady_clock::now()) == 0ms) { }
         catalogue->clearRequests();
         {
-            AppDetailLoader left;
+            AppDetailLoader left(*context);
             left.setAppItem(lantern());
             left.setActive(true);
         }
-        ContentViewModel model;
+        ContentViewModel model(*context);
         catalogue->setDelay(FixtureCatalogue::rateLimitedTerm, 300ms);
         model.setSearchTerm(FixtureCatalogue::rateLimitedTerm);
         model.performSearch();
@@ -331,7 +342,7 @@ private slots:
         for (const QString &delayed : { QStringLiteral("lantern"), QStringLiteral("harbor") }) {
             init();
             catalogue->setDelay(delayed, 700ms);
-            ContentViewModel model, witness;
+            ContentViewModel model(*context), witness(*context);
             QSignalSpy loading(&model, &ContentViewModel::isLoadingChanged);
             model.setSearchTerm(QStringLiteral("\u3000 lantern\t "));
             model.performSearch();

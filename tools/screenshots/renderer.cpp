@@ -84,7 +84,7 @@ bool renderBatch(ScreenHarness &screen, FixtureCatalogue &catalogue, const QStri
 bool renderLanguage(ScreenHarness &screen, FixtureCatalogue &catalogue, const QString &folder,
     const QString &language)
 {
-    LocalizationManager::shared()->setCurrentLanguageRawValue(language);
+    screen.context().localization().setCurrentLanguageRawValue(language);
     if (!ScreenHarness::waitFor([&] { return screen.viewModel() != nullptr; }))
         return false;
     QObject *model = screen.viewModel();
@@ -113,10 +113,10 @@ bool renderLanguage(ScreenHarness &screen, FixtureCatalogue &catalogue, const QS
     ok &= screen.waitForPopup(QStringLiteral("saveAlert"), false);
     ok &= renderBatch(screen, catalogue, folder, language);
 
-    SettingsManager::shared()->setPlatform(Platform::Mac);
+    screen.context().settings().setPlatform(Platform::Mac);
     ok &= search(screen, QStringLiteral("lantern"));
     ok &= save(screen, folder, language, QStringLiteral("results-mac"));
-    SettingsManager::shared()->setPlatform(Platform::IPhone);
+    screen.context().settings().setPlatform(Platform::IPhone);
 
     ok &= search(screen, FixtureCatalogue::emptyTerm);
     ok &= save(screen, folder, language, QStringLiteral("no-results"));
@@ -224,7 +224,7 @@ bool renderDetail(ScreenHarness &screen, FixtureCatalogue &catalogue, const QStr
 bool renderHistory(ScreenHarness &screen, const FixtureCatalogue &catalogue, const QString &folder,
     const QString &language)
 {
-    HistoryManager::shared()->clearAllHistory();
+    screen.context().history().clearAllHistory();
     bool ok = screen.click(QStringLiteral("historyTab"));
     ok &= ScreenHarness::waitFor(
         [&] { return screen.visibleItem(QStringLiteral("historyPage")) != nullptr; });
@@ -233,7 +233,7 @@ bool renderHistory(ScreenHarness &screen, const FixtureCatalogue &catalogue, con
     // Oldest first, so that the list reads in the fixture's order.
     for (auto app = FixtureCatalogue::apps().crbegin(); app != FixtureCatalogue::apps().crend();
          ++app)
-        HistoryManager::shared()->addHistory(historyItem(catalogue, *app));
+        screen.context().history().addHistory(historyItem(catalogue, *app));
     // The tab reads the history again when it appears.
     ok &= screen.click(QStringLiteral("searchTab"));
     ok &= screen.click(QStringLiteral("historyTab"));
@@ -268,10 +268,11 @@ int main(int argc, char *argv[])
         return 2;
     }
     QSize size(390, 844);
+    bool dark = false;
     for (int i = 2; i < argc; ++i) {
         const QString option = QString::fromLocal8Bit(argv[i]);
         if (option == QStringLiteral("dark")) {
-            Desktop::shared()->setDarkMode(true);
+            dark = true;
         } else {
             size = QSize(option.section(u'x', 0, 0).toInt(), option.section(u'x', 1, 1).toInt());
             if (size.isEmpty()) {
@@ -294,12 +295,13 @@ int main(int argc, char *argv[])
         return 1;
     }
     screen.window()->resize(size);
+    screen.desktop().setDarkMode(dark);
     bool ok = true;
     for (const QString &language : LocalizationManager::languages()) {
         // Each language starts from the same history.
-        SearchHistoryManager::shared()->clearAllHistory();
+        screen.context().searchHistory().clearAllHistory();
         for (const QString &term : historyTerms)
-            SearchHistoryManager::shared()->addSearchTerm(term);
+            screen.context().searchHistory().addSearchTerm(term);
         ok &= renderLanguage(screen, catalogue, folder, language);
         ok &= renderDetail(screen, catalogue, folder, language);
         ok &= renderHistory(screen, catalogue, folder, language);
