@@ -157,7 +157,9 @@ QImage noisyPhoto()
 // One save as the app makes it once the bytes are downloaded; empty on failure.
 QByteArray save(const QByteArray &source, const QString &mode)
 {
-    std::optional<QImage> image = decodeImage(source);
+    std::optional<QImage> image;
+    if (Result<QImage> decoded = decodeImage(source))
+        image = std::move(decoded).value();
     if (image && mode == "original")
         return encodeImage(*image, ImageFormat::jpeg);
     if (image && mode != "square")

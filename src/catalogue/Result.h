@@ -31,6 +31,12 @@ public:
     [[nodiscard]] T &&value() && { return std::get<T>(std::move(m_state)); }
     [[nodiscard]] const Error &error() const { return std::get<Error>(m_state); }
 
+    // The value, as with std::optional; only on success.
+    [[nodiscard]] const T &operator*() const & { return value(); }
+    [[nodiscard]] T &operator*() & { return std::get<T>(m_state); }
+    [[nodiscard]] const T *operator->() const { return &value(); }
+    [[nodiscard]] T *operator->() { return &std::get<T>(m_state); }
+
 private:
     std::variant<T, Error> m_state;
 };

@@ -334,8 +334,11 @@ void appendCrc(QByteArray &png, qsizetype start)
 
 } // namespace
 
-std::optional<QImage> decodeImage(const QByteArray &bytes)
+Result<QImage> decodeImage(const QByteArray &bytes)
 {
+    const auto unusable = [](int code, const QString &why) {
+        return Error { QStringLiteral("ImageCodec"), code, why, Error::Kind::imageUnusable };
+    };
     // Enough for the largest accepted image at 32 bits a pixel; a header that
     // lies about its size cannot make the decoder allocate more.
     static std::once_flag limitSet;
@@ -349,21 +352,28 @@ std::optional<QImage> decodeImage(const QByteArray &bytes)
         : bytes.startsWith("\xff\xd8\xff")                          ? "jpeg"
                                                                     : QByteArray();
     if (format.isEmpty())
-        return std::nullopt;
+        return unusable(1, QStringLiteral("not a PNG or JPEG image"));
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
     reader.setDecideFormatFromContent(false);
     reader.setAutoTransform(false);
+    const auto tooLarge = [&unusable](QSize size) {
+        return unusable(2,
+            QStringLiteral("%1 × %2 pixels, more than %3 a side")
+                .arg(size.width())
+                .arg(size.height())
+                .arg(maxDecodedSide));
+    };
     const QSize declared = reader.size();
     if (declared.width() > maxDecodedSide || declared.height() > maxDecodedSide)
-        return std::nullopt;
+        return tooLarge(declared);
     QImage image;
     if (!reader.read(&image) || image.isNull())
-        return std::nullopt;
+        return unusable(3, reader.errorString());
     if (image.width() > maxDecodedSide || image.height() > maxDecodedSide)
-        return std::nullopt;
+        return tooLarge(image.size());
     if (bytes.startsWith("\xff\xd8")) { // a JPEG
         const QString sampling = jpegSampling(bytes);
         if (!sampling.isEmpty())

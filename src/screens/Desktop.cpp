@@ -93,7 +93,9 @@ void Desktop::copyIcon(const AppItem &item)
     if (url)
         copy(*url);
     else
-        Q_EMIT pictureCopied(false);
+        m_context.report(Error { QStringLiteral("Desktop"), -1,
+            QStringLiteral("no usable icon address for %1").arg(item.trackId),
+            Error::Kind::invalidAddress });
 }
 
 void Desktop::copyPicture(const QString &address)
@@ -105,10 +107,14 @@ QCoro::Task<> Desktop::copy(QUrl url)
 {
     const QPointer<Desktop> self(this);
     const Result<QImage> image = co_await downloadPicture(m_context.catalogue(), url);
-    if (image)
-        QGuiApplication::clipboard()->setImage(image.value());
-    if (self)
-        Q_EMIT self->pictureCopied(image.ok());
+    if (!self)
+        co_return;
+    if (!image) {
+        m_context.report(image.error());
+        co_return;
+    }
+    QGuiApplication::clipboard()->setImage(image.value());
+    Q_EMIT pictureCopied();
 }
 
 void Desktop::dragIcon(const AppItem &item, QObject *source)

@@ -44,7 +44,7 @@ public:
 
     Q_INVOKABLE static void copyText(const QString &text);
     // Downloads the picture afresh and puts the image itself on the
-    // clipboard; pictureCopied tells how that went.
+    // clipboard; a failure is reported through the application context.
     Q_INVOKABLE void copyIcon(const AppItem &item);
     Q_INVOKABLE void copyPicture(const QString &address);
 
@@ -60,7 +60,7 @@ public:
 
 Q_SIGNALS:
     void darkModeChanged();
-    void pictureCopied(bool copied);
+    void pictureCopied();
 
 private Q_SLOTS:
     void onSettingChanged(const QString &group, const QString &key, const QDBusVariant &value);

@@ -16,9 +16,10 @@ namespace {
 // Scaled to fit `size` (when one is asked for), then rounded.
 std::optional<QImage> shaped(const QByteArray &bytes, QSize size, double radius)
 {
-    std::optional<QImage> image = decodeImage(bytes);
-    if (!image)
+    Result<QImage> decoded = decodeImage(bytes);
+    if (!decoded)
         return std::nullopt;
+    std::optional<QImage> image = std::move(decoded).value();
     if (size.width() <= 0)
         size.setWidth(image->width());
     if (size.height() <= 0)

@@ -106,20 +106,18 @@ QCoro::Task<IconSaveOutcome> IconSaveFlow::saveOne(AppItem item,
     // A large picture takes seconds to decode and round; the window goes on
     // meanwhile. (The future is named: a temporary in the awaited expression
     // would be destroyed twice by GCC 12.)
-    const QFuture<std::optional<QImage>> decoding = QtConcurrent::run(
-        [used](const QByteArray &encoded) -> std::optional<QImage> {
-            std::optional<QImage> image = decodeImage(encoded);
-            return image ? std::optional(used.applied(std::move(*image))) : std::nullopt;
+    const QFuture<Result<QImage>> decoding = QtConcurrent::run(
+        [used](const QByteArray &encoded) -> Result<QImage> {
+            Result<QImage> image = decodeImage(encoded);
+            return image ? Result<QImage>(used.applied(std::move(*image))) : image;
         },
         bytes.value());
-    const std::optional<QImage> image = co_await decoding;
+    const Result<QImage> image = co_await decoding;
     if (!image) {
-        qCWarning(lcExport).noquote() << url->toDisplayString() << "is no PNG or JPEG image";
+        qCWarning(lcExport).noquote() << url->toDisplayString() << image.error().detail;
         // Downloaded, but no picture: that is what the person is told.
-        const Error error = saveFlowError(
-            -2, QStringLiteral("the bytes are no image"), Error::Kind::imageUnusable);
-        co_return IconSaveOutcome { error,
-            qtTrId("save_fail_message").arg(error.localizedDescription()) };
+        co_return IconSaveOutcome { image.error(),
+            qtTrId("save_fail_message").arg(image.error().localizedDescription()) };
     }
     const QString title = PhotoLibrary::photoTitle(
         PhotoLibrary::appName(item.trackName, item.trackId), used.fileNameWords(image->width()));

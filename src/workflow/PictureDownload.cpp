@@ -16,11 +16,9 @@ QCoro::Task<Result<QImage>> downloadPicture(AppStoreAPI &catalogue, QUrl url)
     if (!bytes)
         co_return bytes.error();
     // The future is named: GCC 12 destroys an awaited temporary twice.
-    const QFuture<std::optional<QImage>> decoding = QtConcurrent::run(decodeImage, bytes.value());
-    const std::optional<QImage> image = co_await decoding;
-    if (image)
-        co_return *image;
-    qCWarning(lcExport).noquote() << url.toDisplayString() << "is no PNG or JPEG image";
-    co_return Error { QStringLiteral("ImageCodec"), -1, url.toDisplayString(),
-        Error::Kind::imageUnusable };
+    const QFuture<Result<QImage>> decoding = QtConcurrent::run(decodeImage, bytes.value());
+    Result<QImage> image = co_await decoding;
+    if (!image)
+        qCWarning(lcExport).noquote() << url.toDisplayString() << image.error().detail;
+    co_return image;
 }

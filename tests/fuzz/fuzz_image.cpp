@@ -12,7 +12,7 @@
 // PNG decodes again to that size.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const std::optional<QImage> image = decodeImage(
+    const Result<QImage> image = decodeImage(
         QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)));
     // Decoding is what meets hostile bytes; beyond it a large image costs only
     // time (up to 8192 × 8192 pixels), so the rest runs on icon-sized ones.
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::optional<QImage> corners = withCornerRadius(*image, data[size - 1] / 4.0);
     if (!circle || !corners || circle->size() != image->size() || corners->size() != image->size())
         qFatal("Rounding lost the image");
-    const std::optional<QImage> png = decodeImage(encodeImage(*corners, ImageFormat::png));
+    const Result<QImage> png = decodeImage(encodeImage(*corners, ImageFormat::png));
     if (!png || png->size() != image->size() || encodeImage(*circle, ImageFormat::jpeg).isEmpty())
         qFatal("Encoding failed");
     return 0;

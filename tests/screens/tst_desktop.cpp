@@ -256,6 +256,9 @@ private slots:
         QDesktopServices::unsetUrlHandler("https");
         QVERIFY(pick("resultRow_0", "menuCopyIcon"));
         WAIT_UNTIL(!QGuiApplication::clipboard()->image().isNull());
+        screen->desktop().copyPicture(catalogue->notAnImageUrl().toString()); // says why not
+        QVERIFY(screen->alertShows("failureAlert", qtTrId("error"),
+            Error { {}, 0, {}, Error::Kind::imageUnusable }.localizedDescription()));
         settings().setSaveOptions({ IconSaveOptions::Shape::rounded });
         QVERIFY(pick("resultRow_0", "menuSaveIcon") && screen->waitForPopup("saveAlert", true));
         QVERIFY(screen->click("showInFolderButton") && screen->waitForPopup("saveAlert", false));
