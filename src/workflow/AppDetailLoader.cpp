@@ -12,7 +12,7 @@
 #include <QPointer>
 
 AppDetailLoader::AppDetailLoader(QObject *parent)
-    : QObject(parent)
+    : ContextObject(parent)
 {
     connect(
         this, &AppDetailLoader::detailedInfoChanged, this, &AppDetailLoader::screenshotUrlsChanged);
@@ -24,21 +24,15 @@ AppDetailLoader::AppDetailLoader(ApplicationContext &context, QObject *parent)
     setContext(context);
 }
 
-void AppDetailLoader::classBegin()
+void AppDetailLoader::contextSet()
 {
-    setContext(ApplicationContext::of(this));
-}
-
-void AppDetailLoader::setContext(ApplicationContext &context)
-{
-    m_context = &context;
-    connect(&context.settings(), &SettingsManager::platformChanged, this,
+    connect(&context().settings(), &SettingsManager::platformChanged, this,
         &AppDetailLoader::screenshotUrlsChanged);
 }
 
 QStringList AppDetailLoader::screenshotUrls() const
 {
-    return m_detailedInfo ? m_detailedInfo->loadableScreenshotUrls(m_context->settings().platform())
+    return m_detailedInfo ? m_detailedInfo->loadableScreenshotUrls(context().settings().platform())
                           : QStringList();
 }
 
@@ -119,7 +113,7 @@ void AppDetailLoader::loadDetails()
     // isLoading is left as it is: a repeated load keeps the content on screen.
     QPointer<AppDetailLoader> self(this);
     const AppStoreAPI::StillWanted wanted = stillWanted();
-    m_context->catalogue().lookup(
+    context().catalogue().lookup(
         m_appItem.trackId, m_countryCode,
         [self, wanted](const Result<DetailedAppInfo> &result) {
             if (!wanted())
@@ -151,7 +145,7 @@ QCoro::Task<> AppDetailLoader::loadDeveloperApps(qint64 artistId)
     m_developerAppsRequested = true;
     setLoadingDeveloperApps(true);
     const Result<QList<AppItem>> apps
-        = co_await m_context->catalogue().developerApps(artistId, m_countryCode, wanted);
+        = co_await context().catalogue().developerApps(artistId, m_countryCode, wanted);
     if (!wanted())
         co_return;
     if (!apps) {

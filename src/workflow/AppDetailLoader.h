@@ -5,19 +5,17 @@
 #pragma once
 
 #include "AppItemListModel.h"
+#include "ApplicationContext.h"
 #include "catalogue/AppItem.h"
 #include "catalogue/AppStoreAPI.h"
 #include "catalogue/DetailedAppInfo.h"
 
 #include <QObject>
-#include <QQmlParserStatus>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 #include <qcorotask.h>
 
 #include <optional>
-
-class ApplicationContext;
 
 // The details behind the detail screen: looked up again every time the screen
 // appears, and when it is shown with another item or region. The first answer
@@ -25,10 +23,9 @@ class ApplicationContext;
 // replaces the details and a failure keeps what is shown. The developer's other
 // apps are asked for once per item and region, when the details name the
 // developer and the screen is about to show that section.
-class AppDetailLoader : public QObject, public QQmlParserStatus
+class AppDetailLoader : public ContextObject
 {
     Q_OBJECT
-    Q_INTERFACES(QQmlParserStatus)
     QML_ELEMENT
     Q_PROPERTY(AppItem appItem READ appItem WRITE setAppItem NOTIFY appItemChanged)
     Q_PROPERTY(QString countryCode READ countryCode WRITE setCountryCode NOTIFY countryCodeChanged)
@@ -50,11 +47,8 @@ class AppDetailLoader : public QObject, public QQmlParserStatus
             developerAppsWantedChanged)
 
 public:
-    // Made by QML, it takes the application context of its engine.
     explicit AppDetailLoader(QObject *parent = nullptr);
     explicit AppDetailLoader(ApplicationContext &context, QObject *parent = nullptr);
-    void classBegin() override;
-    void componentComplete() override { }
 
     [[nodiscard]] AppItem appItem() const { return m_appItem; }
     // Another item or region is another screen: it starts over at the spinner.
@@ -99,9 +93,8 @@ private:
         return m_detailedInfo.value_or(DetailedAppInfo());
     }
 
-    void setContext(ApplicationContext &context);
+    void contextSet() override;
 
-    ApplicationContext *m_context = nullptr;
     AppItem m_appItem;
     QString m_countryCode;
     std::optional<DetailedAppInfo> m_detailedInfo;

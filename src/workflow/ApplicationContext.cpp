@@ -71,6 +71,17 @@ ApplicationContext &ApplicationContext::of(const QObject *object)
     return of(qmlEngine(object));
 }
 
+void ContextObject::setContext(ApplicationContext &context)
+{
+    m_context = &context;
+    contextSet();
+}
+
+void ContextObject::classBegin()
+{
+    setContext(ApplicationContext::of(this));
+}
+
 // The QML singletons are the context's own, which outlive every engine.
 template<typename T>
 static T *kept(T *object)

@@ -8,6 +8,7 @@
 #include "store/LocalizationManager.h"
 
 #include <QObject>
+#include <QQmlParserStatus>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
@@ -84,4 +85,27 @@ private:
     std::unique_ptr<SearchHistoryManager> m_searchHistory;
     std::shared_ptr<PhotoLibrary> m_photoLibrary;
     std::unique_ptr<AppStoreAPI> m_catalogue;
+};
+
+// What works on an application context: given one when made in C++, or
+// taking the one of its engine when QML makes it, before any property is set.
+class ContextObject : public QObject, public QQmlParserStatus
+{
+    Q_OBJECT
+    Q_INTERFACES(QQmlParserStatus)
+
+public:
+    // Once, before the object is used.
+    void setContext(ApplicationContext &context);
+    void classBegin() override;
+    void componentComplete() override { }
+
+protected:
+    using QObject::QObject;
+    [[nodiscard]] ApplicationContext &context() const { return *m_context; }
+    // Follows what the context holds; called once, by setContext().
+    virtual void contextSet() { }
+
+private:
+    ApplicationContext *m_context = nullptr;
 };

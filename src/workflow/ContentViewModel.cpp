@@ -37,7 +37,7 @@ QString trimmedTerm(const QString &text)
 } // namespace
 
 ContentViewModel::ContentViewModel(QObject *parent)
-    : QObject(parent)
+    : ContextObject(parent)
     , m_statusMessage(qtTrId("initial_search_message"))
 {
     m_saveFlow.setRegionCode(m_selectedCountryCode);
@@ -68,16 +68,10 @@ ContentViewModel::ContentViewModel(ApplicationContext &context, QObject *parent)
     setContext(context);
 }
 
-void ContentViewModel::classBegin()
+void ContentViewModel::contextSet()
 {
-    setContext(ApplicationContext::of(this));
-}
-
-void ContentViewModel::setContext(ApplicationContext &context)
-{
-    m_context = &context;
-    m_saveFlow.setContext(context);
-    connect(&context.searchHistory(), &SearchHistoryManager::searchHistoryChanged, this,
+    m_saveFlow.setContext(context());
+    connect(&context().searchHistory(), &SearchHistoryManager::searchHistoryChanged, this,
         &ContentViewModel::loadSearchHistory);
     loadSearchHistory();
 }
@@ -159,14 +153,14 @@ void ContentViewModel::clearSearch()
 
 void ContentViewModel::loadSearchHistory()
 {
-    m_searchHistory = m_context->searchHistory().loadSearchHistory();
+    m_searchHistory = context().searchHistory().loadSearchHistory();
     Q_EMIT searchHistoryChanged();
 }
 
 void ContentViewModel::clearSearchHistory()
 {
-    if (const Result<void> cleared = m_context->searchHistory().clearAllHistory(); !cleared)
-        m_context->report(cleared.error());
+    if (const Result<void> cleared = context().searchHistory().clearAllHistory(); !cleared)
+        context().report(cleared.error());
 }
 
 QString ContentViewModel::regionName(const QString &code)
@@ -184,8 +178,8 @@ void ContentViewModel::performSearch()
     // Plain terms are remembered before the request starts; links never are.
     std::optional<AppStoreURLParser::Link> link = AppStoreURLParser::parse(term);
     if (!link) {
-        if (const Result<void> added = m_context->searchHistory().addSearchTerm(term); !added)
-            m_context->report(added.error());
+        if (const Result<void> added = context().searchHistory().addSearchTerm(term); !added)
+            context().report(added.error());
     }
 
     setIsLoading(true);
@@ -218,7 +212,7 @@ QCoro::Task<> ContentViewModel::runRequest(
     if (link && ok) {
         const QString region = link->country ? link->country->toUpper() : m_selectedCountryCode;
         const Result<DetailedAppInfo> found
-            = co_await m_context->catalogue().lookup(id, region, wanted);
+            = co_await context().catalogue().lookup(id, region, wanted);
         // An answer that is no longer the latest request's is dropped, so the
         // screen never shows an older term's outcome over a newer one.
         if (!self || !isLatest(request))
@@ -242,8 +236,8 @@ QCoro::Task<> ContentViewModel::runRequest(
         co_return;
     }
 
-    const Result<QList<AppItem>> hits = co_await m_context->catalogue().findApps(
-        term, m_selectedCountryCode, m_context->settings().platform(), wanted);
+    const Result<QList<AppItem>> hits = co_await context().catalogue().findApps(
+        term, m_selectedCountryCode, context().settings().platform(), wanted);
     if (!self || !isLatest(request))
         co_return;
     setIsLoading(false);

@@ -6,12 +6,12 @@
 
 #include "AppItemListModel.h"
 #include "AppStoreURLParser.h"
+#include "ApplicationContext.h"
 #include "BatchSave.h"
 #include "catalogue/AppItem.h"
 
 #include <QList>
 #include <QObject>
-#include <QQmlParserStatus>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -20,16 +20,13 @@
 
 #include <optional>
 
-class ApplicationContext;
-
 // The state behind the search screen: the term, the region, the hits, the busy
 // flag, the status line, the item found through a pasted store link, the
 // search-term history shown as tags, and which overlay covers the list. Its
 // save flow stamps the current region on every saved item.
-class ContentViewModel : public QObject, public QQmlParserStatus
+class ContentViewModel : public ContextObject
 {
     Q_OBJECT
-    Q_INTERFACES(QQmlParserStatus)
     QML_ELEMENT
     Q_PROPERTY(QString searchTerm READ searchTerm WRITE setSearchTerm NOTIFY searchTermChanged)
     Q_PROPERTY(AppItemListModel *searchResults READ searchResultsModel CONSTANT)
@@ -58,11 +55,8 @@ public:
     enum class Overlay { None, Loading, History, Status };
     Q_ENUM(Overlay)
 
-    // Made by QML, it takes the application context of its engine.
     explicit ContentViewModel(QObject *parent = nullptr);
     explicit ContentViewModel(ApplicationContext &context, QObject *parent = nullptr);
-    void classBegin() override;
-    void componentComplete() override { }
 
     [[nodiscard]] QString searchTerm() const { return m_searchTerm; }
     void setSearchTerm(const QString &term);
@@ -109,7 +103,7 @@ Q_SIGNALS:
     void overlayChanged();
 
 private:
-    void setContext(ApplicationContext &context);
+    void contextSet() override;
     void clearSearch();
     QCoro::Task<> runRequest(
         QString term, std::optional<AppStoreURLParser::Link> link, quint64 request);
@@ -123,7 +117,6 @@ private:
         return m_foundAppItemFromURL.value_or(AppItem());
     }
 
-    ApplicationContext *m_context = nullptr;
     QString m_searchTerm;
     AppItemListModel m_searchResults;
     QString m_selectedCountryCode = QStringLiteral("CN");

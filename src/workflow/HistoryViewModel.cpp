@@ -8,7 +8,7 @@
 #include "store/HistoryManager.h"
 
 HistoryViewModel::HistoryViewModel(QObject *parent)
-    : QObject(parent)
+    : ContextObject(parent)
 {
     // The name only: the identifier's digits are not searched.
     m_filteredHistory.setSourceModel(&m_historyItems);
@@ -22,16 +22,10 @@ HistoryViewModel::HistoryViewModel(ApplicationContext &context, QObject *parent)
     setContext(context);
 }
 
-void HistoryViewModel::classBegin()
+void HistoryViewModel::contextSet()
 {
-    setContext(ApplicationContext::of(this));
-}
-
-void HistoryViewModel::setContext(ApplicationContext &context)
-{
-    m_context = &context;
-    connect(
-        &context.history(), &HistoryManager::historyChanged, this, &HistoryViewModel::loadHistory);
+    connect(&context().history(), &HistoryManager::historyChanged, this,
+        &HistoryViewModel::loadHistory);
 }
 
 void HistoryViewModel::setSearchText(const QString &text)
@@ -43,7 +37,7 @@ void HistoryViewModel::setSearchText(const QString &text)
 
 void HistoryViewModel::loadHistory()
 {
-    const QList<AppItem> stored = m_context->history().loadHistory();
+    const QList<AppItem> stored = context().history().loadHistory();
     if (stored != m_historyItems.items())
         m_historyItems.setItems(stored);
 }
@@ -59,8 +53,8 @@ void HistoryViewModel::deleteItems(const QList<int> &rows)
             chosen.append(m_historyItems.items().at(source.row()));
     }
     for (const AppItem &item : std::as_const(chosen)) {
-        if (const Result<void> removed = m_context->history().removeHistory(item); !removed) {
-            m_context->report(removed.error());
+        if (const Result<void> removed = context().history().removeHistory(item); !removed) {
+            context().report(removed.error());
             break;
         }
     }
@@ -68,8 +62,8 @@ void HistoryViewModel::deleteItems(const QList<int> &rows)
 
 void HistoryViewModel::clearAllHistory()
 {
-    if (const Result<void> cleared = m_context->history().clearAllHistory(); !cleared)
-        m_context->report(cleared.error());
+    if (const Result<void> cleared = context().history().clearAllHistory(); !cleared)
+        context().report(cleared.error());
 }
 
 QString HistoryViewModel::detailRegion(const AppItem &item)

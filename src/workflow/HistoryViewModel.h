@@ -5,23 +5,20 @@
 #pragma once
 
 #include "AppItemListModel.h"
+#include "ApplicationContext.h"
 
 #include <QObject>
-#include <QQmlParserStatus>
 #include <QSortFilterProxyModel>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
-
-class ApplicationContext;
 
 // The state behind the download history screen: the stored list as last
 // read, the filter text and the list as shown. The screen never edits the
 // list in place: every change goes through the store and is read back when
 // the store says it has changed.
-class HistoryViewModel : public QObject, public QQmlParserStatus
+class HistoryViewModel : public ContextObject
 {
     Q_OBJECT
-    Q_INTERFACES(QQmlParserStatus)
     QML_ELEMENT
     Q_PROPERTY(AppItemListModel *historyItems READ historyItems CONSTANT)
     Q_PROPERTY(QString searchText READ searchText WRITE setSearchText NOTIFY searchTextChanged)
@@ -30,11 +27,8 @@ class HistoryViewModel : public QObject, public QQmlParserStatus
     Q_PROPERTY(QAbstractItemModel *filteredHistory READ filteredHistory CONSTANT)
 
 public:
-    // Made by QML, it takes the application context of its engine.
     explicit HistoryViewModel(QObject *parent = nullptr);
     explicit HistoryViewModel(ApplicationContext &context, QObject *parent = nullptr);
-    void classBegin() override;
-    void componentComplete() override { }
 
     [[nodiscard]] AppItemListModel *historyItems() { return &m_historyItems; }
     [[nodiscard]] QString searchText() const { return m_searchText; }
@@ -57,9 +51,8 @@ Q_SIGNALS:
     void searchTextChanged();
 
 private:
-    void setContext(ApplicationContext &context);
+    void contextSet() override;
 
-    ApplicationContext *m_context = nullptr;
     AppItemListModel m_historyItems;
     QString m_searchText;
     QSortFilterProxyModel m_filteredHistory;

@@ -8,13 +8,8 @@
 #include "export/PhotoLibrary.h"
 
 SaveAlert::SaveAlert(QObject *parent)
-    : QObject(parent)
+    : ContextObject(parent)
 { }
-
-void SaveAlert::classBegin()
-{
-    setContext(ApplicationContext::of(this));
-}
 
 void SaveAlert::setShowingSaveAlert(bool showing)
 {
@@ -45,5 +40,5 @@ QString SaveAlert::savedPhotoLocation() const
 void SaveAlert::showSavedPhoto() const
 {
     if (!m_savedPhoto.isEmpty())
-        m_context->photoLibrary()->showPhoto(m_savedPhoto);
+        context().photoLibrary()->showPhoto(m_savedPhoto);
 }

@@ -4,21 +4,18 @@
 
 #pragma once
 
-#include <QObject>
-#include <QQmlParserStatus>
+#include "ApplicationContext.h"
+
 #include <QString>
 #include <QtQml/qqmlregistration.h>
-
-class ApplicationContext;
 
 // The alert every save reports through: a title ("success" or "error"), a
 // message, where a saved photo went, and whether the screen shows it. The icon and screenshot
 // savers share it; the later of two saves overwrites the earlier one's alert.
 // Made by QML, it takes the application context of its engine.
-class SaveAlert : public QObject, public QQmlParserStatus
+class SaveAlert : public ContextObject
 {
     Q_OBJECT
-    Q_INTERFACES(QQmlParserStatus)
     QML_ANONYMOUS
     Q_PROPERTY(bool showingSaveAlert READ showingSaveAlert WRITE setShowingSaveAlert NOTIFY
             showingSaveAlertChanged)
@@ -30,11 +27,6 @@ class SaveAlert : public QObject, public QQmlParserStatus
 
 public:
     explicit SaveAlert(QObject *parent = nullptr);
-
-    // Before its first save.
-    void setContext(ApplicationContext &context) { m_context = &context; }
-    void classBegin() override;
-    void componentComplete() override { }
 
     [[nodiscard]] bool showingSaveAlert() const { return m_showingSaveAlert; }
     // The screen sets it back to false when the alert is dismissed.
@@ -52,14 +44,12 @@ Q_SIGNALS:
     void saveAlertMessageChanged();
 
 protected:
-    [[nodiscard]] ApplicationContext &context() const { return *m_context; }
     // Title, then message, then the flag, so a screen that reacts to the flag
     // already sees both texts.
     void showSaveAlert(bool success, const QString &message, const QString &savedPhoto = {});
     void showAlert(const QString &title, const QString &message, const QString &savedPhoto = {});
 
 private:
-    ApplicationContext *m_context = nullptr;
     bool m_showingSaveAlert = false;
     QString m_saveAlertTitle;
     QString m_saveAlertMessage;
