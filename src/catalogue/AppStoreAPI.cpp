@@ -146,7 +146,6 @@ std::optional<QByteArray> percentEncodeTerm(const QString &term)
 
 AppStoreAPI::AppStoreAPI(QObject *parent)
     : QObject(parent)
-    , m_network(NetworkPolicy::createNetworkAccessManager(this))
     , m_pacer(std::make_unique<CataloguePacer>())
 { }
 
@@ -155,8 +154,17 @@ AppStoreAPI::~AppStoreAPI()
     // What awaits a transfer hears of its end now, while everything it may
     // still touch is here, and asks for nothing more.
     m_closing = true;
-    for (QNetworkReply *reply : m_network->findChildren<QNetworkReply *>())
-        reply->abort();
+    if (m_network) {
+        for (QNetworkReply *reply : m_network->findChildren<QNetworkReply *>())
+            reply->abort();
+    }
+}
+
+QNetworkAccessManager *AppStoreAPI::network()
+{
+    if (!m_network)
+        m_network = NetworkPolicy::createNetworkAccessManager(this);
+    return m_network;
 }
 
 bool AppStoreAPI::gone(const QPointer<AppStoreAPI> &self, const StillWanted &wanted)
@@ -189,7 +197,7 @@ QCoro::Task<Result<Answer>> AppStoreAPI::ask(std::optional<QUrl> url, StillWante
             co_return abandoned;
         }
         const Result<Body> body
-            = co_await fetch(m_network, *url, NetworkPolicy::catalogueAnswerLimit);
+            = co_await fetch(network(), *url, NetworkPolicy::catalogueAnswerLimit);
         if (!body)
             co_return body.error();
         Result<Answer> answer = Answer::decode(body.value().bytes);
@@ -315,7 +323,7 @@ void AppStoreAPI::lookup(qint64 id, QString country,
 
 QCoro::Task<Result<QByteArray>> AppStoreAPI::downloadImageData(QUrl url)
 {
-    Result<Body> body = co_await fetch(m_network, std::move(url), NetworkPolicy::imageLimit);
+    Result<Body> body = co_await fetch(network(), std::move(url), NetworkPolicy::imageLimit);
     if (!body)
         co_return body.error();
     co_return std::move(body).value().bytes;

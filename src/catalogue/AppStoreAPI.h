@@ -110,7 +110,10 @@ private:
     // Whether the caller has stopped wanting the answer, or this client is going.
     [[nodiscard]] static bool gone(const QPointer<AppStoreAPI> &self, const StillWanted &wanted);
 
-    QNetworkAccessManager *m_network;
+    // Made for the first call: a start that asks nothing pays nothing for it.
+    [[nodiscard]] QNetworkAccessManager *network();
+
+    QNetworkAccessManager *m_network = nullptr;
     std::unique_ptr<CataloguePacer> m_pacer;
     bool m_closing = false;
 };

@@ -5,7 +5,6 @@
 import QtQuick
 import QtQuick.Templates as T
 import QtQuick.Controls.Material
-import QtQuick.Layouts
 import Vellumar
 
 // The window. Everything below it belongs to one language: a real change of
@@ -54,19 +53,10 @@ T.ApplicationWindow {
         }
     }
 
+    // By name, so that a start compiles nothing of it.
     OnDemandLoader {
         id: failureAlert
-        sourceComponent: Alert {
-            id: alert
-            objectName: "failureAlert"
-            title: qsTrId("error")
-
-            BarButton {
-                Layout.fillWidth: true
-                text: qsTrId("ok")
-                onClicked: alert.accept()
-            }
-        }
+        source: "FailureAlert.qml"
     }
 
     // The language is also the locale of everything below.
