@@ -23,16 +23,19 @@ Item {
 
     implicitHeight: Math.max(50, label.implicitHeight)
 
-    Symbol {
+    // Made in selection mode only: most rows never show it.
+    Loader {
         id: check
-        objectName: "rowCheck"
-        visible: content.selecting
+        active: content.selecting
         anchors.verticalCenter: parent.verticalCenter
-        width: visible ? 36 : 0
-        horizontalAlignment: Text.AlignLeft
-        name: content.selected ? "checkmark.circle.fill" : "circle"
-        size: 24
-        color: content.selected ? Theme.accent : Theme.systemGray
+        width: active ? 36 : 0
+        sourceComponent: Symbol {
+            objectName: "rowCheck"
+            horizontalAlignment: Text.AlignLeft
+            name: content.selected ? "checkmark.circle.fill" : "circle"
+            size: 24
+            color: content.selected ? Theme.accent : Theme.systemGray
+        }
     }
 
     RoundedImage {
