@@ -7,8 +7,8 @@
 #include "SingleInstance.h"
 #include "WindowGeometry.h"
 #include "catalogue/Error.h"
-#include "screens/Desktop.h"
 #include "screens/ScreensEngine.h"
+#include "screens/desktop/Desktop.h"
 
 #include <QDebug>
 #include <QDir>

@@ -60,6 +60,9 @@ void ScreensEngine::prepareApplication()
 
 void ScreensEngine::setUpEngine(QQmlEngine &engine)
 {
+    // Where the screens' modules keep their files; Qt 6.4 does not look
+    // there by itself, and the window imports modules other than its own.
+    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
     // The engine does not own its factory; one stateless factory serves all.
     static PolicyNetworkAccessManagerFactory factory;
     engine.setNetworkAccessManagerFactory(&factory);
