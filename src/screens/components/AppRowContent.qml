@@ -35,9 +35,9 @@ Item {
         sourceComponent: Symbol {
             objectName: "rowCheck"
             horizontalAlignment: Text.AlignLeft
-            name: content.selected ? "checkmark.circle.fill" : "circle"
+            name: content.selected ? "checkmark.circle.fill" : "circle" // qmllint disable unqualified
             size: 24
-            color: content.selected ? Theme.accent : Theme.systemGray
+            color: content.selected ? Theme.accent : Theme.systemGray // qmllint disable unqualified
         }
     }
 

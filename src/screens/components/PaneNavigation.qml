@@ -4,7 +4,6 @@
 
 import QtQuick
 import QtQuick.Controls
-import Vellumar.Core
 import Vellumar.Style
 
 // A list page with the details of what it shows. Narrow windows push the
