@@ -87,7 +87,7 @@ in_root dpkg -L vellumar | grep -E 'bin/|\.desktop|metainfo|/apps/'
 # import in turn is their own packages' business).
 step "the QML modules the screens import"
 qml=$(echo "$root"/usr/lib/*/qt6/qml)
-for uri in $(grep -h '^import Qt' "$here"/src/screens/*.qml | awk '{ print $2 }' | sort -u); do
+for uri in $(grep -h '^import Qt' "$here"/src/screens/*.qml "$here"/src/screens/*/*.qml | awk '{ print $2 }' | sort -u); do
     [ -f "$qml/${uri//.//}/qmldir" ] || { echo "FAIL: QML module $uri is not installed"; exit 1; }
     echo "$uri: installed"
 done

@@ -8,7 +8,7 @@
 
 - src/screens/fonts/VellumarSymbols.ttf: the Material Icons font of Debian's
   fonts-material-design-icons-iconfont (Apache License 2.0), cut down to the
-  code points that src/screens/Theme.qml names.
+  code points that src/screens/style/Theme.qml names.
 - src/screens/fonts/VellumarChinese-{Regular,Bold}.otf: Noto Sans CJK SC of
   Debian's fonts-noto-cjk (SIL Open Font License 1.1), cut down to the
   characters of the Chinese string table that Roboto lacks.
@@ -39,7 +39,7 @@ from fontTools.ttLib import TTFont
 
 ROOT = Path(__file__).resolve().parent.parent
 FONTS = ROOT / "src" / "screens" / "fonts"
-THEME = ROOT / "src" / "screens" / "Theme.qml"
+THEME = ROOT / "src" / "screens" / "style" / "Theme.qml"
 CHINESE_TABLE = ROOT / "translations" / "vellumar_zh_CN.ts"
 ROBOTO = Path("/usr/share/fonts/truetype/roboto/unhinted/RobotoTTF/Roboto-Regular.ttf")
 SYMBOLS = Path("/usr/share/fonts/truetype/material-design-icons-iconfont/MaterialIcons-Regular.ttf")

@@ -5,7 +5,10 @@
 import QtQuick
 import QtQuick.Templates as T
 import QtQuick.Controls.Material
-import Vellumar
+import Vellumar.Core
+import Vellumar.Components
+import Vellumar.Style
+import Vellumar.Pages
 
 // The window. Everything below it belongs to one language: a real change of
 // language discards the whole tree and builds it again in the new one, back
@@ -56,7 +59,7 @@ T.ApplicationWindow {
     // By name, so that a start compiles nothing of it.
     OnDemandLoader {
         id: failureAlert
-        source: "FailureAlert.qml"
+        source: "Components/FailureAlert.qml"
     }
 
     // The language is also the locale of everything below.

@@ -26,7 +26,12 @@ std::optional<QImage> shaped(const QByteArray &bytes, QSize size, double radius)
         size.setHeight(image->height());
     if (image->size() != size)
         image = image->scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    return radius > 0 ? withCornerRadius(*image, radius * image->height()) : image;
+    if (radius <= 0)
+        return image;
+    // Rounding paints, and a painted image keeps its paint engine as long as
+    // it lives; QML's cache keeps the pictures, so it gets a copy without one.
+    const std::optional<QImage> rounded = withCornerRadius(*image, radius * image->height());
+    return rounded ? std::optional(rounded->copy()) : std::nullopt;
 }
 
 // Lives on the thread QML asks on, QML's image thread, which runs an event

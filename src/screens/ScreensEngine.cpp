@@ -4,7 +4,7 @@
 
 #include "ScreensEngine.h"
 
-#include "Desktop.h"
+#include "desktop/Desktop.h"
 #include "PictureProvider.h"
 #include "catalogue/NetworkPolicy.h"
 #include "workflow/ApplicationContext.h"
@@ -63,6 +63,9 @@ void ScreensEngine::prepareApplication()
 void ScreensEngine::setUpEngine(QQmlEngine &engine, ApplicationContext &context)
 {
     context.attach(engine);
+    // Where the screens' modules keep their files; Qt 6.4 does not look
+    // there by itself, and the window imports modules other than its own.
+    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
     // The engine does not own its factory; one stateless factory serves all.
     static PolicyNetworkAccessManagerFactory factory;
     engine.setNetworkAccessManagerFactory(&factory);
@@ -71,7 +74,7 @@ void ScreensEngine::setUpEngine(QQmlEngine &engine, ApplicationContext &context)
 
 Desktop &ScreensEngine::desktop(QQmlEngine &engine)
 {
-    return *engine.singletonInstance<Desktop *>(qmlTypeId("Vellumar", 1, 0, "Desktop"));
+    return *engine.singletonInstance<Desktop *>(qmlTypeId("Vellumar.Desktop", 1, 0, "Desktop"));
 }
 
 QUrl ScreensEngine::mainUrl()

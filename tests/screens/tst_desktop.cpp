@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ScreenHarness.h"
-#include "screens/Desktop.h"
+#include "screens/desktop/Desktop.h"
 #include "store/LocalizationManager.h"
 #include "store/SearchHistoryManager.h"
 #include "store/SettingsManager.h"

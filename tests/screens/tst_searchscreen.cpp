@@ -4,7 +4,7 @@
 
 #include "ScreenHarness.h"
 #include "catalogue/NetworkPolicy.h"
-#include "screens/CountryListModel.h"
+#include "screens/components/CountryListModel.h"
 #include "store/Country.h"
 #include "store/LocalizationManager.h"
 #include "store/SettingsManager.h"

@@ -11,7 +11,7 @@
 #include "ScreenHarness.h"
 #include "TestEnvironment.h"
 #include "catalogue/AppItem.h"
-#include "screens/Desktop.h"
+#include "screens/desktop/Desktop.h"
 #include "store/HistoryManager.h"
 #include "store/LocalizationManager.h"
 #include "store/SearchHistoryManager.h"

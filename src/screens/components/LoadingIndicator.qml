@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 The Vellumar developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+import QtQuick
+import QtQuick.Controls
+import Vellumar.Style
+
+// The spinner with its caption while a search runs.
+Column {
+    objectName: "loadingIndicator"
+    spacing: 4
+    scale: 1.5
+
+    BusyIndicator {
+        anchors.horizontalCenter: parent.horizontalCenter
+        implicitWidth: 32
+        implicitHeight: 32
+    }
+    Text {
+        anchors.horizontalCenter: parent.horizontalCenter
+        text: qsTrId("searching")
+        color: Theme.systemGray
+        font.pixelSize: Theme.subheadlineSize
+    }
+}

@@ -1,0 +1,204 @@
+// SPDX-FileCopyrightText: 2026 The Vellumar developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+import QtQuick
+import Vellumar.Core
+import Vellumar.Style
+import Vellumar.Components
+import Vellumar.Pages
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+
+// The download history tab: every saved item, narrowed by name, opened, saved
+// again (without being recorded again), deleted by swiping or cleared after a
+// confirmation. The list is read again every time it appears.
+Item {
+    id: historyView
+
+    readonly property alias viewModel: viewModel
+    readonly property alias saveFlow: saveFlow
+    property bool showingClearAlert: false
+    readonly property bool showsMedia: historyPanes.showsMedia
+
+    objectName: "historyView"
+
+    HistoryViewModel {
+        id: viewModel
+    }
+
+    BatchSave {
+        id: saveFlow
+        recordsHistory: false
+    }
+
+    RowSelection {
+        id: historySelection
+        model: viewModel.filteredHistory
+    }
+
+    function showDetail(item) {
+        return historyPanes.showDetail({
+            "appItem": item,
+            "countryCode": viewModel.detailRegion(item),
+            "backTitle": qsTrId("navigation_title_download_history")
+        })
+    }
+
+    onShowingClearAlertChanged: showingClearAlert ? clearAlert.open() : clearAlert.close()
+
+    function focusSearchField() {
+        if (historyPanes.navigation.currentItem === historyPage)
+            historyField.field.forceActiveFocus()
+    }
+
+    function requestClear() {
+        if (viewModel.historyItems.count > 0)
+            showingClearAlert = true
+    }
+
+    PaneNavigation {
+        id: historyPanes
+        anchors.fill: parent
+        focus: true
+        navigationName: "historyNavigation"
+        listPage: historyPage
+        detailPage: Component {
+            AppDetailPage {}
+        }
+    }
+
+    Page {
+        id: historyPage
+        objectName: "historyPage"
+        Accessible.name: qsTrId("history")
+        background: Rectangle { color: Theme.systemBackground }
+
+        // Appearing: shown first, returned to, or shown again with its tab.
+        StackView.onActivated: viewModel.loadHistory()
+        onVisibleChanged: {
+            if (visible && StackView.status === StackView.Active)
+                viewModel.loadHistory()
+        }
+
+        header: NavigationBar {
+            title: qsTrId("navigation_title_download_history")
+
+            leading: SelectButton {
+                selection: historySelection
+                rows: historyList.count
+            }
+
+            trailing: ToolButton {
+                objectName: "clearDownloadHistoryButton"
+                text: qsTrId("clear")
+                Accessible.name: qsTrId("clear_download_history")
+                enabled: viewModel.historyItems.count > 0
+                font.capitalization: Font.MixedCase
+                font.pixelSize: Theme.bodySize
+                Material.foreground: enabled ? Theme.accent : Theme.systemGray
+                onClicked: historyView.requestClear()
+            }
+        }
+
+        footer: BatchBar {
+            selection: historySelection
+            batch: saveFlow
+        }
+
+        ColumnLayout {
+            anchors.fill: parent
+            spacing: 0
+
+            // The list narrows as one types.
+            SearchField {
+                id: historyField
+                Layout.fillWidth: true
+                Layout.leftMargin: Theme.defaultPadding
+                Layout.rightMargin: Theme.defaultPadding
+                Layout.topMargin: 8
+                Layout.bottomMargin: 8
+                fieldName: "historySearchField"
+                clearButtonName: "clearHistorySearchButton"
+                placeholderText: qsTrId("history_search_placeholder")
+                text: viewModel.searchText
+                onEdited: text => viewModel.searchText = text
+            }
+
+            ListView {
+                id: historyList
+                objectName: "historyList"
+                Accessible.role: Accessible.List
+                Accessible.name: qsTrId("navigation_title_download_history")
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                clip: true
+                model: viewModel.filteredHistory
+                keyNavigationEnabled: true
+                reuseItems: true
+                Keys.onEscapePressed: event => {
+                    event.accepted = historySelection.selecting
+                    historySelection.selecting = false
+                }
+                delegate: AppRow {
+                    objectName: "historyRow_" + index
+                    width: ListView.view.width
+                    deletable: true
+                    showsSelection: historyPanes.wide // qmllint disable unqualified
+                    selection: historySelection // qmllint disable unqualified
+                    onOpenRequested: item => historyView.showDetail(item)
+                    onSaveRequested: item => saveFlow.saveIcon(item)
+                    // The row is that of the list as shown, filter applied.
+                    onDeleteRequested: row => viewModel.deleteItems([row])
+                }
+                ScrollIndicator.vertical: ScrollIndicator { Accessible.ignored: true }
+
+                // Follows the stored list, not the filtered one: a filter that
+                // matches nothing shows an empty list without this text.
+                Label {
+                    objectName: "noDownloadHistory"
+                    anchors.centerIn: parent
+                    width: parent.width - 2 * Theme.defaultPadding
+                    visible: viewModel.historyItems.count === 0
+                    text: qsTrId("no_download_history")
+                    wrapMode: Text.Wrap
+                    horizontalAlignment: Text.AlignHCenter
+                    color: Theme.systemGray
+                }
+            }
+        }
+    }
+
+    // The clear-all confirmation: the destructive button first, then cancel.
+    Alert {
+        id: clearAlert
+        objectName: "clearHistoryAlert"
+        title: qsTrId("clear_history_alert_title")
+        message: qsTrId("clear_history_alert_message")
+        onClosed: historyView.showingClearAlert = false
+
+        BarButton {
+            objectName: "clearAllButton"
+            Layout.fillWidth: true
+            text: qsTrId("clear_all_button")
+            color: Theme.destructive
+            onClicked: {
+                viewModel.clearAllHistory()
+                clearAlert.close()
+            }
+        }
+        BarButton {
+            objectName: "cancelClearButton"
+            Layout.fillWidth: true
+            text: qsTrId("cancel")
+            strong: true
+            onClicked: clearAlert.close()
+        }
+    }
+
+    SaveAlert {
+        objectName: "historySaveAlert"
+        owner: saveFlow
+    }
+}
