@@ -82,8 +82,8 @@ T.SwipeDelegate {
         anchors.right: parent.right
         height: parent.height
         width: 80
-        Accessible.name: qsTrId("delete_from_history").arg(row.trackName)
-        onClicked: row.deleteRequested(row.index)
+        Accessible.name: qsTrId("delete_from_history").arg(row.trackName) // qmllint disable unqualified
+        onClicked: row.deleteRequested(row.index) // qmllint disable unqualified
 
         background: Rectangle {
             color: Theme.destructive

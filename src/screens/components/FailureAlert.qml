@@ -4,7 +4,6 @@
 
 import QtQuick
 import QtQuick.Layouts
-import Vellumar
 
 // A failure the person should know of, from wherever it happened: what went
 // wrong in words, and one button that dismisses.
