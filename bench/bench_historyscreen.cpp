@@ -87,7 +87,7 @@ int main(int argc, char *argv[])
     for (int n = 0; n < entries; ++n)
         stored.append(sampleItem(n).toJson());
     ApplicationContext context(KeyValueStore::defaultFilePath());
-    (void)context.store().setData(
+    context.store().setData(
         QStringLiteral("DownloadHistory"), QJsonDocument(stored).toJson(QJsonDocument::Compact));
 
     std::vector<double> opening, filtering, toFrame;

@@ -67,7 +67,7 @@ void remember(const QWindow &window, QSize defaultSize, KeyValueStore &store)
     const std::optional<QString> stored = store.stringForKey(key);
     if (stored ? value == *stored : !maximized && frame.size() == defaultSize)
         return;
-    (void)store.setString(key, value);
+    store.setString(key, value);
 }
 
 } // namespace WindowGeometry

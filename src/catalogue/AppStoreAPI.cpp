@@ -146,7 +146,6 @@ std::optional<QByteArray> percentEncodeTerm(const QString &term)
 
 AppStoreAPI::AppStoreAPI(QObject *parent)
     : QObject(parent)
-    , m_pacer(std::make_unique<CataloguePacer>())
 { }
 
 AppStoreAPI::~AppStoreAPI()
@@ -190,10 +189,10 @@ QCoro::Task<Result<Answer>> AppStoreAPI::ask(std::optional<QUrl> url, StillWante
     for (int retry = 0;; ++retry) {
         if (gone(self, wanted))
             co_return abandoned;
-        co_await m_pacer->takeTurn();
+        co_await m_pacer.takeTurn();
         if (gone(self, wanted)) {
             if (self)
-                m_pacer->giveBack();
+                m_pacer.giveBack();
             co_return abandoned;
         }
         const Result<Body> body

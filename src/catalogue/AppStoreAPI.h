@@ -5,6 +5,7 @@
 #pragma once
 
 #include "AppItem.h"
+#include "CataloguePacer.h"
 #include "DetailedAppInfo.h"
 #include "Platform.h"
 #include "Result.h"
@@ -18,10 +19,8 @@
 #include <qcorotask.h>
 
 #include <functional>
-#include <memory>
 #include <optional>
 
-class CataloguePacer;
 class QNetworkAccessManager;
 
 // The only component that talks to the catalogue service: a search by term,
@@ -88,7 +87,7 @@ public:
     // or the transfer.
     QCoro::Task<Result<QByteArray>> downloadImageData(QUrl url);
 
-    [[nodiscard]] CataloguePacer &pacer() { return *m_pacer; }
+    [[nodiscard]] CataloguePacer &pacer() { return m_pacer; }
 
     // The request addresses; nothing when they cannot be formed.
     [[nodiscard]] static std::optional<QUrl> searchUrl(
@@ -114,6 +113,6 @@ private:
     [[nodiscard]] QNetworkAccessManager *network();
 
     QNetworkAccessManager *m_network = nullptr;
-    std::unique_ptr<CataloguePacer> m_pacer;
+    CataloguePacer m_pacer;
     bool m_closing = false;
 };

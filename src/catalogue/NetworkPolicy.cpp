@@ -7,8 +7,6 @@
 #include <QCoreApplication>
 #include <QHostAddress>
 #include <QNetworkReply>
-#include <QPointer>
-#include <QThread>
 #include <QTimer>
 
 #include <atomic>

@@ -44,16 +44,19 @@ void SettingsManager::setSaveOptions(const IconSaveOptions &options)
     using Shape = IconSaveOptions::Shape;
     m_saveOptions = options;
     emit saveOptionsChanged();
-    // Each key is tried, so one that fails leaves no other behind.
-    Result<void> written = m_store.setBool(originalJPEGKey, options.shape == Shape::original);
-    for (Result<void> next : { m_store.setBool(roundedKey, options.shape == Shape::rounded),
-             m_store.setBool(slightlyRoundedKey, options.shape == Shape::slightlyRounded),
-             m_store.setString(resolutionKey, rawValue(options.resolution)) }) {
-        if (written)
-            written = std::move(next);
+    // Every key is tried, so one that fails leaves no other behind; the first failure is told.
+    const Result<void> written[] = {
+        m_store.setBool(originalJPEGKey, options.shape == Shape::original),
+        m_store.setBool(roundedKey, options.shape == Shape::rounded),
+        m_store.setBool(slightlyRoundedKey, options.shape == Shape::slightlyRounded),
+        m_store.setString(resolutionKey, rawValue(options.resolution)),
+    };
+    for (const Result<void> &each : written) {
+        if (!each) {
+            emit writeFailed(each.error());
+            break;
+        }
     }
-    if (!written)
-        emit writeFailed(written.error());
 }
 
 void SettingsManager::setPlatform(Platform value)

@@ -90,14 +90,13 @@ QCoro::Task<IconSaveOutcome> IconSaveFlow::saveOne(AppItem item,
                                         Error::Kind::invalidAddress),
             downloadFailed };
     }
+    const Error closing
+        = saveFlowError(-4, QStringLiteral("the application is closing"), Error::Kind::unknown);
     const Result<QByteArray> bytes = co_await context.catalogue().downloadImageData(*url);
     if (!bytes)
         co_return IconSaveOutcome { bytes.error(), downloadFailed };
-    if (!alive) {
-        co_return IconSaveOutcome { saveFlowError(-4, QStringLiteral("the application is closing"),
-                                        Error::Kind::unknown),
-            downloadFailed };
-    }
+    if (!alive)
+        co_return IconSaveOutcome { closing, downloadFailed };
     IconSaveOptions used = before.withShapeOf(options());
     // A Mac app's icon comes shaped by its maker, transparency and all.
     const bool mac = item.isMacApp();
@@ -135,14 +134,14 @@ QCoro::Task<IconSaveOutcome> IconSaveFlow::saveOne(AppItem item,
         co_return IconSaveOutcome { std::move(saved), message };
     }
     // The file stays; that it is not remembered is a failure all the same.
-    const Result<void> remembered = !recordHistory ? Result<void>()
-        : alive                                    ? alive->history().addHistory(item)
-                : saveFlowError(-4, QString(), Error::Kind::unknown);
-    if (!remembered) {
-        co_return IconSaveOutcome { saveFlowError(-3,
-                                        saved.value() + QStringLiteral(": not in the history"),
-                                        remembered.error().kind),
-            qtTrId("history_fail_message") };
+    if (recordHistory) {
+        const Result<void> remembered = alive ? alive->history().addHistory(item) : closing;
+        if (!remembered) {
+            co_return IconSaveOutcome { saveFlowError(-3,
+                                            saved.value() + QStringLiteral(": not in the history"),
+                                            remembered.error().kind),
+                qtTrId("history_fail_message") };
+        }
     }
     const char *success = original ? "save_success_message_original"
         : mac                      ? "save_success_message_mac"
