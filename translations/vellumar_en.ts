@@ -481,6 +481,109 @@
         <source>About</source>
         <translation>About</translation>
     </message>
+    <message id="notice_saved">
+        <extracomment>A notice after a save; %1 is the file's name</extracomment>
+        <source>Saved %1</source>
+        <translation>Saved %1</translation>
+    </message>
+    <message id="notice_icon_copied">
+        <source>Icon copied</source>
+        <translation>Icon copied</translation>
+    </message>
+    <message id="notice_picture_copied">
+        <source>Picture copied</source>
+        <translation>Picture copied</translation>
+    </message>
+    <message id="error_no_file_manager">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>No file manager can show the file. Settings shows the folder the pictures are saved to.</source>
+        <translation>No file manager can show the file. Settings shows the folder the pictures are saved to.</translation>
+    </message>
+    <message id="close_notice">
+        <extracomment>Closes a notice, for screen readers</extracomment>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="primary_menu">
+        <source>Main Menu</source>
+        <translation>Main Menu</translation>
+    </message>
+    <message id="preferences">
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message id="keyboard_shortcuts">
+        <source>Keyboard Shortcuts</source>
+        <translation>Keyboard Shortcuts</translation>
+    </message>
+    <message id="about_vellumar">
+        <source>About Vellumar</source>
+        <translation>About Vellumar</translation>
+    </message>
+    <message id="about_version">
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message id="about_summary">
+        <source>Collects app icons from the App Store.</source>
+        <translation>Collects app icons from the App Store.</translation>
+    </message>
+    <message id="about_licence">
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Free software under the GNU General Public License, version 3 or later.</translation>
+    </message>
+    <message id="about_website">
+        <source>Website</source>
+        <translation>Website</translation>
+    </message>
+    <message id="shortcuts_general">
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message id="shortcut_find">
+        <source>Go to the search field</source>
+        <translation>Go to the search field</translation>
+    </message>
+    <message id="shortcut_show_search">
+        <source>Show Search</source>
+        <translation>Show Search</translation>
+    </message>
+    <message id="shortcut_show_history">
+        <source>Show History</source>
+        <translation>Show History</translation>
+    </message>
+    <message id="shortcut_main_menu">
+        <source>Open the main menu</source>
+        <translation>Open the main menu</translation>
+    </message>
+    <message id="shortcut_quit">
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message id="shortcuts_lists">
+        <source>Lists</source>
+        <translation>Lists</translation>
+    </message>
+    <message id="shortcut_move">
+        <source>Move through the rows</source>
+        <translation>Move through the rows</translation>
+    </message>
+    <message id="shortcut_open">
+        <source>Open the app</source>
+        <translation>Open the app</translation>
+    </message>
+    <message id="shortcut_row_menu">
+        <source>Open the row's menu</source>
+        <translation>Open the row's menu</translation>
+    </message>
+    <message id="shortcut_delete">
+        <source>Delete the entry (History)</source>
+        <translation>Delete the entry (History)</translation>
+    </message>
+    <message id="shortcut_back">
+        <source>Go back or close</source>
+        <translation>Go back or close</translation>
+    </message>
     <message id="country_name_af">
         <source>Afghanistan</source>
         <translation>Afghanistan</translation>

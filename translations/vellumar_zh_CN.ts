@@ -480,6 +480,109 @@
         <source>About</source>
         <translation>关于</translation>
     </message>
+    <message id="notice_saved">
+        <extracomment>A notice after a save; %1 is the file's name</extracomment>
+        <source>Saved %1</source>
+        <translation>已保存 %1</translation>
+    </message>
+    <message id="notice_icon_copied">
+        <source>Icon copied</source>
+        <translation>图标已复制</translation>
+    </message>
+    <message id="notice_picture_copied">
+        <source>Picture copied</source>
+        <translation>图片已复制</translation>
+    </message>
+    <message id="error_no_file_manager">
+        <extracomment>The sentence for a failure of this kind</extracomment>
+        <source>No file manager can show the file. Settings shows the folder the pictures are saved to.</source>
+        <translation>没有可以显示该文件的文件管理器。设置中显示了图片的保存位置。</translation>
+    </message>
+    <message id="close_notice">
+        <extracomment>Closes a notice, for screen readers</extracomment>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message id="primary_menu">
+        <source>Main Menu</source>
+        <translation>主菜单</translation>
+    </message>
+    <message id="preferences">
+        <source>Preferences</source>
+        <translation>偏好设置</translation>
+    </message>
+    <message id="keyboard_shortcuts">
+        <source>Keyboard Shortcuts</source>
+        <translation>键盘快捷键</translation>
+    </message>
+    <message id="about_vellumar">
+        <source>About Vellumar</source>
+        <translation>关于 Vellumar</translation>
+    </message>
+    <message id="about_version">
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message id="about_summary">
+        <source>Collects app icons from the App Store.</source>
+        <translation>从 App Store 收集应用图标。</translation>
+    </message>
+    <message id="about_licence">
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>自由软件，以 GNU 通用公共许可证第 3 版或更高版本发布。</translation>
+    </message>
+    <message id="about_website">
+        <source>Website</source>
+        <translation>网站</translation>
+    </message>
+    <message id="shortcuts_general">
+        <source>General</source>
+        <translation>通用</translation>
+    </message>
+    <message id="shortcut_find">
+        <source>Go to the search field</source>
+        <translation>转到搜索栏</translation>
+    </message>
+    <message id="shortcut_show_search">
+        <source>Show Search</source>
+        <translation>显示搜索</translation>
+    </message>
+    <message id="shortcut_show_history">
+        <source>Show History</source>
+        <translation>显示历史</translation>
+    </message>
+    <message id="shortcut_main_menu">
+        <source>Open the main menu</source>
+        <translation>打开主菜单</translation>
+    </message>
+    <message id="shortcut_quit">
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message id="shortcuts_lists">
+        <source>Lists</source>
+        <translation>列表</translation>
+    </message>
+    <message id="shortcut_move">
+        <source>Move through the rows</source>
+        <translation>在各行间移动</translation>
+    </message>
+    <message id="shortcut_open">
+        <source>Open the app</source>
+        <translation>打开应用</translation>
+    </message>
+    <message id="shortcut_row_menu">
+        <source>Open the row's menu</source>
+        <translation>打开该行的菜单</translation>
+    </message>
+    <message id="shortcut_delete">
+        <source>Delete the entry (History)</source>
+        <translation>删除该条目（历史）</translation>
+    </message>
+    <message id="shortcut_back">
+        <source>Go back or close</source>
+        <translation>返回或关闭</translation>
+    </message>
     <message id="country_name_af">
         <source>Afghanistan</source>
         <translation>阿富汗</translation>

@@ -34,7 +34,8 @@ QString Error::localizedDescription() const
         "error_region_not_served",
         "error_request_rejected",
         "error_not_a_folder",
+        "error_no_file_manager",
     };
-    static_assert(ids.size() == size_t(Kind::notAFolder) + 1);
+    static_assert(ids.size() == size_t(Kind::noFileManager) + 1);
     return qtTrId(ids[size_t(kind)]);
 }

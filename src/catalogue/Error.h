@@ -43,6 +43,7 @@ public:
         regionNotServed,
         requestRejected,
         notAFolder,
+        noFileManager,
     };
     Q_ENUM(Kind)
 

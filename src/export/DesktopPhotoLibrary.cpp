@@ -14,6 +14,7 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QUrl>
+#include <qcorosignal.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -227,27 +228,24 @@ Result<QString> DesktopPhotoLibrary::addPhoto(const QByteArray &bytes, const QSt
     return systemError(EEXIST, stem);
 }
 
-void DesktopPhotoLibrary::showPhoto(const QString &place)
+QCoro::Task<Result<void>> DesktopPhotoLibrary::showPhoto(QString place)
 {
-    const QString folder = QFileInfo(place).absolutePath();
-    const auto openFolder = [folder] {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
-    };
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected()) {
-        openFolder();
-        return;
+    if (bus.isConnected()) {
+        QDBusMessage call
+            = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.FileManager1"),
+                QStringLiteral("/org/freedesktop/FileManager1"),
+                QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+        call << QStringList { QUrl::fromLocalFile(place).toString() } << QString();
+        QDBusPendingCallWatcher watcher(bus.asyncCall(call));
+        co_await qCoro(&watcher, &QDBusPendingCallWatcher::finished);
+        if (!watcher.isError())
+            co_return {};
+        qCDebug(lcExport) << "no file manager service:" << watcher.error().message();
     }
-    QDBusMessage call
-        = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.FileManager1"),
-            QStringLiteral("/org/freedesktop/FileManager1"),
-            QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
-    call << QStringList { QUrl::fromLocalFile(place).toString() } << QString();
-    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
-        [openFolder](QDBusPendingCallWatcher *finished) {
-            if (finished->isError())
-                openFolder();
-            finished->deleteLater();
-        });
+    const QString folder = QFileInfo(place).absolutePath();
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        co_return {};
+    co_return Error { QStringLiteral("DesktopPhotoLibrary"), -1,
+        QStringLiteral("nothing opens %1").arg(folder), Error::Kind::noFileManager };
 }

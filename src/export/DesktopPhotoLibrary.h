@@ -30,7 +30,9 @@ public:
     [[nodiscard]] QString location() const override { return m_folder; }
     // Asks the desktop's file manager to show the file selected; without
     // one, opens the folder.
-    void showPhoto(const QString &place) override;
+    // Through the desktop's file manager service, which can point at the
+    // file; else the folder opens in whatever opens folders.
+    [[nodiscard]] QCoro::Task<Result<void>> showPhoto(QString place) override;
 
 private:
     // Removes what a crash in the middle of an earlier write left behind.

@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <qcorotask.h>
 
 // The user's photo library as far as the application needs it: permission to
 // add photos (never to read them) and adding one photo from encoded bytes.
@@ -29,8 +30,9 @@ public:
 
     // Where new photos go, as a person would look for them; may be empty.
     [[nodiscard]] virtual QString location() const = 0;
-    // Shows a photo that addPhoto() stored at `place` where the user keeps it.
-    virtual void showPhoto(const QString &place) = 0;
+    // Shows a photo that addPhoto() stored at `place` where the user keeps
+    // it: nothing when shown, else why not.
+    [[nodiscard]] virtual QCoro::Task<Result<void>> showPhoto(QString place) = 0;
 
     // A photo's title: the app's name (cut to a length people read) and
     // what was saved, e.g. "微信 512 圆角" or "微信 截图 2".

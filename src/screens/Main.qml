@@ -62,6 +62,18 @@ T.ApplicationWindow {
         source: "Components/FailureAlert.qml"
     }
 
+    // A desktop-sized window tells of finished work and failures in notices
+    // that do not stop the person; a phone-sized one in alerts.
+    Binding {
+        target: ApplicationContext.notices
+        property: "enabled"
+        value: window.width >= Theme.wideWidth
+    }
+    Loader {
+        active: ApplicationContext.notices.count > 0
+        source: "Components/NoticeArea.qml"
+    }
+
     // The language is also the locale of everything below.
     onIdentityChanged: locale = Qt.locale(identity)
     Component.onCompleted: identity = LocalizationManager.currentLanguage

@@ -29,6 +29,7 @@ ApplicationContext::ApplicationContext(
     , m_searchHistory(std::make_unique<SearchHistoryManager>(*m_store))
     , m_photoLibrary(std::make_shared<DesktopPhotoLibrary>())
     , m_catalogue(std::make_unique<AppStoreAPI>())
+    , m_notices(std::make_unique<Notices>())
 {
     connect(m_settings.get(), &SettingsManager::writeFailed, this, &ApplicationContext::report);
     connect(
@@ -48,7 +49,10 @@ void ApplicationContext::setPhotoLibrary(std::shared_ptr<PhotoLibrary> library)
 
 void ApplicationContext::report(const Error &error)
 {
-    Q_EMIT failureReported(error.localizedDescription());
+    if (m_notices->enabled())
+        m_notices->post(error.localizedDescription(), Notices::Kind::failure);
+    else
+        Q_EMIT failureReported(error.localizedDescription());
 }
 
 void ApplicationContext::attach(QQmlEngine &engine)

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "Notices.h"
 #include "catalogue/Error.h"
 #include "store/LocalizationManager.h"
 
@@ -35,6 +36,7 @@ class ApplicationContext : public QObject
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
+    Q_PROPERTY(Notices *notices READ notices CONSTANT)
 
 public:
     // On the store at `storePath`. The interface speaks the stored language,
@@ -64,13 +66,15 @@ public:
         return m_photoLibrary;
     }
     void setPhotoLibrary(std::shared_ptr<PhotoLibrary> library);
+    [[nodiscard]] Notices *notices() const { return m_notices.get(); }
 
     // The one way a failure the person should know of reaches the screens
-    // (its technical side is on the console already, where it happened).
+    // (its technical side is on the console already, where it happened): a
+    // notice that stays, or where the window shows none, an alert.
     void report(const Error &error);
 
 Q_SIGNALS:
-    // What to tell the person, in the interface's language.
+    // What to tell the person in an alert, in the interface's language.
     void failureReported(const QString &message);
     // A start (this one's, or a later one's handed over) asks the window to
     // search `text`, or open the store link in it, in `region` (empty: the
@@ -85,6 +89,9 @@ private:
     std::unique_ptr<SearchHistoryManager> m_searchHistory;
     std::shared_ptr<PhotoLibrary> m_photoLibrary;
     std::unique_ptr<AppStoreAPI> m_catalogue;
+    // Last, so gone first: a notice that waits (an undoable deletion) still
+    // finds the stores when it closes.
+    std::unique_ptr<Notices> m_notices;
 };
 
 // What works on an application context: given one when made in C++, or

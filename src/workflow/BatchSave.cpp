@@ -82,7 +82,8 @@ QCoro::Task<> BatchSave::run(QList<AppItem> items)
     if (cancelled)
         showAlert(qtTrId("batch_cancelled"), failures.join(u'\n'), lastPhoto);
     else
-        showSaveAlert(failures.size() == 1, failures.join(u'\n'), lastPhoto);
+        showAlert(
+            qtTrId(failures.size() == 1 ? "success" : "error"), failures.join(u'\n'), lastPhoto);
     setRunning(false);
     Q_EMIT finished();
 }

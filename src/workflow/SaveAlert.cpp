@@ -7,6 +7,8 @@
 #include "ApplicationContext.h"
 #include "export/PhotoLibrary.h"
 
+#include <QFileInfo>
+
 SaveAlert::SaveAlert(QObject *parent)
     : ContextObject(parent)
 { }
@@ -19,7 +21,20 @@ void SaveAlert::setShowingSaveAlert(bool showing)
 
 void SaveAlert::showSaveAlert(bool success, const QString &message, const QString &savedPhoto)
 {
-    showAlert(success ? qtTrId("success") : qtTrId("error"), message, savedPhoto);
+    Notices &notices = *context().notices();
+    if (!notices.enabled()) {
+        showAlert(success ? qtTrId("success") : qtTrId("error"), message, savedPhoto);
+    } else if (!success) {
+        notices.post(message, Notices::Kind::failure);
+    } else if (savedPhoto.isEmpty()) {
+        notices.post(message, Notices::Kind::done);
+    } else {
+        // Each notice shows its own photo, whatever was saved after it.
+        notices.post(qtTrId("notice_saved").arg(QFileInfo(savedPhoto).fileName()),
+            Notices::Kind::done, { qtTrId("show_in_folder"), this, [this, savedPhoto] {
+                                      showPhoto(savedPhoto);
+                                  } });
+    }
 }
 
 void SaveAlert::showAlert(const QString &title, const QString &message, const QString &savedPhoto)
@@ -40,5 +55,14 @@ QString SaveAlert::savedPhotoLocation() const
 void SaveAlert::showSavedPhoto() const
 {
     if (!m_savedPhoto.isEmpty())
-        context().photoLibrary()->showPhoto(m_savedPhoto);
+        showPhoto(m_savedPhoto);
+}
+
+QCoro::Task<> SaveAlert::showPhoto(QString place) const
+{
+    ApplicationContext &context = this->context();
+    const QPointer<ApplicationContext> alive(&context);
+    const Result<void> shown = co_await context.photoLibrary()->showPhoto(place);
+    if (!shown && alive)
+        context.report(shown.error());
 }

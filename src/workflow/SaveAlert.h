@@ -8,10 +8,12 @@
 
 #include <QString>
 #include <QtQml/qqmlregistration.h>
+#include <qcorotask.h>
 
 // The alert every save reports through: a title ("success" or "error"), a
 // message, where a saved photo went, and whether the screen shows it. The icon and screenshot
 // savers share it; the later of two saves overwrites the earlier one's alert.
+// A window that shows notices gets one notice per single save instead.
 // Made by QML, it takes the application context of its engine.
 class SaveAlert : public ContextObject
 {
@@ -35,7 +37,8 @@ public:
     [[nodiscard]] QString saveAlertMessage() const { return m_saveAlertMessage; }
     [[nodiscard]] QString savedPhotoLocation() const;
 
-    // Shows the saved photo in the desktop's file manager.
+    // Shows the saved photo in the desktop's file manager; says so when
+    // there is none.
     Q_INVOKABLE void showSavedPhoto() const;
 
 Q_SIGNALS:
@@ -44,12 +47,16 @@ Q_SIGNALS:
     void saveAlertMessageChanged();
 
 protected:
+    // A single save's outcome: a notice where the window shows them, else
+    // the alert.
+    void showSaveAlert(bool success, const QString &message, const QString &savedPhoto = {});
     // Title, then message, then the flag, so a screen that reacts to the flag
     // already sees both texts.
-    void showSaveAlert(bool success, const QString &message, const QString &savedPhoto = {});
     void showAlert(const QString &title, const QString &message, const QString &savedPhoto = {});
 
 private:
+    QCoro::Task<> showPhoto(QString place) const;
+
     bool m_showingSaveAlert = false;
     QString m_saveAlertTitle;
     QString m_saveAlertMessage;

@@ -94,6 +94,18 @@ QQuickItem *ScreenHarness::visibleItem(const QString &name, QObject *root) const
     }));
 }
 
+QStringList ScreenHarness::notices() const
+{
+    QStringList texts;
+    first(m_window.data(), [&](QObject *object) {
+        auto *item = qobject_cast<QQuickItem *>(object);
+        if (object->objectName() == "noticeText" && isShown(item))
+            texts << item->property("text").toString();
+        return false;
+    });
+    return texts;
+}
+
 QStringList ScreenHarness::visibleTexts() const
 {
     QStringList texts;

@@ -56,6 +56,8 @@ public:
     }
     // Every text and placeholder shown, symbols left out.
     QStringList visibleTexts() const;
+    // The notices on show, by their text.
+    QStringList notices() const;
     QObject *contentView() const { return visibleItem("contentView"); }
     QObject *viewModel() const
     {

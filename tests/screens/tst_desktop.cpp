@@ -206,6 +206,93 @@ private slots:
         QCOMPARE(quit.size(), 1);
     }
 
+    // From 720 px on, a header holds the views and the main menu, and dialogs close at the
+    // same edge; below that, the phone's tab bar and settings button. Menus by keyboard.
+    void theFrameIsADesktopsOwn()
+    {
+        const auto closeAt = [&] { // where the region picker's Done is: 1 right, -1 left
+            if (!screen->open("regionButton", "countryListView"))
+                return 0;
+            const int x
+                = ScreenHarness::centre(screen->visibleItem("countryListViewDoneButton")).x();
+            screen->pressKey(Qt::Key_Escape);
+            return screen->waitForPopup("countryListView", false)
+                ? (x > screen->window()->width() / 2 ? 1 : -1)
+                : 0;
+        };
+        const auto closed = [&](const char *popup) {
+            screen->pressKey(Qt::Key_Escape);
+            return screen->waitForPopup(popup, false);
+        };
+        QVERIFY(screen->shown("tabBar") && screen->shown("settingsButton"));
+        QVERIFY(!screen->shown("frameHeader"));
+        QCOMPARE(closeAt(), -1);
+        screen->window()->resize(1280, 800);
+        WAIT_UNTIL(screen->shown("frameHeader") && !screen->shown("tabBar"));
+        QVERIFY(!screen->shown("settingsButton"));
+        QCOMPARE(closeAt(), 1);
+        QVERIFY(screen->click("historyTab"));
+        WAIT_UNTIL(screen->shown("historyPage"));
+        QVERIFY(screen->click("searchTab"));
+        WAIT_UNTIL(screen->shown("searchPage") && !screen->shown("historyPage"));
+
+        screen->pressKey(Qt::Key_F10);
+        QVERIFY(screen->waitForPopup("primaryMenu", true));
+        screen->pressKey(Qt::Key_Return); // the first item is current at once
+        QVERIFY(screen->waitForPopup("settingsView", true) && closed("settingsView"));
+        screen->pressKey(Qt::Key_Question, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(screen->waitForPopup("shortcutsView", true));
+        QVERIFY(screen->visibleTexts().contains(qtTrId("shortcut_main_menu")));
+        QVERIFY(closed("shortcutsView"));
+        QVERIFY(screen->open("primaryMenuButton", "primaryMenu") && screen->click("menuAbout"));
+        QVERIFY(screen->alertShows("aboutDialog", "Vellumar"));
+    }
+
+    // A wide window tells of saves, copies and failures in notices, not alerts: finished work
+    // goes by itself unless the pointer rests on it, a failure stays until closed, and a
+    // notice's Show in Folder shows its own file, or says why it cannot.
+    void noticesDoNotStopThePerson()
+    {
+        screen->window()->resize(1280, 800);
+        const QString lantern = FixtureCatalogue::apps().at(0).trackName;
+        QVERIFY(screen->submit("lantern") && screen->click("saveButton"));
+        WAIT_UNTIL(screen->notices().size() == 1);
+        const QString saved = screen->notices().first();
+        QVERIFY(saved.startsWith(qtTrId("notice_saved").arg(lantern + " 1024")));
+        QVERIFY(!screen->find("saveAlert"));
+        QVERIFY(pick("resultRow_0", "menuCopyIcon"));
+        WAIT_UNTIL(screen->notices() == QStringList({ saved, qtTrId("notice_icon_copied") }));
+        QTest::mouseMove(screen->window(), ScreenHarness::centre(screen->visibleItem("notice")));
+        WAIT_UNTIL(screen->notices() == QStringList { saved }); // the copy's went, this stays
+        QVERIFY(screen->click("noticeAction"));
+        WAIT_UNTIL(!fileManager.shown.isEmpty());
+        const QString file = saved.mid(qtTrId("notice_saved").arg(QString()).size());
+        QCOMPARE(fileManager.shown.last(),
+            QUrl::fromLocalFile(ScreenHarness::photoFolder().filePath(file)).toString());
+        fileManager.shown.clear();
+        QVERIFY(screen->notices().isEmpty());
+
+        QVERIFY(desktop().unregisterService("org.freedesktop.FileManager1"));
+        QVERIFY(screen->click("saveButton"));
+        WAIT_UNTIL(screen->shown("noticeAction"));
+        QVERIFY(screen->click("noticeAction"));
+        const QString noFileManager
+            = Error { {}, 0, {}, Error::Kind::noFileManager }.localizedDescription();
+        WAIT_UNTIL(screen->notices() == QStringList { noFileManager });
+        QVERIFY(desktop().registerService("org.freedesktop.FileManager1"));
+        screen->desktop().copyPicture(catalogue->notAnImageUrl().toString());
+        const QStringList failures { noFileManager,
+            Error { {}, 0, {}, Error::Kind::imageUnusable }.localizedDescription() };
+        WAIT_UNTIL(screen->notices() == failures);
+        QTest::mouseMove(screen->window(), { 10, 10 });
+        QVERIFY(screen->click("saveButton"));
+        WAIT_UNTIL(screen->notices().size() == 3);
+        WAIT_UNTIL(screen->notices() == failures);
+        QVERIFY(!screen->find("failureAlert"));
+        QVERIFY(screen->click("noticeClose") && screen->click("noticeClose"));
+        WAIT_UNTIL(screen->notices().isEmpty());
+    }
+
     // Hover tips on symbols and cut-short tags, spoken names; an icon drags out as its image and
     // a PNG file. Every menu, by right click or the Menu key, does what it says; a saved file is
     // named after the app and what was saved, and its alert shows it in the file manager. The

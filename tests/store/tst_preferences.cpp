@@ -54,8 +54,8 @@ private slots:
             "shape=square", "0 0 0 1024x1024");
         row("original clears both roundings", "1 - - -", "rounded 1024x1024", "shape=original",
             "0 0 1 1024x1024");
-        row("both loaded on read as rounded; slightly turns it off", "1 1 - -",
-            "rounded 1024x1024", "shape=slightly-rounded", "0 1 0 1024x1024");
+        row("both loaded on read as rounded; slightly turns it off", "1 1 - -", "rounded 1024x1024",
+            "shape=slightly-rounded", "0 1 0 1024x1024");
         row("original wins over a stored rounding", "1 - 1 -", "original 1024x1024",
             "shape=rounded", "1 0 0 1024x1024");
         row("512 loads; size written as raw value", "- - - 512x512", "square 512x512",
@@ -130,7 +130,8 @@ private slots:
 
         // The texts filled in with one argument, and with two.
         const QStringList one { "url_failure_message", "search_error_message", "save_fail_message",
-            "save_icon_of", "delete_from_history", "more_from_developer" };
+            "save_icon_of", "delete_from_history", "more_from_developer", "notice_saved",
+            "about_version" };
         const QStringList two { "search_no_results_message", "batch_save_summary",
             "batch_cancelled_summary", "batch_save_failure", "batch_progress", "fact" };
         QTranslator zh, en;

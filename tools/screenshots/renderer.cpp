@@ -51,6 +51,27 @@ bool save(const ScreenHarness &screen, const QString &folder, const QString &lan
     return true;
 }
 
+bool wide(const ScreenHarness &screen)
+{
+    return screen.window()->width() >= 720;
+}
+
+// A single save's outcome: a notice on a wide window, else its alert.
+bool renderOutcome(ScreenHarness &screen, const QString &folder, const QString &language,
+    const QString &alert, const QString &state)
+{
+    if (!wide(screen)) {
+        bool ok = screen.waitForPopup(alert, true);
+        ok &= save(screen, folder, language, state + QStringLiteral("-alert"));
+        screen.pressKey(Qt::Key_Escape);
+        return ok && screen.waitForPopup(alert, false);
+    }
+    bool ok = ScreenHarness::waitFor([&] { return screen.shown(QStringLiteral("notice")); });
+    ok &= save(screen, folder, language, state + QStringLiteral("-notice"));
+    ok &= screen.click(QStringLiteral("noticeClose"));
+    return ok && ScreenHarness::waitFor([&] { return !screen.shown(QStringLiteral("notice")); });
+}
+
 bool search(ScreenHarness &screen, const QString &term)
 {
     QObject *model = screen.viewModel();
@@ -105,12 +126,8 @@ bool renderLanguage(ScreenHarness &screen, FixtureCatalogue &catalogue, const QS
     QTest::qWait(300);
 
     ok &= screen.click(QStringLiteral("saveButton"));
-    QObject *flow = model->property("saveFlow").value<QObject *>();
-    ok &= ScreenHarness::waitFor([&] { return flow->property("showingSaveAlert").toBool(); });
-    ok &= screen.waitForPopup(QStringLiteral("saveAlert"), true);
-    ok &= save(screen, folder, language, QStringLiteral("save-alert"));
-    screen.pressKey(Qt::Key_Escape);
-    ok &= screen.waitForPopup(QStringLiteral("saveAlert"), false);
+    ok &= renderOutcome(
+        screen, folder, language, QStringLiteral("saveAlert"), QStringLiteral("save"));
     ok &= renderBatch(screen, catalogue, folder, language);
 
     screen.context().settings().setPlatform(Platform::Mac);
@@ -131,11 +148,32 @@ bool renderLanguage(ScreenHarness &screen, FixtureCatalogue &catalogue, const QS
     screen.pressKey(Qt::Key_Escape);
     ok &= screen.waitForPopup(QStringLiteral("countryListView"), false);
 
-    ok &= screen.click(QStringLiteral("settingsButton"));
+    // A wide window has the settings in its main menu, with the shortcuts
+    // and the about dialog.
+    if (wide(screen)) {
+        ok &= screen.open(QStringLiteral("primaryMenuButton"), QStringLiteral("primaryMenu"));
+        ok &= save(screen, folder, language, QStringLiteral("primary-menu"));
+        ok &= screen.click(QStringLiteral("menuPreferences"));
+    } else {
+        ok &= screen.click(QStringLiteral("settingsButton"));
+    }
     ok &= screen.waitForPopup(QStringLiteral("settingsView"), true);
     ok &= save(screen, folder, language, QStringLiteral("settings"));
     screen.pressKey(Qt::Key_Escape);
     ok &= screen.waitForPopup(QStringLiteral("settingsView"), false);
+    if (wide(screen)) {
+        screen.pressKey(Qt::Key_Question, Qt::ControlModifier | Qt::ShiftModifier);
+        ok &= screen.waitForPopup(QStringLiteral("shortcutsView"), true);
+        ok &= save(screen, folder, language, QStringLiteral("shortcuts"));
+        screen.pressKey(Qt::Key_Escape);
+        ok &= screen.waitForPopup(QStringLiteral("shortcutsView"), false);
+        ok &= screen.open(QStringLiteral("primaryMenuButton"), QStringLiteral("primaryMenu"));
+        ok &= screen.click(QStringLiteral("menuAbout"));
+        ok &= screen.waitForPopup(QStringLiteral("aboutDialog"), true);
+        ok &= save(screen, folder, language, QStringLiteral("about"));
+        screen.pressKey(Qt::Key_Escape);
+        ok &= screen.waitForPopup(QStringLiteral("aboutDialog"), false);
+    }
     return ok;
 }
 
@@ -189,15 +227,12 @@ bool renderDetail(ScreenHarness &screen, FixtureCatalogue &catalogue, const QStr
         QTest::mousePress(screen.window(), Qt::LeftButton, Qt::NoModifier, centre);
         QTest::qWait(800);
         QTest::mouseRelease(screen.window(), Qt::LeftButton, Qt::NoModifier, centre);
-        ok &= screen.waitForPopup(QStringLiteral("screenshotSaveAlert"), true);
-        ok &= save(screen, folder, language, QStringLiteral("screenshot-saved"));
-        screen.pressKey(Qt::Key_Escape);
-        ok &= screen.waitForPopup(QStringLiteral("screenshotSaveAlert"), false);
+        ok &= renderOutcome(screen, folder, language, QStringLiteral("screenshotSaveAlert"),
+            QStringLiteral("screenshot-saved"));
     }
     // A wide window keeps the details beside the list: only the viewer goes.
-    const bool wide = screen.window()->width() >= 720;
     for (const char *page : { "screenshotDetailView", "appDetailView" }) {
-        if (wide && page == std::string_view("appDetailView"))
+        if (wide(screen) && page == std::string_view("appDetailView"))
             break;
         ok &= screen.click(screen.visibleItem(
             QStringLiteral("backButton"), screen.visibleItem(QLatin1String(page))));
@@ -213,7 +248,7 @@ bool renderDetail(ScreenHarness &screen, FixtureCatalogue &catalogue, const QStr
     ok &= ScreenHarness::waitFor(
         [&] { return screen.visibleItem(QStringLiteral("detailLoadFailed")) != nullptr; });
     ok &= save(screen, folder, language, QStringLiteral("detail-failed"));
-    if (!wide) {
+    if (!wide(screen)) {
         ok &= screen.click(QStringLiteral("backButton"));
         ok &= ScreenHarness::waitFor(
             [&] { return !screen.visibleItem(QStringLiteral("appDetailView")); });

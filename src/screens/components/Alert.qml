@@ -32,6 +32,9 @@ Dialog {
     background: Rectangle {
         color: Theme.systemBackground
         radius: 14
+        // The dim alone hardly lifts it off the dark look's cards.
+        border.width: Theme.dark ? 1 : 0
+        border.color: Theme.separator
     }
 
     // Each showing starts on the message, whichever button was clicked last

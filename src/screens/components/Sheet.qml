@@ -16,7 +16,8 @@ Drawer {
     id: sheet
 
     property string title
-    // A title-bar button that closes the sheet, at the leading or trailing edge.
+    // A title-bar button that closes the sheet, at the leading or trailing
+    // edge; a dialog has it at the trailing edge, like every other.
     property string closeButtonText
     property bool closeButtonLeading: false
     default property alias content: body.data
@@ -92,13 +93,13 @@ Drawer {
                 background: null
                 leading: BarButton {
                     objectName: visible ? sheet.objectName + "DoneButton" : ""
-                    visible: sheet.closeButtonLeading
+                    visible: sheet.closeButtonLeading && !sheet.wide
                     text: sheet.closeButtonText
                     onClicked: sheet.close()
                 }
                 trailing: BarButton {
                     objectName: visible ? sheet.objectName + "DoneButton" : ""
-                    visible: !sheet.closeButtonLeading
+                    visible: !sheet.closeButtonLeading || sheet.wide
                     text: sheet.closeButtonText
                     strong: true
                     onClicked: sheet.close()

@@ -82,6 +82,16 @@ QString Desktop::photoFolder() const
     return PhotoLibrary::readable(m_context.photoLibrary()->location());
 }
 
+QUrl Desktop::homepage()
+{
+    return QUrl(QStringLiteral(VELLUMAR_HOMEPAGE));
+}
+
+QString Desktop::version()
+{
+    return QStringLiteral(VELLUMAR_VERSION);
+}
+
 void Desktop::copyText(const QString &text)
 {
     QGuiApplication::clipboard()->setText(text);
@@ -91,7 +101,7 @@ void Desktop::copyIcon(const AppItem &item)
 {
     const std::optional<QUrl> url = item.iconUrl(IconResolution::size1024);
     if (url)
-        copy(*url);
+        copy(*url, qtTrId("notice_icon_copied"));
     else
         m_context.report(Error { QStringLiteral("Desktop"), -1,
             QStringLiteral("no usable icon address for %1").arg(item.trackId),
@@ -100,10 +110,10 @@ void Desktop::copyIcon(const AppItem &item)
 
 void Desktop::copyPicture(const QString &address)
 {
-    copy(QUrl(address));
+    copy(QUrl(address), qtTrId("notice_picture_copied"));
 }
 
-QCoro::Task<> Desktop::copy(QUrl url)
+QCoro::Task<> Desktop::copy(QUrl url, QString copied)
 {
     const QPointer<Desktop> self(this);
     const Result<QImage> image = co_await downloadPicture(m_context.catalogue(), url);
@@ -114,7 +124,8 @@ QCoro::Task<> Desktop::copy(QUrl url)
         co_return;
     }
     QGuiApplication::clipboard()->setImage(image.value());
-    Q_EMIT pictureCopied();
+    if (Notices *notices = m_context.notices(); notices->enabled())
+        notices->post(copied, Notices::Kind::done);
 }
 
 void Desktop::dragIcon(const AppItem &item, QObject *source)

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QUrl>
 #include <QtQml/qqmlregistration.h>
 #include <qcorotask.h>
 
@@ -33,6 +34,9 @@ class Desktop : public QObject
     // change overrides it.
     Q_PROPERTY(bool darkMode READ darkMode WRITE setDarkMode NOTIFY darkModeChanged)
     Q_PROPERTY(QString photoFolder READ photoFolder CONSTANT)
+    // Where people read about Vellumar, and which version this is.
+    Q_PROPERTY(QUrl homepage READ homepage CONSTANT)
+    Q_PROPERTY(QString version READ version CONSTANT)
 
 public:
     // On the application context of the engine.
@@ -41,10 +45,13 @@ public:
     [[nodiscard]] bool darkMode() const { return m_darkMode; }
     void setDarkMode(bool dark);
     [[nodiscard]] QString photoFolder() const;
+    [[nodiscard]] static QUrl homepage();
+    [[nodiscard]] static QString version();
 
     Q_INVOKABLE static void copyText(const QString &text);
     // Downloads the picture afresh and puts the image itself on the
-    // clipboard; a failure is reported through the application context.
+    // clipboard, with a notice where the window shows them; a failure is
+    // reported through the application context.
     Q_INVOKABLE void copyIcon(const AppItem &item);
     Q_INVOKABLE void copyPicture(const QString &address);
 
@@ -60,7 +67,6 @@ public:
 
 Q_SIGNALS:
     void darkModeChanged();
-    void pictureCopied();
 
 private Q_SLOTS:
     void onSettingChanged(const QString &group, const QString &key, const QDBusVariant &value);
@@ -68,7 +74,8 @@ private Q_SLOTS:
 private:
     explicit Desktop(ApplicationContext &context);
     void followColorScheme(const QVariant &value);
-    QCoro::Task<> copy(QUrl url);
+    // `copied`: the notice that says it worked.
+    QCoro::Task<> copy(QUrl url, QString copied);
     // `screenshot`: its number; none for an icon.
     QCoro::Task<> drag(
         QUrl url, QString appName, std::optional<int> screenshot, QPointer<QObject> source);

@@ -121,8 +121,10 @@ Item {
             title: qsTrId("navigation_title_vellumar")
 
             leading: [
+                // In the main menu on a wide window.
                 BarButton {
                     objectName: "settingsButton"
+                    visible: !contentView.wide
                     symbol: "gearshape.fill"
                     Accessible.name: qsTrId("settings")
                     onClicked: contentView.presentSettings()

@@ -19,7 +19,6 @@ import QtQuick.Templates as T
 Sheet {
     id: settingsView
 
-    readonly property url aboutURL: "https://github.com/vellumar/vellumar"
 
     title: qsTrId("settings")
     closeButtonText: qsTrId("done")
@@ -131,7 +130,7 @@ Sheet {
                     rightPadding: Theme.defaultPadding
                     Accessible.role: Accessible.Link
                     Accessible.name: qsTrId("about")
-                    onClicked: Qt.openUrlExternally(settingsView.aboutURL)
+                    onClicked: Qt.openUrlExternally(Desktop.homepage)
                     background: RowHighlight {
                         control: aboutLink
                     }

@@ -5,10 +5,13 @@
 import QtQuick
 import QtQuick.Templates as T
 import Vellumar.Style
+import Vellumar.Components
 import Vellumar.Pages
 
-// The tab shell: search first, history second, on an opaque light-grey bar.
-// Each tab keeps its state while the other is shown.
+// The tab shell: search first, history second. Narrow, on an opaque
+// light-grey bar at the bottom; from Theme.wideWidth on, a desktop frame: the
+// two views in a switcher in the header, beside the main menu. Each tab keeps
+// its state while the other is shown.
 T.Page {
     id: mainView
 
@@ -17,6 +20,59 @@ T.Page {
 
     // Tab: 0 is search, 1 is history.
     readonly property int selectedTab: tabBar.currentIndex
+    readonly property bool wide: width >= Theme.wideWidth
+
+    header: T.ToolBar {
+        objectName: "frameHeader"
+        visible: mainView.wide
+        implicitHeight: 48
+        Accessible.role: Accessible.ToolBar
+        Accessible.name: qsTrId("navigation_title_vellumar")
+
+        Row {
+            objectName: "viewSwitcher"
+            anchors.centerIn: parent
+            spacing: 4
+            Accessible.role: Accessible.PageTabList
+            Accessible.name: qsTrId("tabs")
+
+            // Named like the tabs they stand for: only one of each shows.
+            ViewButton {
+                objectName: "searchTab"
+                text: qsTrId("search")
+                symbol: "magnifyingglass"
+                checked: mainView.selectedTab === 0
+                onClicked: tabBar.currentIndex = 0
+            }
+            ViewButton {
+                objectName: "historyTab"
+                text: qsTrId("history")
+                symbol: "clock.arrow.circlepath"
+                checked: mainView.selectedTab === 1
+                onClicked: tabBar.currentIndex = 1
+            }
+        }
+
+        BarButton {
+            id: menuButton
+            objectName: "primaryMenuButton"
+            anchors.right: parent.right
+            anchors.rightMargin: 4
+            anchors.verticalCenter: parent.verticalCenter
+            symbol: "line.3.horizontal"
+            Accessible.name: qsTrId("primary_menu")
+            onClicked: mainView.openPrimaryMenu(visualFocus)
+        }
+
+        background: Rectangle {
+            color: Theme.barBackground
+
+            Separator {
+                width: parent.width
+                anchors.bottom: parent.bottom
+            }
+        }
+    }
 
     footer: T.TabBar {
         id: tabBar
@@ -24,8 +80,9 @@ T.Page {
         Accessible.name: qsTrId("tabs")
         currentIndex: 0
         position: T.TabBar.Footer
-        visible: !(mainView.selectedTab === 0 ? searchContent.showsMedia
-                   : historyTab.item !== null && (historyTab.item as HistoryPage).showsMedia)
+        visible: !mainView.wide
+                 && !(mainView.selectedTab === 0 ? searchContent.showsMedia
+                      : historyTab.item !== null && (historyTab.item as HistoryPage).showsMedia)
         implicitWidth: contentWidth + leftPadding + rightPadding
         implicitHeight: contentHeight + topPadding + bottomPadding
         spacing: 0
@@ -70,10 +127,17 @@ T.Page {
     }
     Shortcut {
         sequence: "Ctrl+,"
-        onActivated: {
-            tabBar.currentIndex = 0
-            searchContent.presentSettings()
-        }
+        onActivated: mainView.presentSettings()
+    }
+    Shortcut {
+        // "?" comes with Shift on most keyboards.
+        sequences: ["Ctrl+?", "Ctrl+Shift+?"]
+        onActivated: mainView.presentShortcuts()
+    }
+    Shortcut {
+        sequence: "F10"
+        enabled: mainView.wide
+        onActivated: mainView.openPrimaryMenu(true)
     }
     Shortcut {
         sequence: "Ctrl+1"
@@ -87,6 +151,47 @@ T.Page {
         // Not StandardKey.Quit, which some desktops leave unbound.
         sequence: "Ctrl+Q"
         onActivated: Qt.quit()
+    }
+
+    function presentSettings() {
+        tabBar.currentIndex = 0
+        searchContent.presentSettings()
+    }
+
+    function presentShortcuts() {
+        shortcutsLoader.made().open()
+    }
+
+    function presentAbout() {
+        aboutLoader.made().open()
+    }
+
+    // From the keyboard, the first item is current at once, as in any desktop menu.
+    function openPrimaryMenu(byKeyboard) {
+        const menu = primaryMenuLoader.made()
+        menu.popup(menuButton, menuButton.width - menu.width, menuButton.height)
+        if (byKeyboard)
+            menu.currentIndex = 0
+    }
+
+    // What the frame opens, built when first asked for.
+    OnDemandLoader {
+        id: primaryMenuLoader
+        source: "../Components/PrimaryMenu.qml"
+        onLoaded: {
+            const menu = item
+            menu.preferencesRequested.connect(mainView.presentSettings)
+            menu.shortcutsRequested.connect(mainView.presentShortcuts)
+            menu.aboutRequested.connect(mainView.presentAbout)
+        }
+    }
+    OnDemandLoader {
+        id: shortcutsLoader
+        source: "ShortcutsPage.qml"
+    }
+    OnDemandLoader {
+        id: aboutLoader
+        source: "../Components/AboutDialog.qml"
     }
 
     function handOver(text, region) {
@@ -124,6 +229,50 @@ T.Page {
             (historyTab.item as HistoryPage).focusSearchField()
         else
             searchContent.focusSearchField(false)
+    }
+
+    // A view in the header's switcher: its symbol and name side by side, the
+    // shown one tinted.
+    component ViewButton: T.TabButton {
+        id: viewButton
+
+        property string symbol
+
+        // Shown by the tab it stands for, not toggled by a click.
+        checkable: false
+        implicitWidth: implicitContentWidth + leftPadding + rightPadding
+        implicitHeight: 36
+        leftPadding: 14
+        rightPadding: 14
+        focusPolicy: Qt.StrongFocus
+        hoverEnabled: true
+        Accessible.role: Accessible.PageTab
+        Accessible.name: text
+
+        contentItem: Row {
+            spacing: 6
+
+            Symbol {
+                anchors.verticalCenter: parent.verticalCenter
+                name: viewButton.symbol
+                size: 20
+                color: viewButton.checked ? Theme.accent : Theme.label
+            }
+            Text {
+                anchors.verticalCenter: parent.verticalCenter
+                text: viewButton.text
+                font.pixelSize: Theme.subheadlineSize
+                font.weight: viewButton.checked ? Font.DemiBold : Font.Normal
+                color: viewButton.checked ? Theme.accent : Theme.label
+            }
+        }
+
+        background: FocusFrame {
+            control: viewButton
+            radius: 8
+            color: viewButton.checked ? Theme.accentFill
+                 : viewButton.hovered ? Theme.systemGray6 : "transparent"
+        }
     }
 
     component ShellTab: T.TabButton {

@@ -60,7 +60,9 @@ QtObject {
         "clock.arrow.circlepath": "\ue889",
         "chevron.left": "\ue5cb",
         "checkmark.circle.fill": "\ue86c",
-        "circle": "\ue836"
+        "circle": "\ue836",
+        "line.3.horizontal": "\ue5d2",
+        "xmark": "\ue5cd"
     })
 
     function glyph(name) {

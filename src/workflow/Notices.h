@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: 2026 The Vellumar developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QAbstractListModel>
+#include <QPointer>
+#include <QString>
+#include <QtQml/qqmlregistration.h>
+
+#include <functional>
+#include <vector>
+
+// What a desktop window says without stopping the person: short notices
+// inside the window, each with at most one action ("Show in Folder",
+// "Undo"). A notice of finished work goes by itself; a failure stays until
+// dismissed. Narrow windows keep the modal alerts instead: the window says
+// which it shows through `enabled`, and whoever reports asks it.
+class Notices : public QAbstractListModel
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("The application context holds the notices")
+    Q_PROPERTY(bool enabled READ enabled WRITE setEnabled NOTIFY enabledChanged)
+    Q_PROPERTY(int count READ rowCount NOTIFY countChanged)
+
+public:
+    enum class Kind {
+        // Finished work: gone after a few seconds.
+        done,
+        // An action that can be taken back: gone after eight seconds.
+        undoable,
+        // Stays until dismissed.
+        failure,
+    };
+    Q_ENUM(Kind)
+
+    enum Role { NoticeIdRole = Qt::UserRole + 1, TextRole, ActionTextRole, KindRole, SecondsRole };
+
+    // What the action button does; nothing once `owner` is gone.
+    struct Action
+    {
+        QString text;
+        QPointer<const QObject> owner;
+        std::function<void()> run;
+    };
+
+    using QAbstractListModel::QAbstractListModel;
+    ~Notices() override;
+
+    [[nodiscard]] bool enabled() const { return m_enabled; }
+    void setEnabled(bool enabled);
+
+    // Shows a notice; returns its id. `closed` runs once when it goes without
+    // its action taken: timed out, dismissed, pushed out by newer ones, or
+    // with the notices themselves.
+    int post(const QString &text, Kind kind, Action action = {}, std::function<void()> closed = {});
+
+    // The notice's action was taken: runs it, and the notice goes.
+    Q_INVOKABLE void act(int id);
+    // The notice goes without its action (its time ran out, or the person
+    // closed it).
+    Q_INVOKABLE void dismiss(int id);
+
+    [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
+    [[nodiscard]] QVariant data(const QModelIndex &index, int role) const override;
+    [[nodiscard]] QHash<int, QByteArray> roleNames() const override;
+
+Q_SIGNALS:
+    void enabledChanged();
+    void countChanged();
+
+private:
+    struct Notice
+    {
+        int id;
+        QString text;
+        Kind kind;
+        Action action;
+        std::function<void()> closed;
+    };
+
+    // Removes the notice; runs its action when `acted`, else its `closed`.
+    void remove(int id, bool acted);
+
+    std::vector<Notice> m_notices;
+    int m_nextId = 1;
+    bool m_enabled = false;
+};
