@@ -584,6 +584,31 @@
         <source>Go back or close</source>
         <translation>Go back or close</translation>
     </message>
+    <message id="notice_removed_one">
+        <extracomment>A notice after a deletion; %1 is the app's name</extracomment>
+        <source>Removed “%1” from the history</source>
+        <translation>Removed “%1” from the history</translation>
+    </message>
+    <message id="undo">
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message id="notice_removed_n" numerus="yes">
+        <extracomment>A notice after a deletion. %n: how many</extracomment>
+        <source>Removed %n entries from the history</source>
+        <translation>
+            <numerusform>Removed %n entry from the history</numerusform>
+            <numerusform>Removed %n entries from the history</numerusform>
+        </translation>
+    </message>
+    <message id="delete_n" numerus="yes">
+        <extracomment>The button that deletes the chosen rows. %n: how many</extracomment>
+        <source>Delete %n</source>
+        <translation>
+            <numerusform>Delete %n</numerusform>
+            <numerusform>Delete %n</numerusform>
+        </translation>
+    </message>
     <message id="country_name_af">
         <source>Afghanistan</source>
         <translation>Afghanistan</translation>

@@ -583,6 +583,29 @@
         <source>Go back or close</source>
         <translation>返回或关闭</translation>
     </message>
+    <message id="notice_removed_one">
+        <extracomment>A notice after a deletion; %1 is the app's name</extracomment>
+        <source>Removed “%1” from the history</source>
+        <translation>已从历史中删除“%1”</translation>
+    </message>
+    <message id="undo">
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message id="notice_removed_n" numerus="yes">
+        <extracomment>A notice after a deletion. %n: how many</extracomment>
+        <source>Removed %n entries from the history</source>
+        <translation>
+            <numerusform>已从历史中删除 %n 个条目</numerusform>
+        </translation>
+    </message>
+    <message id="delete_n" numerus="yes">
+        <extracomment>The button that deletes the chosen rows. %n: how many</extracomment>
+        <source>Delete %n</source>
+        <translation>
+            <numerusform>删除 %n 项</numerusform>
+        </translation>
+    </message>
     <message id="country_name_af">
         <source>Afghanistan</source>
         <translation>阿富汗</translation>

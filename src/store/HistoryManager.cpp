@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSet>
 
 #include <algorithm>
 
@@ -38,11 +39,45 @@ Result<void> HistoryManager::addHistory(const AppItem &item)
     });
 }
 
-Result<void> HistoryManager::removeHistory(const AppItem &item)
+Result<QList<HistoryManager::Placed>> HistoryManager::removeHistory(const QList<AppItem> &items)
+{
+    QSet<qint64> ids;
+    for (const AppItem &item : items)
+        ids.insert(item.trackId);
+    QList<Placed> removed;
+    const Result<void> stored = updateHistory([&](QList<AppItem> &entries) {
+        removed.clear(); // the store may run the edit again
+        std::optional<qint64> next; // the nearest entry below that stays
+        for (auto entry = entries.crbegin(); entry != entries.crend(); ++entry) {
+            if (ids.contains(entry->trackId))
+                removed.prepend({ *entry, next });
+            else
+                next = entry->trackId;
+        }
+        entries.removeIf([&](const AppItem &entry) { return ids.contains(entry.trackId); });
+        return !removed.isEmpty();
+    });
+    if (!stored)
+        return stored.error();
+    return removed;
+}
+
+Result<void> HistoryManager::restoreHistory(const QList<Placed> &entries)
 {
     return updateHistory([&](QList<AppItem> &items) {
-        items.removeIf([&](const AppItem &entry) { return entry.trackId == item.trackId; });
-        return true;
+        const auto place = [&](qint64 trackId) {
+            return std::find_if(items.begin(), items.end(),
+                [&](const AppItem &stored) { return stored.trackId == trackId; });
+        };
+        bool changed = false;
+        // Top to bottom, so that neighbours removed together keep their order.
+        for (const Placed &entry : entries) {
+            if (place(entry.item.trackId) != items.end())
+                continue;
+            items.insert(entry.followedBy ? place(*entry.followedBy) : items.end(), entry.item);
+            changed = true;
+        }
+        return changed;
     });
 }
 

@@ -30,8 +30,25 @@ public:
     // Puts the item first unless its trackId is already stored; an existing
     // entry keeps its place and fields, and nothing is written.
     Result<void> addHistory(const AppItem &item);
-    // Removes every entry with the item's trackId.
-    Result<void> removeHistory(const AppItem &item);
+    // A removed entry and its place: before the entry that followed it and
+    // stayed (none: it was last). New entries come first, so this holds while
+    // others are saved.
+    struct Placed
+    {
+        AppItem item;
+        std::optional<qint64> followedBy;
+    };
+
+    // Removes every entry with one of the items' trackIds, in one write;
+    // gives what went, for restoreHistory().
+    Result<QList<Placed>> removeHistory(const QList<AppItem> &items);
+    Result<QList<Placed>> removeHistory(const AppItem &item)
+    {
+        return removeHistory(QList { item });
+    }
+    // Puts removed entries back in their places (last, where what followed
+    // them is gone too), except those whose trackId was stored again since.
+    Result<void> restoreHistory(const QList<Placed> &entries);
     // The stored list; empty when nothing is stored or it does not decode.
     [[nodiscard]] QList<AppItem> loadHistory() const;
     // Stores an empty list, then empties the application's temporary folder.

@@ -52,12 +52,25 @@ void HistoryViewModel::deleteItems(const QList<int> &rows)
         if (source.isValid())
             chosen.append(m_historyItems.items().at(source.row()));
     }
-    for (const AppItem &item : std::as_const(chosen)) {
-        if (const Result<void> removed = context().history().removeHistory(item); !removed) {
-            context().report(removed.error());
-            break;
-        }
+    HistoryManager &history = context().history();
+    const Result<QList<HistoryManager::Placed>> removed = history.removeHistory(chosen);
+    if (!removed) {
+        context().report(removed.error());
+        return;
     }
+    // A desktop window offers to take it back for a while.
+    Notices &notices = *context().notices();
+    if (removed->isEmpty() || !notices.enabled())
+        return;
+    const QString text = removed->size() == 1
+        ? qtTrId("notice_removed_one").arg(removed->first().item.trackName)
+        : qtTrId("notice_removed_n", int(removed->size()));
+    ApplicationContext &context = this->context();
+    notices.post(text, Notices::Kind::undoable,
+        { qtTrId("undo"), &history, [&context, &history, entries = removed.value()] {
+             if (const Result<void> restored = history.restoreHistory(entries); !restored)
+                 context.report(restored.error());
+         } });
 }
 
 void HistoryViewModel::clearAllHistory()

@@ -40,7 +40,8 @@ public:
     // only when the stored one did.
     Q_INVOKABLE void loadHistory();
     // Deletes the items shown at these rows of the filtered list. Every
-    // stored entry with one of their trackIds goes, visible or not.
+    // stored entry with one of their trackIds goes, visible or not. Where the
+    // window shows notices, one offers to undo it.
     Q_INVOKABLE void deleteItems(const QList<int> &rows);
     // Empties the history and the application's temporary folder.
     Q_INVOKABLE void clearAllHistory();

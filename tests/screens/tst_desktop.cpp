@@ -293,6 +293,31 @@ private slots:
         WAIT_UNTIL(screen->notices().isEmpty());
     }
 
+    // On a wide window a deletion, of one entry or of the chosen ones, can be taken back from
+    // its notice, each entry to its place; once the notice is gone, they stay deleted.
+    void deletionsCanBeUndone()
+    {
+        screen->window()->resize(1280, 800);
+        for (const int app : { 2, 1, 0 })
+            history().addHistory(historyItem(app));
+        const QList<AppItem> stored = history().loadHistory();
+        QVERIFY(screen->click("historyTab"));
+        WAIT_UNTIL(screen->shown("historyRow_2"));
+        QVERIFY(pick("historyRow_1", "menuDelete"));
+        WAIT_UNTIL(history().loadHistory().size() == 2);
+        QCOMPARE(screen->notices(), { qtTrId("notice_removed_one").arg(stored[1].trackName) });
+        QVERIFY(screen->click("noticeAction"));
+        WAIT_UNTIL(history().loadHistory() == stored);
+
+        QVERIFY(screen->click("selectButton") && screen->click("historyRow_0"));
+        QVERIFY(screen->click("historyRow_2") && screen->click("deleteSelectedButton"));
+        WAIT_UNTIL(history().loadHistory() == QList { stored[1] });
+        QCOMPARE(screen->notices(), { qtTrId("notice_removed_n", 2) });
+        QVERIFY(screen->click("noticeClose"));
+        WAIT_UNTIL(screen->notices().isEmpty());
+        QCOMPARE(history().loadHistory(), QList { stored[1] });
+    }
+
     // Hover tips on symbols and cut-short tags, spoken names; an icon drags out as its image and
     // a PNG file. Every menu, by right click or the Menu key, does what it says; a saved file is
     // named after the app and what was saved, and its alert shows it in the file manager. The

@@ -57,6 +57,17 @@ private slots:
         history.addHistory(item(8, "Renamed"));
         history.removeHistory(item(7));
         QCOMPARE(history.loadHistory(), QList<AppItem> { item(8) });
+
+        // Removed entries go back to their places, except one saved again meanwhile.
+        store.setData(key, QByteArray());
+        for (const int id : { 5, 4, 3, 2, 1 })
+            history.addHistory(item(id));
+        const auto removed = history.removeHistory(QList { item(2), item(4), item(5) });
+        QVERIFY(removed && removed->size() == 3);
+        history.addHistory(item(4, "Again"));
+        QVERIFY(history.restoreHistory(removed.value()));
+        QCOMPARE(history.loadHistory(),
+            (QList<AppItem> { item(4, "Again"), item(1), item(2), item(3), item(5) }));
         history.clearAllHistory();
         QCOMPARE(store.dataForKey(key), QByteArray("[]"));
         QVERIFY(history.loadHistory().isEmpty());

@@ -9,15 +9,20 @@ import Vellumar.Core
 import Vellumar.Style
 import Vellumar.Components
 
-// Under a list while rows are chosen: all or none, and "Save N Icons". While
-// the batch runs: how far it got, and a Cancel that saves none after the one
-// in flight. The batch's summary comes as its save alert.
+// Under a list while rows are chosen: all or none, "Delete N" where rows can
+// be deleted, and "Save N Icons". While the batch runs: how far it got, and a
+// Cancel that saves none after the one in flight. The batch's summary comes as
+// its save alert.
 T.ToolBar {
     id: bar
 
     required property RowSelection selection
     required property BatchSave batch
     readonly property bool running: batch.running
+    property bool deletable: false
+
+    // The chosen rows are to go; the selection ends.
+    signal deleteRequested(var rows)
 
     visible: selection.selecting || running
     implicitHeight: 52
@@ -70,6 +75,18 @@ T.ToolBar {
             }
         }
 
+        BarButton {
+            objectName: "deleteSelectedButton"
+            visible: bar.deletable && !bar.running
+            enabled: bar.selection.count > 0
+            color: Theme.destructive
+            text: qsTrId("delete_n", bar.selection.count)
+            onClicked: {
+                const rows = bar.selection.selectedRowNumbers
+                bar.selection.selecting = false
+                bar.deleteRequested(rows)
+            }
+        }
         BarButton {
             objectName: "saveSelectedButton"
             visible: !bar.running

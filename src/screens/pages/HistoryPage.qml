@@ -105,6 +105,8 @@ Item {
         footer: BatchBar {
             selection: historySelection
             batch: saveFlow
+            deletable: true
+            onDeleteRequested: rows => viewModel.deleteItems(rows)
         }
 
         ColumnLayout {
