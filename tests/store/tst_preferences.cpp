@@ -131,7 +131,7 @@ private slots:
         // The texts filled in with one argument, and with two.
         const QStringList one { "url_failure_message", "search_error_message", "save_fail_message",
             "save_icon_of", "delete_from_history", "more_from_developer", "notice_saved",
-            "about_version" };
+            "notice_removed_one", "about_version" };
         const QStringList two { "search_no_results_message", "batch_save_summary",
             "batch_cancelled_summary", "batch_save_failure", "batch_progress", "fact" };
         QTranslator zh, en;
