@@ -90,7 +90,8 @@ def dump(node, depth=0):
 
 
 def press(key):
-    keysym = {"Return": 0xff0d, "Tab": 0xff09, "Escape": 0xff1b, "space": 0x20}.get(key) or ord(key)
+    keysym = {"Return": 0xff0d, "Tab": 0xff09, "Escape": 0xff1b, "space": 0x20,
+              "Menu": 0xff67}.get(key) or ord(key)
     pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
 
 
@@ -159,10 +160,12 @@ def main():
     assert row.getState().contains(pyatspi.STATE_SELECTED)
     every_control_named(frame)
 
-    # The row's own save button saves; a notice that does not take the keyboard away
-    # says which file it wrote, and offers to show it.
-    tab_to(frame, "push button", "保存“Lantern Notes”的图标")
-    press("space")
+    # The list is one Tab stop: the row's menu saves; a notice that does not take the
+    # keyboard away says which file it wrote, and offers to show it.
+    row = tab_to(frame, "list item", "Lantern Notes")
+    press("Menu")
+    find(application, "menu item", "保存图标")
+    press("Return")
     where = "~/Pictures/Vellumar/Lantern Notes 1024.png"
     notice = find(application, "alert", "已保存 Lantern Notes 1024.png")
     find(notice, "push button", "在文件夹中显示")

@@ -168,7 +168,7 @@ private slots:
             }
             return reached.join(' ');
         };
-        QCOMPARE(tabs(5), "clearSearchButton resultRow_0 saveButton resultRow_1 saveButton");
+        QCOMPARE(tabs(4), "clearSearchButton resultRow_0 searchTab historyTab");
         screen->pressKey(Qt::Key_Comma, Qt::ControlModifier);
         QVERIFY(screen->waitForPopup("settingsView", true));
         QCOMPARE(tabs(3), "settingsViewDoneButton jpegSwitch roundedSwitch");
@@ -180,7 +180,11 @@ private slots:
         screen->pressKey(Qt::Key_Return);
         WAIT_UNTIL(screen->settled("appDetailView", "searchNavigation"));
         QCOMPARE(detailName(), FixtureCatalogue::apps().at(1).trackName);
-        screen->pressKey(Qt::Key_Escape);
+        screen->pressKey(Qt::Key_Left, Qt::AltModifier);
+        WAIT_UNTIL(screen->settled("searchPage", "searchNavigation"));
+        screen->pressKey(Qt::Key_Return);
+        WAIT_UNTIL(screen->settled("appDetailView", "searchNavigation"));
+        QTest::mouseClick(screen->window(), Qt::BackButton, {}, { 200, 400 });
         WAIT_UNTIL(screen->settled("searchPage", "searchNavigation"));
         QVERIFY(screen->click("resultRow_2"));
         WAIT_UNTIL(screen->settled("appDetailView", "searchNavigation"));
@@ -204,6 +208,67 @@ private slots:
         QSignalSpy quit(qmlEngine(screen->window()), &QQmlEngine::quit);
         screen->pressKey(Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(quit.size(), 1);
+    }
+
+    // On a wide window too, each list is one Tab stop, after the header's controls; the keys
+    // move its current row, which looks chosen only beside its details, open it, open its
+    // menu, choose rows and delete them.
+    void listsAreOneTabStop()
+    {
+        screen->window()->resize(1280, 800);
+        QVERIFY(screen->submit("app"));
+        WAIT_UNTIL(focused("searchField"));
+        const auto tabs = [&](int count) {
+            QStringList reached;
+            for (; count > 0; --count) {
+                screen->pressKey(Qt::Key_Tab);
+                reached += screen->window()->activeFocusItem()->objectName();
+            }
+            return reached.join(' ');
+        };
+        QCOMPARE(tabs(9),
+            "clearSearchButton resultRow_0 searchTab historyTab primaryMenuButton "
+            "selectButton platformButton regionButton searchField");
+        const auto current = [&] {
+            return screen->item("resultList")->property("currentIndex");
+        };
+        screen->pressKey(Qt::Key_Down);
+        QVERIFY(focused("resultRow_0"));
+        for (const auto &[key, row] : { std::pair { Qt::Key_End, 2 }, { Qt::Key_Home, 0 },
+                 { Qt::Key_PageDown, 2 }, { Qt::Key_Up, 1 } }) {
+            screen->pressKey(key);
+            QCOMPARE(current(), row);
+        }
+        QVERIFY(focused("resultRow_1"));
+        QVERIFY(!screen->item("resultRow_1")->property("highlighted").toBool());
+        screen->pressKey(Qt::Key_Return);
+        WAIT_UNTIL(detailName() == FixtureCatalogue::apps().at(1).trackName);
+        QVERIFY(screen->item("resultRow_1")->property("highlighted").toBool());
+        screen->item("resultRow_1")->forceActiveFocus();
+        screen->pressKey(Qt::Key_F10, Qt::ShiftModifier);
+        QVERIFY(screen->waitForPopup("appMenu", true));
+        QCOMPARE(screen->find("appMenu")->property("currentIndex"), 0);
+        screen->pressKey(Qt::Key_Escape);
+        QVERIFY(screen->waitForPopup("appMenu", false));
+
+        screen->item("resultRow_1")->forceActiveFocus();
+        screen->pressKey(Qt::Key_A, Qt::ControlModifier);
+        WAIT_UNTIL(screen->shownText("saveSelectedButton") == qtTrId("save_n_icons", 3));
+        screen->pressKey(Qt::Key_Space);
+        QCOMPARE(screen->shownText("saveSelectedButton"), qtTrId("save_n_icons", 2));
+        screen->pressKey(Qt::Key_Escape);
+        WAIT_UNTIL(!screen->shown("saveSelectedButton"));
+
+        for (const int app : { 2, 1, 0 })
+            history().addHistory(historyItem(app));
+        screen->pressKey(Qt::Key_2, Qt::ControlModifier);
+        WAIT_UNTIL(screen->shown("historyRow_2") && focused("historySearchField"));
+        screen->pressKey(Qt::Key_Down);
+        screen->pressKey(Qt::Key_A, Qt::ControlModifier);
+        screen->pressKey(Qt::Key_Space); // drops the first
+        screen->pressKey(Qt::Key_Delete);
+        WAIT_UNTIL(history().loadHistory().size() == 1);
+        QCOMPARE(history().loadHistory().first().trackId, historyItem(0).trackId);
     }
 
     // From 720 px on, a header holds the views and the main menu, and dialogs close at the

@@ -17,16 +17,19 @@ Item {
     signal saveRequested()
     signal deleteRequested()
 
-    function openMenu(x, y) {
+    // From the keyboard, the first item is current at once.
+    function openMenu(x, y, byKeyboard) {
         const menu = menuLoader.made() as AppMenu
         menu.item = area.item
         menu.deletable = area.deletable
         menu.popup(area, x, y)
+        if (byKeyboard)
+            menu.currentIndex = 0
     }
 
     TapHandler {
         acceptedButtons: Qt.RightButton
-        onTapped: eventPoint => area.openMenu(eventPoint.position.x, eventPoint.position.y)
+        onTapped: eventPoint => area.openMenu(eventPoint.position.x, eventPoint.position.y, false)
     }
 
     OnDemandLoader {

@@ -8,11 +8,12 @@ import Vellumar.Core
 import Vellumar.Style
 import Vellumar.Components
 
-// One app in a list (search results, the download history, a developer's
-// apps): icon, name and a round save button. Tapping the row opens the item,
-// unless it chooses rows for a batch (see RowSelection); tapping the button
-// only saves. A deletable row uncovers its delete action with a swipe to the
-// left, or the Delete key.
+// One app in a list (an AppList: search results, the download history, a
+// developer's apps): icon, name and a round save button. Tapping the row
+// opens the item, unless it chooses rows for a batch (see RowSelection);
+// tapping the button only saves. A deletable row uncovers its delete action
+// with a swipe to the left. Only the list's current row is a Tab stop; the
+// keyboard saves from the row's menu (the Menu key or Shift+F10).
 T.SwipeDelegate {
     id: row
 
@@ -39,7 +40,7 @@ T.SwipeDelegate {
     rightPadding: Theme.defaultPadding
     topPadding: 5 + 4
     bottomPadding: 5 + 4
-    focusPolicy: Qt.StrongFocus
+    focusPolicy: ListView.isCurrentItem ? Qt.StrongFocus : Qt.ClickFocus
     Accessible.role: Accessible.ListItem
     Accessible.name: trackName
     Accessible.selectable: true
@@ -58,8 +59,13 @@ T.SwipeDelegate {
     ListView.onIsCurrentItemChanged: if (ListView.isCurrentItem && ListView.view.activeFocus) forceActiveFocus()
     Keys.onReturnPressed: clicked()
     Keys.onEnterPressed: clicked()
-    Keys.onDeletePressed: if (deletable) deleteRequested(index)
-    Keys.onMenuPressed: menuArea.openMenu(width / 2, height / 2)
+    Keys.onMenuPressed: menuArea.openMenu(width / 2, height / 2, true)
+    Keys.onPressed: event => {
+        if (event.key === Qt.Key_F10 && event.modifiers & Qt.ShiftModifier) {
+            menuArea.openMenu(width / 2, height / 2, true)
+            event.accepted = true
+        }
+    }
 
     AppMenuArea {
         id: menuArea

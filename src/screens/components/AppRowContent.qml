@@ -77,6 +77,8 @@ Item {
         objectName: "saveButton"
         // Says which icon: every row has one.
         Accessible.name: qsTrId("save_icon_of").arg(content.name)
+        // The row is the list's one Tab stop.
+        focusPolicy: Qt.NoFocus
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
         onClicked: content.saveRequested()

@@ -37,6 +37,29 @@ Item {
         return pane.push(detailPage, properties, StackView.Immediate)
     }
 
+    // Alt+Left or the mouse's back button: the page pushed last goes; the
+    // list and the details beside it stay.
+    function goBack() {
+        const stack = wide ? pane : navigation
+        if (stack.depth > 1 && !stack.busy)
+            stack.pop()
+    }
+
+    Shortcut {
+        // Alt+Left, and the Back key.
+        sequences: [StandardKey.Back] // qmllint disable unqualified
+        enabled: panes.visible
+        onActivated: panes.goBack()
+    }
+    // Above the pages, which would take the press first; it lets every other
+    // button through.
+    MouseArea {
+        anchors.fill: parent
+        z: 1
+        acceptedButtons: Qt.BackButton
+        onClicked: panes.goBack()
+    }
+
     function backToList() {
         navigation.pop(null)
         pane.clear()

@@ -21,6 +21,8 @@ Rectangle {
     // The user changed the text (typing or the clear button).
     signal edited(string text)
     signal accepted()
+    // The Down arrow, for a list below to take the keyboard.
+    signal downPressed()
 
     function clear() {
         field.clear()
@@ -61,6 +63,7 @@ Rectangle {
             inputMethodHints: Qt.ImhNoPredictiveText | Qt.ImhNoAutoUppercase
             onTextEdited: bar.edited(text)
             onAccepted: bar.accepted()
+            Keys.onDownPressed: bar.downPressed()
         }
 
         // Built while there is text to clear.

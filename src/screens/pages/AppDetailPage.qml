@@ -320,9 +320,8 @@ T.Page {
                         text: qsTrId("more_from_developer").arg(loader.detailedInfo.artistName)
                     }
 
-                    ListView {
+                    AppList {
                         id: developerApps
-                        Accessible.role: Accessible.List
                         Accessible.name: qsTrId("more_from_developer").arg(loader.detailedInfo.artistName)
                         Layout.fillWidth: true
                         Layout.preferredHeight: contentHeight

@@ -126,35 +126,31 @@ Item {
                 placeholderText: qsTrId("history_search_placeholder")
                 text: viewModel.searchText
                 onEdited: text => viewModel.searchText = text
+                onDownPressed: if (historyList.count > 0) historyList.forceActiveFocus()
             }
 
-            ListView {
+            AppList {
                 id: historyList
                 objectName: "historyList"
-                Accessible.role: Accessible.List
                 Accessible.name: qsTrId("navigation_title_download_history")
                 Layout.fillWidth: true
                 Layout.fillHeight: true
-                clip: true
                 model: viewModel.filteredHistory
-                keyNavigationEnabled: true
-                reuseItems: true
-                Keys.onEscapePressed: event => {
-                    event.accepted = historySelection.selecting
-                    historySelection.selecting = false
-                }
+                selection: historySelection
+                deletable: true
+                onDeleteRequested: rows => viewModel.deleteItems(rows)
                 delegate: AppRow {
                     objectName: "historyRow_" + index
                     width: ListView.view.width
                     deletable: true
-                    showsSelection: historyPanes.wide // qmllint disable unqualified
+                    // Chosen-looking only beside its details.
+                    showsSelection: historyPanes.detail !== null // qmllint disable unqualified
                     selection: historySelection // qmllint disable unqualified
                     onOpenRequested: item => historyView.showDetail(item)
                     onSaveRequested: item => saveFlow.saveIcon(item)
                     // The row is that of the list as shown, filter applied.
                     onDeleteRequested: row => viewModel.deleteItems([row])
                 }
-                ScrollIndicator.vertical: ScrollIndicator { Accessible.ignored: true }
 
                 // Follows the stored list, not the filtered one: a filter that
                 // matches nothing shows an empty list without this text.

@@ -60,7 +60,7 @@ Sheet {
             clearButtonName: "clearCountryFilterButton"
             placeholderText: qsTrId("country_search_prompt")
             onAccepted: sheet.pickCurrent()
-            Keys.onDownPressed: list.incrementCurrentIndex()
+            onDownPressed: list.incrementCurrentIndex()
             Keys.onUpPressed: list.decrementCurrentIndex()
         }
 

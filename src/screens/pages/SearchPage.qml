@@ -177,6 +177,7 @@ Item {
             text: viewModel.searchTerm
             onEdited: text => viewModel.searchTerm = text
             onAccepted: viewModel.performSearch()
+            onDownPressed: if (resultList.visible && resultList.count > 0) resultList.forceActiveFocus()
         }
 
         Item {
@@ -187,31 +188,22 @@ Item {
             anchors.bottom: parent.bottom
             anchors.topMargin: 8
 
-            ListView {
+            AppList {
                 id: resultList
                 objectName: "resultList"
                 anchors.fill: parent
-                Accessible.role: Accessible.List
                 Accessible.name: qsTrId("apps_found")
-                clip: true
                 model: viewModel.searchResults
-                // The arrow keys move through the rows; Return opens one.
-                keyNavigationEnabled: true
-                // Rows scrolled away are used again, not made anew.
-                reuseItems: true
-                Keys.onEscapePressed: event => {
-                    event.accepted = resultSelection.selecting
-                    resultSelection.selecting = false
-                }
+                selection: resultSelection
                 delegate: AppRow {
                     objectName: "resultRow_" + index
                     width: ListView.view.width
-                    showsSelection: contentView.wide // qmllint disable unqualified
+                    // Chosen-looking only beside its details.
+                    showsSelection: panes.detail !== null // qmllint disable unqualified
                     selection: resultSelection // qmllint disable unqualified
                     onOpenRequested: item => contentView.showDetail(item, viewModel.selectedCountryCode)
                     onSaveRequested: item => viewModel.saveFlow.saveIcon(item)
                 }
-                T.ScrollIndicator.vertical: ThinScrollIndicator {}
             }
 
             // Made while a search runs, not before.
