@@ -95,8 +95,9 @@
         <translation>Press and hold the picture, or right-click it, to save it.</translation>
     </message>
     <message id="save_icon_of">
-        <source>Save icon of %1</source>
-        <translation>Save icon of %1</translation>
+        <extracomment>A row's save button, for screen readers: %1 the app, %2 what it saves</extracomment>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message id="delete_from_history">
         <source>Delete %1 from history</source>
@@ -608,6 +609,37 @@
             <numerusform>Delete %n</numerusform>
             <numerusform>Delete %n</numerusform>
         </translation>
+    </message>
+    <message id="save_size_description">
+        <extracomment>What a save makes; %1 is the side in pixels</extracomment>
+        <source>Save %1 px</source>
+        <translation>Save %1 px</translation>
+    </message>
+    <message id="save_shaped_description">
+        <extracomment>What a save makes; %1 is the side in pixels, %2 the shape</extracomment>
+        <source>Save %1 px, %2</source>
+        <translation>Save %1 px, %2</translation>
+    </message>
+    <message id="save_original_description">
+        <source>Save the original artwork (JPEG)</source>
+        <translation>Save the original artwork (JPEG)</translation>
+    </message>
+    <message id="other_save_options">
+        <extracomment>The menu that saves once differently</extracomment>
+        <source>Other Sizes and Shapes</source>
+        <translation>Other Sizes and Shapes</translation>
+    </message>
+    <message id="shortcut_choose">
+        <source>Choose the row, while choosing</source>
+        <translation>Choose the row, while choosing</translation>
+    </message>
+    <message id="shortcut_choose_all">
+        <source>Choose every row</source>
+        <translation>Choose every row</translation>
+    </message>
+    <message id="shortcut_go_back">
+        <source>Go back</source>
+        <translation>Go back</translation>
     </message>
     <message id="country_name_af">
         <source>Afghanistan</source>

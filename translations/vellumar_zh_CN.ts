@@ -95,8 +95,9 @@
         <translation>长按或右键点按图片即可保存。</translation>
     </message>
     <message id="save_icon_of">
-        <source>Save icon of %1</source>
-        <translation>保存“%1”的图标</translation>
+        <extracomment>A row's save button, for screen readers: %1 the app, %2 what it saves</extracomment>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
     <message id="delete_from_history">
         <source>Delete %1 from history</source>
@@ -605,6 +606,37 @@
         <translation>
             <numerusform>删除 %n 项</numerusform>
         </translation>
+    </message>
+    <message id="save_size_description">
+        <extracomment>What a save makes; %1 is the side in pixels</extracomment>
+        <source>Save %1 px</source>
+        <translation>保存 %1 像素</translation>
+    </message>
+    <message id="save_shaped_description">
+        <extracomment>What a save makes; %1 is the side in pixels, %2 the shape</extracomment>
+        <source>Save %1 px, %2</source>
+        <translation>保存 %1 像素，%2</translation>
+    </message>
+    <message id="save_original_description">
+        <source>Save the original artwork (JPEG)</source>
+        <translation>保存原图 (JPEG)</translation>
+    </message>
+    <message id="other_save_options">
+        <extracomment>The menu that saves once differently</extracomment>
+        <source>Other Sizes and Shapes</source>
+        <translation>其他尺寸和形状</translation>
+    </message>
+    <message id="shortcut_choose">
+        <source>Choose the row, while choosing</source>
+        <translation>选择时选中该行</translation>
+    </message>
+    <message id="shortcut_choose_all">
+        <source>Choose every row</source>
+        <translation>选中所有行</translation>
+    </message>
+    <message id="shortcut_go_back">
+        <source>Go back</source>
+        <translation>返回</translation>
     </message>
     <message id="country_name_af">
         <source>Afghanistan</source>

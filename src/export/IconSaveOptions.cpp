@@ -98,13 +98,42 @@ IconSaveOptions IconSaveOptions::withShapeOf(const IconSaveOptions &later) const
     return options;
 }
 
+QString IconSaveOptions::description() const
+{
+    if (shape == Shape::original)
+        return qtTrId("save_original_description");
+    const char *word = ruleOf(shape).fileNameWord;
+    const QString size = QString::number(side());
+    return word ? qtTrId("save_shaped_description").arg(size, qtTrId(word))
+                : qtTrId("save_size_description").arg(size);
+}
+
+QVariantList IconSaveOptions::alternatives() const
+{
+    QVariantList others;
+    const auto add = [&](const IconSaveOptions &options) {
+        if (options != *this)
+            others.append(QVariant::fromValue(options));
+    };
+    // An original has no size of its own: its neighbours are square.
+    const Shape sized = shape == Shape::original ? Shape::square : shape;
+    for (const IconResolution size : allIconResolutions)
+        add({ sized, size });
+    for (const ShapeRule &rule : shapeRules)
+        if (rule.shape != sized && rule.shape != shape)
+            add({ rule.shape,
+                rule.shape == Shape::original ? IconResolution::size1024 : resolution });
+    return others;
+}
+
 QImage IconSaveOptions::applied(QImage image) const
 {
     const int limit = side();
     if (limit > 0 && (image.width() > limit || image.height() > limit))
         image = image.scaled(limit, limit, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     if (cornerFraction() > 0) {
-        if (std::optional<QImage> shaped = withCornerRadius(image, image.width() * cornerFraction()))
+        if (std::optional<QImage> shaped
+            = withCornerRadius(image, image.width() * cornerFraction()))
             image = std::move(*shaped);
     }
     return image;

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QObject>
 #include <QStringList>
+#include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
 #include <optional>
@@ -28,6 +29,8 @@ struct IconSaveOptions
     Q_PROPERTY(QString resolution READ resolutionName WRITE setResolutionName)
     // The corner radius as a fraction of the side, for a preview.
     Q_PROPERTY(double cornerFraction READ cornerFraction)
+    // What a save with these options makes, as its button says it.
+    Q_PROPERTY(QString description READ description)
 
 public:
     // The original is the catalogue's 1024 artwork as a JPEG, never reshaped.
@@ -60,6 +63,12 @@ public:
     // How a saved file tells the options, in the interface's language: "1024",
     // "512 rounded", "original"; the width is the picture's own.
     [[nodiscard]] QString fileNameWords(int width) const;
+    // "Save 1024 px, rounded", "Save the original artwork (JPEG)", in the
+    // interface's language.
+    [[nodiscard]] QString description() const;
+    // The other sizes in this shape, then the other shapes in this size (the
+    // original last), for saving once differently; a list of IconSaveOptions.
+    Q_INVOKABLE [[nodiscard]] QVariantList alternatives() const;
 
     friend bool operator==(const IconSaveOptions &, const IconSaveOptions &) = default;
 };

@@ -43,18 +43,23 @@ AppItem IconSaveFlow::stamped(const AppItem &item) const
 void IconSaveFlow::saveIcon(const AppItem &item)
 {
     // Fire and forget: the coroutine frame lives until the save has finished.
-    save(stamped(item));
+    save(stamped(item), std::nullopt);
 }
 
-QCoro::Task<> IconSaveFlow::save(AppItem item)
+void IconSaveFlow::saveIconAs(const AppItem &item, const IconSaveOptions &options)
+{
+    save(stamped(item), options);
+}
+
+QCoro::Task<> IconSaveFlow::save(AppItem item, std::optional<IconSaveOptions> fixed)
 {
     // Leaving the screen does not cancel a save: the file is still written and
     // remembered; only the alert needs the owner to be alive.
     QPointer<IconSaveFlow> self(this);
     SettingsManager &settings = context().settings();
     const IconSaveOutcome outcome = co_await saveOne(
-        std::move(item), [&settings] { return settings.saveOptions(); }, context(),
-        m_recordsHistory);
+        std::move(item), [&settings, fixed] { return fixed.value_or(settings.saveOptions()); },
+        context(), m_recordsHistory);
     if (self)
         self->showSaveAlert(
             outcome.saved.ok(), outcome.message, outcome.saved ? outcome.saved.value() : QString());

@@ -47,6 +47,8 @@ public:
     // Starts an independent save and returns at once; the outcome arrives as
     // one alert. Nothing guards against a second tap: each tap is its own save.
     Q_INVOKABLE void saveIcon(const AppItem &item);
+    // The same, once, with these options in place of the settings'.
+    Q_INVOKABLE void saveIconAs(const AppItem &item, const IconSaveOptions &options);
 
     // One save from start to end, the only one there is: address, download,
     // decode, shaping, writing into the context's photo library and, when
@@ -65,7 +67,8 @@ protected:
     [[nodiscard]] AppItem stamped(const AppItem &item) const;
 
 private:
-    QCoro::Task<> save(AppItem item);
+    // With the settings' options, or these.
+    QCoro::Task<> save(AppItem item, std::optional<IconSaveOptions> fixed);
 
     bool m_recordsHistory = true;
     QString m_regionCode;

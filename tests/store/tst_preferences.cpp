@@ -130,10 +130,11 @@ private slots:
 
         // The texts filled in with one argument, and with two.
         const QStringList one { "url_failure_message", "search_error_message", "save_fail_message",
-            "save_icon_of", "delete_from_history", "more_from_developer", "notice_saved",
+            "delete_from_history", "more_from_developer", "notice_saved", "save_size_description",
             "notice_removed_one", "about_version" };
-        const QStringList two { "search_no_results_message", "batch_save_summary",
-            "batch_cancelled_summary", "batch_save_failure", "batch_progress", "fact" };
+        const QStringList two { "search_no_results_message", "batch_save_summary", "save_icon_of",
+            "save_shaped_description", "batch_cancelled_summary", "batch_save_failure",
+            "batch_progress", "fact" };
         QTranslator zh, en;
         QVERIFY(zh.load(":/i18n/vellumar_zh_CN.qm") && en.load(":/i18n/vellumar_en.qm"));
         // The Chinese font cut for the interface (tools/generate_fonts.py) holds all of it.

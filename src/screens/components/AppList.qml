@@ -28,6 +28,23 @@ ListView {
     reuseItems: true
     T.ScrollIndicator.vertical: ThinScrollIndicator {}
 
+    // One menu of other sizes and shapes serves every row, made when first
+    // asked for; what it picks goes to the row that asked.
+    function openSaveOptions(row, button) {
+        const menu = saveOptions.made()
+        menu.row = row
+        menu.popup(button, 0, button.height)
+    }
+
+    OnDemandLoader {
+        id: saveOptions
+        source: "SaveOptionsMenu.qml"
+        onLoaded: {
+            const menu = item
+            menu.picked.connect(options => menu.row?.saveAsRequested(menu.row.item, options))
+        }
+    }
+
     // A list with rows always has a current one: it is the Tab stop.
     onCountChanged: if (currentIndex < 0 && count > 0) currentIndex = 0
 

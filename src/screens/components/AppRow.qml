@@ -31,6 +31,8 @@ T.SwipeDelegate {
 
     signal openRequested(appItem item)
     signal saveRequested(appItem item)
+    // Once, in other options than the settings'.
+    signal saveAsRequested(appItem item, iconSaveOptions options)
     // The row's number in the list as shown.
     signal deleteRequested(int row)
 
@@ -108,5 +110,6 @@ T.SwipeDelegate {
         selected: row.selected
         trailingPadding: row.rightPadding
         onSaveRequested: row.saveRequested(row.item)
+        onSaveOptionsRequested: button => (row.ListView.view as AppList).openSaveOptions(row, button)
     }
 }

@@ -23,6 +23,8 @@ Item {
     property real trailingPadding: 0
 
     signal saveRequested()
+    // Other sizes and shapes, from a menu beside `button`.
+    signal saveOptionsRequested(Item button)
 
     implicitHeight: Math.max(50, label.implicitHeight)
 
@@ -77,11 +79,13 @@ Item {
         objectName: "saveButton"
         // Says which icon: every row has one.
         Accessible.name: qsTrId("save_icon_of").arg(content.name)
+                                                  .arg(SettingsManager.saveOptions.description)
         // The row is the list's one Tab stop.
         focusPolicy: Qt.NoFocus
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
         onClicked: content.saveRequested()
+        onOptionsRequested: content.saveOptionsRequested(saveButton)
     }
 
     Separator {

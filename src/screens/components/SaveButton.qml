@@ -4,11 +4,15 @@
 
 import QtQuick
 import QtQuick.Templates as T
+import Vellumar.Core
 import Vellumar.Style
 
-// The round save button of a result or history row; its tap does not open the row.
+// The round save button of a result or history row; its tap does not open the
+// row. It says what it saves; a right click asks for other sizes and shapes.
 T.AbstractButton {
     id: button
+
+    signal optionsRequested()
 
     implicitWidth: 34
     implicitHeight: 34
@@ -20,7 +24,12 @@ T.AbstractButton {
 
     HoverTipLoader {
         hovered: button.hovered
-        text: button.Accessible.name
+        text: SettingsManager.saveOptions.description
+    }
+
+    TapHandler {
+        acceptedButtons: Qt.RightButton
+        onTapped: button.optionsRequested()
     }
 
     contentItem: Symbol {

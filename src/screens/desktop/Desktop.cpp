@@ -7,6 +7,7 @@
 #include "export/DesktopPhotoLibrary.h"
 #include "export/ImageCodec.h"
 #include "export/PhotoLibrary.h"
+#include "store/SettingsManager.h"
 #include "store/TemporaryDirectory.h"
 #include "workflow/ApplicationContext.h"
 #include "workflow/PictureDownload.h"
@@ -130,8 +131,9 @@ QCoro::Task<> Desktop::copy(QUrl url, QString copied)
 
 void Desktop::dragIcon(const AppItem &item, QObject *source)
 {
-    if (const std::optional<QUrl> url = item.iconUrl(IconResolution::size1024))
-        drag(*url, PhotoLibrary::appName(item.trackName, item.trackId), std::nullopt, source);
+    const IconSaveOptions options = m_context.settings().saveOptions();
+    if (const std::optional<QUrl> url = item.iconUrl(options.downloadResolution()))
+        drag(*url, PhotoLibrary::appName(item.trackName, item.trackId), options, source);
 }
 
 void Desktop::dragScreenshot(
@@ -165,16 +167,18 @@ QMimeData *Desktop::pictureMimeData(const QImage &image, const QString &title)
 }
 
 QCoro::Task<> Desktop::drag(
-    QUrl url, QString appName, std::optional<int> screenshot, QPointer<QObject> source)
+    QUrl url, QString appName, std::variant<IconSaveOptions, int> what, QPointer<QObject> source)
 {
     const Result<QImage> downloaded = co_await downloadPicture(m_context.catalogue(), url);
     if (!downloaded || !source || QGuiApplication::mouseButtons() == Qt::NoButton)
         co_return;
-    const QImage &image = downloaded.value();
-    // An icon is named by the size it came in, which its address may not choose.
-    const QString title = screenshot
-        ? PhotoLibrary::screenshotTitle(appName, *screenshot)
-        : PhotoLibrary::photoTitle(appName, QString::number(image.width()));
+    const auto *options = std::get_if<IconSaveOptions>(&what);
+    const QImage image = options ? options->applied(downloaded.value()) : downloaded.value();
+    // An icon is named as its save would be, by the size it came in, which
+    // its address may not choose.
+    const QString title = options
+        ? PhotoLibrary::photoTitle(appName, options->fileNameWords(image.width()))
+        : PhotoLibrary::screenshotTitle(appName, std::get<int>(what));
     QMimeData *data = pictureMimeData(image, title);
     if (!data)
         co_return;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "catalogue/AppItem.h"
+#include "export/IconSaveOptions.h"
 
 #include <QDBusVariant>
 #include <QObject>
@@ -14,7 +15,7 @@
 #include <QtQml/qqmlregistration.h>
 #include <qcorotask.h>
 
-#include <optional>
+#include <variant>
 
 class ApplicationContext;
 class QJSEngine;
@@ -57,8 +58,9 @@ public:
 
     // Downloads the picture and, if the mouse button is still down by then,
     // drags it out of `source`: the image itself and a PNG file titled like
-    // a saved photo ("微信 1024", "微信 截图 2"), for targets that only take
-    // files. A screenshot's `number` is its place in the strip, from 1.
+    // a saved photo ("微信 1024 圆角", "微信 截图 2"), for targets that only
+    // take files. An icon is sized and shaped as the settings save it; a
+    // screenshot's `number` is its place in the strip, from 1.
     Q_INVOKABLE void dragIcon(const AppItem &item, QObject *source);
     Q_INVOKABLE void dragScreenshot(
         const QString &address, const QString &appName, int number, QObject *source);
@@ -76,9 +78,9 @@ private:
     void followColorScheme(const QVariant &value);
     // `copied`: the notice that says it worked.
     QCoro::Task<> copy(QUrl url, QString copied);
-    // `screenshot`: its number; none for an icon.
-    QCoro::Task<> drag(
-        QUrl url, QString appName, std::optional<int> screenshot, QPointer<QObject> source);
+    // An icon with the options it is saved with, or a screenshot by its number.
+    QCoro::Task<> drag(QUrl url, QString appName, std::variant<IconSaveOptions, int> what,
+        QPointer<QObject> source);
 
     ApplicationContext &m_context;
     bool m_darkMode = false;

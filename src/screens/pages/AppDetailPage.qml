@@ -184,10 +184,31 @@ T.Page {
                             font.pixelSize: Theme.bodySize
                             color: Theme.secondaryLabel
                         }
-                        LabelledSaveButton {
-                            objectName: "detailSaveButton"
+                        Row {
                             Layout.topMargin: 4
-                            onClicked: saveFlow.saveIcon(detail.appItem)
+                            spacing: 4
+
+                            LabelledSaveButton {
+                                objectName: "detailSaveButton"
+                                onClicked: saveFlow.saveIcon(detail.appItem)
+                            }
+                            // Other sizes and shapes, once.
+                            BarButton {
+                                id: saveOptionsButton
+                                objectName: "detailSaveOptionsButton"
+                                implicitWidth: 30
+                                implicitHeight: 30
+                                padding: 0
+                                symbol: "chevron.down"
+                                symbolSize: 20
+                                Accessible.name: qsTrId("other_save_options")
+                                onClicked: {
+                                    const menu = detailSaveOptions.made()
+                                    menu.popup(saveOptionsButton, 0, saveOptionsButton.height)
+                                    if (visualFocus)
+                                        menu.currentIndex = 0
+                                }
+                            }
                         }
                     }
                 }
@@ -334,6 +355,7 @@ T.Page {
                             rightPadding: 0
                             onOpenRequested: item => detail.showApp(item)
                             onSaveRequested: item => saveFlow.saveIcon(item)
+                            onSaveAsRequested: (item, options) => saveFlow.saveIconAs(item, options)
                         }
                     }
                 }
@@ -351,6 +373,12 @@ T.Page {
                 onSaveRequested: saveFlow.saveIcon(detail.appItem)
             }
         }
+    }
+
+    OnDemandLoader {
+        id: detailSaveOptions
+        source: "../Components/SaveOptionsMenu.qml"
+        onLoaded: (item as SaveOptionsMenu).picked.connect(options => saveFlow.saveIconAs(detail.appItem, options))
     }
 
     SaveAlert {
@@ -375,6 +403,7 @@ T.Page {
         id: button
 
         text: qsTrId("save_icon")
+        hoverEnabled: true
         implicitWidth: implicitContentWidth + leftPadding + rightPadding
         implicitHeight: implicitContentHeight + topPadding + bottomPadding
         focusPolicy: Qt.StrongFocus
@@ -383,7 +412,13 @@ T.Page {
         rightPadding: 10
         topPadding: 5
         bottomPadding: 5
-        Accessible.name: text
+        // Says what it saves.
+        Accessible.name: SettingsManager.saveOptions.description
+
+        HoverTipLoader {
+            hovered: button.hovered
+            text: button.Accessible.name
+        }
 
         background: FocusFrame {
             control: button

@@ -148,6 +148,7 @@ Item {
                     selection: historySelection // qmllint disable unqualified
                     onOpenRequested: item => historyView.showDetail(item)
                     onSaveRequested: item => saveFlow.saveIcon(item)
+                    onSaveAsRequested: (item, options) => saveFlow.saveIconAs(item, options)
                     // The row is that of the list as shown, filter applied.
                     onDeleteRequested: row => viewModel.deleteItems([row])
                 }

@@ -203,6 +203,7 @@ Item {
                     selection: resultSelection // qmllint disable unqualified
                     onOpenRequested: item => contentView.showDetail(item, viewModel.selectedCountryCode)
                     onSaveRequested: item => viewModel.saveFlow.saveIcon(item)
+                    onSaveAsRequested: (item, options) => viewModel.saveFlow.saveIconAs(item, options)
                 }
             }
 

@@ -59,6 +59,7 @@ QtObject {
         "exclamationmark.triangle.fill": "\ue002",
         "clock.arrow.circlepath": "\ue889",
         "chevron.left": "\ue5cb",
+        "chevron.down": "\ue5cf",
         "checkmark.circle.fill": "\ue86c",
         "circle": "\ue836",
         "line.3.horizontal": "\ue5d2",
