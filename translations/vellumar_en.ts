@@ -378,6 +378,11 @@
         <source>No downloads yet</source>
         <translation>No downloads yet</translation>
     </message>
+    <message id="no_history_matches">
+        <extracomment>%1: the filter text</extracomment>
+        <source>No saved icon matches “%1”</source>
+        <translation>No saved icon matches “%1”</translation>
+    </message>
     <message id="clear">
         <source>Clear</source>
         <translation>Clear</translation>
@@ -420,6 +425,11 @@
     <message id="country_search_prompt">
         <source>Search countries or regions</source>
         <translation>Search countries or regions</translation>
+    </message>
+    <message id="no_region_matches">
+        <extracomment>%1: the filter text</extracomment>
+        <source>No region matches “%1”</source>
+        <translation>No region matches “%1”</translation>
     </message>
     <message id="done">
         <source>Done</source>

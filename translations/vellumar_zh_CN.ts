@@ -377,6 +377,11 @@
         <source>No downloads yet</source>
         <translation>暂无下载记录</translation>
     </message>
+    <message id="no_history_matches">
+        <extracomment>%1: the filter text</extracomment>
+        <source>No saved icon matches “%1”</source>
+        <translation>没有与“%1”匹配的已保存图标</translation>
+    </message>
     <message id="clear">
         <source>Clear</source>
         <translation>清空</translation>
@@ -419,6 +424,11 @@
     <message id="country_search_prompt">
         <source>Search countries or regions</source>
         <translation>搜索国家或地区</translation>
+    </message>
+    <message id="no_region_matches">
+        <extracomment>%1: the filter text</extracomment>
+        <source>No region matches “%1”</source>
+        <translation>没有与“%1”匹配的地区</translation>
     </message>
     <message id="done">
         <source>Done</source>

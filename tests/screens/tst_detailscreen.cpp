@@ -216,8 +216,8 @@ private slots:
             qtTrId("error") + qtTrId("save_fail_message").arg(qtTrId("image_data_error")));
     }
 
-    // Typing filters the rows; a swipe deletes the row shown; the empty state and clear button
-    // follow the stored list. Clearing asks first.
+    // Typing filters the rows, and says when none matches; a swipe deletes the row shown; the
+    // empty state and clear button follow the stored list. Clearing asks first.
     void theHistoryFiltersDeletesAndClears()
     {
         QVERIFY(showHistory({ historyItem(2), historyItem(1), historyItem(0) }));
@@ -233,6 +233,8 @@ private slots:
         QVERIFY(screen->click("historySearchField"));
         screen->typeText("qqq");
         QCOMPARE(shownNames(), QStringList());
+        WAIT_UNTIL(
+            screen->shownText("noHistoryMatches") == qtTrId("no_history_matches").arg("Aqqq"));
         QVERIFY(!screen->shown("noDownloadHistory")
             && screen->item("clearDownloadHistoryButton")->isEnabled());
         QVERIFY(screen->click("clearHistorySearchButton"));
@@ -242,7 +244,8 @@ private slots:
             QVERIFY(screen->click(button) && screen->waitForPopup("clearHistoryAlert", false));
             QCOMPARE(stored(), qstrcmp(button, "clearAllButton") ? 2 : 0);
         }
-        QVERIFY(shownNames().isEmpty() && screen->shown("noDownloadHistory"));
+        QVERIFY(shownNames().isEmpty() && screen->shown("noDownloadHistory")
+            && !screen->shown("noHistoryMatches"));
         QVERIFY(!screen->item("clearDownloadHistoryButton")->isEnabled());
     }
 };
