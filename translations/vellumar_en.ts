@@ -354,6 +354,19 @@
         <source>Screenshot</source>
         <translation>Screenshot</translation>
     </message>
+    <message id="navigation_title_screenshot_position">
+        <extracomment>%1: the screenshot shown, from 1; %2: how many the app has</extracomment>
+        <source>Screenshot %1 of %2</source>
+        <translation>Screenshot %1 of %2</translation>
+    </message>
+    <message id="previous_screenshot">
+        <source>Previous Screenshot</source>
+        <translation>Previous Screenshot</translation>
+    </message>
+    <message id="next_screenshot">
+        <source>Next Screenshot</source>
+        <translation>Next Screenshot</translation>
+    </message>
     <message id="screenshot_url_invalid">
         <source>The screenshot address is invalid.</source>
         <translation>The screenshot address is invalid.</translation>

@@ -353,6 +353,19 @@
         <source>Screenshot</source>
         <translation>截图</translation>
     </message>
+    <message id="navigation_title_screenshot_position">
+        <extracomment>%1: the screenshot shown, from 1; %2: how many the app has</extracomment>
+        <source>Screenshot %1 of %2</source>
+        <translation>截图 %1/%2</translation>
+    </message>
+    <message id="previous_screenshot">
+        <source>Previous Screenshot</source>
+        <translation>上一张截图</translation>
+    </message>
+    <message id="next_screenshot">
+        <source>Next Screenshot</source>
+        <translation>下一张截图</translation>
+    </message>
     <message id="screenshot_url_invalid">
         <source>The screenshot address is invalid.</source>
         <translation>截图地址无效。</translation>

@@ -52,7 +52,7 @@ private slots:
     void showsEverySectionAfterTheSpinner()
     {
         for (const auto &[row, releaseNotes, screenshots] :
-            { std::tuple { 0, "Faster sync.\nA new dark theme.", 3 }, { 2, "<hidden>", 0 } }) {
+            { std::tuple { 0, "Faster sync.\nA new dark theme.", 5 }, { 2, "<hidden>", 0 } }) {
             init();
             const FixtureCatalogue::App &app = FixtureCatalogue::apps().at(row);
             const QString id = QString::number(app.trackId);
@@ -184,7 +184,8 @@ private slots:
             QVERIFY(address.isEmpty()
                     ? screen->click("screenshot_0")
                     : QMetaObject::invokeMethod(screen->visibleItem("appDetailView"),
-                        "showScreenshot", Q_ARG(QVariant, address), Q_ARG(QVariant, 1)));
+                        "showScreenshot", Q_ARG(QVariant, QStringList { address }),
+                        Q_ARG(QVariant, 1)));
             WAIT_UNTIL(screen->settled("screenshotDetailView", "searchNavigation")
                 && screen->shown(shown));
             catalogue->clearRequests();
@@ -214,6 +215,128 @@ private slots:
         WAIT_UNTIL(saver.showingSaveAlert());
         QCOMPARE(saver.saveAlertTitle() + saver.saveAlertMessage(),
             qtTrId("error") + qtTrId("save_fail_message").arg(qtTrId("image_data_error")));
+    }
+
+    // In a wide window the viewer steps through every screenshot by the arrows and its buttons,
+    // zooms by keys and Ctrl+wheel about the pointer, pans a zoomed picture and closes on
+    // Escape. Over the strip the plain wheel scrolls the page, Shift or a sideways wheel the
+    // strip. At phone width the viewer steps but never zooms, and saves the picture shown.
+    void theViewerStepsZoomsAndPans()
+    {
+        screen->window()->resize(1280, 800);
+        QVERIFY(openSearchResult(0) && screen->scrollDetailToEnd());
+        QVERIFY(screen->click("screenshot_1"));
+        WAIT_UNTIL(screen->settled("screenshotDetailView", "searchNavigationPane")
+            && screen->shown("screenshotPicture"));
+        QQuickItem *viewer = screen->visibleItem("screenshotDetailView");
+        const auto shows = [&](int number) {
+            return viewer->property("number").toInt() == number
+                && viewer->property("imageUrl").toString().contains(QString("-%1/").arg(number))
+                && screen->visibleItem("navigationTitle", viewer)->property("text")
+                == qtTrId("navigation_title_screenshot_position").arg(number).arg(5);
+        };
+        QVERIFY(shows(2));
+        for (const auto &[key, number] : { std::pair { Qt::Key_Right, 3 }, { Qt::Key_Left, 2 },
+                 { Qt::Key_Left, 1 }, { Qt::Key_Left, 1 } }) {
+            screen->pressKey(key);
+            QVERIFY(shows(number));
+        }
+        QVERIFY(!screen->shown("previousScreenshotButton"));
+        for (int number = 2; number <= 5; ++number)
+            QVERIFY(screen->click("nextScreenshotButton") && shows(number));
+        QVERIFY(!screen->shown("nextScreenshotButton"));
+        for (const auto &[key, number] :
+            { std::pair { Qt::Key_Left, 4 }, { Qt::Key_Right, 5 }, { Qt::Key_Right, 5 } }) {
+            screen->pressKey(key);
+            QVERIFY(shows(number));
+        }
+        QVERIFY(screen->click("previousScreenshotButton") && shows(4));
+
+        WAIT_UNTIL(screen->shown("screenshotPicture"));
+        QQuickItem *picture = screen->visibleItem("screenshotImage");
+        QQuickItem *frame = screen->visibleItem("screenshotFrame");
+        const qreal fitted = picture->height();
+        QCOMPARE(fitted, frame->height()); // a portrait picture in a landscape window
+        const auto zoomed = [&](qreal zoom) {
+            return qAbs(picture->height() / fitted - zoom) < 0.01;
+        };
+        for (const auto &[key, modifiers, zoom] :
+            { std::tuple { Qt::Key_Plus, Qt::ShiftModifier, 1.25 },
+                { Qt::Key_Equal, Qt::ControlModifier, 1.5625 },
+                { Qt::Key_Minus, Qt::NoModifier, 1.25 }, { Qt::Key_0, Qt::NoModifier, 1.0 },
+                { Qt::Key_Minus, Qt::ControlModifier, 1.0 } }) {
+            screen->pressKey(key, modifiers);
+            QVERIFY2(zoomed(zoom), qPrintable(QString::number(picture->height() / fitted)));
+        }
+        // The spot of the picture under the pointer stays there.
+        const QPointF pointer(frame->width() / 2, frame->height() / 4);
+        const auto spot = [&] {
+            return picture->mapFromItem(frame, pointer).y() / picture->height();
+        };
+        const qreal quarter = spot();
+        screen->wheel(frame, { 0, 240 }, Qt::ControlModifier, pointer);
+        QVERIFY(zoomed(1.5625) && qAbs(spot() - quarter) < 0.01);
+        screen->press(frame, QPoint(0, -150), 0);
+        WAIT_UNTIL(!frame->property("moving").toBool());
+        const qreal panned = spot();
+        QVERIFY(panned > quarter + 0.05);
+        screen->wheel(frame, { 0, 120 }, Qt::ControlModifier, pointer);
+        QVERIFY(zoomed(1.953125) && qAbs(spot() - panned) < 0.01);
+        screen->wheel(frame, { 0, -720 }, Qt::ControlModifier, pointer);
+        QVERIFY(zoomed(1) && !frame->property("interactive").toBool());
+        QVERIFY(!screen->popupVisible("screenshotSaveAlert"));
+        screen->pressKey(Qt::Key_Escape);
+        WAIT_UNTIL(screen->settled("appDetailView", "searchNavigationPane")
+            && screen->shown("detailStack"));
+
+        QVERIFY(screen->scrollDetailToEnd());
+        QQuickItem *page = screen->visibleItem("detailScroll");
+        QQuickItem *strip = screen->visibleItem("screenshotStrip");
+        const auto at = [](QQuickItem *item, const char *position) {
+            return item->property(position).toReal();
+        };
+        const qreal end = at(page, "contentY");
+        QVERIFY(end > 0);
+        WAIT_UNTIL(at(strip, "contentWidth") > strip->width());
+        screen->wheel(strip, { -120, 0 });
+        WAIT_UNTIL(at(strip, "contentX") > 0 && !strip->property("moving").toBool());
+        QCOMPARE(at(page, "contentY"), end);
+        const qreal sideways = at(strip, "contentX");
+        screen->wheel(strip, { 0, 120 });
+        WAIT_UNTIL(at(page, "contentY") < end && !page->property("moving").toBool());
+        QCOMPARE(at(strip, "contentX"), sideways);
+        QVERIFY(screen->scrollDetailToEnd());
+        const qreal bottom = at(page, "contentY");
+        screen->wheel(strip, { 0, 120 }, Qt::ShiftModifier);
+        QCOMPARE(at(strip, "contentX"), 0);
+        screen->wheel(strip, { 0, -120 }, Qt::ShiftModifier);
+        QCOMPARE(at(strip, "contentX"), at(strip, "contentWidth") - strip->width());
+        QCOMPARE(at(page, "contentY"), bottom);
+
+        screen->window()->resize(390, 844);
+        const auto pushed = [&](const char *name) { // not the pane's, on its way out
+            return screen->visibleItem(name, screen->visibleItem("searchNavigation"));
+        };
+        WAIT_UNTIL(screen->settled("appDetailView", "searchNavigation") && pushed("detailStack"));
+        QVERIFY(screen->scrollDetailToEnd() && screen->click(pushed("screenshot_0")));
+        WAIT_UNTIL(screen->settled("screenshotDetailView", "searchNavigation")
+            && screen->shown("screenshotPicture"));
+        viewer = screen->visibleItem("screenshotDetailView");
+        screen->pressKey(Qt::Key_Right);
+        QVERIFY(shows(2) && screen->shown("nextScreenshotButton"));
+        WAIT_UNTIL(screen->shown("screenshotPicture"));
+        picture = screen->visibleItem("screenshotImage");
+        frame = screen->visibleItem("screenshotFrame");
+        const QSizeF fits = picture->size();
+        QCOMPARE(fits.width(), frame->width()); // a portrait picture in a portrait window
+        screen->pressKey(Qt::Key_Plus);
+        screen->wheel(frame, { 0, 120 }, Qt::ControlModifier);
+        QVERIFY(picture->size() == fits && !frame->property("interactive").toBool());
+        screen->press(picture, {}, 800);
+        QVERIFY(screen->alertShows("screenshotSaveAlert", qtTrId("success")));
+        QCOMPARE(ScreenHarness::photos(), QStringList { "Lantern Notes 截图 2.png" });
+        screen->pressKey(Qt::Key_Escape);
+        WAIT_UNTIL(screen->settled("appDetailView", "searchNavigation"));
     }
 
     // Typing filters the rows, and says when none matches; a swipe deletes the row shown; the
