@@ -366,6 +366,11 @@
         <source>Next Screenshot</source>
         <translation>下一张截图</translation>
     </message>
+    <message id="zoom_level">
+        <extracomment>How far a screenshot is zoomed in. %1: the percentage, a whole number</extracomment>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
     <message id="screenshot_url_invalid">
         <source>The screenshot address is invalid.</source>
         <translation>截图地址无效。</translation>

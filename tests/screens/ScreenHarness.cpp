@@ -156,10 +156,8 @@ void ScreenHarness::wheel(
     const QPointF point = at ? item->mapToScene(*at) : QPointF(centre(item));
     QWheelEvent event(point, m_window->mapToGlobal(point), {}, angle, Qt::NoButton, modifiers,
         Qt::NoScrollPhase, false);
-    // On the mouse events' clock, a notch a tenth of a second after the last event: a list
-    // measures the wheel's speed between events.
-    QTest::lastMouseTimestamp += 100;
-    event.setTimestamp(QTest::lastMouseTimestamp);
+    // A tenth of a second after the last mouse event: a list measures the wheel's speed.
+    event.setTimestamp(QTest::lastMouseTimestamp += 100);
     QGuiApplication::sendEvent(m_window, &event);
 }
 

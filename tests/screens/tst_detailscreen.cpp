@@ -170,7 +170,8 @@ private slots:
     }
 
     // A still long press on a shown picture saves it as served and records nothing; a drag, a
-    // picture still loading or not a picture save nothing. Back looks the item up again.
+    // picture still loading or not a picture save nothing. Back looks the item up again. At
+    // phone width the viewer steps on but never zooms.
     void aLongPressSavesTheScreenshot()
     {
         settings().setSaveOptions({ IconSaveOptions::Shape::original });
@@ -188,6 +189,15 @@ private slots:
                         Q_ARG(QVariant, 1)));
             WAIT_UNTIL(screen->settled("screenshotDetailView", "searchNavigation")
                 && screen->shown(shown));
+            if (address.isEmpty()) { // steps on to the second, which keys and wheel never zoom
+                screen->pressKey(Qt::Key_Right);
+                WAIT_UNTIL(screen->shown("screenshotPicture"));
+                QQuickItem *picture = screen->visibleItem("screenshotImage");
+                const QSizeF fits = picture->size();
+                screen->pressKey(Qt::Key_Plus);
+                screen->wheel(picture, { 0, 120 }, Qt::ControlModifier);
+                QVERIFY(picture->size() == fits && screen->shown("previousScreenshotButton"));
+            }
             catalogue->clearRequests();
             QQuickItem *view = screen->visibleItem("screenshotDetailView");
             screen->press(view, QPoint(30, 0), 800); // a drag
@@ -204,7 +214,7 @@ private slots:
             "screenshotSaveAlert", qtTrId("success"), qtTrId("save_success_message_screenshot")));
         settings().setSaveOptions({ IconSaveOptions::Shape::square });
         QCOMPARE(requestsContaining("/shots/"), 1); // downloaded again, once
-        QCOMPARE(ScreenHarness::photos(), QStringList { "Lantern Notes 截图 1.png" });
+        QCOMPARE(ScreenHarness::photos(), QStringList { "Lantern Notes 截图 2.png" });
         QImageReader reader(ScreenHarness::photoFolder().filePath(ScreenHarness::photos().first()));
         QCOMPARE(reader.format(), QByteArray("png"));
         QCOMPARE(reader.size(), QSize(392, 696));
@@ -220,7 +230,7 @@ private slots:
     // In a wide window the viewer steps through every screenshot by the arrows and its buttons,
     // zooms by keys and Ctrl+wheel about the pointer, pans a zoomed picture and closes on
     // Escape. Over the strip the plain wheel scrolls the page, Shift or a sideways wheel the
-    // strip. At phone width the viewer steps but never zooms, and saves the picture shown.
+    // strip.
     void theViewerStepsZoomsAndPans()
     {
         screen->window()->resize(1280, 800);
@@ -230,27 +240,22 @@ private slots:
             && screen->shown("screenshotPicture"));
         QQuickItem *viewer = screen->visibleItem("screenshotDetailView");
         const auto shows = [&](int number) {
-            return viewer->property("number").toInt() == number
-                && viewer->property("imageUrl").toString().contains(QString("-%1/").arg(number))
+            return viewer->property("imageUrl").toString().contains(QString("-%1/").arg(number))
                 && screen->visibleItem("navigationTitle", viewer)->property("text")
                 == qtTrId("navigation_title_screenshot_position").arg(number).arg(5);
         };
         QVERIFY(shows(2));
-        for (const auto &[key, number] : { std::pair { Qt::Key_Right, 3 }, { Qt::Key_Left, 2 },
-                 { Qt::Key_Left, 1 }, { Qt::Key_Left, 1 } }) {
-            screen->pressKey(key);
-            QVERIFY(shows(number));
+        const char *next = "nextScreenshotButton", *previous = "previousScreenshotButton";
+        for (const auto &[step, number] : { std::pair { "Right", 3 }, { "Left", 2 }, { "Left", 1 },
+                 { "Left", 1 }, { next, 2 }, { next, 3 }, { next, 4 }, { next, 5 }, { "Left", 4 },
+                 { "Right", 5 }, { "Right", 5 }, { previous, 4 } }) {
+            if (QChar(*step).isLower())
+                QVERIFY(screen->click(step));
+            else
+                QTest::keySequence(screen->window(), QKeySequence(step));
+            QVERIFY(shows(number) && screen->shown(previous) == (number > 1)
+                && screen->shown(next) == (number < 5));
         }
-        QVERIFY(!screen->shown("previousScreenshotButton"));
-        for (int number = 2; number <= 5; ++number)
-            QVERIFY(screen->click("nextScreenshotButton") && shows(number));
-        QVERIFY(!screen->shown("nextScreenshotButton"));
-        for (const auto &[key, number] :
-            { std::pair { Qt::Key_Left, 4 }, { Qt::Key_Right, 5 }, { Qt::Key_Right, 5 } }) {
-            screen->pressKey(key);
-            QVERIFY(shows(number));
-        }
-        QVERIFY(screen->click("previousScreenshotButton") && shows(4));
 
         WAIT_UNTIL(screen->shown("screenshotPicture"));
         QQuickItem *picture = screen->visibleItem("screenshotImage");
@@ -260,31 +265,28 @@ private slots:
         const auto zoomed = [&](qreal zoom) {
             return qAbs(picture->height() / fitted - zoom) < 0.01;
         };
-        for (const auto &[key, modifiers, zoom] :
-            { std::tuple { Qt::Key_Plus, Qt::ShiftModifier, 1.25 },
-                { Qt::Key_Equal, Qt::ControlModifier, 1.5625 },
-                { Qt::Key_Minus, Qt::NoModifier, 1.25 }, { Qt::Key_0, Qt::NoModifier, 1.0 },
-                { Qt::Key_Minus, Qt::ControlModifier, 1.0 } }) {
-            screen->pressKey(key, modifiers);
-            QVERIFY2(zoomed(zoom), qPrintable(QString::number(picture->height() / fitted)));
+        for (const auto &[keys, zoom] : { std::pair { "+", 1.25 }, { "Ctrl+=", 1.5625 },
+                 { "-", 1.25 }, { "0", 1.0 }, { "Ctrl+-", 1.0 } }) {
+            QTest::keySequence(screen->window(), QKeySequence(keys));
+            QVERIFY(zoomed(zoom)
+                && screen->shownText("zoomLevel")
+                    == (zoom > 1 ? qtTrId("zoom_level").arg(qRound(zoom * 100)) : "<hidden>"));
         }
         // The spot of the picture under the pointer stays there.
         const QPointF pointer(frame->width() / 2, frame->height() / 4);
         const auto spot = [&] {
             return picture->mapFromItem(frame, pointer).y() / picture->height();
         };
-        const qreal quarter = spot();
         screen->wheel(frame, { 0, 240 }, Qt::ControlModifier, pointer);
-        QVERIFY(zoomed(1.5625) && qAbs(spot() - quarter) < 0.01);
+        QVERIFY(zoomed(1.5625) && qAbs(spot() - 0.25) < 0.01);
         screen->press(frame, QPoint(0, -150), 0);
         WAIT_UNTIL(!frame->property("moving").toBool());
         const qreal panned = spot();
-        QVERIFY(panned > quarter + 0.05);
+        QVERIFY(panned > 0.3);
         screen->wheel(frame, { 0, 120 }, Qt::ControlModifier, pointer);
         QVERIFY(zoomed(1.953125) && qAbs(spot() - panned) < 0.01);
         screen->wheel(frame, { 0, -720 }, Qt::ControlModifier, pointer);
         QVERIFY(zoomed(1) && !frame->property("interactive").toBool());
-        QVERIFY(!screen->popupVisible("screenshotSaveAlert"));
         screen->pressKey(Qt::Key_Escape);
         WAIT_UNTIL(screen->settled("appDetailView", "searchNavigationPane")
             && screen->shown("detailStack"));
@@ -292,51 +294,22 @@ private slots:
         QVERIFY(screen->scrollDetailToEnd());
         QQuickItem *page = screen->visibleItem("detailScroll");
         QQuickItem *strip = screen->visibleItem("screenshotStrip");
-        const auto at = [](QQuickItem *item, const char *position) {
-            return item->property(position).toReal();
+        const auto at = [](QQuickItem *item, const char *name) {
+            return item->property(name).toReal();
         };
-        const qreal end = at(page, "contentY");
-        QVERIFY(end > 0);
         WAIT_UNTIL(at(strip, "contentWidth") > strip->width());
-        screen->wheel(strip, { -120, 0 });
-        WAIT_UNTIL(at(strip, "contentX") > 0 && !strip->property("moving").toBool());
-        QCOMPARE(at(page, "contentY"), end);
-        const qreal sideways = at(strip, "contentX");
+        const qreal end = at(page, "contentY"), last = at(strip, "contentWidth") - strip->width();
+        for (const auto &[angle, modifiers, x] :
+            { std::tuple { QPoint(0, -120), Qt::ShiftModifier, last },
+                { QPoint(0, 120), Qt::ShiftModifier, 0.0 },
+                { QPoint(-120, 0), Qt::NoModifier, last } }) {
+            screen->wheel(strip, angle, modifiers);
+            WAIT_UNTIL(at(strip, "contentX") == x && !strip->property("moving").toBool());
+            QCOMPARE(at(page, "contentY"), end);
+        }
         screen->wheel(strip, { 0, 120 });
-        WAIT_UNTIL(at(page, "contentY") < end && !page->property("moving").toBool());
-        QCOMPARE(at(strip, "contentX"), sideways);
-        QVERIFY(screen->scrollDetailToEnd());
-        const qreal bottom = at(page, "contentY");
-        screen->wheel(strip, { 0, 120 }, Qt::ShiftModifier);
-        QCOMPARE(at(strip, "contentX"), 0);
-        screen->wheel(strip, { 0, -120 }, Qt::ShiftModifier);
-        QCOMPARE(at(strip, "contentX"), at(strip, "contentWidth") - strip->width());
-        QCOMPARE(at(page, "contentY"), bottom);
-
-        screen->window()->resize(390, 844);
-        const auto pushed = [&](const char *name) { // not the pane's, on its way out
-            return screen->visibleItem(name, screen->visibleItem("searchNavigation"));
-        };
-        WAIT_UNTIL(screen->settled("appDetailView", "searchNavigation") && pushed("detailStack"));
-        QVERIFY(screen->scrollDetailToEnd() && screen->click(pushed("screenshot_0")));
-        WAIT_UNTIL(screen->settled("screenshotDetailView", "searchNavigation")
-            && screen->shown("screenshotPicture"));
-        viewer = screen->visibleItem("screenshotDetailView");
-        screen->pressKey(Qt::Key_Right);
-        QVERIFY(shows(2) && screen->shown("nextScreenshotButton"));
-        WAIT_UNTIL(screen->shown("screenshotPicture"));
-        picture = screen->visibleItem("screenshotImage");
-        frame = screen->visibleItem("screenshotFrame");
-        const QSizeF fits = picture->size();
-        QCOMPARE(fits.width(), frame->width()); // a portrait picture in a portrait window
-        screen->pressKey(Qt::Key_Plus);
-        screen->wheel(frame, { 0, 120 }, Qt::ControlModifier);
-        QVERIFY(picture->size() == fits && !frame->property("interactive").toBool());
-        screen->press(picture, {}, 800);
-        QVERIFY(screen->alertShows("screenshotSaveAlert", qtTrId("success")));
-        QCOMPARE(ScreenHarness::photos(), QStringList { "Lantern Notes 截图 2.png" });
-        screen->pressKey(Qt::Key_Escape);
-        WAIT_UNTIL(screen->settled("appDetailView", "searchNavigation"));
+        WAIT_UNTIL(at(page, "contentY") < end);
+        QCOMPARE(at(strip, "contentX"), last);
     }
 
     // Typing filters the rows, and says when none matches; a swipe deletes the row shown; the

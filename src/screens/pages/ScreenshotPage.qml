@@ -54,14 +54,14 @@ T.Page {
     function show(place) {
         if (place < 1 || place > urls.length)
             return
+        zoomTo(1)
         number = place
-        zoom = 1
     }
 
     // Zooms keeping the point (x, y) of the frame, its middle by default, over
-    // the same spot of the picture.
+    // the same spot of the picture. A picture not shown stays as it is.
     function zoomTo(level, x, y) {
-        const next = zoomable ? Math.max(1, Math.min(maximumZoom, level)) : 1
+        const next = zoomable && picture.visible ? Math.max(1, Math.min(maximumZoom, level)) : 1
         if (next === zoom)
             return
         const fx = x ?? frame.width / 2
@@ -196,6 +196,26 @@ T.Page {
         symbol: "chevron.right"
         Accessible.name: qsTrId("next_screenshot")
         onClicked: viewer.show(viewer.number + 1)
+    }
+
+    // How far in, while zoomed.
+    Label {
+        objectName: "zoomLevel"
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.top: parent.top
+        anchors.topMargin: Theme.defaultPadding / 2
+        visible: viewer.zoom > 1
+        text: qsTrId("zoom_level").arg(Math.round(viewer.zoom * 100))
+        leftPadding: 10
+        rightPadding: 10
+        topPadding: 4
+        bottomPadding: 4
+        color: Theme.mediaLabel
+        font.pixelSize: Theme.footnoteSize
+        background: Rectangle {
+            radius: height / 2
+            color: Theme.mediaFill
+        }
     }
 
     Text {
