@@ -227,10 +227,9 @@ private slots:
             qtTrId("error") + qtTrId("save_fail_message").arg(qtTrId("image_data_error")));
     }
 
-    // In a wide window the viewer steps through every screenshot by the arrows and its buttons,
-    // zooms by keys and Ctrl+wheel about the pointer, pans a zoomed picture and closes on
-    // Escape. Over the strip the plain wheel scrolls the page, Shift or a sideways wheel the
-    // strip.
+    // In a wide window the viewer steps through the screenshots by arrows and buttons, zooms by
+    // keys and Ctrl+wheel about the pointer, pans and closes on Escape. Over the strip the plain
+    // wheel scrolls the page, Shift or a sideways wheel the strip.
     void theViewerStepsZoomsAndPans()
     {
         screen->window()->resize(1280, 800);

@@ -161,10 +161,9 @@ private slots:
         NetworkPolicy::setTransferTimeout(60s);
     }
 
-    // Every shown region matches the filter on code or in-app name, ignoring case, or is one
-    // that must stay, found by its name in the other language; a filter that keeps none says
-    // so. A tap, Return or the arrows from the region in effect choose; Escape and Done keep
-    // it. The region button and next search follow; the picker reopens unfiltered.
+    // Shown regions match the filter on code or in-app name, ignoring case, or by their other name;
+    // no match says so. A tap, Return or the arrows from the region in effect choose; Escape and
+    // Done keep it. The region button and next search follow; the picker reopens unfiltered.
     void theRegionPickerFiltersAndCloses()
     {
         const std::tuple<const char *, QString, QStringList, const char *, QString> rows[]
