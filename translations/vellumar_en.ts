@@ -355,6 +355,24 @@
         <source>Screenshot</source>
         <translation>Screenshot</translation>
     </message>
+    <message id="navigation_title_screenshot_position">
+        <extracomment>%1: the screenshot shown, from 1; %2: how many the app has</extracomment>
+        <source>Screenshot %1 of %2</source>
+        <translation>Screenshot %1 of %2</translation>
+    </message>
+    <message id="previous_screenshot">
+        <source>Previous Screenshot</source>
+        <translation>Previous Screenshot</translation>
+    </message>
+    <message id="next_screenshot">
+        <source>Next Screenshot</source>
+        <translation>Next Screenshot</translation>
+    </message>
+    <message id="zoom_level">
+        <extracomment>How far a screenshot is zoomed in. %1: the percentage, a whole number</extracomment>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
     <message id="screenshot_url_invalid">
         <source>The screenshot address is invalid.</source>
         <translation>The screenshot address is invalid.</translation>
@@ -378,6 +396,11 @@
     <message id="no_download_history">
         <source>No downloads yet</source>
         <translation>No downloads yet</translation>
+    </message>
+    <message id="no_history_matches">
+        <extracomment>%1: the filter text</extracomment>
+        <source>No saved icon matches “%1”</source>
+        <translation>No saved icon matches “%1”</translation>
     </message>
     <message id="clear">
         <source>Clear</source>
@@ -421,6 +444,11 @@
     <message id="country_search_prompt">
         <source>Search countries or regions</source>
         <translation>Search countries or regions</translation>
+    </message>
+    <message id="no_region_matches">
+        <extracomment>%1: the filter text</extracomment>
+        <source>No region matches “%1”</source>
+        <translation>No region matches “%1”</translation>
     </message>
     <message id="done">
         <source>Done</source>

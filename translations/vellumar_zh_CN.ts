@@ -354,6 +354,24 @@
         <source>Screenshot</source>
         <translation>截图</translation>
     </message>
+    <message id="navigation_title_screenshot_position">
+        <extracomment>%1: the screenshot shown, from 1; %2: how many the app has</extracomment>
+        <source>Screenshot %1 of %2</source>
+        <translation>截图 %1/%2</translation>
+    </message>
+    <message id="previous_screenshot">
+        <source>Previous Screenshot</source>
+        <translation>上一张截图</translation>
+    </message>
+    <message id="next_screenshot">
+        <source>Next Screenshot</source>
+        <translation>下一张截图</translation>
+    </message>
+    <message id="zoom_level">
+        <extracomment>How far a screenshot is zoomed in. %1: the percentage, a whole number</extracomment>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
     <message id="screenshot_url_invalid">
         <source>The screenshot address is invalid.</source>
         <translation>截图地址无效。</translation>
@@ -377,6 +395,11 @@
     <message id="no_download_history">
         <source>No downloads yet</source>
         <translation>暂无下载记录</translation>
+    </message>
+    <message id="no_history_matches">
+        <extracomment>%1: the filter text</extracomment>
+        <source>No saved icon matches “%1”</source>
+        <translation>没有与“%1”匹配的已保存图标</translation>
     </message>
     <message id="clear">
         <source>Clear</source>
@@ -420,6 +443,11 @@
     <message id="country_search_prompt">
         <source>Search countries or regions</source>
         <translation>搜索国家或地区</translation>
+    </message>
+    <message id="no_region_matches">
+        <extracomment>%1: the filter text</extracomment>
+        <source>No region matches “%1”</source>
+        <translation>没有与“%1”匹配的地区</translation>
     </message>
     <message id="done">
         <source>Done</source>

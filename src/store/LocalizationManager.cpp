@@ -128,6 +128,27 @@ QStringList LocalizationManager::languageDisplayNames()
     return names;
 }
 
+QStringList LocalizationManager::translationsOf(const char *id)
+{
+    // Tables of their own, loaded once and never installed.
+    static const auto tables = [] {
+        std::array<std::unique_ptr<QTranslator>, languageInfo.size()> loaded;
+        for (size_t n = 0; n < loaded.size(); ++n) {
+            loaded[n] = std::make_unique<QTranslator>();
+            if (!loaded[n]->load(tablePath(Language(n))))
+                loaded[n].reset();
+        }
+        return loaded;
+    }();
+    QStringList texts;
+    for (const std::unique_ptr<QTranslator> &table : tables) {
+        const QString text = table ? table->translate(nullptr, id) : QString();
+        if (!text.isEmpty())
+            texts.append(text);
+    }
+    return texts;
+}
+
 void LocalizationManager::installTable(Language language)
 {
     auto translator = std::make_unique<QTranslator>();

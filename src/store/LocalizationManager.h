@@ -67,6 +67,9 @@ public:
 
     [[nodiscard]] static QStringList languages();
     [[nodiscard]] static QStringList languageDisplayNames();
+    // The text of a message id in every language's table, whichever is installed;
+    // a table that lacks the id adds nothing.
+    [[nodiscard]] static QStringList translationsOf(const char *id);
 
 signals:
     void currentLanguageChanged();

@@ -162,6 +162,17 @@ void ScreenHarness::press(QQuickItem *item, QPoint drift, int holdMs)
     QTest::mouseRelease(m_window, Qt::LeftButton, Qt::NoModifier, start + drift);
 }
 
+void ScreenHarness::wheel(
+    QQuickItem *item, QPoint angle, Qt::KeyboardModifiers modifiers, std::optional<QPointF> at)
+{
+    const QPointF point = at ? item->mapToScene(*at) : QPointF(centre(item));
+    QWheelEvent event(point, m_window->mapToGlobal(point), {}, angle, Qt::NoButton, modifiers,
+        Qt::NoScrollPhase, false);
+    // A tenth of a second after the last mouse event: a list measures the wheel's speed.
+    event.setTimestamp(QTest::lastMouseTimestamp += 100);
+    QGuiApplication::sendEvent(m_window, &event);
+}
+
 bool ScreenHarness::alertShows(const QString &alert, const QString &title, const QString &message)
 {
     if (!waitForPopup(alert, true))

@@ -83,6 +83,9 @@ public:
     static QPoint centre(QQuickItem *item);
     // Presses at the item's centre, drags `drift` points aside, holds, releases.
     void press(QQuickItem *item, QPoint drift, int holdMs);
+    // Turns the wheel by `angle` over a point of the item, by default its centre.
+    void wheel(QQuickItem *item, QPoint angle, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+        std::optional<QPointF> at = {});
 
     static bool waitFor(const std::function<bool()> &condition)
     {

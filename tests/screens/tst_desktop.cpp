@@ -422,8 +422,7 @@ private slots:
 
     // Hover tips on symbols and cut-short tags, spoken names; an icon drags out as its image and
     // a PNG file. Every menu, by right click or the Menu key, does what it says; a saved file is
-    // named after the app and what was saved, and its alert shows it in the file manager. The
-    // plain wheel scrolls the screenshot strip.
+    // named after the app and what was saved, and its alert shows it in the file manager.
     void pointersAndMenusDoWhatTheySay()
     {
         const auto hover = [&](QQuickItem *item) {
@@ -502,15 +501,6 @@ private slots:
         QVERIFY(screen->alertShows("screenshotSaveAlert", qtTrId("success")));
         screen->pressKey(Qt::Key_Escape);
         WAIT_UNTIL(screen->settled("appDetailView", "searchNavigation"));
-
-        QVERIFY(screen->scrollDetailToEnd());
-        QQuickItem *strip = screen->visibleItem("screenshotStrip");
-        WAIT_UNTIL(strip->property("contentWidth").toReal() > strip->width());
-        const QPointF middle = ScreenHarness::centre(strip);
-        QWheelEvent wheel(middle, screen->window()->mapToGlobal(middle), {}, { 0, -120 },
-            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QGuiApplication::sendEvent(screen->window(), &wheel);
-        WAIT_UNTIL(strip->property("contentX").toReal() > 0);
 
         QVERIFY(screen->click("historyTab"));
         WAIT_UNTIL(screen->shown("historyRow_0"));

@@ -52,7 +52,7 @@ private slots:
     void showsEverySectionAfterTheSpinner()
     {
         for (const auto &[row, releaseNotes, screenshots] :
-            { std::tuple { 0, "Faster sync.\nA new dark theme.", 3 }, { 2, "<hidden>", 0 } }) {
+            { std::tuple { 0, "Faster sync.\nA new dark theme.", 5 }, { 2, "<hidden>", 0 } }) {
             init();
             const FixtureCatalogue::App &app = FixtureCatalogue::apps().at(row);
             const QString id = QString::number(app.trackId);
@@ -170,7 +170,8 @@ private slots:
     }
 
     // A still long press on a shown picture saves it as served and records nothing; a drag, a
-    // picture still loading or not a picture save nothing. Back looks the item up again.
+    // picture still loading or not a picture save nothing. Back looks the item up again. At
+    // phone width the viewer steps on but never zooms.
     void aLongPressSavesTheScreenshot()
     {
         settings().setSaveOptions({ IconSaveOptions::Shape::original });
@@ -184,9 +185,19 @@ private slots:
             QVERIFY(address.isEmpty()
                     ? screen->click("screenshot_0")
                     : QMetaObject::invokeMethod(screen->visibleItem("appDetailView"),
-                        "showScreenshot", Q_ARG(QVariant, address), Q_ARG(QVariant, 1)));
+                        "showScreenshot", Q_ARG(QVariant, QStringList { address }),
+                        Q_ARG(QVariant, 1)));
             WAIT_UNTIL(screen->settled("screenshotDetailView", "searchNavigation")
                 && screen->shown(shown));
+            if (address.isEmpty()) { // steps on to the second, which keys and wheel never zoom
+                screen->pressKey(Qt::Key_Right);
+                WAIT_UNTIL(screen->shown("screenshotPicture"));
+                QQuickItem *picture = screen->visibleItem("screenshotImage");
+                const QSizeF fits = picture->size();
+                screen->pressKey(Qt::Key_Plus);
+                screen->wheel(picture, { 0, 120 }, Qt::ControlModifier);
+                QVERIFY(picture->size() == fits && screen->shown("previousScreenshotButton"));
+            }
             catalogue->clearRequests();
             QQuickItem *view = screen->visibleItem("screenshotDetailView");
             screen->press(view, QPoint(30, 0), 800); // a drag
@@ -203,7 +214,7 @@ private slots:
             "screenshotSaveAlert", qtTrId("success"), qtTrId("save_success_message_screenshot")));
         settings().setSaveOptions({ IconSaveOptions::Shape::square });
         QCOMPARE(requestsContaining("/shots/"), 1); // downloaded again, once
-        QCOMPARE(ScreenHarness::photos(), QStringList { "Lantern Notes 截图 1.png" });
+        QCOMPARE(ScreenHarness::photos(), QStringList { "Lantern Notes 截图 2.png" });
         QImageReader reader(ScreenHarness::photoFolder().filePath(ScreenHarness::photos().first()));
         QCOMPARE(reader.format(), QByteArray("png"));
         QCOMPARE(reader.size(), QSize(392, 696));
@@ -216,8 +227,92 @@ private slots:
             qtTrId("error") + qtTrId("save_fail_message").arg(qtTrId("image_data_error")));
     }
 
-    // Typing filters the rows; a swipe deletes the row shown; the empty state and clear button
-    // follow the stored list. Clearing asks first.
+    // In a wide window the viewer steps through the screenshots by arrows and buttons, zooms by
+    // keys and Ctrl+wheel about the pointer, pans and closes on Escape. Over the strip the plain
+    // wheel scrolls the page, Shift or a sideways wheel the strip.
+    void theViewerStepsZoomsAndPans()
+    {
+        screen->window()->resize(1280, 800);
+        QVERIFY(openSearchResult(0) && screen->scrollDetailToEnd());
+        QVERIFY(screen->click("screenshot_1"));
+        WAIT_UNTIL(screen->settled("screenshotDetailView", "searchNavigationPane")
+            && screen->shown("screenshotPicture"));
+        QQuickItem *viewer = screen->visibleItem("screenshotDetailView");
+        const auto shows = [&](int number) {
+            return viewer->property("imageUrl").toString().contains(QString("-%1/").arg(number))
+                && screen->visibleItem("navigationTitle", viewer)->property("text")
+                == qtTrId("navigation_title_screenshot_position").arg(number).arg(5);
+        };
+        QVERIFY(shows(2));
+        const char *next = "nextScreenshotButton", *previous = "previousScreenshotButton";
+        for (const auto &[step, number] : { std::pair { "Right", 3 }, { "Left", 2 }, { "Left", 1 },
+                 { "Left", 1 }, { next, 2 }, { next, 3 }, { next, 4 }, { next, 5 }, { "Left", 4 },
+                 { "Right", 5 }, { "Right", 5 }, { previous, 4 } }) {
+            if (QChar(*step).isLower())
+                QVERIFY(screen->click(step));
+            else
+                QTest::keySequence(screen->window(), QKeySequence(step));
+            QVERIFY(shows(number) && screen->shown(previous) == (number > 1)
+                && screen->shown(next) == (number < 5));
+        }
+
+        WAIT_UNTIL(screen->shown("screenshotPicture"));
+        QQuickItem *picture = screen->visibleItem("screenshotImage");
+        QQuickItem *frame = screen->visibleItem("screenshotFrame");
+        const qreal fitted = picture->height();
+        QCOMPARE(fitted, frame->height()); // a portrait picture in a landscape window
+        const auto zoomed = [&](qreal zoom) {
+            return qAbs(picture->height() / fitted - zoom) < 0.01;
+        };
+        for (const auto &[keys, zoom] : { std::pair { "+", 1.25 }, { "Ctrl+=", 1.5625 },
+                 { "-", 1.25 }, { "0", 1.0 }, { "Ctrl+-", 1.0 } }) {
+            QTest::keySequence(screen->window(), QKeySequence(keys));
+            QVERIFY(zoomed(zoom)
+                && screen->shownText("zoomLevel")
+                    == (zoom > 1 ? qtTrId("zoom_level").arg(qRound(zoom * 100)) : "<hidden>"));
+        }
+        // The spot of the picture under the pointer stays there.
+        const QPointF pointer(frame->width() / 2, frame->height() / 4);
+        const auto spot = [&] {
+            return picture->mapFromItem(frame, pointer).y() / picture->height();
+        };
+        screen->wheel(frame, { 0, 240 }, Qt::ControlModifier, pointer);
+        QVERIFY(zoomed(1.5625) && qAbs(spot() - 0.25) < 0.01);
+        screen->press(frame, QPoint(0, -150), 0);
+        WAIT_UNTIL(!frame->property("moving").toBool());
+        const qreal panned = spot();
+        QVERIFY(panned > 0.3);
+        screen->wheel(frame, { 0, 120 }, Qt::ControlModifier, pointer);
+        QVERIFY(zoomed(1.953125) && qAbs(spot() - panned) < 0.01);
+        screen->wheel(frame, { 0, -720 }, Qt::ControlModifier, pointer);
+        QVERIFY(zoomed(1) && !frame->property("interactive").toBool());
+        screen->pressKey(Qt::Key_Escape);
+        WAIT_UNTIL(screen->settled("appDetailView", "searchNavigationPane")
+            && screen->shown("detailStack"));
+
+        QVERIFY(screen->scrollDetailToEnd());
+        QQuickItem *page = screen->visibleItem("detailScroll");
+        QQuickItem *strip = screen->visibleItem("screenshotStrip");
+        const auto at = [](QQuickItem *item, const char *name) {
+            return item->property(name).toReal();
+        };
+        WAIT_UNTIL(at(strip, "contentWidth") > strip->width());
+        const qreal end = at(page, "contentY"), last = at(strip, "contentWidth") - strip->width();
+        for (const auto &[angle, modifiers, x] :
+            { std::tuple { QPoint(0, -120), Qt::ShiftModifier, last },
+                { QPoint(0, 120), Qt::ShiftModifier, 0.0 },
+                { QPoint(-120, 0), Qt::NoModifier, last } }) {
+            screen->wheel(strip, angle, modifiers);
+            WAIT_UNTIL(at(strip, "contentX") == x && !strip->property("moving").toBool());
+            QCOMPARE(at(page, "contentY"), end);
+        }
+        screen->wheel(strip, { 0, 120 });
+        WAIT_UNTIL(at(page, "contentY") < end);
+        QCOMPARE(at(strip, "contentX"), last);
+    }
+
+    // Typing filters the rows, and says when none matches; a swipe deletes the row shown; the
+    // empty state and clear button follow the stored list. Clearing asks first.
     void theHistoryFiltersDeletesAndClears()
     {
         QVERIFY(showHistory({ historyItem(2), historyItem(1), historyItem(0) }));
@@ -233,6 +328,8 @@ private slots:
         QVERIFY(screen->click("historySearchField"));
         screen->typeText("qqq");
         QCOMPARE(shownNames(), QStringList());
+        WAIT_UNTIL(
+            screen->shownText("noHistoryMatches") == qtTrId("no_history_matches").arg("Aqqq"));
         QVERIFY(!screen->shown("noDownloadHistory")
             && screen->item("clearDownloadHistoryButton")->isEnabled());
         QVERIFY(screen->click("clearHistorySearchButton"));
@@ -242,7 +339,8 @@ private slots:
             QVERIFY(screen->click(button) && screen->waitForPopup("clearHistoryAlert", false));
             QCOMPARE(stored(), qstrcmp(button, "clearAllButton") ? 2 : 0);
         }
-        QVERIFY(shownNames().isEmpty() && screen->shown("noDownloadHistory"));
+        QVERIFY(shownNames().isEmpty() && screen->shown("noDownloadHistory")
+            && !screen->shown("noHistoryMatches"));
         QVERIFY(!screen->item("clearDownloadHistoryButton")->isEnabled());
     }
 };

@@ -295,7 +295,7 @@ private slots:
         const qint64 notes = lantern().trackId,
                      ipadOnly = FixtureCatalogue::platformApps()[1].trackId;
         for (const auto &[id, platform, count, ipad] :
-            { std::tuple { notes, Platform::IPhone, 3, 0 }, { notes, Platform::IPad, 1, 1 },
+            { std::tuple { notes, Platform::IPhone, 5, 0 }, { notes, Platform::IPad, 1, 1 },
                 { ipadOnly, Platform::IPhone, 2, 2 } }) {
             settings->setPlatform(platform);
             AppDetailLoader loader(*context);

@@ -145,6 +145,8 @@ bool renderLanguage(ScreenHarness &screen, FixtureCatalogue &catalogue, const QS
     ok &= screen.click(QStringLiteral("regionButton"));
     ok &= screen.waitForPopup(QStringLiteral("countryListView"), true);
     ok &= save(screen, folder, language, QStringLiteral("region-picker"));
+    screen.typeText(QStringLiteral("xyz"));
+    ok &= save(screen, folder, language, QStringLiteral("region-no-match"));
     screen.pressKey(Qt::Key_Escape);
     ok &= screen.waitForPopup(QStringLiteral("countryListView"), false);
 
@@ -218,6 +220,18 @@ bool renderDetail(ScreenHarness &screen, FixtureCatalogue &catalogue, const QStr
         [&] { return screen.visibleItem(QStringLiteral("screenshotImage")) != nullptr; });
     ok &= save(screen, folder, language, QStringLiteral("screenshot"));
 
+    // The next one, with a way back; in a wide window, zoomed in twice.
+    screen.pressKey(Qt::Key_Right);
+    ok &= ScreenHarness::waitFor(
+        [&] { return screen.visibleItem(QStringLiteral("screenshotPicture")) != nullptr; });
+    ok &= save(screen, folder, language, QStringLiteral("screenshot-next"));
+    if (wide(screen)) {
+        screen.pressKey(Qt::Key_Plus);
+        screen.pressKey(Qt::Key_Plus);
+        ok &= save(screen, folder, language, QStringLiteral("screenshot-zoomed"));
+        screen.pressKey(Qt::Key_0);
+    }
+
     // A long press on the picture saves it.
     QQuickItem *picture = screen.visibleItem(QStringLiteral("screenshotPicture"));
     ok &= picture != nullptr;
@@ -279,6 +293,8 @@ bool renderHistory(ScreenHarness &screen, const FixtureCatalogue &catalogue, con
     ok &= screen.click(QStringLiteral("historySearchField"));
     screen.typeText(QStringLiteral("NOTES"));
     ok &= save(screen, folder, language, QStringLiteral("history-filtered"));
+    screen.typeText(QStringLiteral(" app"));
+    ok &= save(screen, folder, language, QStringLiteral("history-no-match"));
     ok &= screen.click(QStringLiteral("clearHistorySearchButton"));
 
     ok &= screen.click(QStringLiteral("clearDownloadHistoryButton"));

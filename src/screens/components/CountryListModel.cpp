@@ -4,6 +4,8 @@
 
 #include "CountryListModel.h"
 
+#include "store/LocalizationManager.h"
+
 #include <algorithm>
 
 CountryListModel::CountryListModel(QObject *parent)
@@ -13,8 +15,12 @@ CountryListModel::CountryListModel(QObject *parent)
 
 bool CountryListModel::matches(const Country &country, const QString &text)
 {
-    return country.localizedName().contains(text, Qt::CaseInsensitive)
-        || country.code.contains(text, Qt::CaseInsensitive);
+    if (country.code.contains(text, Qt::CaseInsensitive))
+        return true;
+    const QStringList names
+        = LocalizationManager::translationsOf(country.nameKey.toUtf8().constData());
+    return std::any_of(names.cbegin(), names.cend(),
+        [&](const QString &name) { return name.contains(text, Qt::CaseInsensitive); });
 }
 
 void CountryListModel::setSearchText(const QString &text)

@@ -12,8 +12,9 @@
 #include <QtQml/qqml.h>
 
 // The rows of the region picker: the region table narrowed by the filter
-// text. A row stays when its name (in the language the user reads) or its
-// code contains the text, ignoring case. The text is used as typed, so a
+// text. A row stays when its code or its name in any interface language
+// contains the text, ignoring case: a person may know a region by its English
+// name whatever language the screens speak. The text is used as typed, so a
 // single space filters too.
 class CountryListModel : public QAbstractListModel
 {

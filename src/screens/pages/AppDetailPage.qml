@@ -65,9 +65,11 @@ T.Page {
         })
     }
 
-    function showScreenshot(address, number) {
+    // The viewer steps through all of `addresses`, starting at the one in
+    // place `number` (from 1).
+    function showScreenshot(addresses, number) {
         StackView.view.push(screenshotComponent, {
-            "imageUrl": address,
+            "urls": addresses,
             "number": number,
             "appName": appItem.trackName,
             "backTitle": appItem.trackName
@@ -312,17 +314,23 @@ T.Page {
                         clip: true
                         boundsBehavior: Flickable.StopAtBounds
                         model: loader.screenshotUrls
-                        // The plain wheel scrolls the strip sideways.
+
+                        function scrollSideways(delta) {
+                            const end = Math.max(0, contentWidth - width)
+                            contentX = Math.max(0, Math.min(end, contentX - delta))
+                        }
+
+                        // The plain wheel goes on to scroll the page, and a sideways
+                        // wheel scrolls the strip as a list does; so does the wheel with
+                        // Shift.
                         WheelHandler {
-                            orientation: Qt.Vertical
-                            onWheel: event => {
-                                const end = Math.max(0, strip.contentWidth - strip.width)
-                                strip.contentX = Math.max(0, Math.min(end, strip.contentX - event.angleDelta.y))
-                            }
+                            target: null
+                            acceptedModifiers: Qt.ShiftModifier
+                            onWheel: event => strip.scrollSideways(event.angleDelta.y)
                         }
                         delegate: ScreenshotThumbnail {
                             id: thumbnail
-                            onClicked: () => detail.showScreenshot(modelData, index + 1)
+                            onClicked: () => detail.showScreenshot(loader.screenshotUrls, index + 1)
                             onDragStarted: () => Desktop.dragScreenshot(modelData, detail.appItem.trackName,
                                                                         index + 1, thumbnail)
                         }

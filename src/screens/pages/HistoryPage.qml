@@ -154,13 +154,24 @@ Item {
                 }
 
                 // Follows the stored list, not the filtered one: a filter that
-                // matches nothing shows an empty list without this text.
+                // matches nothing says so in the line after.
                 Label {
                     objectName: "noDownloadHistory"
                     anchors.centerIn: parent
                     width: parent.width - 2 * Theme.defaultPadding
                     visible: viewModel.historyItems.count === 0
                     text: qsTrId("no_download_history")
+                    wrapMode: Text.Wrap
+                    horizontalAlignment: Text.AlignHCenter
+                    color: Theme.systemGray
+                }
+                Label {
+                    objectName: "noHistoryMatches"
+                    anchors.centerIn: parent
+                    width: parent.width - 2 * Theme.defaultPadding
+                    visible: viewModel.historyItems.count > 0 && historyList.count === 0
+                    text: qsTrId("no_history_matches").arg(viewModel.searchText)
+                    textFormat: Text.PlainText
                     wrapMode: Text.Wrap
                     horizontalAlignment: Text.AlignHCenter
                     color: Theme.systemGray

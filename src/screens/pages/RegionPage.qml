@@ -81,6 +81,19 @@ Sheet {
             }
             ScrollIndicator.vertical: ScrollIndicator { Accessible.ignored: true }
 
+            // A filter that matches nothing says so, as the history does.
+            Label {
+                objectName: "noRegionMatches"
+                anchors.centerIn: parent
+                width: parent.width - 2 * Theme.defaultPadding
+                visible: list.count === 0
+                text: qsTrId("no_region_matches").arg(filterField.text)
+                textFormat: Text.PlainText
+                wrapMode: Text.Wrap
+                horizontalAlignment: Text.AlignHCenter
+                color: Theme.systemGray
+            }
+
             delegate: ItemDelegate {
                 id: row
 

@@ -33,6 +33,9 @@ QtObject {
     readonly property color mediaBackground: "#000000"
     readonly property color mediaLabel: "#FFFFFF"
     readonly property color mediaSecondaryLabel: "#B3FFFFFF"
+    // Round buttons over a picture, plain or pressed.
+    readonly property color mediaFill: "#B33C3C3C"
+    readonly property color mediaFillPressed: "#CC5A5A5A"
 
     readonly property int headlineSize: 17
     readonly property int bodySize: 17
@@ -60,6 +63,7 @@ QtObject {
         "clock.arrow.circlepath": "\ue889",
         "chevron.left": "\ue5cb",
         "chevron.down": "\ue5cf",
+        "chevron.right": "\ue5cc",
         "checkmark.circle.fill": "\ue86c",
         "circle": "\ue836",
         "line.3.horizontal": "\ue5d2",
