@@ -669,6 +669,22 @@
         <source>Go back</source>
         <translation>Go back</translation>
     </message>
+    <message id="shortcuts_viewer">
+        <source>Screenshot Viewer</source>
+        <translation>Screenshot Viewer</translation>
+    </message>
+    <message id="shortcut_next_previous">
+        <source>Next or previous screenshot</source>
+        <translation>Next or previous screenshot</translation>
+    </message>
+    <message id="shortcut_zoom">
+        <source>Zoom in or out</source>
+        <translation>Zoom in or out</translation>
+    </message>
+    <message id="shortcut_fit">
+        <source>Fit to the window</source>
+        <translation>Fit to the window</translation>
+    </message>
     <message id="country_name_af">
         <source>Afghanistan</source>
         <translation>Afghanistan</translation>

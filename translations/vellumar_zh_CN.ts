@@ -666,6 +666,22 @@
         <source>Go back</source>
         <translation>返回</translation>
     </message>
+    <message id="shortcuts_viewer">
+        <source>Screenshot Viewer</source>
+        <translation>截图查看器</translation>
+    </message>
+    <message id="shortcut_next_previous">
+        <source>Next or previous screenshot</source>
+        <translation>下一张或上一张截图</translation>
+    </message>
+    <message id="shortcut_zoom">
+        <source>Zoom in or out</source>
+        <translation>放大或缩小</translation>
+    </message>
+    <message id="shortcut_fit">
+        <source>Fit to the window</source>
+        <translation>适合窗口大小</translation>
+    </message>
     <message id="country_name_af">
         <source>Afghanistan</source>
         <translation>阿富汗</translation>

@@ -69,6 +69,11 @@ T.ApplicationWindow {
         property: "enabled"
         value: window.width >= Theme.wideWidth
     }
+    Binding {
+        target: ApplicationContext.notices
+        property: "windowActive"
+        value: window.active
+    }
     Loader {
         active: ApplicationContext.notices.count > 0
         source: "Components/NoticeArea.qml"

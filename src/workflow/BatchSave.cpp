@@ -79,11 +79,12 @@ QCoro::Task<> BatchSave::run(QList<AppItem> items)
     const bool cancelled = m_cancelled && m_completed < m_total;
     failures.prepend(qtTrId(cancelled ? "batch_cancelled_summary" : "batch_save_summary")
                          .arg(QString::number(saved), QString::number(m_total)));
-    if (cancelled)
-        showAlert(qtTrId("batch_cancelled"), failures.join(u'\n'), lastPhoto);
-    else
-        showAlert(
-            qtTrId(failures.size() == 1 ? "success" : "error"), failures.join(u'\n'), lastPhoto);
+    const QString title = qtTrId(cancelled ? "batch_cancelled"
+            : failures.size() == 1         ? "success"
+                                           : "error");
+    showAlert(title, failures.join(u'\n'), lastPhoto);
+    // Whoever looks elsewhere meanwhile hears of it.
+    context().notices()->notifyDesktop(title, failures.first());
     setRunning(false);
     Q_EMIT finished();
 }

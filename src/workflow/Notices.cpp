@@ -4,6 +4,12 @@
 
 #include "Notices.h"
 
+#include "catalogue/Error.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+
 #include <algorithm>
 
 namespace {
@@ -52,6 +58,29 @@ int Notices::post(const QString &text, Kind kind, Action action, std::function<v
     endInsertRows();
     Q_EMIT countChanged();
     return id;
+}
+
+void Notices::notifyDesktop(const QString &summary, const QString &body) const
+{
+    if (!m_enabled || m_windowActive)
+        return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    QDBusMessage call
+        = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.Notifications"),
+            QStringLiteral("/org/freedesktop/Notifications"),
+            QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    const QString application = QStringLiteral("io.github.vellumar.Vellumar");
+    call << QStringLiteral("Vellumar") << 0u << application << summary << body << QStringList()
+         << QVariantMap { { QStringLiteral("desktop-entry"), application } } << -1;
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+        [](QDBusPendingCallWatcher *finished) {
+            if (finished->isError())
+                qCDebug(lcApp) << "no desktop notification:" << finished->error().message();
+            finished->deleteLater();
+        });
 }
 
 void Notices::act(int id)

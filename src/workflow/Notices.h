@@ -23,6 +23,8 @@ class Notices : public QAbstractListModel
     QML_ELEMENT
     QML_UNCREATABLE("The application context holds the notices")
     Q_PROPERTY(bool enabled READ enabled WRITE setEnabled NOTIFY enabledChanged)
+    // Whether the person is looking at the window; set by the window.
+    Q_PROPERTY(bool windowActive MEMBER m_windowActive NOTIFY windowActiveChanged)
     Q_PROPERTY(int count READ rowCount NOTIFY countChanged)
 
 public:
@@ -57,6 +59,11 @@ public:
     // with the notices themselves.
     int post(const QString &text, Kind kind, Action action = {}, std::function<void()> closed = {});
 
+    // Work that ends while the person looks elsewhere: a notification of the
+    // desktop's (org.freedesktop.Notifications), when the window shows
+    // notices and is not active. No notification service is no failure.
+    void notifyDesktop(const QString &summary, const QString &body) const;
+
     // The notice's action was taken: runs it, and the notice goes.
     Q_INVOKABLE void act(int id);
     // The notice goes without its action (its time ran out, or the person
@@ -69,6 +76,7 @@ public:
 
 Q_SIGNALS:
     void enabledChanged();
+    void windowActiveChanged();
     void countChanged();
 
 private:
@@ -87,4 +95,5 @@ private:
     std::vector<Notice> m_notices;
     int m_nextId = 1;
     bool m_enabled = false;
+    bool m_windowActive = true;
 };

@@ -30,6 +30,21 @@ public slots:
     void ShowItems(const QStringList &uris, const QString &) { shown += uris; }
 };
 
+class Notifications : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    QStringList shown; // "summary: body"
+public slots:
+    uint Notify(const QString &, uint, const QString &, const QString &summary, const QString &body,
+        const QStringList &, const QVariantMap &, int)
+    {
+        shown += summary + ": " + body;
+        return uint(shown.size());
+    }
+};
+
 class SettingsPortal : public QObject
 {
     Q_OBJECT
@@ -50,6 +65,7 @@ class tst_Desktop : public ScreenTest
 
     QProcess bus;
     FileManager fileManager;
+    Notifications notifications;
     SettingsPortal portal;
     QList<QUrl> opened; // by "open in the browser"
 
@@ -89,6 +105,9 @@ private slots:
         QVERIFY(session.isConnected() && session.registerService("org.freedesktop.FileManager1")
             && session.registerObject(
                 "/org/freedesktop/FileManager1", &fileManager, QDBusConnection::ExportAllSlots)
+            && session.registerService("org.freedesktop.Notifications")
+            && session.registerObject(
+                "/org/freedesktop/Notifications", &notifications, QDBusConnection::ExportAllSlots)
             && session.registerService("org.freedesktop.portal.Desktop")
             && session.registerObject(
                 "/org/freedesktop/portal/desktop", &portal, QDBusConnection::ExportAllSlots));
@@ -356,6 +375,27 @@ private slots:
         QVERIFY(!screen->find("failureAlert"));
         QVERIFY(screen->click("noticeClose") && screen->click("noticeClose"));
         WAIT_UNTIL(screen->notices().isEmpty());
+    }
+
+    // A batch that ends while the window is not active is a desktop notification too.
+    void batchesEndingUnseenNotify()
+    {
+        screen->window()->resize(1280, 800);
+        QVERIFY(screen->submit("app"));
+        const auto batch = [&] {
+            return screen->click("resultRow_0", Qt::LeftButton, Qt::ControlModifier)
+                && screen->click("saveSelectedButton") && screen->waitForPopup("saveAlert", true)
+                && screen->click("saveAlertOkButton") && screen->waitForPopup("saveAlert", false);
+        };
+        QVERIFY(screen->window()->isActive() && batch());
+        QWindow elsewhere;
+        elsewhere.show();
+        elsewhere.requestActivate();
+        WAIT_UNTIL(!screen->window()->isActive());
+        QVERIFY(batch());
+        WAIT_UNTIL(!notifications.shown.isEmpty());
+        QCOMPARE(notifications.shown,
+            { qtTrId("success") + ": " + qtTrId("batch_save_summary").arg("1", "1") });
     }
 
     // On a wide window a deletion, of one entry or of the chosen ones, can be taken back from

@@ -27,11 +27,18 @@ Sheet {
             ["F10", qsTrId("shortcut_main_menu")],
             ["Ctrl+Q", qsTrId("shortcut_quit")]]],
         [qsTrId("shortcuts_lists"), [
-            ["↑ ↓", qsTrId("shortcut_move")],
+            ["↑ ↓ · Home · End", qsTrId("shortcut_move")],
             ["Enter", qsTrId("shortcut_open")],
-            ["Menu", qsTrId("shortcut_row_menu")],
+            ["Space", qsTrId("shortcut_choose")],
+            ["Ctrl+A", qsTrId("shortcut_choose_all")],
+            ["Menu · Shift+F10", qsTrId("shortcut_row_menu")],
             ["Delete", qsTrId("shortcut_delete")],
-            ["Esc", qsTrId("shortcut_back")]]]
+            ["Alt+←", qsTrId("shortcut_go_back")],
+            ["Esc", qsTrId("shortcut_back")]]],
+        [qsTrId("shortcuts_viewer"), [
+            ["← →", qsTrId("shortcut_next_previous")],
+            ["+ − · Ctrl+wheel", qsTrId("shortcut_zoom")],
+            ["0", qsTrId("shortcut_fit")]]]
     ]
 
     Flickable {
