@@ -685,6 +685,21 @@
         <source>Fit to the window</source>
         <translation>Fit to the window</translation>
     </message>
+    <message id="language_offer">
+        <extracomment>The same in both tables: it is read before a language is chosen</extracomment>
+        <source>Use English? · 使用英文？</source>
+        <translation>Use English? · 使用英文？</translation>
+    </message>
+    <message id="language_offer_accept">
+        <extracomment>The same in both tables: it is read before a language is chosen</extracomment>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message id="language_offer_decline">
+        <extracomment>The same in both tables: it is read before a language is chosen</extracomment>
+        <source>继续使用中文 · Keep Chinese</source>
+        <translation>继续使用中文 · Keep Chinese</translation>
+    </message>
     <message id="country_name_af">
         <source>Afghanistan</source>
         <translation>Afghanistan</translation>

@@ -33,10 +33,21 @@ T.ApplicationWindow {
     Material.accent: Theme.accent
     Material.primary: Theme.accent
 
+    // A desktop whose locale is not Chinese is offered English, once.
+    Loader {
+        id: languageOffer
+        width: parent.width
+        active: LocalizationManager.offersEnglish
+        source: "Components/LanguageOffer.qml"
+    }
+
     Loader {
         id: shell
         objectName: "shell"
-        anchors.fill: parent
+        anchors.top: languageOffer.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
         focus: true
         sourceComponent: TabsPage {}
     }

@@ -65,9 +65,10 @@ LocalizationManager::LocalizationManager(KeyValueStore &store, QObject *parent)
 {
     // Chinese unless English was picked; an unknown stored value is left in
     // place until the user picks again.
-    m_currentLanguage = languageFromRawValue(
-        store.stringForKey(userDefaultsKey).value_or(rawValue(Language::chinese)))
+    const std::optional<QString> stored = store.stringForKey(userDefaultsKey);
+    m_currentLanguage = languageFromRawValue(stored.value_or(rawValue(Language::chinese)))
                             .value_or(Language::chinese);
+    m_offersEnglish = !stored && localeLanguage() != Language::chinese;
     installTable(m_currentLanguage);
 }
 
@@ -90,6 +91,10 @@ void LocalizationManager::setCurrentLanguage(Language language)
     // The table first, so that whatever the signal rebuilds reads the new texts.
     installTable(language);
     emit currentLanguageChanged();
+    if (m_offersEnglish) {
+        m_offersEnglish = false;
+        emit offersEnglishChanged();
+    }
     if (!m_store)
         return;
     if (const Result<void> written = m_store->setString(userDefaultsKey, rawValue(language));

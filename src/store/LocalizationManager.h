@@ -45,6 +45,9 @@ class LocalizationManager : public QObject
     // Raw values and display names of every language, in picker order.
     Q_PROPERTY(QStringList languages READ languages CONSTANT)
     Q_PROPERTY(QStringList languageDisplayNames READ languageDisplayNames CONSTANT)
+    // Whether to offer English once: nothing is stored yet and the desktop's
+    // locale is not Chinese. Any choice, Chinese included, ends the offer.
+    Q_PROPERTY(bool offersEnglish READ offersEnglish NOTIFY offersEnglishChanged)
 
 public:
     // QML's singleton is the one of the engine's application context.
@@ -65,6 +68,8 @@ public:
     // A text that is no raw value changes nothing and is reported on the console.
     void setCurrentLanguageRawValue(const QString &raw);
 
+    [[nodiscard]] bool offersEnglish() const { return m_offersEnglish; }
+
     [[nodiscard]] static QStringList languages();
     [[nodiscard]] static QStringList languageDisplayNames();
     // The text of a message id in every language's table, whichever is installed;
@@ -73,6 +78,7 @@ public:
 
 signals:
     void currentLanguageChanged();
+    void offersEnglishChanged();
     // The choice could not be stored; it holds for this run.
     void writeFailed(const Error &error);
 
@@ -82,5 +88,6 @@ private:
     static inline const QString userDefaultsKey = QStringLiteral("selectedLanguage");
     KeyValueStore *m_store = nullptr; // null: nothing is remembered
     Language m_currentLanguage = Language::chinese;
+    bool m_offersEnglish = false;
     std::unique_ptr<QTranslator> m_translator;
 };

@@ -377,6 +377,26 @@ private slots:
         WAIT_UNTIL(screen->notices().isEmpty());
     }
 
+    // Where the desktop speaks no Chinese, a first start offers English once, in both
+    // languages; taking it or keeping Chinese is remembered.
+    void aNonChineseDesktopIsOfferedEnglishOnce()
+    {
+        screen.reset();
+        qputenv("LANG", "en_US.UTF-8");
+        for (const Language answer : { Language::english, Language::chinese }) {
+            ScreenHarness fresh; // nothing stored
+            QVERIFY(fresh.shown("languageOffer"));
+            QVERIFY(fresh.visibleTexts().contains("Use English? · 使用英文？"));
+            QVERIFY(fresh.click(
+                answer == Language::english ? "useEnglishButton" : "keepChineseButton"));
+            WAIT_UNTIL(!fresh.shown("languageOffer")
+                && fresh.visibleTexts().contains(answer == Language::english ? "Search" : "搜索"));
+            QCOMPARE(fresh.context().localization().currentLanguage(), answer);
+            QVERIFY(!LocalizationManager(fresh.context().store()).offersEnglish());
+        }
+        qputenv("LANG", "zh_CN.UTF-8");
+    }
+
     // A batch that ends while the window is not active is a desktop notification too.
     void batchesEndingUnseenNotify()
     {
