@@ -98,11 +98,11 @@ int main(int argc, char *argv[])
         auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().value(0));
         if (!window || !nextFrame(window))
             return 1;
-        QObject *tabBar = findNamed(window->contentItem(), QStringLiteral("tabBar"));
+        QObject *tabs = findNamed(window->contentItem(), QStringLiteral("mainView"));
 
         QElapsedTimer timer;
         timer.start();
-        tabBar->setProperty("currentIndex", 1);
+        tabs->setProperty("selectedTab", 1);
         if (!nextFrame(window))
             return 1;
         opening.push_back(msSince(timer));

@@ -254,9 +254,9 @@ private slots:
                     || QStringList({ "Vellumar", "CN", "🇨🇳", "iPhone", "harbor" }).contains(text),
                 qPrintable(text));
         QVERIFY(screen->click("historyTab"));
-        QCOMPARE(screen->visibleItem("tabBar")->property("currentIndex").toInt(), 1);
+        QCOMPARE(screen->visibleItem("mainView")->property("selectedTab").toInt(), 1);
         QVERIFY(switchLanguage("en"));
-        QCOMPARE(screen->visibleItem("tabBar")->property("currentIndex").toInt(), 0);
+        QCOMPARE(screen->visibleItem("mainView")->property("selectedTab").toInt(), 0);
     }
 };
 

@@ -19,101 +19,115 @@ T.Page {
     Accessible.name: selectedTab === 0 ? qsTrId("search") : qsTrId("history")
 
     // Tab: 0 is search, 1 is history.
-    readonly property int selectedTab: tabBar.currentIndex
+    property int selectedTab: 0
     readonly property bool wide: width >= Theme.wideWidth
+    // A full-screen picture on a narrow window covers the tab bar too.
+    readonly property bool showsMedia: selectedTab === 0 ? searchContent.showsMedia
+        : historyTab.item !== null && (historyTab.item as HistoryPage).showsMedia
 
-    header: T.ToolBar {
-        objectName: "frameHeader"
-        visible: mainView.wide
-        implicitHeight: 48
-        Accessible.role: Accessible.ToolBar
-        Accessible.name: qsTrId("navigation_title_vellumar")
+    // Only the bar of the window's width is built.
+    header: Loader {
+        active: mainView.wide
+        sourceComponent: frameHeader
+    }
+    footer: Loader {
+        active: !mainView.wide
+        visible: !mainView.showsMedia
+        sourceComponent: tabBar
+    }
 
-        Row {
-            objectName: "viewSwitcher"
-            anchors.centerIn: parent
-            spacing: 4
-            Accessible.role: Accessible.PageTabList
-            Accessible.name: qsTrId("tabs")
+    Component {
+        id: frameHeader
 
-            // Named like the tabs they stand for: only one of each shows.
-            ViewButton {
-                objectName: "searchTab"
-                text: qsTrId("search")
-                symbol: "magnifyingglass"
-                checked: mainView.selectedTab === 0
-                onClicked: tabBar.currentIndex = 0
+        T.ToolBar {
+            readonly property alias menuButton: menuButton
+
+            objectName: "frameHeader"
+            implicitHeight: 48
+            Accessible.role: Accessible.ToolBar
+            Accessible.name: qsTrId("navigation_title_vellumar")
+
+            Row {
+                objectName: "viewSwitcher"
+                anchors.centerIn: parent
+                spacing: 4
+                Accessible.role: Accessible.PageTabList
+                Accessible.name: qsTrId("tabs")
+
+                // Named like the tabs they stand for: only one of each is built.
+                ViewButton {
+                    objectName: "searchTab"
+                    text: qsTrId("search")
+                    symbol: "magnifyingglass"
+                    checked: mainView.selectedTab === 0 // qmllint disable unqualified
+                    onClicked: mainView.selectedTab = 0 // qmllint disable unqualified
+                }
+                ViewButton {
+                    objectName: "historyTab"
+                    text: qsTrId("history")
+                    symbol: "clock.arrow.circlepath"
+                    checked: mainView.selectedTab === 1 // qmllint disable unqualified
+                    onClicked: mainView.selectedTab = 1 // qmllint disable unqualified
+                }
             }
-            ViewButton {
-                objectName: "historyTab"
-                text: qsTrId("history")
-                symbol: "clock.arrow.circlepath"
-                checked: mainView.selectedTab === 1
-                onClicked: tabBar.currentIndex = 1
+
+            BarButton {
+                id: menuButton
+                objectName: "primaryMenuButton"
+                anchors.right: parent.right
+                anchors.rightMargin: 4
+                anchors.verticalCenter: parent.verticalCenter
+                symbol: "line.3.horizontal"
+                Accessible.name: qsTrId("primary_menu")
+                onClicked: mainView.openPrimaryMenu(menuButton, visualFocus) // qmllint disable unqualified
             }
-        }
 
-        BarButton {
-            id: menuButton
-            objectName: "primaryMenuButton"
-            anchors.right: parent.right
-            anchors.rightMargin: 4
-            anchors.verticalCenter: parent.verticalCenter
-            symbol: "line.3.horizontal"
-            Accessible.name: qsTrId("primary_menu")
-            onClicked: mainView.openPrimaryMenu(visualFocus)
-        }
+            background: Rectangle {
+                color: Theme.barBackground
 
-        background: Rectangle {
-            color: Theme.barBackground
-
-            Separator {
-                width: parent.width
-                anchors.bottom: parent.bottom
+                Separator {
+                    width: parent.width
+                    anchors.bottom: parent.bottom
+                }
             }
         }
     }
 
-    footer: T.TabBar {
+    // Opaque light grey whether or not content scrolls beneath it.
+    Component {
         id: tabBar
-        objectName: "tabBar"
-        Accessible.name: qsTrId("tabs")
-        currentIndex: 0
-        position: T.TabBar.Footer
-        visible: !mainView.wide
-                 && !(mainView.selectedTab === 0 ? searchContent.showsMedia
-                      : historyTab.item !== null && (historyTab.item as HistoryPage).showsMedia)
-        implicitWidth: contentWidth + leftPadding + rightPadding
-        implicitHeight: contentHeight + topPadding + bottomPadding
-        spacing: 0
 
-        contentItem: ListView {
-            model: tabBar.contentModel
-            currentIndex: tabBar.currentIndex
-            spacing: tabBar.spacing
-            orientation: ListView.Horizontal
-            interactive: false
-            boundsBehavior: Flickable.StopAtBounds
-        }
-
-        // Opaque light grey whether or not content scrolls beneath it.
-        background: Rectangle {
+        Rectangle {
+            objectName: "tabBar"
+            implicitHeight: 56
             color: Theme.systemGray6
+            Accessible.role: Accessible.PageTabList
+            Accessible.name: qsTrId("tabs")
 
             Separator {
                 width: parent.width
             }
-        }
 
-        ShellTab {
-            objectName: "searchTab"
-            text: qsTrId("search")
-            symbol: "magnifyingglass"
-        }
-        ShellTab {
-            objectName: "historyTab"
-            text: qsTrId("history")
-            symbol: "clock.arrow.circlepath"
+            Row {
+                anchors.fill: parent
+
+                ShellTab {
+                    objectName: "searchTab"
+                    width: parent.width / 2
+                    text: qsTrId("search")
+                    symbol: "magnifyingglass"
+                    checked: mainView.selectedTab === 0 // qmllint disable unqualified
+                    onClicked: mainView.selectedTab = 0 // qmllint disable unqualified
+                }
+                ShellTab {
+                    objectName: "historyTab"
+                    width: parent.width / 2
+                    text: qsTrId("history")
+                    symbol: "clock.arrow.circlepath"
+                    checked: mainView.selectedTab === 1 // qmllint disable unqualified
+                    onClicked: mainView.selectedTab = 1 // qmllint disable unqualified
+                }
+            }
         }
     }
 
@@ -121,7 +135,7 @@ T.Page {
     Shortcut {
         sequence: "Ctrl+F"
         onActivated: {
-            tabBar.currentIndex = 0
+            mainView.selectedTab = 0
             searchContent.focusSearchField(true)
         }
     }
@@ -137,15 +151,15 @@ T.Page {
     Shortcut {
         sequence: "F10"
         enabled: mainView.wide
-        onActivated: mainView.openPrimaryMenu(true)
+        onActivated: mainView.openPrimaryMenu(mainView.header.item.menuButton, true) // qmllint disable unqualified
     }
     Shortcut {
         sequence: "Ctrl+1"
-        onActivated: tabBar.currentIndex = 0
+        onActivated: mainView.selectedTab = 0
     }
     Shortcut {
         sequence: "Ctrl+2"
-        onActivated: tabBar.currentIndex = 1
+        onActivated: mainView.selectedTab = 1
     }
     Shortcut {
         // Not StandardKey.Quit, which some desktops leave unbound.
@@ -154,7 +168,7 @@ T.Page {
     }
 
     function presentSettings() {
-        tabBar.currentIndex = 0
+        mainView.selectedTab = 0
         searchContent.presentSettings()
     }
 
@@ -167,9 +181,9 @@ T.Page {
     }
 
     // From the keyboard, the first item is current at once, as in any desktop menu.
-    function openPrimaryMenu(byKeyboard) {
+    function openPrimaryMenu(button, byKeyboard) {
         const menu = primaryMenuLoader.made()
-        menu.popup(menuButton, menuButton.width - menu.width, menuButton.height)
+        menu.popup(button, button.width - menu.width, button.height)
         if (byKeyboard)
             menu.currentIndex = 0
     }
@@ -195,7 +209,7 @@ T.Page {
     }
 
     function handOver(text, region) {
-        tabBar.currentIndex = 0
+        mainView.selectedTab = 0
         searchContent.handOver(text, region)
     }
 
@@ -280,6 +294,8 @@ T.Page {
 
         property string symbol
 
+        // Shown by the tab it stands for, not toggled by a click.
+        checkable: false
         implicitWidth: implicitContentWidth + leftPadding + rightPadding
         implicitHeight: 56
         padding: 4
