@@ -27,6 +27,7 @@ T.Page {
 
     // Only the bar of the window's width is built.
     header: Loader {
+        id: headerLoader
         active: mainView.wide
         sourceComponent: frameHeader
     }
@@ -151,7 +152,7 @@ T.Page {
     Shortcut {
         sequence: "F10"
         enabled: mainView.wide
-        onActivated: mainView.openPrimaryMenu(mainView.header.item.menuButton, true) // qmllint disable unqualified
+        onActivated: mainView.openPrimaryMenu(headerLoader.item.menuButton, true) // qmllint disable
     }
     Shortcut {
         sequence: "Ctrl+1"
