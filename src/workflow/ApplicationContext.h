@@ -89,8 +89,6 @@ private:
     std::unique_ptr<SearchHistoryManager> m_searchHistory;
     std::shared_ptr<PhotoLibrary> m_photoLibrary;
     std::unique_ptr<AppStoreAPI> m_catalogue;
-    // Last, so gone first: a notice that waits (an undoable deletion) still
-    // finds the stores when it closes.
     std::unique_ptr<Notices> m_notices;
 };
 

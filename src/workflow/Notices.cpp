@@ -32,13 +32,6 @@ int seconds(Notices::Kind kind)
 
 } // namespace
 
-Notices::~Notices()
-{
-    // What waited for its notice to go (a deletion to become final) happens now.
-    while (!m_notices.empty())
-        remove(m_notices.front().id, false);
-}
-
 void Notices::setEnabled(bool enabled)
 {
     if (m_enabled == enabled)
@@ -47,14 +40,14 @@ void Notices::setEnabled(bool enabled)
     Q_EMIT enabledChanged();
 }
 
-int Notices::post(const QString &text, Kind kind, Action action, std::function<void()> closed)
+int Notices::post(const QString &text, Kind kind, Action action)
 {
     if (m_notices.size() >= maximumShown)
         remove(m_notices.front().id, false);
     const int id = m_nextId++;
     const int row = static_cast<int>(m_notices.size());
     beginInsertRows({}, row, row);
-    m_notices.push_back({ id, text, kind, std::move(action), std::move(closed) });
+    m_notices.push_back({ id, text, kind, std::move(action) });
     endInsertRows();
     Q_EMIT countChanged();
     return id;
@@ -108,8 +101,6 @@ void Notices::remove(int id, bool acted)
     // Last: what runs may post the next notice.
     if (acted && notice.action.run && notice.action.owner)
         notice.action.run();
-    else if (!acted && notice.closed)
-        notice.closed();
 }
 
 int Notices::rowCount(const QModelIndex &parent) const

@@ -49,15 +49,12 @@ public:
     };
 
     using QAbstractListModel::QAbstractListModel;
-    ~Notices() override;
 
     [[nodiscard]] bool enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
 
-    // Shows a notice; returns its id. `closed` runs once when it goes without
-    // its action taken: timed out, dismissed, pushed out by newer ones, or
-    // with the notices themselves.
-    int post(const QString &text, Kind kind, Action action = {}, std::function<void()> closed = {});
+    // Shows a notice, the oldest going when too many show; returns its id.
+    int post(const QString &text, Kind kind, Action action = {});
 
     // Work that ends while the person looks elsewhere: a notification of the
     // desktop's (org.freedesktop.Notifications), when the window shows
@@ -86,10 +83,9 @@ private:
         QString text;
         Kind kind;
         Action action;
-        std::function<void()> closed;
     };
 
-    // Removes the notice; runs its action when `acted`, else its `closed`.
+    // Removes the notice; runs its action when `acted`.
     void remove(int id, bool acted);
 
     std::vector<Notice> m_notices;

@@ -77,6 +77,16 @@ class tst_Desktop : public ScreenTest
         return page ? page->property("appItem").value<AppItem>().trackName : QString();
     }
     bool focused(const char *name) const { return screen->item(name)->hasActiveFocus(); }
+    // The names of what `count` presses of Tab reach, in turn.
+    QString tabs(int count) const
+    {
+        QStringList reached;
+        for (; count > 0; --count) {
+            screen->pressKey(Qt::Key_Tab);
+            reached += screen->window()->activeFocusItem()->objectName();
+        }
+        return reached.join(' ');
+    }
     // Right-clicks `target`, then picks `action` from the menu that opens.
     bool pick(const char *target, const char *action)
     {
@@ -179,14 +189,6 @@ private slots:
         screen->pressKey(Qt::Key_1, Qt::ControlModifier);
         WAIT_UNTIL(screen->shown("searchPage") && focused("searchField"));
         // Tab goes in the order things are seen, top to bottom.
-        const auto tabs = [&](int count) {
-            QStringList reached;
-            for (; count > 0; --count) {
-                screen->pressKey(Qt::Key_Tab);
-                reached += screen->window()->activeFocusItem()->objectName();
-            }
-            return reached.join(' ');
-        };
         QCOMPARE(tabs(4), "clearSearchButton resultRow_0 searchTab historyTab");
         screen->pressKey(Qt::Key_Comma, Qt::ControlModifier);
         QVERIFY(screen->waitForPopup("settingsView", true));
@@ -237,14 +239,6 @@ private slots:
         screen->window()->resize(1280, 800);
         QVERIFY(screen->submit("app"));
         WAIT_UNTIL(focused("searchField"));
-        const auto tabs = [&](int count) {
-            QStringList reached;
-            for (; count > 0; --count) {
-                screen->pressKey(Qt::Key_Tab);
-                reached += screen->window()->activeFocusItem()->objectName();
-            }
-            return reached.join(' ');
-        };
         QCOMPARE(tabs(9),
             "clearSearchButton resultRow_0 searchTab historyTab primaryMenuButton "
             "selectButton platformButton regionButton searchField");
