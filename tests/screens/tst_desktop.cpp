@@ -302,11 +302,19 @@ private slots:
             screen->pressKey(Qt::Key_Escape);
             return screen->waitForPopup(popup, false);
         };
+        // The tab's content spans the window between the bars there are, leaving no room
+        // for the bar of the other width.
+        const auto spans = [&](qreal top, qreal bottom) {
+            const QQuickItem *content = screen->visibleItem("contentView");
+            return content && content->mapToScene({}).y() == top
+                && content->mapToScene({ 0, content->height() }).y() == bottom;
+        };
         QVERIFY(screen->shown("tabBar") && screen->shown("settingsButton"));
         QVERIFY(!screen->shown("frameHeader"));
         QCOMPARE(closeAt(), -1);
         screen->window()->resize(1280, 800);
         WAIT_UNTIL(screen->shown("frameHeader") && !screen->shown("tabBar"));
+        WAIT_UNTIL(spans(screen->visibleItem("frameHeader")->height(), 800));
         QVERIFY(!screen->shown("settingsButton"));
         QCOMPARE(closeAt(), 1);
         QVERIFY(screen->click("historyTab"));
@@ -324,6 +332,10 @@ private slots:
         QVERIFY(closed("shortcutsView"));
         QVERIFY(screen->open("primaryMenuButton", "primaryMenu") && screen->click("menuAbout"));
         QVERIFY(screen->alertShows("aboutDialog", "Vellumar"));
+
+        screen->window()->resize(390, 844);
+        WAIT_UNTIL(screen->shown("tabBar") && !screen->shown("frameHeader"));
+        WAIT_UNTIL(spans(0, 844 - screen->visibleItem("tabBar")->height()));
     }
 
     // A wide window tells of saves, copies and failures in notices, not alerts: finished work

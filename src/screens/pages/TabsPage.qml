@@ -25,15 +25,17 @@ T.Page {
     readonly property bool showsMedia: selectedTab === 0 ? searchContent.showsMedia
         : historyTab.item !== null && (historyTab.item as HistoryPage).showsMedia
 
-    // Only the bar of the window's width is built.
+    // Only the bar of the window's width is built. An emptied loader keeps
+    // its last height, so only the visible one takes room.
     header: Loader {
         id: headerLoader
         active: mainView.wide
+        visible: active
         sourceComponent: frameHeader
     }
     footer: Loader {
         active: !mainView.wide
-        visible: !mainView.showsMedia
+        visible: active && !mainView.showsMedia
         sourceComponent: tabBar
     }
 
