@@ -32,21 +32,20 @@ int main(int argc, char *argv[])
 
     // The same steps as the application's main(), in the same order.
 #ifdef VELLUMAR_PROBE_APPLICATION
+    QFuture<void> preparation = ScreensEngine::startPreparingApplication();
     ApplicationContext context(KeyValueStore::defaultFilePath());
     if (argc > 1)
         context.localization().setCurrentLanguageRawValue(QString::fromLocal8Bit(argv[1]));
-    ScreensEngine::prepareApplication();
     QQmlApplicationEngine engine;
     ScreensEngine::setUpEngine(engine, context);
-    const QUrl url = ScreensEngine::mainUrl();
+    ScreensEngine::loadMainWindow(engine, std::move(preparation));
 #else
     QQuickStyle::setStyle(QStringLiteral("Material"));
     QQmlApplicationEngine engine;
-    const QUrl url(QStringLiteral("qrc:/qt/qml/VellumarBareWindow/BareWindow.qml"));
+    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/VellumarBareWindow/BareWindow.qml")));
 #endif
 
     // The window is shown by the load; its first frame comes from the event loop.
-    engine.load(url);
     auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().value(0));
     if (!window) {
         std::fputs("no window\n", stderr);

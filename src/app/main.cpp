@@ -94,14 +94,14 @@ int main(int argc, char *argv[])
             << QStringLiteral("Vellumar cannot listen for later starts:") << instance.errorString();
     }
 
+    QFuture<void> preparation = ScreensEngine::startPreparingApplication();
     ApplicationContext context(KeyValueStore::defaultFilePath());
-    ScreensEngine::prepareApplication();
     QQmlApplicationEngine engine;
     ScreensEngine::setUpEngine(engine, context);
     QObject::connect(
         &engine, &QQmlApplicationEngine::objectCreationFailed, &app,
         [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
-    engine.load(ScreensEngine::mainUrl());
+    ScreensEngine::loadMainWindow(engine, std::move(preparation));
     if (auto *window = qobject_cast<QWindow *>(engine.rootObjects().value(0))) {
         const QSize defaultSize = window->size();
         WindowGeometry::restore(*window, context.store());

@@ -4,17 +4,21 @@
 
 #include "ScreensEngine.h"
 
-#include "desktop/Desktop.h"
 #include "PictureProvider.h"
 #include "catalogue/NetworkPolicy.h"
+#include "desktop/Desktop.h"
 #include "workflow/ApplicationContext.h"
 
 #include <QDebug>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQmlNetworkAccessManagerFactory>
 #include <QQuickStyle>
+#include <QResource>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QtQml/QQmlExtensionPlugin>
 
 // The core module, which the screens module imports, is linked statically too.
@@ -41,15 +45,21 @@ const QString embeddedFonts[] = {
     QStringLiteral(":/fonts/VellumarChinese-Bold.otf"),
 };
 
-} // namespace
-
-void ScreensEngine::prepareApplication()
+// Stored uncompressed, so the font database reads them where the binary
+// holds them instead of inflating a copy of each.
+void registerEmbeddedFonts()
 {
-    QQuickStyle::setStyle(QStringLiteral("Material"));
     for (const QString &font : embeddedFonts) {
-        if (QFontDatabase::addApplicationFont(font) < 0)
+        if (QFontDatabase::addApplicationFontFromData(QResource(font).uncompressedData()) < 0)
             qCInfo(lcScreens).noquote() << QStringLiteral("无法加载字体: ") + font;
     }
+}
+
+} // namespace
+
+QFuture<void> ScreensEngine::startPreparingApplication()
+{
+    QQuickStyle::setStyle(QStringLiteral("Material"));
     // One Latin typeface on every screen, the one the controls' style uses.
     // What it lacks comes from these, in this order, and not from whatever
     // fontconfig ranks first: Chinese in its simplified forms (the cut
@@ -58,6 +68,20 @@ void ScreensEngine::prepareApplication()
     QFont::insertSubstitutions(QStringLiteral("Roboto"),
         { QStringLiteral("Vellumar Chinese"), QStringLiteral("Noto Sans CJK SC"),
             QStringLiteral("Noto Color Emoji") });
+    // The font database is thread-safe.
+    return QtConcurrent::run(registerEmbeddedFonts);
+}
+
+void ScreensEngine::prepareApplication()
+{
+    startPreparingApplication().waitForFinished();
+}
+
+void ScreensEngine::loadMainWindow(QQmlApplicationEngine &engine, QFuture<void> preparation)
+{
+    const QQmlComponent types(&engine, mainUrl(), QQmlComponent::Asynchronous);
+    preparation.waitForFinished();
+    engine.load(mainUrl());
 }
 
 void ScreensEngine::setUpEngine(QQmlEngine &engine, ApplicationContext &context)

@@ -4,18 +4,27 @@
 
 #pragma once
 
+#include <QFuture>
 #include <QUrl>
 
 class ApplicationContext;
 class Desktop;
+class QQmlApplicationEngine;
 class QQmlEngine;
 
 // The set-up that the application, the screen tests and the tools share, so
 // that every one of them shows exactly what a user sees.
 namespace ScreensEngine {
 
-// Before the first engine: the Material style and the embedded symbol font.
-// Chinese text and flags come from the system's fonts through fontconfig.
+// Before the first engine: the Material style and the fonts. The embedded
+// fonts (symbols, the Chinese cuts) are registered on another thread, as the
+// first registration reads the system's whole font configuration, the longest
+// single step of a start: the application sets up its engine meanwhile. No
+// text may be laid out before the returned future has finished. Chinese text
+// missing from the cuts, and flags, come from the system's fonts.
+[[nodiscard]] QFuture<void> startPreparingApplication();
+
+// The same, finished on return.
 void prepareApplication();
 
 // Every image the screens load obeys the network rules of the core; rounded
@@ -28,5 +37,9 @@ void setUpEngine(QQmlEngine &engine, ApplicationContext &context);
 
 // The window: the tab shell in the chosen language.
 [[nodiscard]] QUrl mainUrl();
+
+// Loads the window into `engine`: its types compile on the engine's loader
+// thread while `preparation` finishes, and its first text comes after both.
+void loadMainWindow(QQmlApplicationEngine &engine, QFuture<void> preparation);
 
 } // namespace ScreensEngine

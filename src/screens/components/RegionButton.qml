@@ -24,6 +24,7 @@ CapsuleButton {
             objectName: "regionFlag"
             anchors.verticalCenter: parent.verticalCenter
             text: button.flag
+            font.family: Theme.flagFamily
             font.pixelSize: 14
         }
         Text {

@@ -125,6 +125,7 @@ Sheet {
 
                     Text {
                         text: row.flag
+                        font.family: Theme.flagFamily
                         // Colour emoji come out smaller than text of the same size.
                         font.pixelSize: 24
                     }

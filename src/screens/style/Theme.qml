@@ -50,6 +50,9 @@ QtObject {
     // Symbol names used by the screens, drawn from the embedded symbol font
     // (tools/generate_fonts.py cuts it to exactly these code points).
     readonly property string symbolFamily: "Vellumar Symbols"
+    // Flags are emoji: named directly, a flag does not try every fallback
+    // of the text font before reaching the one that has it.
+    readonly property string flagFamily: "Noto Color Emoji"
     readonly property var glyphs: ({
         "magnifyingglass": "\ue8b6",
         "xmark.circle.fill": "\ue5c9",
