@@ -700,6 +700,16 @@
         <source>继续使用中文 · Keep Chinese</source>
         <translation>继续使用中文 · Keep Chinese</translation>
     </message>
+    <message id="batch_stopped_summary">
+        <extracomment>%1: how many icons were saved before a failure that every further save would meet (a full disk); %2: how many there were</extracomment>
+        <source>Stopped: %1 of %2 icons were saved, and no more can be saved there.</source>
+        <translation>Stopped: %1 of %2 icons were saved, and no more can be saved there.</translation>
+    </message>
+    <message id="save_all">
+        <extracomment>The button that saves the icons of every app of a list</extracomment>
+        <source>Save All</source>
+        <translation>Save All</translation>
+    </message>
     <message id="country_name_af">
         <source>Afghanistan</source>
         <translation>Afghanistan</translation>

@@ -697,6 +697,16 @@
         <source>继续使用中文 · Keep Chinese</source>
         <translation>继续使用中文 · Keep Chinese</translation>
     </message>
+    <message id="batch_stopped_summary">
+        <extracomment>%1: how many icons were saved before a failure that every further save would meet (a full disk); %2: how many there were</extracomment>
+        <source>Stopped: %1 of %2 icons were saved, and no more can be saved there.</source>
+        <translation>已停止：已保存 %1 个图标（共 %2 个），那里无法再保存更多。</translation>
+    </message>
+    <message id="save_all">
+        <extracomment>The button that saves the icons of every app of a list</extracomment>
+        <source>Save All</source>
+        <translation>全部保存</translation>
+    </message>
     <message id="country_name_af">
         <source>Afghanistan</source>
         <translation>阿富汗</translation>

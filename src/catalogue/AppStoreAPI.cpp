@@ -233,8 +233,20 @@ std::optional<QUrl> AppStoreAPI::searchUrl(
 
 std::optional<QUrl> AppStoreAPI::lookupUrl(qint64 id, const QString &country)
 {
-    return catalogueAddress(
-        "/lookup?id=" + QByteArray::number(id) + "&country=" + country.toUtf8());
+    return lookupUrl("id", { QString::number(id) }, country);
+}
+
+std::optional<QUrl> AppStoreAPI::lookupUrl(
+    QByteArrayView key, const QStringList &values, const QString &country)
+{
+    // Ids are digits and bundle ids letters, digits, "-", "_" and dots: nothing to encode.
+    static const QRegularExpression plain(QRegularExpression::anchoredPattern(u"[A-Za-z0-9._-]+"));
+    for (const QString &value : values) {
+        if (!plain.match(value).hasMatch() && !(key == "id" && value.startsWith(u'-')))
+            return std::nullopt;
+    }
+    return catalogueAddress("/lookup?" + key.toByteArray() + '=' + values.join(u',').toLatin1()
+        + "&country=" + country.toUtf8());
 }
 
 QCoro::Task<Result<QList<AppItem>>> AppStoreAPI::search(
@@ -298,19 +310,135 @@ QCoro::Task<Result<QList<AppItem>>> AppStoreAPI::findApps(
     co_return found;
 }
 
+namespace {
+
+// What a record is looked up by.
+QString valueOf(const AppItem &app, QByteArrayView key)
+{
+    return key == "id" ? QString::number(app.trackId) : app.bundleId.value_or(QString());
+}
+QString valueOf(const DetailedAppInfo &app, QByteArrayView key)
+{
+    return key == "id" ? QString::number(app.trackId) : app.bundleId;
+}
+
+} // namespace
+
+template<typename Record>
+QCoro::Task<QList<Result<Record>>> AppStoreAPI::lookupGroup(
+    QByteArray key, QStringList values, QString country, StillWanted wanted)
+{
+    const std::optional<QUrl> url = lookupUrl(key, values, country);
+    const Result<CatalogueAnswer<Record>> answer
+        = co_await ask<CatalogueAnswer<Record>>(url, std::move(wanted));
+    QList<Result<Record>> found;
+    if (!answer) {
+        for (qsizetype i = 0; i < values.size(); ++i)
+            found.append(answer.error());
+        co_return found;
+    }
+    const QList<Record> &records = answer.value().results;
+    for (const QString &value : std::as_const(values)) {
+        // Bundle ids are matched as the service does, whatever their case.
+        const auto match = std::find_if(records.cbegin(), records.cend(), [&](const Record &r) {
+            return valueOf(r, key).compare(value, Qt::CaseInsensitive) == 0;
+        });
+        if (match != records.cend())
+            found.append(*match);
+        // Asked for one, the service's answer is that one, whatever its id says.
+        else if (values.size() == 1 && !records.isEmpty())
+            found.append(records.first());
+        else
+            found.append(logged(
+                Error { errorDomain, AppNotFound,
+                    QStringLiteral("no item for %1 %2").arg(key, value), Error::Kind::notFound },
+                *url));
+    }
+    co_return found;
+}
+
+template<typename Record>
+QCoro::Task<QList<Result<Record>>> AppStoreAPI::lookupGroups(
+    QByteArray key, QStringList values, QString country, StillWanted wanted)
+{
+    const QPointer<AppStoreAPI> self(this);
+    const bool bundleIds = key == "bundleId";
+    QList<Result<Record>> found;
+    found.reserve(values.size());
+    for (qsizetype start = 0; start < values.size(); start += lookupGroupSize) {
+        const QStringList group = values.mid(start, lookupGroupSize);
+        if (bundleIds && group.size() > 1 && self && self->m_bundleIdLists == ListAnswer::first) {
+            for (const QString &value : group) {
+                const QList<Result<Record>> alone
+                    = co_await lookupGroup<Record>(key, QStringList(value), country, wanted);
+                found.append(alone.first());
+            }
+            continue;
+        }
+        QList<Result<Record>> answered = co_await lookupGroup<Record>(key, group, country, wanted);
+        if (bundleIds && group.size() > 1 && self && self->m_bundleIdLists == ListAnswer::unknown) {
+            const auto count = std::count_if(
+                answered.cbegin(), answered.cend(), [](const auto &r) { return r.ok(); });
+            if (count > 1) {
+                self->m_bundleIdLists = ListAnswer::whole;
+            } else {
+                // One app or none for a list: the service may read only one of
+                // its values. Each missing one asked alone tells.
+                for (qsizetype i = 0; i < group.size(); ++i) {
+                    if (answered[i] || answered[i].error().code != AppNotFound)
+                        continue;
+                    const QList<Result<Record>> alone
+                        = co_await lookupGroup<Record>(key, QStringList(group[i]), country, wanted);
+                    answered[i] = alone.first();
+                    if (answered[i] && self)
+                        self->m_bundleIdLists = ListAnswer::first;
+                }
+            }
+        }
+        found.append(answered);
+    }
+    co_return found;
+}
+
+namespace {
+
+QStringList decimal(const QList<qint64> &ids)
+{
+    QStringList values;
+    values.reserve(ids.size());
+    for (const qint64 id : ids)
+        values.append(QString::number(id));
+    return values;
+}
+
+} // namespace
+
+QCoro::Task<QList<Result<AppItem>>> AppStoreAPI::lookupIds(
+    QList<qint64> ids, QString country, StillWanted wanted)
+{
+    return lookupGroups<AppItem>("id", decimal(ids), std::move(country), std::move(wanted));
+}
+
+QCoro::Task<QList<Result<DetailedAppInfo>>> AppStoreAPI::lookupDetails(
+    QList<qint64> ids, QString country, StillWanted wanted)
+{
+    return lookupGroups<DetailedAppInfo>("id", decimal(ids), std::move(country), std::move(wanted));
+}
+
+QCoro::Task<QList<Result<AppItem>>> AppStoreAPI::lookupBundleIds(
+    QStringList bundleIds, QString country, StillWanted wanted)
+{
+    return lookupGroups<AppItem>(
+        "bundleId", std::move(bundleIds), std::move(country), std::move(wanted));
+}
+
 QCoro::Task<Result<DetailedAppInfo>> AppStoreAPI::lookup(
     qint64 id, QString country, StillWanted wanted)
 {
-    const std::optional<QUrl> url = lookupUrl(id, country);
-    const Result<LookupResult> answer = co_await ask<LookupResult>(url, std::move(wanted));
-    if (!answer)
-        co_return answer.error();
-    if (answer.value().results.isEmpty()) {
-        co_return logged(Error { errorDomain, AppNotFound, QStringLiteral("no item in the answer"),
-                             Error::Kind::notFound },
-            *url);
-    }
-    co_return answer.value().results.first();
+    const QList<qint64> ids(1, id);
+    QList<Result<DetailedAppInfo>> found
+        = co_await lookupDetails(ids, std::move(country), std::move(wanted));
+    co_return found.first();
 }
 
 void AppStoreAPI::lookup(qint64 id, QString country,
@@ -322,8 +450,16 @@ void AppStoreAPI::lookup(qint64 id, QString country,
 
 QCoro::Task<Result<QByteArray>> AppStoreAPI::downloadImageData(QUrl url)
 {
-    Result<Body> body = co_await fetch(network(), std::move(url), NetworkPolicy::imageLimit);
+    Result<Body> body = co_await fetch(network(), url, NetworkPolicy::imageLimit);
     if (!body)
         co_return body.error();
+    const QByteArray &bytes = body.value().bytes;
+    const bool picture = bytes.startsWith("\x89PNG") || bytes.startsWith("\xff\xd8\xff");
+    if (isRateLimited(body.value()) && !picture) {
+        co_return logged(
+            Error { errorDomain, RateLimited, QStringLiteral("status %1").arg(body.value().status),
+                Error::Kind::rateLimited },
+            url);
+    }
     co_return std::move(body).value().bytes;
 }

@@ -74,7 +74,24 @@ public:
     QCoro::Task<Result<QList<AppItem>>> developerApps(
         qint64 artistId, QString country, StillWanted wanted = {});
 
-    // The first item of the lookup answer; AppNotFound when it holds none.
+    // The most ids or bundle ids one lookup call takes.
+    static constexpr int lookupGroupSize = 100;
+
+    // Each id's app, in the order given, looked up lookupGroupSize at a time:
+    // an id its group's answer lacks is AppNotFound alone, a group that fails
+    // fails each of its ids.
+    QCoro::Task<QList<Result<AppItem>>> lookupIds(
+        QList<qint64> ids, QString country, StillWanted wanted = {});
+    // The same with the details of each app.
+    QCoro::Task<QList<Result<DetailedAppInfo>>> lookupDetails(
+        QList<qint64> ids, QString country, StillWanted wanted = {});
+    // The same by bundle id, in groups while the service answers a list with
+    // every app in it, one call each once it is seen to answer only one.
+    QCoro::Task<QList<Result<AppItem>>> lookupBundleIds(
+        QStringList bundleIds, QString country, StillWanted wanted = {});
+
+    // The item of a lookup of one id: the one with that id, else the first
+    // the answer holds; AppNotFound when it holds none.
     QCoro::Task<Result<DetailedAppInfo>> lookup(
         qint64 id, QString country, StillWanted wanted = {});
 
@@ -84,7 +101,8 @@ public:
         StillWanted wanted = {});
 
     // The body bytes whatever the status code, or the error of the refusal
-    // or the transfer.
+    // or the transfer. A 403 or 429 whose body is no picture is RateLimited:
+    // the image host asks to be asked less often.
     QCoro::Task<Result<QByteArray>> downloadImageData(QUrl url);
 
     [[nodiscard]] CataloguePacer &pacer() { return m_pacer; }
@@ -93,6 +111,9 @@ public:
     [[nodiscard]] static std::optional<QUrl> searchUrl(
         const QString &term, const QString &country, Platform platform = Platform::IPhone);
     [[nodiscard]] static std::optional<QUrl> lookupUrl(qint64 id, const QString &country);
+    // One lookup of several values of `key` ("id" or "bundleId"), comma-separated.
+    [[nodiscard]] static std::optional<QUrl> lookupUrl(
+        QByteArrayView key, const QStringList &values, const QString &country);
     // The lookup a term asks for by itself: 8 or more digits are an app's id,
     // dotted words of letters, digits, "-" and "_" (com.example.app) a bundle
     // id. Nothing for any other term.
@@ -103,6 +124,14 @@ private:
     // Every catalogue call: a turn of the pacer, then fetch() and decode.
     template<typename Answer>
     QCoro::Task<Result<Answer>> ask(std::optional<QUrl> url, StillWanted wanted);
+    // One lookup call for `values` of `key`, each matched to its record.
+    template<typename Record>
+    QCoro::Task<QList<Result<Record>>> lookupGroup(
+        QByteArray key, QStringList values, QString country, StillWanted wanted);
+    // lookupGroup() over every group of `values`.
+    template<typename Record>
+    QCoro::Task<QList<Result<Record>>> lookupGroups(
+        QByteArray key, QStringList values, QString country, StillWanted wanted);
     QCoro::Task<> deliverLookup(qint64 id, QString country,
         std::function<void(Result<DetailedAppInfo>)> completion, StillWanted wanted);
 
@@ -115,4 +144,8 @@ private:
     QNetworkAccessManager *m_network = nullptr;
     CataloguePacer m_pacer;
     bool m_closing = false;
+    // Whether the service answers a list of bundle ids with an app for each,
+    // or reads only one of them; seen in its answers.
+    enum class ListAnswer { unknown, whole, first };
+    ListAnswer m_bundleIdLists = ListAnswer::unknown;
 };

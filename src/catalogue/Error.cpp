@@ -5,6 +5,7 @@
 #include "Error.h"
 
 #include <array>
+#include <cerrno>
 
 Q_LOGGING_CATEGORY(lcCatalogue, "vellumar.catalogue")
 Q_LOGGING_CATEGORY(lcExport, "vellumar.export")
@@ -38,4 +39,17 @@ QString Error::localizedDescription() const
     };
     static_assert(ids.size() == size_t(Kind::noFileManager) + 1);
     return qtTrId(ids[size_t(kind)]);
+}
+
+Error Error::fromErrno(int code, const QString &path)
+{
+    Kind kind = Kind::writeFailed;
+    if (code == ENOSPC || code == EDQUOT)
+        kind = Kind::diskFull;
+    else if (code == EFBIG)
+        kind = Kind::tooLarge;
+    else if (code == EACCES || code == EPERM || code == EROFS)
+        kind = Kind::noPermission;
+    return { QStringLiteral("POSIX"), code, path + QStringLiteral(": ") + qt_error_string(code),
+        kind };
 }

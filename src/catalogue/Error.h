@@ -55,5 +55,8 @@ public:
     // The sentence of the kind in the in-app language, looked up now.
     [[nodiscard]] QString localizedDescription() const;
 
+    // A failed system call on `path`, with the errno it set.
+    [[nodiscard]] static Error fromErrno(int code, const QString &path);
+
     friend bool operator==(const Error &, const Error &) = default;
 };

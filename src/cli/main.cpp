@@ -11,17 +11,21 @@
 #include "workflow/AppStoreURLParser.h"
 #include "workflow/ApplicationContext.h"
 #include "workflow/BatchSave.h"
+#include "workflow/SaveManifest.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QCoroSignal>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLoggingCategory>
+#include <QStringDecoder>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <unistd.h>
@@ -44,6 +48,11 @@ struct Request
     QString output; // empty: the photo folder
     bool recordHistory = true;
     Language language = Language::english;
+    QString searchTerm; // every hit of it is saved
+    std::optional<qint64> developer; // every app of theirs is saved
+    QString manifest;
+    bool skipExisting = false;
+    QStringList problems; // lines of the query file that are no query, each a failure
 };
 
 void print(FILE *stream, const QString &text)
@@ -60,6 +69,48 @@ int usage(const QString &message)
     return usageError;
 }
 
+// The queries of a file, one a line, after those of the command line. Blank
+// lines are passed over and a query met before is saved once; a line that is
+// no query (too long, or not text) is a failure of its own, and the rest go on.
+void readQueries(QIODevice &file, const QString &name, Request &request)
+{
+    constexpr qsizetype longest = 4096; // far beyond any link, id or term
+    QSet<QString> seen(request.queries.cbegin(), request.queries.cend());
+    for (int number = 1; !file.atEnd(); ++number) {
+        QByteArray line = file.readLine(longest + 2);
+        // The rest of a longer line is read and dropped, a piece at a time.
+        bool tooLong = line.size() > longest && !line.endsWith('\n');
+        while (!line.endsWith('\n') && !file.atEnd()) {
+            const QByteArray piece = file.readLine(64 * 1024);
+            tooLong = tooLong || !piece.isEmpty();
+            if (piece.endsWith('\n'))
+                break;
+        }
+        const QString where = QStringLiteral("%1:%2: ").arg(name).arg(number);
+        if (tooLong) {
+            request.problems.append(
+                where + QStringLiteral("longer than %1 characters; skipped.").arg(longest));
+            continue;
+        }
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString text = QString(utf8(line)).trimmed();
+        const bool control = std::any_of(text.cbegin(), text.cend(),
+            [](QChar c) { return c.category() == QChar::Other_Control; });
+        if (utf8.hasError() || control) {
+            request.problems.append(where + QStringLiteral("not text; skipped."));
+            continue;
+        }
+        if (text.isEmpty())
+            continue;
+        if (seen.contains(text)) {
+            print(stderr, where + QStringLiteral("%1 is asked for again; saved once.\n").arg(text));
+            continue;
+        }
+        seen.insert(text);
+        request.queries.append(text);
+    }
+}
+
 // Reads the arguments; help, the version and mistakes are answered here, and
 // the result is then the exit status.
 std::variant<Request, int> parse(const QStringList &arguments, const SettingsManager &settings)
@@ -69,10 +120,13 @@ std::variant<Request, int> parse(const QStringList &arguments, const SettingsMan
         "Searches the App Store and saves app icons as Vellumar does, without a window.\n\n"
         "  vellumar-cli search TERM [--region CC] [--platform P] [--json]\n"
         "  vellumar-cli save QUERY... [--region CC] [--platform P] [--size S] [--shape SHAPE]\n"
-        "               [--output DIR] [--from FILE] [--no-history]\n\n"
+        "               [--output DIR] [--from FILE] [--search TERM] [--developer ID]\n"
+        "               [--manifest FILE] [--skip-existing] [--no-history]\n\n"
         "A query is an app's id, its bundle id, a store link or a search term, whose first hit\n"
-        "is saved. Saved files are printed on standard output, failures on standard error.\n"
-        "Exit status: 0 when all was saved, 1 when something failed, 2 after a usage error."));
+        "is saved. Ids and bundle ids are looked up up to 100 in one call, and several icons\n"
+        "are saved at once. Saved files are printed on standard output, failures on standard\n"
+        "error. Exit status: 0 when all was saved, 1 when something failed, 2 after a usage\n"
+        "error."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption region(
@@ -86,13 +140,21 @@ std::variant<Request, int> parse(const QStringList &arguments, const SettingsMan
     const QCommandLineOption output("output", "save: into DIR, not the photo folder.", "DIR");
     const QCommandLineOption from(
         "from", "save: one query a line from FILE (- for standard input).", "FILE");
+    const QCommandLineOption searchAll(
+        "search", "save: every hit of a search for TERM, not only the first.", "TERM");
+    const QCommandLineOption developer(
+        "developer", "save: every app of the developer with this artistId.", "ID");
+    const QCommandLineOption manifest("manifest",
+        "save: a record of each icon in FILE (.csv, or .jsonl for JSON Lines), appended.", "FILE");
+    const QCommandLineOption skipExisting("skip-existing",
+        "save: leave out icons already in the output folder with the same artwork and options.");
     const QCommandLineOption noHistory("no-history", "save: leave the download history as it is.");
     const QCommandLineOption language(
         "language", "zh or en (default: as the terminal's locale).", "L");
     const QCommandLineOption verbose(
         "verbose", "Also the technical detail of each failure, on standard error.");
-    parser.addOptions(
-        { region, platform, json, size, shape, output, from, noHistory, language, verbose });
+    parser.addOptions({ region, platform, json, size, shape, output, from, searchAll, developer,
+        manifest, skipExisting, noHistory, language, verbose });
     parser.addPositionalArgument("command", "search or save, then its term or queries.");
 
     if (!parser.parse(arguments))
@@ -155,16 +217,23 @@ std::variant<Request, int> parse(const QStringList &arguments, const SettingsMan
         QFile file(path);
         if (!(path == "-" ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly)))
             return usage(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-        while (!file.atEnd()) {
-            const QString line = QString::fromUtf8(file.readLine()).trimmed();
-            if (!line.isEmpty())
-                request.queries.append(line);
-        }
+        readQueries(file, path == "-" ? QStringLiteral("stdin") : path, request);
     }
+    request.searchTerm = parser.value(searchAll).trimmed();
+    if (parser.isSet(developer)) {
+        bool number = false;
+        request.developer = parser.value(developer).toLongLong(&number);
+        if (!number || *request.developer <= 0)
+            return usage("--developer takes a developer's artistId, a number.");
+    }
+    request.manifest = parser.value(manifest);
+    request.skipExisting = parser.isSet(skipExisting);
     if (!request.save && request.queries.size() != 1)
         return usage("search takes one term; quote a term of several words.");
-    if (request.save && request.queries.isEmpty())
-        return usage("save takes at least one query, or --from FILE.");
+    if (request.save && request.queries.isEmpty() && request.problems.isEmpty()
+        && request.searchTerm.isEmpty() && !request.developer)
+        return usage("save takes at least one query, or --from FILE, --search TERM or "
+                     "--developer ID.");
     return request;
 }
 
@@ -213,33 +282,159 @@ QCoro::Task<int> search(AppStoreAPI &catalogue, Request request)
     co_return 0;
 }
 
-// The app a query names: a store link, an id or a bundle id is looked up, any
-// other term searched as on the search screen and its first hit taken. It
-// carries the region it was found in.
-QCoro::Task<Result<AppItem>> resolve(
-    AppStoreAPI &catalogue, QString query, QString region, Platform platform)
+// The apps the request names, each carrying the region it was found in:
+// every hit of --search, every app of --developer, then each query's app.
+// Store links and ids are looked up in groups per region, bundle ids too;
+// any other term is searched as on the search screen and its first hit taken.
+// A query that finds nothing is a failure of its own. An app named twice is
+// saved once.
+QCoro::Task<QList<AppItem>> resolve(AppStoreAPI &catalogue, Request request,
+    std::function<void(const QString &, const QString &)> fail)
 {
-    const std::optional<AppStoreURLParser::Link> link = AppStoreURLParser::parse(query);
-    bool isLink = false;
-    const qint64 id = link ? link->id.toLongLong(&isLink) : 0;
-    if (isLink && link->country)
-        region = link->country->toUpper();
-    const std::optional<QUrl> lookup
-        = isLink ? AppStoreAPI::lookupUrl(id, region) : AppStoreAPI::directLookupUrl(query, region);
-    Result<QList<AppItem>> found = QList<AppItem>();
-    if (isLink || lookup)
-        found = co_await catalogue.lookupApps(lookup);
-    else
-        found = co_await catalogue.findApps(query, region, platform);
-    if (!found)
-        co_return found.error();
-    if (found.value().isEmpty()) {
-        co_return Error { AppStoreAPI::errorDomain, AppStoreAPI::AppNotFound,
-            QStringLiteral("nothing found for ") + query, Error::Kind::notFound };
+    QList<AppItem> found;
+    const auto take = [&found](AppItem item, const QString &region) {
+        item.countryCode = region;
+        found.append(std::move(item));
+    };
+    if (!request.searchTerm.isEmpty()) {
+        const Result<QList<AppItem>> hits
+            = co_await catalogue.findApps(request.searchTerm, request.region, request.platform);
+        if (!hits)
+            fail(request.searchTerm, hits.error().localizedDescription());
+        for (const AppItem &hit : hits ? hits.value() : QList<AppItem>())
+            take(hit, request.region);
     }
-    AppItem item = found.value().first();
-    item.countryCode = region;
-    co_return item;
+    if (request.developer) {
+        const Result<QList<AppItem>> apps
+            = co_await catalogue.developerApps(*request.developer, request.region);
+        if (!apps || apps->isEmpty())
+            fail(QString::number(*request.developer),
+                apps ? qtTrId("app_not_found") : apps.error().localizedDescription());
+        for (const AppItem &app : apps ? apps.value() : QList<AppItem>())
+            take(app, request.region);
+    }
+
+    // Each query's place in the order given, by region and kind.
+    struct Asked
+    {
+        QStringList values;
+        QList<qsizetype> places;
+    };
+    QMap<QString, Asked> ids, bundleIds;
+    QList<std::optional<AppItem>> named(request.queries.size());
+    for (qsizetype place = 0; place < request.queries.size(); ++place) {
+        const QString &query = request.queries.at(place);
+        const std::optional<AppStoreURLParser::Link> link = AppStoreURLParser::parse(query);
+        bool isLink = false;
+        const qint64 id = link ? link->id.toLongLong(&isLink) : 0;
+        if (isLink) {
+            Asked &asked = ids[link->country ? link->country->toUpper() : request.region];
+            asked.values.append(QString::number(id));
+            asked.places.append(place);
+        } else if (AppStoreAPI::directLookupUrl(query, request.region)) {
+            const bool digits
+                = std::all_of(query.cbegin(), query.cend(), [](QChar c) { return c.isDigit(); });
+            Asked &asked = (digits ? ids : bundleIds)[request.region];
+            asked.values.append(query);
+            asked.places.append(place);
+        } else {
+            Result<QList<AppItem>> hits
+                = co_await catalogue.findApps(query, request.region, request.platform);
+            if (hits && hits->isEmpty())
+                hits = Error { AppStoreAPI::errorDomain, AppStoreAPI::AppNotFound,
+                    QStringLiteral("nothing found for ") + query, Error::Kind::notFound };
+            if (hits) {
+                named[place] = hits->first();
+                named[place]->countryCode = request.region;
+            } else {
+                fail(query, hits.error().localizedDescription());
+            }
+        }
+    }
+    for (const bool byBundleId : { false, true }) {
+        const QMap<QString, Asked> &groups = byBundleId ? bundleIds : ids;
+        for (auto group = groups.cbegin(); group != groups.cend(); ++group) {
+            QList<Result<AppItem>> apps;
+            if (byBundleId) {
+                apps = co_await catalogue.lookupBundleIds(group->values, group.key());
+            } else {
+                QList<qint64> numbers;
+                for (const QString &value : group->values)
+                    numbers.append(value.toLongLong());
+                apps = co_await catalogue.lookupIds(numbers, group.key());
+            }
+            for (qsizetype i = 0; i < apps.size(); ++i) {
+                const qsizetype place = group->places.at(i);
+                if (apps[i]) {
+                    named[place] = apps[i].value();
+                    named[place]->countryCode = group.key();
+                } else {
+                    fail(request.queries.at(place), apps[i].error().localizedDescription());
+                }
+            }
+        }
+    }
+    for (const std::optional<AppItem> &app : std::as_const(named)) {
+        if (app)
+            found.append(*app);
+    }
+    QSet<QPair<qint64, QString>> seen;
+    found.removeIf([&seen](const AppItem &app) {
+        const QPair<qint64, QString> key { app.trackId, app.countryCodeText() };
+        if (seen.contains(key))
+            return true;
+        seen.insert(key);
+        return false;
+    });
+    co_return found;
+}
+
+// The width of the PNG or JPEG picture at `path` (no other reader is asked),
+// -1 when it is none.
+int pictureWidth(const QString &path)
+{
+    QImageReader reader(path, path.endsWith(u".png") ? "png" : "jpeg");
+    reader.setAutoDetectImageFormat(false);
+    return reader.canRead() ? reader.size().width() : -1;
+}
+
+// Where an icon is already saved with these options, for --skip-existing: as
+// the manifest records it (with the content it recorded), or else under the
+// name its save would give it, as a whole picture of its size that no record
+// gives to another icon.
+std::optional<QString> alreadySaved(const AppItem &item, const IconSaveOptions &options,
+    const DesktopPhotoLibrary &library, const SaveManifest *manifest)
+{
+    const QString artwork = item.iconUrl(options.downloadResolution()).value_or(QUrl()).toString();
+    if (manifest) {
+        if (const SaveManifest::Record *record = manifest->savedFrom(artwork, options.shapeName()))
+            return record->file;
+    }
+    IconSaveOptions used = options;
+    const bool original = options.shape == IconSaveOptions::Shape::original;
+    if (item.isMacApp() && !original)
+        used.shape = IconSaveOptions::Shape::square;
+    const QString title = PhotoLibrary::photoTitle(
+        PhotoLibrary::appName(item.trackName, item.trackId), used.fileNameWords(used.side()));
+    for (const QString extension : { QStringLiteral(".png"), QStringLiteral(".jpg") }) {
+        const QString path = library.firstPathFor(title, extension);
+        if (manifest && manifest->lists(path))
+            continue;
+        const int width = pictureWidth(path);
+        if (width > 0 && (original || width == used.side()))
+            return path;
+    }
+    return std::nullopt;
+}
+
+SaveManifest::Record manifestRecord(
+    const AppItem &item, const IconSaveOptions &options, const QString &path, Platform platform)
+{
+    return { item.trackId, item.bundleId.value_or(QString()), item.trackName, item.artistNameText(),
+        item.countryCodeText(), rawValue(item.platform(platform)), pictureWidth(path),
+        options.shapeName(), path, SaveManifest::sha256Of(path),
+        item.iconUrl(options.downloadResolution()).value_or(QUrl()).toString(),
+        QDateTime::currentDateTimeUtc() };
 }
 
 // Saves through the batch save of the screens, with the options of the command line.
@@ -250,25 +445,55 @@ QCoro::Task<int> save(ApplicationContext &context, Request request)
         ++failures;
         print(stderr, qtTrId("batch_save_failure").arg(what, reason) + '\n');
     };
-    QList<AppItem> items;
-    for (const QString &query : std::as_const(request.queries)) {
-        const Result<AppItem> item
-            = co_await resolve(context.catalogue(), query, request.region, request.platform);
-        if (item)
-            items.append(item.value());
-        else
-            fail(query, item.error().localizedDescription());
+    for (const QString &problem : std::as_const(request.problems)) {
+        ++failures;
+        print(stderr, problem + '\n');
+    }
+    const auto library = request.output.isEmpty()
+        ? std::make_shared<DesktopPhotoLibrary>()
+        : std::make_shared<DesktopPhotoLibrary>(QDir(request.output).absolutePath());
+    context.setPhotoLibrary(library);
+    // A folder that takes nothing, or a manifest that cannot be written, ends
+    // the run before the catalogue is asked anything.
+    if (const Result<void> allowed = library->requestAddOnlyAuthorization(); !allowed) {
+        print(stderr,
+            QStringLiteral("vellumar-cli: %1: %2\n")
+                .arg(PhotoLibrary::readable(library->folder()),
+                    allowed.error().localizedDescription()));
+        co_return someFailed;
+    }
+    std::unique_ptr<SaveManifest> manifest;
+    if (!request.manifest.isEmpty()) {
+        Result<std::unique_ptr<SaveManifest>> opened = SaveManifest::open(request.manifest);
+        if (!opened) {
+            print(stderr, QStringLiteral("vellumar-cli: %1\n").arg(opened.error().detail));
+            co_return someFailed;
+        }
+        manifest = std::move(opened).value();
     }
 
-    if (!request.output.isEmpty())
-        context.setPhotoLibrary(
-            std::make_shared<DesktopPhotoLibrary>(QDir(request.output).absolutePath()));
+    const QList<AppItem> items = co_await resolve(context.catalogue(), request, fail);
     BatchSave batch;
     batch.setContext(context);
     batch.setOptions(request.options);
     batch.setRecordsHistory(request.recordHistory);
-    QObject::connect(&batch, &BatchSave::iconSaved,
-        [](const AppItem &, const QString &path) { print(stdout, path + '\n'); });
+    if (request.skipExisting) {
+        batch.setAlreadySaved(
+            [&library, &manifest](const AppItem &item, const IconSaveOptions &options) {
+                return alreadySaved(item, options, *library, manifest.get());
+            });
+    }
+    const auto done = [&](const AppItem &item, const QString &path) {
+        print(stdout, path + '\n');
+        if (!manifest || manifest->lists(path))
+            return;
+        const Result<void> recorded
+            = manifest->append(manifestRecord(item, request.options, path, request.platform));
+        if (!recorded)
+            fail(item.trackName, recorded.error().localizedDescription());
+    };
+    QObject::connect(&batch, &BatchSave::iconSaved, done);
+    QObject::connect(&batch, &BatchSave::iconSkipped, done);
     QObject::connect(&batch, &BatchSave::iconFailed,
         [&fail](const AppItem &item, const QString &reason) { fail(item.trackName, reason); });
     if (::isatty(STDERR_FILENO)) {
@@ -280,6 +505,11 @@ QCoro::Task<int> save(ApplicationContext &context, Request request)
     auto finished = qCoro(&batch, &BatchSave::finished);
     batch.saveIcons(items);
     co_await finished;
+    // Stopped by a failure every later save would meet: the first line of its summary.
+    if (batch.completed() < batch.total()) {
+        ++failures;
+        print(stderr, batch.saveAlertMessage().section(u'\n', 0, 0) + '\n');
+    }
     co_return failures > 0 ? someFailed : 0;
 }
 

@@ -29,20 +29,6 @@ const QString temporaryPattern = QStringLiteral(".vellumar-*.tmp");
 // Older than this, a temporary file belongs to no write still running.
 constexpr qint64 staleAfterSeconds = 10 * 60;
 
-// The error of a failed system call on `path`.
-Error systemError(int code, const QString &path)
-{
-    Error::Kind kind = Error::Kind::writeFailed;
-    if (code == ENOSPC || code == EDQUOT)
-        kind = Error::Kind::diskFull;
-    else if (code == EFBIG)
-        kind = Error::Kind::tooLarge;
-    else if (code == EACCES || code == EPERM || code == EROFS)
-        kind = Error::Kind::noPermission;
-    return { QStringLiteral("POSIX"), code, path + QStringLiteral(": ") + qt_error_string(code),
-        kind };
-}
-
 // A title as a file name that every common file system takes: what some
 // refuse becomes "_", and no leading dot hides it. Kept well inside the
 // 255-byte limit, counter and extension included.
@@ -201,13 +187,13 @@ Result<QString> DesktopPhotoLibrary::addPhoto(const QByteArray &bytes, const QSt
     // never shows a partial file.
     TemporaryFile file;
     if (const int error = createTemporary(m_folder, file); error != 0)
-        return systemError(error, m_folder);
+        return Error::fromErrno(error, m_folder);
     if (const int error = writeAndSync(file.fd, bytes); error != 0)
-        return systemError(error, QFile::decodeName(file.path));
+        return Error::fromErrno(error, QFile::decodeName(file.path));
     const int closed = ::close(file.fd);
     file.fd = -1;
     if (closed != 0)
-        return systemError(errno, QFile::decodeName(file.path));
+        return Error::fromErrno(errno, QFile::decodeName(file.path));
 
     const QString stem = m_folder + u'/' + fileStem(title);
     for (int counter = 1; counter < 10000; ++counter) {
@@ -219,13 +205,18 @@ Result<QString> DesktopPhotoLibrary::addPhoto(const QByteArray &bytes, const QSt
         if (renamed == EEXIST)
             continue;
         if (renamed != 0)
-            return systemError(renamed, name);
+            return Error::fromErrno(renamed, name);
         file.path.clear();
         if (const int error = syncFolder(m_folder); error != 0)
-            return systemError(error, m_folder);
+            return Error::fromErrno(error, m_folder);
         return name;
     }
-    return systemError(EEXIST, stem);
+    return Error::fromErrno(EEXIST, stem);
+}
+
+QString DesktopPhotoLibrary::firstPathFor(const QString &title, const QString &extension) const
+{
+    return m_folder + u'/' + fileStem(title) + extension;
 }
 
 QCoro::Task<Result<void>> DesktopPhotoLibrary::showPhoto(QString place)

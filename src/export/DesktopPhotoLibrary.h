@@ -28,6 +28,8 @@ public:
     // Gives the new file's path.
     [[nodiscard]] Result<QString> addPhoto(const QByteArray &bytes, const QString &title) override;
     [[nodiscard]] QString location() const override { return m_folder; }
+    // The name the first photo titled `title` gets (".png" or ".jpg").
+    [[nodiscard]] QString firstPathFor(const QString &title, const QString &extension) const;
     // Asks the desktop's file manager to show the file selected; without
     // one, opens the folder.
     // Through the desktop's file manager service, which can point at the

@@ -16,11 +16,11 @@
 class PhotoLibrary;
 
 // Writes one image into a photo library as a new photo titled `title`, and gives where the library
-// put it. Permission, encoding and writing run on the thread pool; the awaiting coroutine resumes
-// in its own thread. Errors: "PhotoLibrary" -1 without permission, -2 when
-// a file or a dangling link stands where the folder should be,
-// "ImageSaver" -1 when encoding gives no bytes, "ImageSaver" -2 when the
-// library fails without saying why; the library's own errors pass unchanged.
+// put it. Encoding runs on the thread pool, permission and writing on threads of their own; the
+// awaiting coroutine resumes in its own thread. Errors: "PhotoLibrary" -1 without permission, -2
+// when a file or a dangling link stands where the folder should be, "ImageSaver" -1 when encoding
+// gives no bytes, "ImageSaver" -2 when the library fails without saying why; the library's own
+// errors pass unchanged.
 class ImageSaver
 {
 public:

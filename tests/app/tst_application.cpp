@@ -168,8 +168,8 @@ private slots:
             "Search failed: The App Store sent an answer that could not be read.\n");
         row("--verbose", { "search", "error-page", "--verbose" }, 1,
             "/search?term=error-page&country=CN");
-        row("write fails", { "save", "1000000003", "--output", "/dev/null" }, 1,
-            "墨水日记: Could not save: The folder for the pictures cannot be used: a file or a "
+        row("folder unusable", { "save", "1000000003", "--output", "/dev/null" }, 1,
+            "vellumar-cli: /dev/null: The folder for the pictures cannot be used: a file or a "
             "broken link is in its place.\n");
         row("id, bundle id, term",
             { "save", "284910350", "com.lanternlabs.notes", "墨水", "--shape", "rounded", "--size",
@@ -182,6 +182,82 @@ private slots:
         row("history fails", { "XDG_DATA_HOME=" + broken, "save", "1000000003", "--output", out },
             1, "墨水日记: The icon was saved, but the download history could not be updated.\n", 5,
             3);
+        // Each line that is no query says so; the others are saved.
+        const QString queries = TestEnvironment::home() + "/queries.txt";
+        QFile file(queries);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("284910350\n\n284910350\n" + QByteArray(10 << 20, 'x') + "\n\x01\xff\xfe\n\n");
+        file.close();
+        row("bad lines", { "save", "--from", queries, "--output", out, "--no-history" }, 1,
+            queries + ":3: 284910350 is asked for again; saved once.\n" + queries
+                + ":4: longer than 4096 characters; skipped.\n" + queries
+                + ":5: not text; skipped.\n",
+            6, 3);
+        // Every hit of a search and every app of a developer; again, nothing is fetched twice.
+        const QStringList bulk { "save", "--search", "harbor", "--developer", "900000123", "--size",
+            "512", "--output", out, "--manifest", TestEnvironment::home() + "/m.jsonl",
+            "--skip-existing" };
+        row("search and developer", bulk, 0, out + "/Lantern Desk 512.png\n", 9, 4);
+        row("all there already", bulk, 0, out + "/Lantern Desk 512.png\n", 9, 4);
+    }
+
+    // A run killed with SIGKILL while icons are in flight, started again with the same
+    // arguments, saves the rest: every icon once, whole, each with one record.
+    void resumesAfterAKill()
+    {
+        const QString folder = TestEnvironment::home() + "/resume",
+                      manifest = TestEnvironment::home() + "/resume.csv";
+        QStringList arguments { "save", "--output", folder, "--manifest", manifest,
+            "--skip-existing", "--no-history", "--size", "256" };
+        for (int n = 1; n <= 8; ++n)
+            arguments << QString::number(FixtureCatalogue::generatedId(n));
+        // The last two hold back their pictures until the kill.
+        for (const int n : { 7, 8 })
+            catalogue.setDelay(
+                QStringLiteral("/art/%1/256x256bb.png").arg(FixtureCatalogue::generatedId(n)),
+                std::chrono::minutes(1));
+        QProcess killed;
+        killed.start(VELLUMAR_CLI, arguments);
+        QTRY_COMPARE_WITH_TIMEOUT(QDir(folder).entryList(QDir::Files).size(), 6, 30000);
+        ::kill(pid_t(killed.processId()), SIGKILL);
+        QVERIFY(killed.waitForFinished());
+        catalogue.clearDelays();
+        catalogue.clearRequests();
+
+        QProcess again;
+        QSignalSpy finished(&again, &QProcess::finished);
+        again.start(VELLUMAR_CLI, arguments);
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(again.exitCode(), 0);
+        const QList<QByteArray> asked = catalogue.requestLines();
+        QCOMPARE(std::count_if(asked.cbegin(), asked.cend(),
+                     [](const QByteArray &line) { return line.startsWith("GET /art/"); }),
+            2);
+        QStringList names;
+        for (int n = 1; n <= 8; ++n)
+            names << QStringLiteral("Generated App %1 256.png").arg(n);
+        QStringList files = QDir(folder).entryList(QDir::Files);
+        files.sort();
+        names.sort();
+        QCOMPARE(files, names);
+        QFile records(manifest);
+        QVERIFY(records.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = records.readAll().trimmed().split('\n');
+        QCOMPARE(lines.size(), 9);
+        QCOMPARE(lines[0],
+            "trackId,bundleId,name,developer,region,platform,size,shape,file,"
+            "sha256,artworkUrl,time");
+        QSet<QByteArray> recorded;
+        for (const QByteArray &line : lines.mid(1)) {
+            const QList<QByteArray> fields = line.split(',');
+            QCOMPARE(fields.size(), 12);
+            QFile saved(QString::fromUtf8(fields[8]));
+            QVERIFY(saved.open(QIODevice::ReadOnly));
+            QCOMPARE(QCryptographicHash::hash(saved.readAll(), QCryptographicHash::Sha256).toHex(),
+                fields[9]);
+            recorded.insert(fields[8]);
+        }
+        QCOMPARE(recorded.size(), 8);
     }
 
     void commands()

@@ -186,6 +186,51 @@ private Q_SLOTS:
             QCOMPARE(pacer.reserve(now) > 0ms, call >= 20);
     }
 
+    // Ids go 100 to a call in the order given, matched by id whatever the answer's order; one
+    // missing from the answer is not found alone. Bundle ids go in groups while the service
+    // answers a list whole, one a call once it is seen to read only the first.
+    void groupedLookups()
+    {
+        QList<qint64> ids;
+        for (int n = 1; n <= 100; ++n)
+            ids.append(FixtureCatalogue::generatedId(n));
+        ids.insert(50, 55); // unknown
+        const QList<Result<AppItem>> apps = await(api.lookupIds(ids, "US"));
+        QCOMPARE(apps.size(), 101);
+        for (qsizetype i = 0; i < ids.size(); ++i)
+            QCOMPARE(apps[i] ? apps[i]->trackId : 0, i == 50 ? 0 : ids[i]);
+        QCOMPARE(outcome(apps[50]), "AppStoreAPI -2 notFound");
+        const QList<QByteArray> lines = fixture->requestLines();
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(lines[0].startsWith("GET /lookup?id=3000000001,3000000002,"));
+        QCOMPARE(lines[1], "GET /lookup?id=3000000100&country=US");
+
+        const QStringList bundleIds { "com.harborsoftware.maps", "com.example.none",
+            "com.lanternlabs.notes" };
+        const auto names = [](const QList<Result<AppItem>> &found) {
+            QStringList names;
+            for (const Result<AppItem> &app : found)
+                names << (app ? app->trackName : outcome(app));
+            return names.join(", ");
+        };
+        const QString expected = "Harbor Maps, AppStoreAPI -2 notFound, Lantern Notes";
+        for (const bool whole : { true, false }) {
+            fixture->clearRequests();
+            fixture->setAnswersBundleIdLists(whole);
+            AppStoreAPI fresh;
+            QCOMPARE(names(await(fresh.lookupBundleIds(bundleIds, "CN"))), expected);
+            // Whole: one call. First only: the list, then the two it left out, alone.
+            QCOMPARE(fixture->requestLines().size(), whole ? 1 : 3);
+            fixture->clearRequests();
+            QCOMPARE(names(await(fresh.lookupBundleIds(bundleIds, "CN"))), expected);
+            QCOMPARE(fixture->requestLines().size(), whole ? 1 : 3);
+            QCOMPARE(fixture->requestLines().value(whole ? 0 : 2),
+                "GET /lookup?bundleId="
+                    + QByteArray(whole ? bundleIds.join(',').toLatin1() : "com.lanternlabs.notes")
+                    + "&country=CN");
+        }
+    }
+
     // Plain http only to a loopback catalogue's host and port; without one, https only.
     void addressRules()
     {

@@ -135,7 +135,7 @@ private slots:
             "zoom_level" };
         const QStringList two { "search_no_results_message", "batch_save_summary", "save_icon_of",
             "save_shaped_description", "batch_cancelled_summary", "batch_save_failure",
-            "batch_progress", "fact", "navigation_title_screenshot_position" };
+            "batch_progress", "fact", "navigation_title_screenshot_position", "batch_stopped_summary" };
         QTranslator zh, en;
         QVERIFY(zh.load(":/i18n/vellumar_zh_CN.qm") && en.load(":/i18n/vellumar_en.qm"));
         // The Chinese font cut for the interface (tools/generate_fonts.py) holds all of it.

@@ -6,6 +6,7 @@
 #include "TestEnvironment.h"
 #include "catalogue/AppStoreAPI.h"
 #include "catalogue/CataloguePacer.h"
+#include "export/DesktopPhotoLibrary.h"
 #include "store/HistoryManager.h"
 #include "store/KeyValueStore.h"
 #include "store/LocalizationManager.h"
@@ -18,6 +19,9 @@
 #include <QImageReader>
 #include <QSignalSpy>
 #include <QStandardPaths>
+
+#include <atomic>
+#include <cerrno>
 
 using namespace std::chrono_literals;
 using Overlay = ContentViewModel::Overlay;
@@ -284,6 +288,85 @@ private slots:
             qtTrId("error") + '|' + qtTrId("batch_save_summary").arg("3", "4") + '\n'
                 + qtTrId("batch_save_failure")
                       .arg("Nowhere", qtTrId("download_fail_message_icon")));
+    }
+
+    // Many at once: every file and history entry whatever order they end in, an image host's
+    // 429 answered with a wait and fewer at once (never a failure), stale artwork looked up
+    // again. Cancel lets the icons in flight end and starts no more; a full disk stops the
+    // batch and keeps what was saved.
+    void pipeline()
+    {
+        settings->setSaveOptions({ IconSaveOptions::Shape::rounded, IconResolution::size256 });
+        const QString base = catalogue->baseUrl().toString();
+        QList<AppItem> items;
+        QStringList names;
+        for (int n = 1; n <= 12; ++n) {
+            const qint64 id = FixtureCatalogue::generatedId(n);
+            const QString art = n % 3
+                ? catalogue->artworkUrl(id, "512x512")
+                : base + "/art/throttled-" + QString::number(id) + "/512x512bb.png";
+            items.append({ id, "App " + QString::number(n), {}, art, "US" });
+            names << items.last().trackName + " 256 圆角.png";
+        }
+        BatchSave batch;
+        batch.setContext(*context);
+        QSignalSpy finished(&batch, &BatchSave::finished), saved(&batch, &BatchSave::iconSaved);
+        batch.saveIcons(items);
+        QVERIFY(finished.wait(90000));
+        QCOMPARE(saved.size(), 12);
+        QCOMPARE(batch.saveAlertMessage(), qtTrId("batch_save_summary").arg("12", "12"));
+        QStringList files = photoFolder().entryList(QDir::Files);
+        files.sort();
+        names.sort();
+        QCOMPARE(files, names);
+        QSet<qint64> remembered;
+        for (const AppItem &item : context->history().loadHistory())
+            remembered.insert(item.trackId);
+        QCOMPARE(remembered.size(), 12);
+
+        // Artwork that moved: one grouped lookup finds where it is now.
+        photoFolder().removeRecursively();
+        catalogue->clearRequests();
+        batch.setRefreshesItems(true);
+        QList<AppItem> stale = items.mid(0, 3);
+        stale[0].artworkUrl512 = "http://127.0.0.1:1/512x512bb.png";
+        batch.saveIcons(stale);
+        QVERIFY(finished.wait(90000));
+        QCOMPARE(photoFolder().entryList(QDir::Files).size(), 3);
+        QCOMPARE(catalogue->requestLines().first(),
+            "GET /lookup?id=3000000001,3000000002,3000000003&country=US");
+        batch.setRefreshesItems(false);
+
+        photoFolder().removeRecursively();
+        batch.saveIcons(items);
+        batch.cancel();
+        QVERIFY(finished.wait(90000));
+        QCOMPARE(batch.completed(), BatchSave::maxInFlight);
+        QCOMPARE(photoFolder().entryList(QDir::Files).size(), BatchSave::maxInFlight);
+        QCOMPARE(batch.saveAlertTitle(), qtTrId("batch_cancelled"));
+
+        // The disk fills after two pictures, while six are in flight.
+        struct FullDisk : DesktopPhotoLibrary
+        {
+            using DesktopPhotoLibrary::DesktopPhotoLibrary;
+            std::atomic<int> room = 2;
+            Result<QString> addPhoto(const QByteArray &bytes, const QString &title) override
+            {
+                if (room-- <= 0)
+                    return Error::fromErrno(ENOSPC, folder());
+                return DesktopPhotoLibrary::addPhoto(bytes, title);
+            }
+        };
+        photoFolder().removeRecursively();
+        context->setPhotoLibrary(std::make_shared<FullDisk>(photoFolder().path()));
+        batch.saveIcons(items);
+        QVERIFY(finished.wait(90000));
+        QCOMPARE(photoFolder().entryList(QDir::Files).size(), 2);
+        QVERIFY(batch.completed() < 12);
+        QVERIFY2(batch.saveAlertMessage().startsWith(
+                     qtTrId("batch_stopped_summary").arg("2", "12") + '\n'),
+            qPrintable(batch.saveAlertMessage()));
+        QVERIFY(batch.saveAlertMessage().contains(qtTrId("error_disk_full")));
     }
 
     // A detail loader shows the iPad's screenshots for the iPad platform and for an app with no

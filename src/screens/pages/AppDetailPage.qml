@@ -48,6 +48,12 @@ T.Page {
         recordsHistory: true
     }
 
+    // Save All of the developer's other apps.
+    BatchSave {
+        id: developerBatch
+        recordsHistory: true
+    }
+
     // The first page of a details pane has nothing to go back to.
     readonly property bool canGoBack: StackView.index > 0
 
@@ -344,9 +350,21 @@ T.Page {
                     visible: developerApps.count > 0
                     spacing: 0
 
-                    SectionHeader {
+                    RowLayout {
+                        Layout.fillWidth: true
                         Layout.bottomMargin: 10
-                        text: qsTrId("more_from_developer").arg(loader.detailedInfo.artistName)
+
+                        SectionHeader {
+                            text: qsTrId("more_from_developer").arg(loader.detailedInfo.artistName)
+                        }
+                        BarButton {
+                            objectName: "saveAllDeveloperApps"
+                            enabled: !developerBatch.running
+                            text: developerBatch.running
+                                  ? qsTrId("batch_progress").arg(developerBatch.completed).arg(developerBatch.total)
+                                  : qsTrId("save_all")
+                            onClicked: developerBatch.saveAll(loader.developerApps)
+                        }
                     }
 
                     AppList {
@@ -392,6 +410,11 @@ T.Page {
     SaveAlert {
         objectName: "detailSaveAlert"
         owner: saveFlow
+    }
+
+    SaveAlert {
+        objectName: "developerBatchAlert"
+        owner: developerBatch
     }
 
     // A section's title, right above its content; sections have no card of

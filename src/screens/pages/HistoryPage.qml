@@ -28,9 +28,11 @@ Item {
         id: viewModel
     }
 
+    // Saving many again asks the catalogue for their current artwork first.
     BatchSave {
         id: saveFlow
         recordsHistory: false
+        refreshesItems: true
     }
 
     RowSelection {
