@@ -416,7 +416,7 @@ std::optional<QString> alreadySaved(const AppItem &item, const IconSaveOptions &
         used.shape = IconSaveOptions::Shape::square;
     const QString title = PhotoLibrary::photoTitle(
         PhotoLibrary::appName(item.trackName, item.trackId), used.fileNameWords(used.side()));
-    for (const QString extension : { QStringLiteral(".png"), QStringLiteral(".jpg") }) {
+    for (const QString &extension : { QStringLiteral(".png"), QStringLiteral(".jpg") }) {
         const QString path = library.firstPathFor(title, extension);
         if (manifest && manifest->lists(path))
             continue;
