@@ -114,8 +114,9 @@ QCoro::Task<QList<AppItem>> BatchSave::refreshed(QList<AppItem> items)
         }
     }
     for (AppItem &item : items) {
-        const auto found = current.value(item.countryCodeText()).constFind(item.trackId);
-        if (found != current.value(item.countryCodeText()).cend()) {
+        const QHash<qint64, AppItem> region = current.value(item.countryCodeText());
+        const auto found = region.constFind(item.trackId);
+        if (found != region.cend()) {
             item.artworkUrl100 = found->artworkUrl100;
             item.artworkUrl512 = found->artworkUrl512;
         }
