@@ -219,6 +219,16 @@ private slots:
         QProcess killed;
         killed.start(VELLUMAR_CLI, arguments);
         QTRY_COMPARE_WITH_TIMEOUT(QDir(folder).entryList(QDir::Files).size(), 6, 30000);
+        // Both held-back requests recorded before the kill, so none is counted after it.
+        const auto heldBack = [this] {
+            const QList<QByteArray> asked = catalogue.requestLines();
+            return std::count_if(asked.cbegin(), asked.cend(), [](const QByteArray &line) {
+                return line.startsWith("GET /art/")
+                    && (line.contains(QByteArray::number(FixtureCatalogue::generatedId(7)))
+                        || line.contains(QByteArray::number(FixtureCatalogue::generatedId(8))));
+            });
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(heldBack(), 2, 30000);
         ::kill(pid_t(killed.processId()), SIGKILL);
         QVERIFY(killed.waitForFinished());
         catalogue.clearDelays();
