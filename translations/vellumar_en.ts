@@ -710,6 +710,85 @@
         <source>Save All</source>
         <translation>Save All</translation>
     </message>
+    <message id="check_for_new_icons">
+        <extracomment>History's header button and the main menu item</extracomment>
+        <source>Check for New Icons</source>
+        <translation>Check for New Icons</translation>
+    </message>
+    <message id="new_icons_title">
+        <extracomment>Title of the sheet listing apps whose icon changed</extracomment>
+        <source>New Icons</source>
+        <translation>New Icons</translation>
+    </message>
+    <message id="new_icons_checking">
+        <extracomment>Shown while the history is being checked</extracomment>
+        <source>Checking…</source>
+        <translation>Checking…</translation>
+    </message>
+    <message id="new_icons_none">
+        <extracomment>The check found no changed icon</extracomment>
+        <source>Every icon in your history is current.</source>
+        <translation>Every icon in your history is current.</translation>
+    </message>
+    <message id="new_icons_gone">
+        <extracomment>%1: the names of apps the store no longer has, separated by commas</extracomment>
+        <source>No longer in the App Store: %1</source>
+        <translation>No longer in the App Store: %1</translation>
+    </message>
+    <message id="new_icons_check_again">
+        <extracomment>Button that runs the check again</extracomment>
+        <source>Check Again</source>
+        <translation>Check Again</translation>
+    </message>
+    <message id="save_new_icons" numerus="yes">
+        <extracomment>Button that saves every new icon. %n: how many</extracomment>
+        <source>Save %n New Icons</source>
+        <translation>
+            <numerusform>Save %n New Icon</numerusform>
+            <numerusform>Save %n New Icons</numerusform>
+        </translation>
+    </message>
+    <message id="new_icon_row">
+        <extracomment>Screen reader name of a changed app's row. %1: app name, %2: region code</extracomment>
+        <source>%1, %2: saved icon, then the new one</source>
+        <translation>%1, %2: saved icon, then the new one</translation>
+    </message>
+    <message id="new_icons_check_failed" numerus="yes">
+        <extracomment>%n: apps not checked, %1: the reason</extracomment>
+        <source>%n apps could not be checked: %1</source>
+        <translation>
+            <numerusform>%n app could not be checked: %1</numerusform>
+            <numerusform>%n apps could not be checked: %1</numerusform>
+        </translation>
+    </message>
+    <message id="new_icons_app_gone_line">
+        <extracomment>Command line note. %1: app name</extracomment>
+        <source>%1 is no longer in the App Store.</source>
+        <translation>%1 is no longer in the App Store.</translation>
+    </message>
+    <message id="new_icons_found" numerus="yes">
+        <extracomment>Notice after the daily check. %n: how many apps</extracomment>
+        <source>New icons for %n apps</source>
+        <translation>
+            <numerusform>A new icon for %n app</numerusform>
+            <numerusform>New icons for %n apps</numerusform>
+        </translation>
+    </message>
+    <message id="new_icons_show">
+        <extracomment>The notice's action that shows the new icons</extracomment>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message id="section_header_history">
+        <extracomment>Settings section about the download history</extracomment>
+        <source>Download History</source>
+        <translation>Download History</translation>
+    </message>
+    <message id="toggle_check_new_icons_daily">
+        <extracomment>Settings switch</extracomment>
+        <source>Check for new icons once a day</source>
+        <translation>Check for new icons once a day</translation>
+    </message>
     <message id="country_name_af">
         <source>Afghanistan</source>
         <translation>Afghanistan</translation>

@@ -707,6 +707,82 @@
         <source>Save All</source>
         <translation>全部保存</translation>
     </message>
+    <message id="check_for_new_icons">
+        <extracomment>History's header button and the main menu item</extracomment>
+        <source>Check for New Icons</source>
+        <translation>检查新图标</translation>
+    </message>
+    <message id="new_icons_title">
+        <extracomment>Title of the sheet listing apps whose icon changed</extracomment>
+        <source>New Icons</source>
+        <translation>新图标</translation>
+    </message>
+    <message id="new_icons_checking">
+        <extracomment>Shown while the history is being checked</extracomment>
+        <source>Checking…</source>
+        <translation>正在检查…</translation>
+    </message>
+    <message id="new_icons_none">
+        <extracomment>The check found no changed icon</extracomment>
+        <source>Every icon in your history is current.</source>
+        <translation>下载历史中的图标都是最新的。</translation>
+    </message>
+    <message id="new_icons_gone">
+        <extracomment>%1: the names of apps the store no longer has, separated by commas</extracomment>
+        <source>No longer in the App Store: %1</source>
+        <translation>已不在 App Store：%1</translation>
+    </message>
+    <message id="new_icons_check_again">
+        <extracomment>Button that runs the check again</extracomment>
+        <source>Check Again</source>
+        <translation>重新检查</translation>
+    </message>
+    <message id="save_new_icons" numerus="yes">
+        <extracomment>Button that saves every new icon. %n: how many</extracomment>
+        <source>Save %n New Icons</source>
+        <translation>
+            <numerusform>保存 %n 个新图标</numerusform>
+        </translation>
+    </message>
+    <message id="new_icon_row">
+        <extracomment>Screen reader name of a changed app's row. %1: app name, %2: region code</extracomment>
+        <source>%1, %2: saved icon, then the new one</source>
+        <translation>%1，%2：已保存的图标与新图标</translation>
+    </message>
+    <message id="new_icons_check_failed" numerus="yes">
+        <extracomment>%n: apps not checked, %1: the reason</extracomment>
+        <source>%n apps could not be checked: %1</source>
+        <translation>
+            <numerusform>%n 个应用无法检查：%1</numerusform>
+        </translation>
+    </message>
+    <message id="new_icons_app_gone_line">
+        <extracomment>Command line note. %1: app name</extracomment>
+        <source>%1 is no longer in the App Store.</source>
+        <translation>%1 已不在 App Store。</translation>
+    </message>
+    <message id="new_icons_found" numerus="yes">
+        <extracomment>Notice after the daily check. %n: how many apps</extracomment>
+        <source>New icons for %n apps</source>
+        <translation>
+            <numerusform>%n 个应用有新图标</numerusform>
+        </translation>
+    </message>
+    <message id="new_icons_show">
+        <extracomment>The notice's action that shows the new icons</extracomment>
+        <source>Show</source>
+        <translation>查看</translation>
+    </message>
+    <message id="section_header_history">
+        <extracomment>Settings section about the download history</extracomment>
+        <source>Download History</source>
+        <translation>下载历史</translation>
+    </message>
+    <message id="toggle_check_new_icons_daily">
+        <extracomment>Settings switch</extracomment>
+        <source>Check for new icons once a day</source>
+        <translation>每天检查一次新图标</translation>
+    </message>
     <message id="country_name_af">
         <source>Afghanistan</source>
         <translation>阿富汗</translation>

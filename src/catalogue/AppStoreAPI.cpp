@@ -12,6 +12,7 @@
 #include <QCoroNetworkReply>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -430,6 +431,29 @@ QCoro::Task<QList<Result<AppItem>>> AppStoreAPI::lookupBundleIds(
 {
     return lookupGroups<AppItem>(
         "bundleId", std::move(bundleIds), std::move(country), std::move(wanted));
+}
+
+QCoro::Task<QList<Result<AppItem>>> AppStoreAPI::lookupAgain(
+    QList<AppItem> items, QString fallbackCountry, StillWanted wanted)
+{
+    QMap<QString, QList<qsizetype>> places; // by region, in a steady order
+    for (qsizetype place = 0; place < items.size(); ++place)
+        places[items.at(place).countryCodeText()].append(place);
+    QList<Result<AppItem>> found(items.size(), Result<AppItem>(Error {}));
+    for (auto region = places.cbegin(); region != places.cend(); ++region) {
+        QList<qint64> ids;
+        for (const qsizetype place : region.value())
+            ids.append(items.at(place).trackId);
+        const QString country = region.key().isEmpty() ? fallbackCountry : region.key();
+        const QList<Result<AppItem>> answers = co_await lookupIds(ids, country, wanted);
+        for (qsizetype n = 0; n < answers.size(); ++n) {
+            Result<AppItem> answer = answers.at(n);
+            if (answer)
+                answer->countryCode = items.at(region.value().at(n)).countryCode;
+            found[region.value().at(n)] = std::move(answer);
+        }
+    }
+    co_return found;
 }
 
 QCoro::Task<Result<DetailedAppInfo>> AppStoreAPI::lookup(

@@ -90,6 +90,12 @@ public:
     QCoro::Task<QList<Result<AppItem>>> lookupBundleIds(
         QStringList bundleIds, QString country, StillWanted wanted = {});
 
+    // Items met before, each looked up again in the region it carries
+    // (`fallbackCountry` when it carries none), one grouped lookup per region:
+    // in the items' order, each found record with its item's region.
+    QCoro::Task<QList<Result<AppItem>>> lookupAgain(
+        QList<AppItem> items, QString fallbackCountry, StillWanted wanted = {});
+
     // The item of a lookup of one id: the one with that id, else the first
     // the answer holds; AppNotFound when it holds none.
     QCoro::Task<Result<DetailedAppInfo>> lookup(

@@ -11,6 +11,7 @@
 #include "workflow/AppStoreURLParser.h"
 #include "workflow/ApplicationContext.h"
 #include "workflow/BatchSave.h"
+#include "workflow/NewIconCheck.h"
 #include "workflow/SaveManifest.h"
 
 #include <QCommandLineParser>
@@ -35,11 +36,13 @@ namespace {
 
 constexpr int someFailed = 1;
 constexpr int usageError = 2;
+constexpr int iconsChanged = 3; // watch: for a timer job to act on
 
 // What one start asks for.
 struct Request
 {
-    bool save = false; // else a search
+    enum class Command { search, save, watch };
+    Command command = Command::search;
     QStringList queries; // the one search term, or what to save
     QString region;
     Platform platform = Platform::IPhone;
@@ -52,6 +55,7 @@ struct Request
     std::optional<qint64> developer; // every app of theirs is saved
     QString manifest;
     bool skipExisting = false;
+    bool saveNewIcons = false; // watch --save
     QStringList problems; // lines of the query file that are no query, each a failure
 };
 
@@ -121,19 +125,26 @@ std::variant<Request, int> parse(const QStringList &arguments, const SettingsMan
         "  vellumar-cli search TERM [--region CC] [--platform P] [--json]\n"
         "  vellumar-cli save QUERY... [--region CC] [--platform P] [--size S] [--shape SHAPE]\n"
         "               [--output DIR] [--from FILE] [--search TERM] [--developer ID]\n"
-        "               [--manifest FILE] [--skip-existing] [--no-history]\n\n"
+        "               [--manifest FILE] [--skip-existing] [--no-history]\n"
+        "  vellumar-cli watch [--save] [--json] [--size S] [--shape SHAPE] [--output DIR]\n\n"
         "A query is an app's id, its bundle id, a store link or a search term, whose first hit\n"
         "is saved. Ids and bundle ids are looked up up to 100 in one call, and several icons\n"
         "are saved at once. Saved files are printed on standard output, failures on standard\n"
         "error. Exit status: 0 when all was saved, 1 when something failed, 2 after a usage\n"
-        "error."));
+        "error.\n\n"
+        "watch looks every app of the download history up again in the region it was saved\n"
+        "from and prints a line for each whose icon changed; --save saves the new icons.\n"
+        "Exit status: 0 when none changed, 3 when some did, 1 when some could not be checked\n"
+        "or saved."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption region(
         "region", "The store region, two letters such as US (default CN).", "CC", "CN");
     const QCommandLineOption platform(
         "platform", "iphone, ipad or mac (default: as chosen in Vellumar).", "P");
-    const QCommandLineOption json("json", "search: the records as a JSON array.");
+    const QCommandLineOption json(
+        "json", "search: the records as a JSON array; watch: one JSON object a line.");
+    const QCommandLineOption saveNew("save", "watch: save each new icon.");
     const QCommandLineOption size("size", "save: 256, 512 or 1024 (default: as saved).", "S");
     const QCommandLineOption shape("shape",
         "save: " + IconSaveOptions::shapeNames().join(", ") + " (default: as saved).", "SHAPE");
@@ -153,9 +164,10 @@ std::variant<Request, int> parse(const QStringList &arguments, const SettingsMan
         "language", "zh or en (default: as the terminal's locale).", "L");
     const QCommandLineOption verbose(
         "verbose", "Also the technical detail of each failure, on standard error.");
-    parser.addOptions({ region, platform, json, size, shape, output, from, searchAll, developer,
-        manifest, skipExisting, noHistory, language, verbose });
-    parser.addPositionalArgument("command", "search or save, then its term or queries.");
+    parser.addOptions({ region, platform, json, saveNew, size, shape, output, from, searchAll,
+        developer, manifest, skipExisting, noHistory, language, verbose });
+    parser.addPositionalArgument(
+        "command", "search, save or watch; then the term or the queries.");
 
     if (!parser.parse(arguments))
         return usage(parser.errorText());
@@ -171,9 +183,11 @@ std::variant<Request, int> parse(const QStringList &arguments, const SettingsMan
     Request request;
     request.queries = parser.positionalArguments();
     const QString command = request.queries.isEmpty() ? QString() : request.queries.takeFirst();
-    if (command != "search" && command != "save")
-        return usage("Give a command: search or save.");
-    request.save = command == "save";
+    static const QStringList commands { "search", "save", "watch" }; // in the order of Command
+    if (!commands.contains(command))
+        return usage("Give a command: search, save or watch.");
+    request.command = Request::Command(commands.indexOf(command));
+    request.saveNewIcons = parser.isSet(saveNew);
     request.region = parser.value(region).toUpper();
     if (!countryForCode(request.region))
         return usage(QStringLiteral("'%1' is not a store region; give two letters such as US, "
@@ -228,9 +242,12 @@ std::variant<Request, int> parse(const QStringList &arguments, const SettingsMan
     }
     request.manifest = parser.value(manifest);
     request.skipExisting = parser.isSet(skipExisting);
-    if (!request.save && request.queries.size() != 1)
+    using enum Request::Command;
+    if (request.command == search && request.queries.size() != 1)
         return usage("search takes one term; quote a term of several words.");
-    if (request.save && request.queries.isEmpty() && request.problems.isEmpty()
+    if (request.command == watch && !request.queries.isEmpty())
+        return usage("watch takes no queries: it checks the download history.");
+    if (request.command == save && request.queries.isEmpty() && request.problems.isEmpty()
         && request.searchTerm.isEmpty() && !request.developer)
         return usage("save takes at least one query, or --from FILE, --search TERM or "
                      "--developer ID.");
@@ -410,18 +427,14 @@ std::optional<QString> alreadySaved(const AppItem &item, const IconSaveOptions &
         if (const SaveManifest::Record *record = manifest->savedFrom(artwork, options.shapeName()))
             return record->file;
     }
-    IconSaveOptions used = options;
     const bool original = options.shape == IconSaveOptions::Shape::original;
-    if (item.isMacApp() && !original)
-        used.shape = IconSaveOptions::Shape::square;
-    const QString title = PhotoLibrary::photoTitle(
-        PhotoLibrary::appName(item.trackName, item.trackId), used.fileNameWords(used.side()));
+    const QString title = IconSaveFlow::iconTitle(item, options);
     for (const QString &extension : { QStringLiteral(".png"), QStringLiteral(".jpg") }) {
         const QString path = library.firstPathFor(title, extension);
         if (manifest && manifest->lists(path))
             continue;
         const int width = pictureWidth(path);
-        if (width > 0 && (original || width == used.side()))
+        if (width > 0 && (original || width == options.side()))
             return path;
     }
     return std::nullopt;
@@ -437,6 +450,24 @@ SaveManifest::Record manifestRecord(
         QDateTime::currentDateTimeUtc() };
 }
 
+// The folder the request saves into, made the context's photo library; none,
+// after saying why, when it takes no files.
+std::shared_ptr<DesktopPhotoLibrary> openLibrary(ApplicationContext &context, const Request &request)
+{
+    const auto library = request.output.isEmpty()
+        ? std::make_shared<DesktopPhotoLibrary>()
+        : std::make_shared<DesktopPhotoLibrary>(QDir(request.output).absolutePath());
+    context.setPhotoLibrary(library);
+    if (const Result<void> allowed = library->requestAddOnlyAuthorization(); !allowed) {
+        print(stderr,
+            QStringLiteral("vellumar-cli: %1: %2\n")
+                .arg(PhotoLibrary::readable(library->folder()),
+                    allowed.error().localizedDescription()));
+        return nullptr;
+    }
+    return library;
+}
+
 // Saves through the batch save of the screens, with the options of the command line.
 QCoro::Task<int> save(ApplicationContext &context, Request request)
 {
@@ -449,19 +480,11 @@ QCoro::Task<int> save(ApplicationContext &context, Request request)
         ++failures;
         print(stderr, problem + '\n');
     }
-    const auto library = request.output.isEmpty()
-        ? std::make_shared<DesktopPhotoLibrary>()
-        : std::make_shared<DesktopPhotoLibrary>(QDir(request.output).absolutePath());
-    context.setPhotoLibrary(library);
     // A folder that takes nothing, or a manifest that cannot be written, ends
     // the run before the catalogue is asked anything.
-    if (const Result<void> allowed = library->requestAddOnlyAuthorization(); !allowed) {
-        print(stderr,
-            QStringLiteral("vellumar-cli: %1: %2\n")
-                .arg(PhotoLibrary::readable(library->folder()),
-                    allowed.error().localizedDescription()));
+    const std::shared_ptr<DesktopPhotoLibrary> library = openLibrary(context, request);
+    if (!library)
         co_return someFailed;
-    }
     std::unique_ptr<SaveManifest> manifest;
     if (!request.manifest.isEmpty()) {
         Result<std::unique_ptr<SaveManifest>> opened = SaveManifest::open(request.manifest);
@@ -513,13 +536,76 @@ QCoro::Task<int> save(ApplicationContext &context, Request request)
     co_return failures > 0 ? someFailed : 0;
 }
 
+// Checks the download history for new icons, as the history screen does; a
+// line for each app whose icon changed, once the new ones are saved if asked.
+QCoro::Task<int> watch(ApplicationContext &context, Request request)
+{
+    if (request.saveNewIcons && !openLibrary(context, request))
+        co_return someFailed;
+    NewIconCheck check;
+    check.setContext(context);
+    co_await check.checkNow();
+    int failures = 0;
+    if (!check.failure().isEmpty()) {
+        ++failures;
+        print(stderr, check.failure() + '\n');
+    }
+    for (const AppItem &gone : check.gone())
+        print(stderr, qtTrId("new_icons_app_gone_line").arg(gone.trackName) + '\n');
+    const QList<NewIconCheck::Change> changes = check.changes();
+    QHash<qint64, QString> files;
+    if (request.saveNewIcons && !changes.isEmpty()) {
+        BatchSave &batch = *check.batch();
+        batch.setOptions(request.options);
+        QObject::connect(&batch, &BatchSave::iconSaved,
+            [&files](const AppItem &item, const QString &path) { files.insert(item.trackId, path); });
+        QObject::connect(&batch, &BatchSave::iconFailed, [&failures](const AppItem &item, const QString &reason) {
+            ++failures;
+            print(stderr, qtTrId("batch_save_failure").arg(item.trackName, reason) + '\n');
+        });
+        auto finished = qCoro(&batch, &BatchSave::finished);
+        check.saveNewIcons();
+        co_await finished;
+        if (batch.completed() < batch.total()) {
+            ++failures;
+            print(stderr, batch.saveAlertMessage().section(u'\n', 0, 0) + '\n');
+        }
+    }
+    for (const NewIconCheck::Change &change : changes) {
+        const AppItem &now = change.current;
+        const QString file = files.value(now.trackId);
+        if (request.json) {
+            QJsonObject line { { "trackId", now.trackId }, { "trackName", now.trackName },
+                { "region", now.countryCodeText() },
+                { "savedArtworkUrl512", change.saved.artworkUrl512 },
+                { "artworkUrl512", now.artworkUrl512 },
+                { "file", file.isEmpty() ? QJsonValue() : QJsonValue(file) } };
+            print(stdout, QString::fromUtf8(QJsonDocument(line).toJson(QJsonDocument::Compact)) + '\n');
+        } else {
+            print(stdout,
+                QStringLiteral("%1\t%2\t%3\t%4\t%5%6\n")
+                    .arg(QString::number(now.trackId), now.countryCodeText(), now.trackName,
+                        change.saved.artworkUrl512, now.artworkUrl512,
+                        file.isEmpty() ? QString() : u'\t' + file));
+        }
+    }
+    co_return failures > 0 ? someFailed : changes.isEmpty() ? 0 : iconsChanged;
+}
+
 QCoro::Task<> run(ApplicationContext &context, Request request)
 {
     int status = 0;
-    if (request.save)
-        status = co_await save(context, std::move(request));
-    else
+    switch (request.command) {
+    case Request::Command::search:
         status = co_await search(context.catalogue(), std::move(request));
+        break;
+    case Request::Command::save:
+        status = co_await save(context, std::move(request));
+        break;
+    case Request::Command::watch:
+        status = co_await watch(context, std::move(request));
+        break;
+    }
     QCoreApplication::exit(status);
 }
 

@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QHash>
 #include <QSet>
 
 #include <algorithm>
@@ -75,6 +76,27 @@ Result<void> HistoryManager::restoreHistory(const QList<Placed> &entries)
             if (place(entry.item.trackId) != items.end())
                 continue;
             items.insert(entry.followedBy ? place(*entry.followedBy) : items.end(), entry.item);
+            changed = true;
+        }
+        return changed;
+    });
+}
+
+Result<void> HistoryManager::replaceArtwork(const QList<AppItem> &items)
+{
+    QHash<qint64, const AppItem *> byId;
+    for (const AppItem &item : items)
+        byId.insert(item.trackId, &item);
+    return updateHistory([&](QList<AppItem> &entries) {
+        bool changed = false;
+        for (AppItem &entry : entries) {
+            const AppItem *now = byId.value(entry.trackId);
+            if (!now
+                || (entry.artworkUrl100 == now->artworkUrl100
+                    && entry.artworkUrl512 == now->artworkUrl512))
+                continue;
+            entry.artworkUrl100 = now->artworkUrl100;
+            entry.artworkUrl512 = now->artworkUrl512;
             changed = true;
         }
         return changed;

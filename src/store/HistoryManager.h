@@ -49,6 +49,9 @@ public:
     // Puts removed entries back in their places (last, where what followed
     // them is gone too), except those whose trackId was stored again since.
     Result<void> restoreHistory(const QList<Placed> &entries);
+    // Gives the stored entries with these items' trackIds the items' artwork
+    // addresses, in one write; each keeps its place and other fields.
+    Result<void> replaceArtwork(const QList<AppItem> &items);
     // The stored list; empty when nothing is stored or it does not decode.
     [[nodiscard]] QList<AppItem> loadHistory() const;
     // Stores an empty list, then empties the application's temporary folder.

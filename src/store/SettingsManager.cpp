@@ -15,6 +15,7 @@ const QString slightlyRoundedKey = QStringLiteral("saveAsSlightlyRounded");
 const QString resolutionKey = QStringLiteral("iconResolution");
 const QString originalJPEGKey = QStringLiteral("saveAsOriginalJPEG");
 const QString platformKey = QStringLiteral("Platform");
+const QString newIconsKey = QStringLiteral("checkForNewIconsDaily");
 } // namespace
 
 SettingsManager::SettingsManager(KeyValueStore &store, QObject *parent)
@@ -31,6 +32,7 @@ SettingsManager::SettingsManager(KeyValueStore &store, QObject *parent)
     m_saveOptions.resolution
         = iconResolutionFromRawValue(m_store.stringForKey(resolutionKey).value_or(QString()))
               .value_or(IconResolution::size1024);
+    m_checksForNewIcons = m_store.boolForKey(newIconsKey);
     if (const std::optional<QString> raw = m_store.stringForKey(platformKey)) {
         const std::optional<Platform> platform = platformFromRawValue(*raw);
         if (!platform)
@@ -64,6 +66,14 @@ void SettingsManager::setPlatform(Platform value)
     m_platform = value;
     emit platformChanged();
     if (const Result<void> written = m_store.setString(platformKey, rawValue(value)); !written)
+        emit writeFailed(written.error());
+}
+
+void SettingsManager::setChecksForNewIcons(bool checks)
+{
+    m_checksForNewIcons = checks;
+    emit checksForNewIconsChanged();
+    if (const Result<void> written = m_store.setBool(newIconsKey, checks); !written)
         emit writeFailed(written.error());
 }
 

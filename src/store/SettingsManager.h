@@ -32,6 +32,9 @@ class SettingsManager : public QObject
     Q_PROPERTY(QStringList resolutions READ resolutions CONSTANT)
     // Whose apps a search lists; stored as its raw value.
     Q_PROPERTY(Platforms::Platform platform READ platform WRITE setPlatform NOTIFY platformChanged)
+    // The download history is checked for new icons once a day, at start.
+    Q_PROPERTY(bool checksForNewIcons READ checksForNewIcons WRITE setChecksForNewIcons NOTIFY
+            checksForNewIconsChanged)
     // Their names, in the order of the Platform values.
     Q_PROPERTY(QStringList platformNames READ platformNames CONSTANT)
 
@@ -44,9 +47,11 @@ public:
 
     [[nodiscard]] IconSaveOptions saveOptions() const { return m_saveOptions; }
     [[nodiscard]] Platform platform() const { return m_platform; }
+    [[nodiscard]] bool checksForNewIcons() const { return m_checksForNewIcons; }
 
     void setSaveOptions(const IconSaveOptions &options);
     void setPlatform(Platform value);
+    void setChecksForNewIcons(bool checks);
 
     [[nodiscard]] static QStringList resolutions();
     [[nodiscard]] static QStringList platformNames() { return platformDisplayNames(); }
@@ -54,6 +59,7 @@ public:
 signals:
     void saveOptionsChanged();
     void platformChanged();
+    void checksForNewIconsChanged();
     // A value could not be stored.
     void writeFailed(const Error &error);
 
@@ -61,4 +67,5 @@ private:
     KeyValueStore &m_store;
     IconSaveOptions m_saveOptions;
     Platform m_platform = Platform::IPhone;
+    bool m_checksForNewIcons = false;
 };

@@ -94,31 +94,18 @@ QCoro::Task<> BatchSave::run(QList<AppItem> items)
 
 QCoro::Task<QList<AppItem>> BatchSave::refreshed(QList<AppItem> items)
 {
-    // One grouped lookup per region the items were saved in.
-    QHash<QString, QList<qint64>> ids;
-    for (const AppItem &item : std::as_const(items))
-        ids[item.countryCodeText()].append(item.trackId);
-    AppStoreAPI &catalogue = context().catalogue();
     // A cancel meanwhile asks nothing more.
     const AppStoreAPI::StillWanted wanted = [self = QPointer<BatchSave>(this)] {
         return self && !self->m_cancelled;
     };
-    QHash<QString, QHash<qint64, AppItem>> current;
-    for (auto region = ids.cbegin(); region != ids.cend(); ++region) {
-        const QString asked = region.key().isEmpty() ? QStringLiteral("US") : region.key();
-        const QList<Result<AppItem>> found
-            = co_await catalogue.lookupIds(region.value(), asked, wanted);
-        for (const Result<AppItem> &app : found) {
-            if (app)
-                current[region.key()].insert(app->trackId, app.value());
-        }
-    }
-    for (AppItem &item : items) {
-        const QHash<qint64, AppItem> region = current.value(item.countryCodeText());
-        const auto found = region.constFind(item.trackId);
-        if (found != region.cend()) {
-            item.artworkUrl100 = found->artworkUrl100;
-            item.artworkUrl512 = found->artworkUrl512;
+    // Named: GCC 12 destroys a temporary of the awaited expression twice.
+    const QString fallback = QStringLiteral("US");
+    const QList<Result<AppItem>> current
+        = co_await context().catalogue().lookupAgain(items, fallback, wanted);
+    for (qsizetype n = 0; n < items.size(); ++n) {
+        if (const Result<AppItem> &found = current.at(n)) {
+            items[n].artworkUrl100 = found->artworkUrl100;
+            items[n].artworkUrl512 = found->artworkUrl512;
         }
     }
     co_return items;

@@ -74,6 +74,14 @@ Error saveFlowError(int code, const QString &detail, Error::Kind kind)
 
 } // namespace
 
+QString IconSaveFlow::iconTitle(const AppItem &item, IconSaveOptions options)
+{
+    if (item.isMacApp() && options.shape != IconSaveOptions::Shape::original)
+        options.shape = IconSaveOptions::Shape::square;
+    return PhotoLibrary::photoTitle(PhotoLibrary::appName(item.trackName, item.trackId),
+        options.fileNameWords(options.side()));
+}
+
 QCoro::Task<IconSaveOutcome> IconSaveFlow::saveOne(AppItem item,
     std::function<IconSaveOptions()> options, ApplicationContext &context, bool recordHistory)
 {

@@ -7,6 +7,9 @@
 #include "store/HistoryManager.h"
 #include "store/KeyValueStore.h"
 
+#include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLocalSocket>
 
 #include <csignal>
@@ -299,6 +302,60 @@ private slots:
             photos.entryList(QDir::Files).size() + QDir(out).entryList(QDir::Files).size(), files);
         KeyValueStore store(KeyValueStore::defaultFilePath());
         QCOMPARE(HistoryManager(store).loadHistory().size(), history);
+    }
+
+    // A timer job's check for new icons: nothing changed, then one icon changed and an app
+    // gone (told, no failure), printed as JSON, saved, and then nothing new again.
+    void watches()
+    {
+        const qint64 harbor = FixtureCatalogue::apps().at(1).trackId;
+        KeyValueStore store(KeyValueStore::defaultFilePath());
+        QVERIFY(store.setData("DownloadHistory", "[]"));
+        HistoryManager history(store);
+        QVERIFY(history.addHistory({ 55, "Gone App", {}, catalogue.artworkUrl(55, "512x512"), "CN" }));
+        QVERIFY(history.addHistory({ harbor, "Harbor Maps", catalogue.artworkUrl(harbor, "100x100"),
+            catalogue.artworkUrl(harbor, "512x512"), "CN" }));
+        struct Run
+        {
+            int status;
+            QString printed, told;
+        };
+        const auto watch = [](const QStringList &options) {
+            QProcess cli; // waited for with the event loop running, which the fixture answers in
+            QSignalSpy finished(&cli, &QProcess::finished);
+            cli.start(VELLUMAR_CLI, QStringList { "watch", "--language", "en" } + options);
+            cli.closeWriteChannel();
+            const int status = finished.wait(30000) ? cli.exitCode() : -1;
+            return Run { status, cli.readAllStandardOutput(), cli.readAllStandardError() };
+        };
+        Run run = watch({});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.printed, QString());
+        QCOMPARE(run.told, "Gone App is no longer in the App Store.\n");
+
+        catalogue.changeArtwork(harbor);
+        const QString now = catalogue.baseUrl().toString() + "/art/284910350-v1/512x512bb.png";
+        run = watch({ "--json" });
+        QCOMPARE(run.status, 3);
+        const QJsonObject line = QJsonDocument::fromJson(run.printed.toUtf8()).object();
+        QCOMPARE(line.value("trackId").toInteger(), harbor);
+        QCOMPARE(line.value("region").toString(), "CN");
+        QCOMPARE(line.value("savedArtworkUrl512").toString(), catalogue.artworkUrl(harbor, "512x512"));
+        QCOMPARE(line.value("artworkUrl512").toString(), now);
+        QVERIFY(line.value("file").isNull());
+
+        const QString folder = TestEnvironment::home() + "/watched";
+        run = watch({ "--save", "--size", "256", "--output", folder });
+        QCOMPARE(run.status, 3);
+        QCOMPARE(run.printed,
+            QStringLiteral("%1\tCN\tHarbor Maps\t%2\t%3\t%4/Harbor Maps 256.png\n")
+                .arg(harbor)
+                .arg(catalogue.artworkUrl(harbor, "512x512"), now, folder));
+        QCOMPARE(QImage(folder + "/Harbor Maps 256.png").width(), 256);
+        QCOMPARE(history.loadHistory().first().artworkUrl512, now);
+        run = watch({});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.printed, QString());
     }
 };
 

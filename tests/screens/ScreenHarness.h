@@ -183,6 +183,7 @@ protected slots:
     {
         ScreenHarness::photoFolder().removeRecursively();
         catalogue->clearRequests();
+        catalogue->undoChanges();
         screen = std::make_unique<ScreenHarness>(language);
         QVERIFY(screen->window());
     }

@@ -4,6 +4,7 @@
 
 #include "ScreenHarness.h"
 #include "screens/desktop/Desktop.h"
+#include "store/KeyValueStore.h"
 #include "store/LocalizationManager.h"
 #include "store/SearchHistoryManager.h"
 #include "store/SettingsManager.h"
@@ -572,6 +573,58 @@ private slots:
         WAIT_UNTIL(screen->shown("historyRow_0"));
         QVERIFY(pick("historyRow_0", "menuDelete"));
         WAIT_UNTIL(history().loadHistory().isEmpty());
+    }
+
+    // The history's check for new icons, from its header at phone width and from the main
+    // menu on a desktop: the changed app alone, an app gone, its new icon saved into the
+    // history. The check of the day is off until switched on; then a notice shows its finding.
+    void newIconsShowInTheHistory()
+    {
+        const qint64 harbor = FixtureCatalogue::apps().at(1).trackId;
+        history().addHistory(historyItem(0, "CN"));
+        history().addHistory({ 55, "Gone App", {}, catalogue->artworkUrl(55, "512x512"), "CN" });
+        history().addHistory(historyItem(1, "CN"));
+        catalogue->changeArtwork(harbor);
+        screen->window()->resize(390, 844);
+        QVERIFY(screen->click("historyTab"));
+        WAIT_UNTIL(screen->shown("historyRow_2"));
+        QVERIFY(screen->open("checkNewIconsButton", "newIconsView"));
+        WAIT_UNTIL(screen->shown("newIconRow_0"));
+        QVERIFY(!screen->shown("newIconRow_1"));
+        QCOMPARE(screen->item("newIconRow_0")->property("current").value<AppItem>().artworkUrl512,
+            catalogue->artworkUrl(harbor, "512x512").replace("/art/284910350/", "/art/284910350-v1/"));
+        QVERIFY(screen->item("newIconsGone")->property("text").toString().contains("Gone App"));
+        QVERIFY(screen->click("newIconsViewDoneButton") && screen->waitForPopup("newIconsView", false));
+
+        screen->window()->resize(1280, 800);
+        QVERIFY(screen->open("primaryMenuButton", "primaryMenu") && screen->click("menuNewIcons"));
+        QVERIFY(screen->waitForPopup("newIconsView", true));
+        WAIT_UNTIL(screen->shown("newIconRow_0"));
+        QVERIFY(screen->click("saveNewIconsButton"));
+        QVERIFY(screen->alertShows("newIconsSaveAlert", qtTrId("success")));
+        QCOMPARE(ScreenHarness::photos(), { "Harbor Maps 1024.png" });
+        QVERIFY(history().loadHistory().first().artworkUrl512.contains("/art/284910350-v1/"));
+        WAIT_UNTIL(screen->shown("newIconsNone"));
+        screen->pressKey(Qt::Key_Escape);
+        QVERIFY(screen->waitForPopup("newIconsView", false));
+
+        QObject *check = screen->find("newIconCheck");
+        const auto due = [check] {
+            bool due = true;
+            QMetaObject::invokeMethod(check, "isDue", Q_RETURN_ARG(bool, due));
+            return due;
+        };
+        QVERIFY(!due());
+        settings().setChecksForNewIcons(true);
+        QVERIFY(!due()); // checked a moment ago
+        QVERIFY(screen->context().store().removeObject("lastNewIconCheck"));
+        QVERIFY(due());
+        catalogue->changeArtwork(harbor);
+        QMetaObject::invokeMethod(check, "checkIfDue");
+        WAIT_UNTIL(screen->notices() == QStringList { qtTrId("new_icons_found", 1) });
+        QVERIFY(!due());
+        QVERIFY(screen->click("noticeAction") && screen->waitForPopup("newIconsView", true));
+        WAIT_UNTIL(screen->shown("newIconRow_0"));
     }
 };
 

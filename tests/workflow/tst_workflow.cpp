@@ -15,8 +15,11 @@
 #include "workflow/ApplicationContext.h"
 #include "workflow/BatchSave.h"
 #include "workflow/ContentViewModel.h"
+#include "workflow/NewIconCheck.h"
 
 #include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSignalSpy>
 #include <QStandardPaths>
 
@@ -83,6 +86,7 @@ private slots:
         QFile::remove(photoFolder().path());
         photoFolder().removeRecursively();
         catalogue->clearRequests();
+        catalogue->undoChanges();
         // A store of its own, with both shapes true, as an older version may
         // have stored them.
         storeFolder = std::make_unique<QTemporaryDir>();
@@ -367,6 +371,86 @@ private slots:
                      qtTrId("batch_stopped_summary").arg("2", "12") + '\n'),
             qPrintable(batch.saveAlertMessage()));
         QVERIFY(batch.saveAlertMessage().contains(qtTrId("error_disk_full")));
+    }
+
+    // The history checked for new icons: 250 apps saved in two regions take three grouped
+    // lookups. Two changed icons and an app gone (no failure); the saved file stands for the
+    // saved icon while it is there. Saving the new icons writes them and puts their artwork in
+    // the history, each entry in its place. A catalogue out of reach is a failure that
+    // changes nothing, and the check of the day stays due.
+    void newIcons()
+    {
+        const auto generated = [this](int n) {
+            const qint64 id = FixtureCatalogue::generatedId(n);
+            return AppItem { id, "Generated App " + QString::number(n),
+                catalogue->artworkUrl(id, "100x100"), catalogue->artworkUrl(id, "512x512"),
+                n <= 150 ? "US" : "JP" };
+        };
+        QJsonArray stored;
+        for (int n = 1; n <= 250; ++n)
+            stored.append(generated(n).toJson());
+        QVERIFY(context->store().setData("DownloadHistory", QJsonDocument(stored).toJson()));
+        settings->setChecksForNewIcons(true);
+        NewIconCheck check;
+        check.setContext(*context);
+        QSignalSpy finished(&check, &NewIconCheck::finished);
+        QVERIFY(check.isDue());
+        check.check();
+        QVERIFY(check.running() && finished.wait(30000));
+        QVERIFY(check.changes().isEmpty() && check.gone().isEmpty() && check.failure().isEmpty());
+        QCOMPARE(catalogue->requestLines().size(), 3);
+        QVERIFY(!check.isDue());
+
+        catalogue->changeArtwork(FixtureCatalogue::generatedId(2));
+        catalogue->changeArtwork(FixtureCatalogue::generatedId(200));
+        catalogue->withdraw(FixtureCatalogue::generatedId(3));
+        QVERIFY(photoFolder().mkpath("."));
+        const QString savedFile = photoFolder().filePath("Generated App 2 1024 圆角.png");
+        QImage picture(8, 8, QImage::Format_ARGB32);
+        picture.fill(Qt::green);
+        QVERIFY(picture.save(savedFile));
+        check.check();
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(check.changes().size(), 2);
+        const NewIconCheck::Change &first = check.changes().first();
+        QCOMPARE(first.saved, generated(2));
+        QCOMPARE(first.current.artworkUrl512,
+            catalogue->baseUrl().toString() + "/art/3000000002-v1/512x512bb.png");
+        QCOMPARE(first.savedFile, savedFile);
+        QCOMPARE(check.changes().last().current.trackId, FixtureCatalogue::generatedId(200));
+        QCOMPARE(check.changes().last().savedFile, QString());
+        QCOMPARE(check.gone().size(), 1);
+        QCOMPARE(check.gone().first().trackId, FixtureCatalogue::generatedId(3));
+        QVERIFY(check.failure().isEmpty());
+
+        QSignalSpy saved(check.batch(), &BatchSave::finished);
+        check.saveNewIcons();
+        QVERIFY(saved.wait(30000));
+        QCOMPARE(photoFolder().entryList(QDir::Files).size(), 3);
+        QVERIFY(check.changes().isEmpty());
+        const QList<AppItem> history = context->history().loadHistory();
+        QCOMPARE(history.size(), 250);
+        QCOMPARE(history.at(1).artworkUrl512,
+            catalogue->baseUrl().toString() + "/art/3000000002-v1/512x512bb.png");
+        QCOMPARE(history.at(199).trackId, FixtureCatalogue::generatedId(200));
+        QVERIFY(history.at(199).artworkUrl512.contains("-v1/"));
+        QCOMPARE(history.at(2), generated(3)); // gone, and kept as it was
+
+        // Nothing answers: every app is a failure, none is changed or gone.
+        catalogue->changeArtwork(FixtureCatalogue::generatedId(4));
+        QVERIFY(context->store().removeObject("lastNewIconCheck"));
+        qputenv("VELLUMAR_CATALOGUE_URL", "http://127.0.0.1:1");
+        NewIconCheck unreachable;
+        unreachable.setContext(*context);
+        QSignalSpy ended(&unreachable, &NewIconCheck::finished);
+        unreachable.check();
+        const bool checked = ended.wait(30000);
+        qputenv("VELLUMAR_CATALOGUE_URL", catalogue->baseUrl().toString().toUtf8());
+        QVERIFY(checked);
+        QVERIFY(unreachable.changes().isEmpty() && unreachable.gone().isEmpty());
+        QVERIFY2(unreachable.failure().startsWith(qtTrId("new_icons_check_failed", 250).arg("")),
+            qPrintable(unreachable.failure()));
+        QVERIFY(unreachable.isDue());
     }
 
     // A detail loader shows the iPad's screenshots for the iPad platform and for an app with no

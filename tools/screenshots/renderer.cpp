@@ -270,7 +270,7 @@ bool renderDetail(ScreenHarness &screen, FixtureCatalogue &catalogue, const QStr
     return ok;
 }
 
-bool renderHistory(ScreenHarness &screen, const FixtureCatalogue &catalogue, const QString &folder,
+bool renderHistory(ScreenHarness &screen, FixtureCatalogue &catalogue, const QString &folder,
     const QString &language)
 {
     screen.context().history().clearAllHistory();
@@ -302,6 +302,21 @@ bool renderHistory(ScreenHarness &screen, const FixtureCatalogue &catalogue, con
     ok &= save(screen, folder, language, QStringLiteral("history-clear-confirmation"));
     ok &= screen.click(QStringLiteral("cancelClearButton"));
     ok &= screen.waitForPopup(QStringLiteral("clearHistoryAlert"), false);
+
+    // Two new icons and an app gone from the store.
+    screen.context().history().addHistory(
+        { 55, QStringLiteral("Gone App"), {}, catalogue.artworkUrl(55, QStringLiteral("512x512")),
+            std::nullopt });
+    for (const int app : { 1, 2 })
+        catalogue.changeArtwork(FixtureCatalogue::apps().at(app).trackId);
+    ok &= screen.click(QStringLiteral("checkNewIconsButton"));
+    ok &= screen.waitForPopup(QStringLiteral("newIconsView"), true);
+    ok &= ScreenHarness::waitFor(
+        [&] { return screen.visibleItem(QStringLiteral("newIconRow_1")) != nullptr; });
+    ok &= save(screen, folder, language, QStringLiteral("new-icons"));
+    screen.pressKey(Qt::Key_Escape);
+    ok &= screen.waitForPopup(QStringLiteral("newIconsView"), false);
+    catalogue.undoChanges();
 
     ok &= screen.click(QStringLiteral("searchTab"));
     return ok;

@@ -6,8 +6,10 @@ import QtQuick
 import QtQuick.Controls
 import Vellumar.Style
 
-// The spinner with its caption while a search runs.
+// The spinner with its caption while a search (or other work) runs.
 Column {
+    property alias text: caption.text
+
     objectName: "loadingIndicator"
     spacing: 4
     scale: 1.5
@@ -18,6 +20,7 @@ Column {
         implicitHeight: 32
     }
     Text {
+        id: caption
         anchors.horizontalCenter: parent.horizontalCenter
         text: qsTrId("searching")
         color: Theme.systemGray

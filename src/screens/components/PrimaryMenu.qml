@@ -15,10 +15,17 @@ PlainMenu {
     signal preferencesRequested()
     signal shortcutsRequested()
     signal aboutRequested()
+    signal newIconsRequested()
 
     objectName: "primaryMenu"
     title: qsTrId("primary_menu")
 
+    ShortcutItem {
+        objectName: "menuNewIcons"
+        text: qsTrId("check_for_new_icons")
+        onTriggered: menu.newIconsRequested()
+    }
+    MenuSeparator {}
     ShortcutItem {
         objectName: "menuPreferences"
         text: qsTrId("preferences")

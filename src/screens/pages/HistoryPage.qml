@@ -21,6 +21,10 @@ Item {
     readonly property alias saveFlow: saveFlow
     property bool showingClearAlert: false
     readonly property bool showsMedia: historyPanes.showsMedia
+    // What the check for new icons found, for the header's button.
+    property int newIcons: 0
+
+    signal newIconsRequested()
 
     objectName: "historyView"
 
@@ -92,7 +96,25 @@ Item {
                 rows: historyList.count
             }
 
-            trailing: ToolButton {
+            trailing: [BarButton {
+                objectName: "checkNewIconsButton"
+                symbol: "sparkles"
+                text: qsTrId("check_for_new_icons")
+                enabled: viewModel.historyItems.count > 0
+                onClicked: historyView.newIconsRequested()
+
+                // New icons found by the check of the day, not yet saved.
+                Rectangle {
+                    visible: historyView.newIcons > 0
+                    anchors.right: parent.right
+                    anchors.top: parent.top
+                    anchors.margins: 8
+                    width: 8
+                    height: 8
+                    radius: 4
+                    color: Theme.destructive
+                }
+            }, ToolButton {
                 objectName: "clearDownloadHistoryButton"
                 text: qsTrId("clear")
                 Accessible.name: qsTrId("clear_download_history")
@@ -101,7 +123,7 @@ Item {
                 font.pixelSize: Theme.bodySize
                 Material.foreground: enabled ? Theme.accent : Theme.systemGray
                 onClicked: historyView.requestClear()
-            }
+            }]
         }
 
         footer: BatchBar {

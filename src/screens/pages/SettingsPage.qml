@@ -45,7 +45,7 @@ Sheet {
                 Layout.fillWidth: true
                 header: qsTrId("section_header_save_options")
 
-                SettingsSwitch {
+                ShapeSwitch {
                     objectName: "jpegSwitch"
                     text: qsTrId("toggle_save_as_jpeg")
                     shape: "original"
@@ -58,12 +58,12 @@ Sheet {
                     enabled: SettingsManager.saveOptions.shape !== "original"
                     opacity: enabled ? 1.0 : 0.5
 
-                    SettingsSwitch {
+                    ShapeSwitch {
                         objectName: "roundedSwitch"
                         text: qsTrId("toggle_save_as_rounded")
                         shape: "rounded"
                     }
-                    SettingsSwitch {
+                    ShapeSwitch {
                         objectName: "slightlyRoundedSwitch"
                         text: qsTrId("toggle_save_as_slightly_rounded")
                         shape: "slightly-rounded"
@@ -101,6 +101,18 @@ Sheet {
                         font.pixelSize: Theme.footnoteSize
                         color: Theme.secondaryLabel
                     }
+                }
+            }
+
+            FormSection {
+                Layout.fillWidth: true
+                header: qsTrId("section_header_history")
+
+                SettingsSwitch {
+                    objectName: "newIconsSwitch"
+                    text: qsTrId("toggle_check_new_icons_daily")
+                    checked: SettingsManager.checksForNewIcons
+                    onToggled: SettingsManager.checksForNewIcons = checked
                 }
             }
 
@@ -193,13 +205,15 @@ Sheet {
     }
 
     // A switch that turns one shape of the save options on, or back to square.
-    component SettingsSwitch: SwitchDelegate {
-        id: toggle
-
+    component ShapeSwitch: SettingsSwitch {
         required property string shape
 
         checked: SettingsManager.saveOptions.shape === shape
         onToggled: SettingsManager.saveOptions.shape = checked ? shape : "square"
+    }
+
+    component SettingsSwitch: SwitchDelegate {
+        id: toggle
 
         // The group's dimming is the only one: no disabled colour on top.
         contentItem: Text {

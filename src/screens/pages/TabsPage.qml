@@ -4,6 +4,7 @@
 
 import QtQuick
 import QtQuick.Templates as T
+import Vellumar.Core
 import Vellumar.Style
 import Vellumar.Components
 import Vellumar.Pages
@@ -179,6 +180,39 @@ T.Page {
         shortcutsLoader.made().open()
     }
 
+    // The history's check for new icons: one for the window, which the
+    // history's button, the main menu and the check of the day share.
+    NewIconCheck {
+        id: newIconCheck
+        objectName: "newIconCheck"
+        onShowRequested: mainView.presentNewIcons()
+    }
+    // Once the window is up, and only when switched on: it never holds up the start.
+    Timer {
+        interval: 2000
+        running: true
+        onTriggered: newIconCheck.checkIfDue()
+    }
+    // Built when first shown.
+    Loader {
+        id: newIconsLoader
+        active: false
+    }
+
+    function presentNewIcons() {
+        mainView.selectedTab = 1
+        if (!newIconsLoader.active) {
+            newIconsLoader.setSource(Qt.resolvedUrl("NewIconsPage.qml"), { "check": newIconCheck })
+            newIconsLoader.active = true
+        }
+        newIconsLoader.item.open()
+    }
+
+    function checkForNewIcons() {
+        presentNewIcons()
+        newIconCheck.check()
+    }
+
     function presentAbout() {
         aboutLoader.made().open()
     }
@@ -200,6 +234,7 @@ T.Page {
             menu.preferencesRequested.connect(mainView.presentSettings)
             menu.shortcutsRequested.connect(mainView.presentShortcuts)
             menu.aboutRequested.connect(mainView.presentAbout)
+            menu.newIconsRequested.connect(mainView.checkForNewIcons)
         }
     }
     OnDemandLoader {
@@ -232,6 +267,11 @@ T.Page {
         visible: mainView.selectedTab === 1
         focus: mainView.selectedTab === 1
         source: "HistoryPage.qml"
+        onLoaded: {
+            const history = item as HistoryPage
+            history.newIcons = Qt.binding(() => newIconCheck.changes.length)
+            history.newIconsRequested.connect(mainView.checkForNewIcons)
+        }
     }
 
     // The shown tab's field takes the keyboard, once the tab is visible.

@@ -70,7 +70,9 @@ QtObject {
         "checkmark.circle.fill": "\ue86c",
         "circle": "\ue836",
         "line.3.horizontal": "\ue5d2",
-        "xmark": "\ue5cd"
+        "xmark": "\ue5cd",
+        "arrow.right": "\ue5c8",
+        "sparkles": "\ue65f"
     })
 
     function glyph(name) {
