@@ -410,10 +410,8 @@ std::optional<QString> alreadySaved(const AppItem &item, const IconSaveOptions &
         if (const SaveManifest::Record *record = manifest->savedFrom(artwork, options.shapeName()))
             return record->file;
     }
-    IconSaveOptions used = options;
+    const IconSaveOptions used = IconSaveFlow::optionsFor(item, options);
     const bool original = options.shape == IconSaveOptions::Shape::original;
-    if (item.isMacApp() && !original)
-        used.shape = IconSaveOptions::Shape::square;
     const QString title = PhotoLibrary::photoTitle(
         PhotoLibrary::appName(item.trackName, item.trackId), used.fileNameWords(used.side()));
     for (const QString &extension : { QStringLiteral(".png"), QStringLiteral(".jpg") }) {

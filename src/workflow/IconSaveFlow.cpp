@@ -74,6 +74,13 @@ Error saveFlowError(int code, const QString &detail, Error::Kind kind)
 
 } // namespace
 
+IconSaveOptions IconSaveFlow::optionsFor(const AppItem &item, IconSaveOptions options)
+{
+    if (item.isMacApp() && options.shape != IconSaveOptions::Shape::original)
+        options.shape = IconSaveOptions::Shape::square;
+    return options;
+}
+
 QCoro::Task<IconSaveOutcome> IconSaveFlow::saveOne(AppItem item,
     std::function<IconSaveOptions()> options, ApplicationContext &context, bool recordHistory)
 {
@@ -102,11 +109,8 @@ QCoro::Task<IconSaveOutcome> IconSaveFlow::saveOne(AppItem item,
         co_return IconSaveOutcome { bytes.error(), downloadFailed };
     if (!alive)
         co_return IconSaveOutcome { closing, downloadFailed };
-    IconSaveOptions used = before.withShapeOf(options());
-    // A Mac app's icon comes shaped by its maker, transparency and all.
+    const IconSaveOptions used = optionsFor(item, before.withShapeOf(options()));
     const bool mac = item.isMacApp();
-    if (mac && !original)
-        used.shape = IconSaveOptions::Shape::square;
     // A large picture takes seconds to decode and round; the window goes on
     // meanwhile. (The future is named: a temporary in the awaited expression
     // would be destroyed twice by GCC 12.)
