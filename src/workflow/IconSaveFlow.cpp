@@ -74,12 +74,18 @@ Error saveFlowError(int code, const QString &detail, Error::Kind kind)
 
 } // namespace
 
-QString IconSaveFlow::iconTitle(const AppItem &item, IconSaveOptions options)
+IconSaveOptions IconSaveFlow::optionsFor(const AppItem &item, IconSaveOptions options)
 {
     if (item.isMacApp() && options.shape != IconSaveOptions::Shape::original)
         options.shape = IconSaveOptions::Shape::square;
-    return PhotoLibrary::photoTitle(PhotoLibrary::appName(item.trackName, item.trackId),
-        options.fileNameWords(options.side()));
+    return options;
+}
+
+QString IconSaveFlow::iconTitle(const AppItem &item, const IconSaveOptions &options)
+{
+    const IconSaveOptions used = optionsFor(item, options);
+    return PhotoLibrary::photoTitle(
+        PhotoLibrary::appName(item.trackName, item.trackId), used.fileNameWords(used.side()));
 }
 
 QCoro::Task<IconSaveOutcome> IconSaveFlow::saveOne(AppItem item,
@@ -110,11 +116,8 @@ QCoro::Task<IconSaveOutcome> IconSaveFlow::saveOne(AppItem item,
         co_return IconSaveOutcome { bytes.error(), downloadFailed };
     if (!alive)
         co_return IconSaveOutcome { closing, downloadFailed };
-    IconSaveOptions used = before.withShapeOf(options());
-    // A Mac app's icon comes shaped by its maker, transparency and all.
+    const IconSaveOptions used = optionsFor(item, before.withShapeOf(options()));
     const bool mac = item.isMacApp();
-    if (mac && !original)
-        used.shape = IconSaveOptions::Shape::square;
     // A large picture takes seconds to decode and round; the window goes on
     // meanwhile. (The future is named: a temporary in the awaited expression
     // would be destroyed twice by GCC 12.)

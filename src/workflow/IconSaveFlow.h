@@ -50,9 +50,12 @@ public:
     // The same, once, with these options in place of the settings'.
     Q_INVOKABLE void saveIconAs(const AppItem &item, const IconSaveOptions &options);
 
-    // The title a save of `item` with `options` gives its icon: a Mac app's
-    // stays square unless the original is asked for.
-    [[nodiscard]] static QString iconTitle(const AppItem &item, IconSaveOptions options);
+    // The options a save of `item` uses: a Mac app's icon comes shaped by its
+    // maker, transparency and all, so it stays square unless the original is
+    // asked for.
+    [[nodiscard]] static IconSaveOptions optionsFor(const AppItem &item, IconSaveOptions options);
+    // The title a save of `item` with `options` gives its icon.
+    [[nodiscard]] static QString iconTitle(const AppItem &item, const IconSaveOptions &options);
     // One save from start to end, the only one there is: address, download,
     // decode, shaping, writing into the context's photo library and, when
     // `recordHistory`, its download history. `options` is asked before the
