@@ -11,6 +11,7 @@
 #include "workflow/AppStoreURLParser.h"
 #include "workflow/ApplicationContext.h"
 #include "workflow/BatchSave.h"
+#include "workflow/RegionComparison.h"
 #include "workflow/SaveManifest.h"
 
 #include <QCommandLineParser>
@@ -39,8 +40,8 @@ constexpr int usageError = 2;
 // What one start asks for.
 struct Request
 {
-    bool save = false; // else a search
-    QStringList queries; // the one search term, or what to save
+    QString command; // search, save or regions
+    QStringList queries; // the one search term, what to save, or the app to compare
     QString region;
     Platform platform = Platform::IPhone;
     bool json = false;
@@ -53,6 +54,8 @@ struct Request
     QString manifest;
     bool skipExisting = false;
     QStringList problems; // lines of the query file that are no query, each a failure
+    qint64 trackId = 0; // the app whose icons are compared
+    QStringList regions; // where they are compared
 };
 
 void print(FILE *stream, const QString &text)
@@ -121,19 +124,24 @@ std::variant<Request, int> parse(const QStringList &arguments, const SettingsMan
         "  vellumar-cli search TERM [--region CC] [--platform P] [--json]\n"
         "  vellumar-cli save QUERY... [--region CC] [--platform P] [--size S] [--shape SHAPE]\n"
         "               [--output DIR] [--from FILE] [--search TERM] [--developer ID]\n"
-        "               [--manifest FILE] [--skip-existing] [--no-history]\n\n"
+        "               [--manifest FILE] [--skip-existing] [--no-history]\n"
+        "  vellumar-cli regions ID [--regions CC,CC,...] [--json]\n\n"
         "A query is an app's id, its bundle id, a store link or a search term, whose first hit\n"
         "is saved. Ids and bundle ids are looked up up to 100 in one call, and several icons\n"
         "are saved at once. Saved files are printed on standard output, failures on standard\n"
-        "error. Exit status: 0 when all was saved, 1 when something failed, 2 after a usage\n"
-        "error."));
+        "error. regions looks the app with this id up in each region and prints each of its\n"
+        "icons once, with the regions that show it, then the regions that do not sell it.\n"
+        "Exit status: 0 when all was done, 1 when something failed, 2 after a usage error."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption region(
         "region", "The store region, two letters such as US (default CN).", "CC", "CN");
     const QCommandLineOption platform(
         "platform", "iphone, ipad or mac (default: as chosen in Vellumar).", "P");
-    const QCommandLineOption json("json", "search: the records as a JSON array.");
+    const QCommandLineOption json(
+        "json", "search: the records as a JSON array; regions: the icons as a JSON object.");
+    const QCommandLineOption regions("regions",
+        "regions: where to look, such as US,JP,KR (default: as chosen in Vellumar).", "CC,CC");
     const QCommandLineOption size("size", "save: 256, 512 or 1024 (default: as saved).", "S");
     const QCommandLineOption shape("shape",
         "save: " + IconSaveOptions::shapeNames().join(", ") + " (default: as saved).", "SHAPE");
@@ -153,9 +161,10 @@ std::variant<Request, int> parse(const QStringList &arguments, const SettingsMan
         "language", "zh or en (default: as the terminal's locale).", "L");
     const QCommandLineOption verbose(
         "verbose", "Also the technical detail of each failure, on standard error.");
-    parser.addOptions({ region, platform, json, size, shape, output, from, searchAll, developer,
-        manifest, skipExisting, noHistory, language, verbose });
-    parser.addPositionalArgument("command", "search or save, then its term or queries.");
+    parser.addOptions({ region, platform, json, regions, size, shape, output, from, searchAll,
+        developer, manifest, skipExisting, noHistory, language, verbose });
+    parser.addPositionalArgument(
+        "command", "search, save or regions, then its term, queries or app id.");
 
     if (!parser.parse(arguments))
         return usage(parser.errorText());
@@ -170,10 +179,9 @@ std::variant<Request, int> parse(const QStringList &arguments, const SettingsMan
 
     Request request;
     request.queries = parser.positionalArguments();
-    const QString command = request.queries.isEmpty() ? QString() : request.queries.takeFirst();
-    if (command != "search" && command != "save")
-        return usage("Give a command: search or save.");
-    request.save = command == "save";
+    request.command = request.queries.isEmpty() ? QString() : request.queries.takeFirst();
+    if (request.command != "search" && request.command != "save" && request.command != "regions")
+        return usage("Give a command: search, save or regions.");
     request.region = parser.value(region).toUpper();
     if (!countryForCode(request.region))
         return usage(QStringLiteral("'%1' is not a store region; give two letters such as US, "
@@ -228,9 +236,31 @@ std::variant<Request, int> parse(const QStringList &arguments, const SettingsMan
     }
     request.manifest = parser.value(manifest);
     request.skipExisting = parser.isSet(skipExisting);
-    if (!request.save && request.queries.size() != 1)
+    if (request.command == "regions") {
+        bool number = false;
+        request.trackId = request.queries.value(0).toLongLong(&number);
+        if (request.queries.size() != 1 || !number || request.trackId <= 0)
+            return usage("regions takes one app id, a number.");
+        request.regions = settings.comparedRegions();
+        if (parser.isSet(regions)) {
+            request.regions.clear();
+            for (const QString &code : parser.value(regions).split(u',')) {
+                const QString upper = code.trimmed().toUpper();
+                if (!countryForCode(upper))
+                    return usage(QStringLiteral("'%1' is not a store region; give two-letter codes "
+                                                "such as US,JP,KR.")
+                                     .arg(code.trimmed()));
+                if (!request.regions.contains(upper))
+                    request.regions.append(upper);
+            }
+        }
+        if (request.regions.isEmpty())
+            return usage("No regions are chosen; give them with --regions CC,CC.");
+        return request;
+    }
+    if (request.command == "search" && request.queries.size() != 1)
         return usage("search takes one term; quote a term of several words.");
-    if (request.save && request.queries.isEmpty() && request.problems.isEmpty()
+    if (request.command == "save" && request.queries.isEmpty() && request.problems.isEmpty()
         && request.searchTerm.isEmpty() && !request.developer)
         return usage("save takes at least one query, or --from FILE, --search TERM or "
                      "--developer ID.");
@@ -513,11 +543,67 @@ QCoro::Task<int> save(ApplicationContext &context, Request request)
     co_return failures > 0 ? someFailed : 0;
 }
 
+// Each icon once with its regions and address, then the regions without the app; a
+// region whose lookup failed is a failure, and so is an app no region sells.
+QCoro::Task<int> compareRegions(ApplicationContext &context, Request request)
+{
+    RegionComparison comparison;
+    comparison.setContext(context);
+    if (::isatty(STDERR_FILENO)) {
+        QObject::connect(&comparison, &RegionComparison::progressChanged, [&comparison] {
+            print(stderr,
+                QStringLiteral("[%1/%2]\n").arg(comparison.completed()).arg(comparison.total()));
+        });
+    }
+    auto finished = qCoro(&comparison, &RegionComparison::finished);
+    comparison.start(request.trackId, request.regions);
+    co_await finished;
+
+    const QList<RegionComparison::Icon> &icons = comparison.icons();
+    const QList<RegionComparison::Failure> &failures = comparison.failedRegions();
+    for (const RegionComparison::Failure &failure : failures) {
+        print(stderr,
+            qtTrId("region_lookup_failure")
+                    .arg(failure.region, failure.error.localizedDescription())
+                + '\n');
+    }
+    if (icons.isEmpty() && failures.isEmpty())
+        print(stderr,
+            qtTrId("batch_save_failure")
+                    .arg(QString::number(request.trackId), qtTrId("app_not_found"))
+                + '\n');
+    const QStringList &notSold = comparison.notSoldInRegions();
+    if (request.json) {
+        QJsonArray shown, failed;
+        for (const RegionComparison::Icon &icon : icons) {
+            shown.append(QJsonObject { { "regions", QJsonArray::fromStringList(icon.regions) },
+                { "artworkUrl512", icon.artworkUrls.first() },
+                { "artworkUrls", QJsonArray::fromStringList(icon.artworkUrls) } });
+        }
+        for (const RegionComparison::Failure &failure : failures)
+            failed.append(QJsonObject {
+                { "region", failure.region }, { "reason", failure.error.localizedDescription() } });
+        const QJsonObject answer { { "trackId", request.trackId },
+            { "trackName", icons.isEmpty() ? QJsonValue() : icons.first().item.trackName },
+            { "icons", shown }, { "notSoldIn", QJsonArray::fromStringList(notSold) },
+            { "failed", failed } };
+        print(stdout, QString::fromUtf8(QJsonDocument(answer).toJson()));
+    } else {
+        for (const RegionComparison::Icon &icon : icons)
+            print(stdout, icon.regions.join(u',') + '\t' + icon.artworkUrls.first() + '\n');
+        if (!notSold.isEmpty())
+            print(stdout, qtTrId("regions_not_sold_in").arg(notSold.join(u',')) + '\n');
+    }
+    co_return icons.isEmpty() || !failures.isEmpty() ? someFailed : 0;
+}
+
 QCoro::Task<> run(ApplicationContext &context, Request request)
 {
     int status = 0;
-    if (request.save)
+    if (request.command == "save")
         status = co_await save(context, std::move(request));
+    else if (request.command == "regions")
+        status = co_await compareRegions(context, std::move(request));
     else
         status = co_await search(context.catalogue(), std::move(request));
     QCoreApplication::exit(status);

@@ -17,10 +17,11 @@ class KeyValueStore;
 class QJSEngine;
 class QQmlEngine;
 
-// The settings: the save options and the platform. Loaded once from the
-// store; every assignment, also of the value already held, notifies and
-// writes at once; a write that fails keeps the new value for this run and
-// says so. The save options are stored under their four keys of old.
+// The settings: the save options, the platform and the regions an app's
+// icons are compared across. Loaded once from the store; every assignment,
+// also of the value already held, notifies and writes at once; a write that
+// fails keeps the new value for this run and says so. The save options are
+// stored under their four keys of old.
 class SettingsManager : public QObject
 {
     Q_OBJECT
@@ -34,6 +35,9 @@ class SettingsManager : public QObject
     Q_PROPERTY(Platforms::Platform platform READ platform WRITE setPlatform NOTIFY platformChanged)
     // Their names, in the order of the Platform values.
     Q_PROPERTY(QStringList platformNames READ platformNames CONSTANT)
+    // Region codes in the order chosen; the ten largest stores until a choice is stored.
+    Q_PROPERTY(QStringList comparedRegions READ comparedRegions WRITE setComparedRegions NOTIFY
+            comparedRegionsChanged)
 
 public:
     // QML's singleton is the one of the engine's application context.
@@ -44,9 +48,15 @@ public:
 
     [[nodiscard]] IconSaveOptions saveOptions() const { return m_saveOptions; }
     [[nodiscard]] Platform platform() const { return m_platform; }
+    [[nodiscard]] QStringList comparedRegions() const { return m_comparedRegions; }
 
     void setSaveOptions(const IconSaveOptions &options);
     void setPlatform(Platform value);
+    // Codes the region table lacks, and repeats, are left out.
+    void setComparedRegions(const QStringList &codes);
+
+    static inline const QStringList defaultComparedRegions { "US", "CN", "JP", "GB", "KR", "DE",
+        "FR", "CA", "AU", "TW" };
 
     [[nodiscard]] static QStringList resolutions();
     [[nodiscard]] static QStringList platformNames() { return platformDisplayNames(); }
@@ -54,6 +64,7 @@ public:
 signals:
     void saveOptionsChanged();
     void platformChanged();
+    void comparedRegionsChanged();
     // A value could not be stored.
     void writeFailed(const Error &error);
 
@@ -61,4 +72,5 @@ private:
     KeyValueStore &m_store;
     IconSaveOptions m_saveOptions;
     Platform m_platform = Platform::IPhone;
+    QStringList m_comparedRegions = defaultComparedRegions;
 };

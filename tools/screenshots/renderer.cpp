@@ -270,6 +270,42 @@ bool renderDetail(ScreenHarness &screen, FixtureCatalogue &catalogue, const QStr
     return ok;
 }
 
+// One app's icons across regions: under way, compared, and the regions to compare.
+bool renderRegions(ScreenHarness &screen, FixtureCatalogue &catalogue, const QString &folder,
+    const QString &language)
+{
+    const QString atlas = QString::number(FixtureCatalogue::regionalId);
+    bool ok = search(screen, atlas);
+    ok &= screen.click(QStringLiteral("resultRow_0"));
+    ok &= ScreenHarness::waitFor(
+        [&] { return screen.visibleItem(QStringLiteral("detailStack")) != nullptr; });
+    catalogue.setDelay(atlas, std::chrono::milliseconds(400));
+    ok &= screen.click(QStringLiteral("compareRegionsButton"));
+    ok &= ScreenHarness::waitFor([&] {
+        QQuickItem *page = screen.visibleItem(QStringLiteral("regionComparisonView"));
+        return page
+            && page->property("comparison").value<QObject *>()->property("completed").toInt() >= 3;
+    });
+    ok &= save(screen, folder, language, QStringLiteral("regions-progress"));
+    catalogue.setDelay(atlas, std::chrono::milliseconds(0));
+    ok &= ScreenHarness::waitFor(
+        [&] { return screen.visibleItem(QStringLiteral("compareAgainButton")) != nullptr; });
+    ok &= save(screen, folder, language, QStringLiteral("regions"));
+    ok &= screen.open(QStringLiteral("editRegionsButton"), QStringLiteral("regionChoiceView"));
+    ok &= save(screen, folder, language, QStringLiteral("regions-choice"));
+    screen.pressKey(Qt::Key_Escape);
+    ok &= screen.waitForPopup(QStringLiteral("regionChoiceView"), false);
+    // Back to the search results.
+    for (const char *page : { "regionComparisonView", "appDetailView" }) {
+        if (wide(screen) && page == std::string_view("appDetailView"))
+            break;
+        ok &= screen.click(screen.visibleItem(
+            QStringLiteral("backButton"), screen.visibleItem(QLatin1String(page))));
+        ok &= ScreenHarness::waitFor([&] { return !screen.visibleItem(QLatin1String(page)); });
+    }
+    return ok;
+}
+
 bool renderHistory(ScreenHarness &screen, const FixtureCatalogue &catalogue, const QString &folder,
     const QString &language)
 {
@@ -355,6 +391,7 @@ int main(int argc, char *argv[])
             screen.context().searchHistory().addSearchTerm(term);
         ok &= renderLanguage(screen, catalogue, folder, language);
         ok &= renderDetail(screen, catalogue, folder, language);
+        ok &= renderRegions(screen, catalogue, folder, language);
         ok &= renderHistory(screen, catalogue, folder, language);
     }
     return ok ? 0 : 1;

@@ -70,7 +70,8 @@ QtObject {
         "checkmark.circle.fill": "\ue86c",
         "circle": "\ue836",
         "line.3.horizontal": "\ue5d2",
-        "xmark": "\ue5cd"
+        "xmark": "\ue5cd",
+        "globe": "\ue80b"
     })
 
     function glyph(name) {
