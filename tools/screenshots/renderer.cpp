@@ -11,6 +11,7 @@
 #include "ScreenHarness.h"
 #include "TestEnvironment.h"
 #include "catalogue/AppItem.h"
+#include "catalogue/CataloguePacer.h"
 #include "screens/desktop/Desktop.h"
 #include "store/HistoryManager.h"
 #include "store/LocalizationManager.h"
@@ -277,24 +278,38 @@ bool renderRegions(ScreenHarness &screen, FixtureCatalogue &catalogue, const QSt
     const QString atlas = QString::number(FixtureCatalogue::regionalId);
     bool ok = search(screen, atlas);
     ok &= screen.click(QStringLiteral("resultRow_0"));
-    ok &= ScreenHarness::waitFor(
-        [&] { return screen.visibleItem(QStringLiteral("detailStack")) != nullptr; });
+    ok &= ScreenHarness::waitFor([&] {
+        return pageSettled(screen, "appDetailView", "searchNavigation")
+            && screen.visibleItem(QStringLiteral("detailStack")) != nullptr;
+    });
     catalogue.setDelay(atlas, std::chrono::milliseconds(400));
     ok &= screen.click(QStringLiteral("compareRegionsButton"));
-    ok &= ScreenHarness::waitFor([&] {
+    const auto comparison = [&]() -> QObject * {
         QQuickItem *page = screen.visibleItem(QStringLiteral("regionComparisonView"));
-        return page
-            && page->property("comparison").value<QObject *>()->property("completed").toInt() >= 3;
-    });
+        return page ? page->property("comparison").value<QObject *>() : nullptr;
+    };
+    ok &= ScreenHarness::waitFor(
+        [&] { return comparison() && comparison()->property("completed").toInt() >= 3; });
     ok &= save(screen, folder, language, QStringLiteral("regions-progress"));
     catalogue.setDelay(atlas, std::chrono::milliseconds(0));
     ok &= ScreenHarness::waitFor(
-        [&] { return screen.visibleItem(QStringLiteral("compareAgainButton")) != nullptr; });
+        [&] { return comparison() && !comparison()->property("running").toBool(); });
     ok &= save(screen, folder, language, QStringLiteral("regions"));
     ok &= screen.open(QStringLiteral("editRegionsButton"), QStringLiteral("regionChoiceView"));
     ok &= save(screen, folder, language, QStringLiteral("regions-choice"));
-    screen.pressKey(Qt::Key_Escape);
-    ok &= screen.waitForPopup(QStringLiteral("regionChoiceView"), false);
+    // Italy added, whose lookup fails; then taken out again, for the next language.
+    for (const char *shot : { "regions-failed", "" }) {
+        screen.typeText(QStringLiteral("italy"));
+        screen.pressKey(Qt::Key_Return);
+        screen.pressKey(Qt::Key_Escape);
+        ok &= screen.waitForPopup(QStringLiteral("regionChoiceView"), false);
+        ok &= ScreenHarness::waitFor(
+            [&] { return comparison() && !comparison()->property("running").toBool(); });
+        if (*shot == '\0')
+            break;
+        ok &= save(screen, folder, language, QLatin1String(shot));
+        ok &= screen.open(QStringLiteral("editRegionsButton"), QStringLiteral("regionChoiceView"));
+    }
     // Back to the search results.
     for (const char *page : { "regionComparisonView", "appDetailView" }) {
         if (wide(screen) && page == std::string_view("appDetailView"))
@@ -348,6 +363,9 @@ bool renderHistory(ScreenHarness &screen, const FixtureCatalogue &catalogue, con
 int main(int argc, char *argv[])
 {
     TestEnvironment::isolate();
+    // Both languages ask the fixture more than the pacer's burst: its waits would only
+    // slow the rendering down, and leave a comparison half done in the pictures.
+    CataloguePacer::setWaitUnit(std::chrono::milliseconds(1));
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Vellumar"));
     if (argc < 2 || argc > 4) {
