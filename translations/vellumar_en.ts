@@ -789,6 +789,69 @@
         <source>Check for new icons once a day</source>
         <translation>Check for new icons once a day</translation>
     </message>
+    <message id="compare_regions">
+        <extracomment>The detail screen's button and the screen that shows an app's icons across store regions</extracomment>
+        <source>Compare Regions</source>
+        <translation>Compare Regions</translation>
+    </message>
+    <message id="regions_progress">
+        <extracomment>While the app is looked up in each region. %1: how many regions have answered; %2: how many there are</extracomment>
+        <source>%1 of %2 regions looked up</source>
+        <translation>%1 of %2 regions looked up</translation>
+    </message>
+    <message id="regions_icon_count" numerus="yes">
+        <extracomment>Above the icons an app shows across regions. %n: how many different icons</extracomment>
+        <source>%n Icons</source>
+        <translation>
+            <numerusform>%n Icon</numerusform>
+            <numerusform>%n Icons</numerusform>
+        </translation>
+    </message>
+    <message id="save_regions_icon">
+        <extracomment>An icon's save button, for screen readers. %1: the regions that show the icon</extracomment>
+        <source>Save the icon of %1</source>
+        <translation>Save the icon of %1</translation>
+    </message>
+    <message id="regions_not_sold_heading">
+        <extracomment>Above the regions whose store does not sell the app</extracomment>
+        <source>Not Sold In</source>
+        <translation>Not Sold In</translation>
+    </message>
+    <message id="regions_not_sold_in">
+        <extracomment>The command line's last line. %1: the codes of the regions whose store does not sell the app</extracomment>
+        <source>Not sold in: %1</source>
+        <translation>Not sold in: %1</translation>
+    </message>
+    <message id="regions_failed_heading">
+        <extracomment>Above the regions whose lookup failed</extracomment>
+        <source>Could Not Be Looked Up</source>
+        <translation>Could Not Be Looked Up</translation>
+    </message>
+    <message id="region_lookup_failure">
+        <extracomment>One region whose lookup failed. %1: the region; %2: why</extracomment>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="regions_none_chosen">
+        <extracomment>Shown when no region is chosen to compare</extracomment>
+        <source>Choose the regions to compare.</source>
+        <translation>Choose the regions to compare.</translation>
+    </message>
+    <message id="compare_again">
+        <extracomment>Looks the app up again in the chosen regions</extracomment>
+        <source>Compare Again</source>
+        <translation>Compare Again</translation>
+    </message>
+    <message id="edit_regions">
+        <extracomment>The button that opens the list of regions to compare</extracomment>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message id="choose_regions">
+        <extracomment>The list of regions to compare, and its button for screen readers</extracomment>
+        <source>Regions to Compare</source>
+        <translation>Regions to Compare</translation>
+    </message>
     <message id="country_name_af">
         <source>Afghanistan</source>
         <translation>Afghanistan</translation>

@@ -783,6 +783,68 @@
         <source>Check for new icons once a day</source>
         <translation>每天检查一次新图标</translation>
     </message>
+    <message id="compare_regions">
+        <extracomment>The detail screen's button and the screen that shows an app's icons across store regions</extracomment>
+        <source>Compare Regions</source>
+        <translation>比较地区</translation>
+    </message>
+    <message id="regions_progress">
+        <extracomment>While the app is looked up in each region. %1: how many regions have answered; %2: how many there are</extracomment>
+        <source>%1 of %2 regions looked up</source>
+        <translation>已查询 %1 / %2 个地区</translation>
+    </message>
+    <message id="regions_icon_count" numerus="yes">
+        <extracomment>Above the icons an app shows across regions. %n: how many different icons</extracomment>
+        <source>%n Icons</source>
+        <translation>
+            <numerusform>%n 种图标</numerusform>
+        </translation>
+    </message>
+    <message id="save_regions_icon">
+        <extracomment>An icon's save button, for screen readers. %1: the regions that show the icon</extracomment>
+        <source>Save the icon of %1</source>
+        <translation>保存%1的图标</translation>
+    </message>
+    <message id="regions_not_sold_heading">
+        <extracomment>Above the regions whose store does not sell the app</extracomment>
+        <source>Not Sold In</source>
+        <translation>未在以下地区销售</translation>
+    </message>
+    <message id="regions_not_sold_in">
+        <extracomment>The command line's last line. %1: the codes of the regions whose store does not sell the app</extracomment>
+        <source>Not sold in: %1</source>
+        <translation>未在以下地区销售：%1</translation>
+    </message>
+    <message id="regions_failed_heading">
+        <extracomment>Above the regions whose lookup failed</extracomment>
+        <source>Could Not Be Looked Up</source>
+        <translation>无法查询</translation>
+    </message>
+    <message id="region_lookup_failure">
+        <extracomment>One region whose lookup failed. %1: the region; %2: why</extracomment>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message id="regions_none_chosen">
+        <extracomment>Shown when no region is chosen to compare</extracomment>
+        <source>Choose the regions to compare.</source>
+        <translation>请选择要比较的地区。</translation>
+    </message>
+    <message id="compare_again">
+        <extracomment>Looks the app up again in the chosen regions</extracomment>
+        <source>Compare Again</source>
+        <translation>重新比较</translation>
+    </message>
+    <message id="edit_regions">
+        <extracomment>The button that opens the list of regions to compare</extracomment>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message id="choose_regions">
+        <extracomment>The list of regions to compare, and its button for screen readers</extracomment>
+        <source>Regions to Compare</source>
+        <translation>要比较的地区</translation>
+    </message>
     <message id="country_name_af">
         <source>Afghanistan</source>
         <translation>阿富汗</translation>

@@ -12,6 +12,7 @@
 #include "workflow/ApplicationContext.h"
 #include "workflow/BatchSave.h"
 #include "workflow/NewIconCheck.h"
+#include "workflow/RegionComparison.h"
 #include "workflow/SaveManifest.h"
 
 #include <QCommandLineParser>
@@ -41,9 +42,9 @@ constexpr int iconsChanged = 3; // watch: for a timer job to act on
 // What one start asks for.
 struct Request
 {
-    enum class Command { search, save, watch };
+    enum class Command { search, save, watch, regions };
     Command command = Command::search;
-    QStringList queries; // the one search term, or what to save
+    QStringList queries; // the one search term, what to save, or the app to compare
     QString region;
     Platform platform = Platform::IPhone;
     bool json = false;
@@ -57,6 +58,8 @@ struct Request
     bool skipExisting = false;
     bool saveNewIcons = false; // watch --save
     QStringList problems; // lines of the query file that are no query, each a failure
+    qint64 trackId = 0; // the app whose icons are compared
+    QStringList regions; // where they are compared
 };
 
 void print(FILE *stream, const QString &text)
@@ -126,7 +129,8 @@ std::variant<Request, int> parse(const QStringList &arguments, const SettingsMan
         "  vellumar-cli save QUERY... [--region CC] [--platform P] [--size S] [--shape SHAPE]\n"
         "               [--output DIR] [--from FILE] [--search TERM] [--developer ID]\n"
         "               [--manifest FILE] [--skip-existing] [--no-history]\n"
-        "  vellumar-cli watch [--save] [--json] [--size S] [--shape SHAPE] [--output DIR]\n\n"
+        "  vellumar-cli watch [--save] [--json] [--size S] [--shape SHAPE] [--output DIR]\n"
+        "  vellumar-cli regions ID [--regions CC,CC,...] [--json]\n\n"
         "A query is an app's id, its bundle id, a store link or a search term, whose first hit\n"
         "is saved. Ids and bundle ids are looked up up to 100 in one call, and several icons\n"
         "are saved at once. Saved files are printed on standard output, failures on standard\n"
@@ -135,16 +139,22 @@ std::variant<Request, int> parse(const QStringList &arguments, const SettingsMan
         "watch looks every app of the download history up again in the region it was saved\n"
         "from and prints a line for each whose icon changed; --save saves the new icons.\n"
         "Exit status: 0 when none changed, 3 when some did, 1 when some could not be checked\n"
-        "or saved."));
+        "or saved.\n\n"
+        "regions looks the app with this id up in each region and prints each of its icons once,\n"
+        "with the regions that show it, then the regions that do not sell it.\n"
+        "Exit status: 0 when all was done, 1 when something failed."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption region(
         "region", "The store region, two letters such as US (default CN).", "CC", "CN");
     const QCommandLineOption platform(
         "platform", "iphone, ipad or mac (default: as chosen in Vellumar).", "P");
-    const QCommandLineOption json(
-        "json", "search: the records as a JSON array; watch: one JSON object a line.");
+    const QCommandLineOption json("json",
+        "search: the records as a JSON array; watch: one JSON object a line; regions: the "
+        "icons as a JSON object.");
     const QCommandLineOption saveNew("save", "watch: save each new icon.");
+    const QCommandLineOption compared("regions",
+        "regions: where to look, such as US,JP,KR (default: as chosen in Vellumar).", "CC,CC");
     const QCommandLineOption size("size", "save: 256, 512 or 1024 (default: as saved).", "S");
     const QCommandLineOption shape("shape",
         "save: " + IconSaveOptions::shapeNames().join(", ") + " (default: as saved).", "SHAPE");
@@ -164,10 +174,10 @@ std::variant<Request, int> parse(const QStringList &arguments, const SettingsMan
         "language", "zh or en (default: as the terminal's locale).", "L");
     const QCommandLineOption verbose(
         "verbose", "Also the technical detail of each failure, on standard error.");
-    parser.addOptions({ region, platform, json, saveNew, size, shape, output, from, searchAll,
-        developer, manifest, skipExisting, noHistory, language, verbose });
+    parser.addOptions({ region, platform, json, saveNew, compared, size, shape, output, from,
+        searchAll, developer, manifest, skipExisting, noHistory, language, verbose });
     parser.addPositionalArgument(
-        "command", "search, save or watch; then the term or the queries.");
+        "command", "search, save, watch or regions; then the term, the queries or the app id.");
 
     if (!parser.parse(arguments))
         return usage(parser.errorText());
@@ -183,9 +193,10 @@ std::variant<Request, int> parse(const QStringList &arguments, const SettingsMan
     Request request;
     request.queries = parser.positionalArguments();
     const QString command = request.queries.isEmpty() ? QString() : request.queries.takeFirst();
-    static const QStringList commands { "search", "save", "watch" }; // in the order of Command
+    static const QStringList commands { "search", "save", "watch",
+        "regions" }; // in the order of Command
     if (!commands.contains(command))
-        return usage("Give a command: search, save or watch.");
+        return usage("Give a command: search, save, watch or regions.");
     request.command = Request::Command(commands.indexOf(command));
     request.saveNewIcons = parser.isSet(saveNew);
     request.region = parser.value(region).toUpper();
@@ -243,6 +254,28 @@ std::variant<Request, int> parse(const QStringList &arguments, const SettingsMan
     request.manifest = parser.value(manifest);
     request.skipExisting = parser.isSet(skipExisting);
     using enum Request::Command;
+    if (request.command == regions) {
+        bool number = false;
+        request.trackId = request.queries.value(0).toLongLong(&number);
+        if (request.queries.size() != 1 || !number || request.trackId <= 0)
+            return usage("regions takes one app id, a number.");
+        request.regions = settings.comparedRegions();
+        if (parser.isSet(compared)) {
+            request.regions.clear();
+            for (const QString &code : parser.value(compared).split(u',')) {
+                const QString upper = code.trimmed().toUpper();
+                if (!countryForCode(upper))
+                    return usage(QStringLiteral("'%1' is not a store region; give two-letter codes "
+                                                "such as US,JP,KR.")
+                                     .arg(code.trimmed()));
+                if (!request.regions.contains(upper))
+                    request.regions.append(upper);
+            }
+        }
+        if (request.regions.isEmpty())
+            return usage("No regions are chosen; give them with --regions CC,CC.");
+        return request;
+    }
     if (request.command == search && request.queries.size() != 1)
         return usage("search takes one term; quote a term of several words.");
     if (request.command == watch && !request.queries.isEmpty())
@@ -452,7 +485,8 @@ SaveManifest::Record manifestRecord(
 
 // The folder the request saves into, made the context's photo library; none,
 // after saying why, when it takes no files.
-std::shared_ptr<DesktopPhotoLibrary> openLibrary(ApplicationContext &context, const Request &request)
+std::shared_ptr<DesktopPhotoLibrary> openLibrary(
+    ApplicationContext &context, const Request &request)
 {
     const auto library = request.output.isEmpty()
         ? std::make_shared<DesktopPhotoLibrary>()
@@ -557,12 +591,15 @@ QCoro::Task<int> watch(ApplicationContext &context, Request request)
     if (request.saveNewIcons && !changes.isEmpty()) {
         BatchSave &batch = *check.batch();
         batch.setOptions(request.options);
-        QObject::connect(&batch, &BatchSave::iconSaved,
-            [&files](const AppItem &item, const QString &path) { files.insert(item.trackId, path); });
-        QObject::connect(&batch, &BatchSave::iconFailed, [&failures](const AppItem &item, const QString &reason) {
-            ++failures;
-            print(stderr, qtTrId("batch_save_failure").arg(item.trackName, reason) + '\n');
-        });
+        QObject::connect(
+            &batch, &BatchSave::iconSaved, [&files](const AppItem &item, const QString &path) {
+                files.insert(item.trackId, path);
+            });
+        QObject::connect(&batch, &BatchSave::iconFailed,
+            [&failures](const AppItem &item, const QString &reason) {
+                ++failures;
+                print(stderr, qtTrId("batch_save_failure").arg(item.trackName, reason) + '\n');
+            });
         auto finished = qCoro(&batch, &BatchSave::finished);
         check.saveNewIcons();
         co_await finished;
@@ -580,7 +617,8 @@ QCoro::Task<int> watch(ApplicationContext &context, Request request)
                 { "savedArtworkUrl512", change.saved.artworkUrl512 },
                 { "artworkUrl512", now.artworkUrl512 },
                 { "file", file.isEmpty() ? QJsonValue() : QJsonValue(file) } };
-            print(stdout, QString::fromUtf8(QJsonDocument(line).toJson(QJsonDocument::Compact)) + '\n');
+            print(stdout,
+                QString::fromUtf8(QJsonDocument(line).toJson(QJsonDocument::Compact)) + '\n');
         } else {
             print(stdout,
                 QStringLiteral("%1\t%2\t%3\t%4\t%5%6\n")
@@ -590,6 +628,60 @@ QCoro::Task<int> watch(ApplicationContext &context, Request request)
         }
     }
     co_return failures > 0 ? someFailed : changes.isEmpty() ? 0 : iconsChanged;
+}
+
+// Each icon once with its regions and address, then the regions without the app; a
+// region whose lookup failed is a failure, and so is an app no region sells.
+QCoro::Task<int> compareRegions(ApplicationContext &context, Request request)
+{
+    RegionComparison comparison;
+    comparison.setContext(context);
+    if (::isatty(STDERR_FILENO)) {
+        QObject::connect(&comparison, &RegionComparison::progressChanged, [&comparison] {
+            print(stderr,
+                QStringLiteral("[%1/%2]\n").arg(comparison.completed()).arg(comparison.total()));
+        });
+    }
+    auto finished = qCoro(&comparison, &RegionComparison::finished);
+    comparison.start(request.trackId, request.regions);
+    co_await finished;
+
+    const QList<RegionComparison::Icon> &icons = comparison.icons();
+    const QList<RegionComparison::Failure> &failures = comparison.failedRegions();
+    for (const RegionComparison::Failure &failure : failures) {
+        print(stderr,
+            qtTrId("region_lookup_failure")
+                    .arg(failure.region, failure.error.localizedDescription())
+                + '\n');
+    }
+    if (icons.isEmpty() && failures.isEmpty())
+        print(stderr,
+            qtTrId("batch_save_failure")
+                    .arg(QString::number(request.trackId), qtTrId("app_not_found"))
+                + '\n');
+    const QStringList &notSold = comparison.notSoldInRegions();
+    if (request.json) {
+        QJsonArray shown, failed;
+        for (const RegionComparison::Icon &icon : icons) {
+            shown.append(QJsonObject { { "regions", QJsonArray::fromStringList(icon.regions) },
+                { "artworkUrl512", icon.artworkUrls.first() },
+                { "artworkUrls", QJsonArray::fromStringList(icon.artworkUrls) } });
+        }
+        for (const RegionComparison::Failure &failure : failures)
+            failed.append(QJsonObject {
+                { "region", failure.region }, { "reason", failure.error.localizedDescription() } });
+        const QJsonObject answer { { "trackId", request.trackId },
+            { "trackName", icons.isEmpty() ? QJsonValue() : icons.first().item.trackName },
+            { "icons", shown }, { "notSoldIn", QJsonArray::fromStringList(notSold) },
+            { "failed", failed } };
+        print(stdout, QString::fromUtf8(QJsonDocument(answer).toJson()));
+    } else {
+        for (const RegionComparison::Icon &icon : icons)
+            print(stdout, icon.regions.join(u',') + '\t' + icon.artworkUrls.first() + '\n');
+        if (!notSold.isEmpty())
+            print(stdout, qtTrId("regions_not_sold_in").arg(notSold.join(u',')) + '\n');
+    }
+    co_return icons.isEmpty() || !failures.isEmpty() ? someFailed : 0;
 }
 
 QCoro::Task<> run(ApplicationContext &context, Request request)
@@ -604,6 +696,9 @@ QCoro::Task<> run(ApplicationContext &context, Request request)
         break;
     case Request::Command::watch:
         status = co_await watch(context, std::move(request));
+        break;
+    case Request::Command::regions:
+        status = co_await compareRegions(context, std::move(request));
         break;
     }
     QCoreApplication::exit(status);

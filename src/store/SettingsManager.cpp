@@ -4,6 +4,7 @@
 
 #include "SettingsManager.h"
 
+#include "Country.h"
 #include "KeyValueStore.h"
 #include "catalogue/Error.h"
 
@@ -16,6 +17,19 @@ const QString resolutionKey = QStringLiteral("iconResolution");
 const QString originalJPEGKey = QStringLiteral("saveAsOriginalJPEG");
 const QString platformKey = QStringLiteral("Platform");
 const QString newIconsKey = QStringLiteral("checkForNewIconsDaily");
+const QString comparedRegionsKey = QStringLiteral("ComparedRegions");
+
+// Known codes, each once, in the order given; as many as a stored list keeps.
+QStringList knownRegions(const QStringList &codes)
+{
+    constexpr qsizetype stored = 100;
+    QStringList known;
+    for (const QString &code : codes) {
+        if (countryForCode(code) && !known.contains(code) && known.size() < stored)
+            known.append(code);
+    }
+    return known;
+}
 } // namespace
 
 SettingsManager::SettingsManager(KeyValueStore &store, QObject *parent)
@@ -39,6 +53,8 @@ SettingsManager::SettingsManager(KeyValueStore &store, QObject *parent)
             qCInfo(lcStore).noquote() << QStringLiteral("未知的平台，改用 iPhone: ") + *raw;
         m_platform = platform.value_or(Platform::IPhone);
     }
+    if (const std::optional<QStringList> regions = m_store.stringArrayForKey(comparedRegionsKey))
+        m_comparedRegions = knownRegions(*regions);
 }
 
 void SettingsManager::setSaveOptions(const IconSaveOptions &options)
@@ -74,6 +90,15 @@ void SettingsManager::setChecksForNewIcons(bool checks)
     m_checksForNewIcons = checks;
     emit checksForNewIconsChanged();
     if (const Result<void> written = m_store.setBool(newIconsKey, checks); !written)
+        emit writeFailed(written.error());
+}
+
+void SettingsManager::setComparedRegions(const QStringList &codes)
+{
+    m_comparedRegions = knownRegions(codes);
+    emit comparedRegionsChanged();
+    if (const Result<void> written = m_store.setStringArray(comparedRegionsKey, m_comparedRegions);
+        !written)
         emit writeFailed(written.error());
 }
 

@@ -17,10 +17,11 @@ class KeyValueStore;
 class QJSEngine;
 class QQmlEngine;
 
-// The settings: the save options and the platform. Loaded once from the
-// store; every assignment, also of the value already held, notifies and
-// writes at once; a write that fails keeps the new value for this run and
-// says so. The save options are stored under their four keys of old.
+// The settings: the save options, the platform and the regions an app's
+// icons are compared across. Loaded once from the store; every assignment,
+// also of the value already held, notifies and writes at once; a write that
+// fails keeps the new value for this run and says so. The save options are
+// stored under their four keys of old.
 class SettingsManager : public QObject
 {
     Q_OBJECT
@@ -37,6 +38,9 @@ class SettingsManager : public QObject
             checksForNewIconsChanged)
     // Their names, in the order of the Platform values.
     Q_PROPERTY(QStringList platformNames READ platformNames CONSTANT)
+    // Region codes in the order chosen; the ten largest stores until a choice is stored.
+    Q_PROPERTY(QStringList comparedRegions READ comparedRegions WRITE setComparedRegions NOTIFY
+            comparedRegionsChanged)
 
 public:
     // QML's singleton is the one of the engine's application context.
@@ -49,9 +53,16 @@ public:
     [[nodiscard]] Platform platform() const { return m_platform; }
     [[nodiscard]] bool checksForNewIcons() const { return m_checksForNewIcons; }
 
+    [[nodiscard]] QStringList comparedRegions() const { return m_comparedRegions; }
+
     void setSaveOptions(const IconSaveOptions &options);
     void setPlatform(Platform value);
     void setChecksForNewIcons(bool checks);
+    // Codes the region table lacks, and repeats, are left out.
+    void setComparedRegions(const QStringList &codes);
+
+    static inline const QStringList defaultComparedRegions { "US", "CN", "JP", "GB", "KR", "DE",
+        "FR", "CA", "AU", "TW" };
 
     [[nodiscard]] static QStringList resolutions();
     [[nodiscard]] static QStringList platformNames() { return platformDisplayNames(); }
@@ -60,6 +71,7 @@ signals:
     void saveOptionsChanged();
     void platformChanged();
     void checksForNewIconsChanged();
+    void comparedRegionsChanged();
     // A value could not be stored.
     void writeFailed(const Error &error);
 
@@ -68,4 +80,5 @@ private:
     IconSaveOptions m_saveOptions;
     Platform m_platform = Platform::IPhone;
     bool m_checksForNewIcons = false;
+    QStringList m_comparedRegions = defaultComparedRegions;
 };

@@ -6,6 +6,7 @@
 #include "TestEnvironment.h"
 #include "store/HistoryManager.h"
 #include "store/KeyValueStore.h"
+#include "store/SettingsManager.h"
 
 #include <QImage>
 #include <QJsonDocument>
@@ -202,6 +203,30 @@ private slots:
             "--skip-existing" };
         row("search and developer", bulk, 0, out + "/Lantern Desk 512.png\n", 9, 4);
         row("all there already", bulk, 0, out + "/Lantern Desk 512.png\n", 9, 4);
+
+        // An app's icons across regions, in those chosen in the window or those given.
+        KeyValueStore store(KeyValueStore::defaultFilePath());
+        SettingsManager(store).setComparedRegions({ "JP", "KR", "FR" });
+        const QString atlas = "1000000888", art = catalogue.baseUrl().toString() + "/art/" + atlas,
+                      usual = art + "/512x512bb.png", korean = usual + "?edge=kr",
+                      japanese = art + "-jp/512x512bb.png";
+        row("regions", { "regions", atlas }, 0,
+            "JP\t" + japanese + "\nKR\t" + korean + "\nNot sold in: FR\n", 9, 4);
+        const QJsonObject compared { { "trackId", FixtureCatalogue::regionalId },
+            { "trackName", "Kite Atlas" },
+            { "icons",
+                QJsonArray { QJsonObject { { "regions", QJsonArray { "US", "KR" } },
+                                 { "artworkUrl512", usual },
+                                 { "artworkUrls", QJsonArray { usual, korean } } },
+                    QJsonObject { { "regions", QJsonArray { "JP" } }, { "artworkUrl512", japanese },
+                        { "artworkUrls", QJsonArray { japanese } } } } },
+            { "notSoldIn", QJsonArray { "FR" } }, { "failed", QJsonArray {} } };
+        row("regions as JSON", { "regions", atlas, "--regions", "us, kr,fr,JP,us", "--json" }, 0,
+            QString::fromUtf8(QJsonDocument(compared).toJson()), 9, 4);
+        row("a region fails", { "regions", atlas, "--regions", "US,IT" }, 1,
+            "IT: The App Store sent an answer that could not be read.\n", 9, 4);
+        row("not a region", { "regions", atlas, "--regions", "US,XX" }, 2,
+            "'XX' is not a store region", 9, 4);
     }
 
     // A run killed with SIGKILL while icons are in flight, started again with the same

@@ -450,6 +450,34 @@ private slots:
         QCOMPARE(history().loadHistory(), QList { stored[1] });
     }
 
+    // Beside the list the comparison of regions is reached by the keyboard alone, in the
+    // details' pane: its controls one Tab each with their names, an icon's save ending in a
+    // notice, and Escape back to the details.
+    void regionsAreComparedByKeyboard()
+    {
+        screen->window()->resize(1280, 800);
+        QVERIFY(screen->submit(QString::number(FixtureCatalogue::regionalId))
+            && screen->click("resultRow_0"));
+        WAIT_UNTIL(detailName() == "Kite Atlas" && screen->shown("detailStack"));
+        screen->item("detailSaveOptionsButton")->forceActiveFocus();
+        QCOMPARE(tabs(1), "compareRegionsButton");
+        screen->pressKey(Qt::Key_Space);
+        WAIT_UNTIL(screen->settled("regionComparisonView", "searchNavigationPane")
+            && screen->shown("compareAgainButton") && screen->shown("resultList"));
+        QVERIFY(focused("editRegionsButton"));
+        QCOMPARE(tabs(2), "compareAgainButton saveRegionIconButton");
+        QCOMPARE(QAccessible::queryAccessibleInterface(screen->window()->activeFocusItem())
+                     ->text(QAccessible::Name),
+            "Save the icon of United States, China, United Kingdom, South Korea, Germany, Canada, "
+            "Australia, Taiwan");
+        screen->pressKey(Qt::Key_Space);
+        WAIT_UNTIL(
+            screen->notices() == QStringList { qtTrId("notice_saved").arg("Kite Atlas 1024.png") });
+        QCOMPARE(history().loadHistory().first().countryCode, "US");
+        screen->pressKey(Qt::Key_Escape);
+        WAIT_UNTIL(screen->settled("appDetailView", "searchNavigationPane"));
+    }
+
     // A save button says what it saves; its menu saves once otherwise, the settings unchanged,
     // and a dragged icon is what it would save.
     void theSaveButtonSaysWhatItSaves()

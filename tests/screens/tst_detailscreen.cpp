@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ScreenHarness.h"
+#include "store/Country.h"
 #include "store/SettingsManager.h"
 #include "workflow/ScreenshotSaver.h"
 
@@ -309,6 +310,57 @@ private slots:
         screen->wheel(strip, { 0, 120 });
         WAIT_UNTIL(at(page, "contentY") < end);
         QCOMPARE(at(strip, "contentX"), last);
+    }
+
+    // Compare Regions from the details looks the app up in the ten remembered regions: each
+    // icon once with its regions, the region without the app apart, and an icon's save keeps
+    // its region. The region list adds and takes out regions, which are remembered, and
+    // compares again once closed; a failed region says why.
+    void comparesTheIconsAcrossRegions()
+    {
+        const QByteArray lookup = "GET /lookup?id=1000000888&country=";
+        const auto chip = [&](const char *code, const QString &section) {
+            return screen->visibleItem(
+                       QStringLiteral("regionChip_") + code, screen->visibleItem(section))
+                != nullptr;
+        };
+        QVERIFY(screen->submit(QString::number(FixtureCatalogue::regionalId))
+            && screen->click("resultRow_0"));
+        WAIT_UNTIL(screen->shown("detailStack"));
+        catalogue->clearRequests();
+        QVERIFY(screen->click("compareRegionsButton"));
+        WAIT_UNTIL(screen->settled("regionComparisonView", "searchNavigation")
+            && screen->shown("compareAgainButton"));
+        QCOMPARE(requestsContaining(lookup), 10);
+        QCOMPARE(
+            screen->shownText("comparisonProgress"), qtTrId("regions_progress").arg(10).arg(10));
+        QVERIFY(chip("US", "regionIcon_0") && chip("KR", "regionIcon_0")
+            && chip("JP", "regionIcon_1") && chip("FR", "notSoldSection"));
+        QVERIFY(!screen->shown("regionIcon_2") && !screen->shown("failedSection"));
+        QVERIFY(screen->click(
+            screen->visibleItem("saveRegionIconButton", screen->visibleItem("regionIcon_1"))));
+        QVERIFY(screen->alertShows("regionsSaveAlert", qtTrId("success")));
+        QCOMPARE(ScreenHarness::photos(), QStringList { "Kite Atlas 1024.png" });
+        QCOMPARE(history().loadHistory().first().countryCode, "JP");
+
+        QVERIFY(screen->open("editRegionsButton", "regionChoiceView"));
+        screen->typeText("italy");
+        screen->pressKey(Qt::Key_Return);
+        screen->pressKey(Qt::Key_A, Qt::ControlModifier);
+        screen->typeText("states");
+        QVERIFY(screen->click("countryRow_US"));
+        QVERIFY(screen->visibleItem("checkmark", screen->visibleItem("countryRow_US")) == nullptr);
+        screen->pressKey(Qt::Key_Escape);
+        QVERIFY(screen->waitForPopup("regionChoiceView", false));
+        WAIT_UNTIL(requestsContaining(lookup) == 20 && screen->shown("compareAgainButton"));
+        QCOMPARE(requestsContaining(lookup + "IT"), 1);
+        QCOMPARE(requestsContaining(lookup + "US"), 1);
+        QCOMPARE(settings().comparedRegions(),
+            (QStringList { "CN", "JP", "GB", "KR", "DE", "FR", "CA", "AU", "TW", "IT" }));
+        QCOMPARE(screen->shownText("regionFailure"),
+            countryForCode("IT")->flag() + " "
+                + qtTrId("region_lookup_failure")
+                      .arg(qtTrId("country_name_it"), qtTrId("error_unreadable_answer")));
     }
 
     // Typing filters the rows, and says when none matches; a swipe deletes the row shown; the

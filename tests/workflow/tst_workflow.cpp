@@ -16,6 +16,7 @@
 #include "workflow/BatchSave.h"
 #include "workflow/ContentViewModel.h"
 #include "workflow/NewIconCheck.h"
+#include "workflow/RegionComparison.h"
 
 #include <QImageReader>
 #include <QJsonArray>
@@ -451,6 +452,75 @@ private slots:
         QVERIFY2(unreachable.failure().startsWith(qtTrId("new_icons_check_failed", 250).arg("")),
             qPrintable(unreachable.failure()));
         QVERIFY(unreachable.isDue());
+    }
+
+    // One lookup a region, in the remembered regions' order: icons grouped by address and by
+    // pixels (each address downloaded once), a region without the app apart, a failed lookup
+    // with its reason while the rest go on. A choice of regions is remembered, unknown codes
+    // left out. A cancel asks nothing more and keeps what was found.
+    void comparesIconsAcrossRegions()
+    {
+        const auto asked = [this](const char *kind) {
+            QList<QByteArray> lines = catalogue->requestLines();
+            lines.removeIf([kind](const QByteArray &line) { return !line.startsWith(kind); });
+            return lines;
+        };
+        const auto lookups = [](const QStringList &regions) {
+            QList<QByteArray> lines;
+            for (const QString &region : regions)
+                lines << "GET /lookup?id=1000000888&country=" + region.toLatin1();
+            return lines;
+        };
+        const auto grouped = [](const RegionComparison &comparison) {
+            QStringList icons;
+            for (const RegionComparison::Icon &icon : comparison.icons())
+                icons << icon.regions.join(',');
+            return icons;
+        };
+        RegionComparison comparison;
+        comparison.setContext(*context);
+        QSignalSpy finished(&comparison, &RegionComparison::finished);
+        const AppItem atlas { FixtureCatalogue::regionalId, {}, {}, {}, {} };
+        comparison.start(atlas);
+        QVERIFY(comparison.running() && finished.wait(20000));
+        QCOMPARE(asked("GET /lookup"), lookups(SettingsManager::defaultComparedRegions));
+        QCOMPARE(asked("GET /art/").size(), 3);
+        QCOMPARE(grouped(comparison), (QStringList { "US,CN,GB,KR,DE,CA,AU,TW", "JP" }));
+        QCOMPARE(comparison.icons()[0].artworkUrls.size(), 2); // the KR address's pixels
+        const AppItem japan = comparison.icons()[1].item;
+        QVERIFY(japan.countryCode == "JP" && japan.artworkUrl512.contains("/1000000888-jp/"));
+        QCOMPARE(comparison.notSoldInRegions(), QStringList { "FR" });
+        QVERIFY(comparison.failedRegions().isEmpty() && comparison.completed() == 10);
+
+        for (const char *code : { "US", "IT", "CA", "AU", "TW", "DE" })
+            comparison.toggleRegion(code);
+        const QStringList chosen { "CN", "JP", "GB", "KR", "FR", "IT" };
+        QCOMPARE(SettingsManager(context->store()).comparedRegions(), chosen);
+        catalogue->clearRequests();
+        comparison.start(atlas);
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(asked("GET /lookup"), lookups(chosen));
+        QCOMPARE(grouped(comparison), (QStringList { "CN,GB,KR", "JP" }));
+        QCOMPARE(comparison.failedRegions().size(), 1);
+        QCOMPARE(comparison.failedRegions()[0].region, "IT");
+        QCOMPARE(comparison.failedRegions()[0].error.kind, Error::Kind::unreadableAnswer);
+        settings->setComparedRegions({ "us", "ZZ", "JP", "JP", "KR" });
+        QCOMPARE(SettingsManager(context->store()).comparedRegions(), (QStringList { "JP", "KR" }));
+
+        // Cancelled once two regions have answered, then compared in KR alone: the lookups
+        // of the cancelled run ended with the second.
+        catalogue->clearRequests();
+        connect(&comparison, &RegionComparison::progressChanged, &comparison, [&] {
+            if (comparison.running() && comparison.completed() == 2)
+                comparison.cancel();
+        });
+        comparison.start(FixtureCatalogue::regionalId, chosen);
+        QVERIFY(finished.wait(20000));
+        QVERIFY(!comparison.running());
+        QCOMPARE(grouped(comparison), (QStringList { "CN", "JP" }));
+        comparison.start(FixtureCatalogue::regionalId, { "KR" });
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(asked("GET /lookup"), lookups({ "CN", "JP", "KR" }));
     }
 
     // A detail loader shows the iPad's screenshots for the iPad platform and for an app with no

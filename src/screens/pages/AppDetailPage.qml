@@ -82,12 +82,25 @@ T.Page {
         })
     }
 
+    // The app's icons across the remembered regions.
+    function compareRegions() {
+        StackView.view.push(regionComparisonComponent, {
+            "appItem": appItem,
+            "backTitle": appItem.trackName
+        })
+    }
+
     Keys.onEscapePressed: goBack()
     Keys.onBackPressed: goBack()
 
     Component {
         id: screenshotComponent
         ScreenshotPage {}
+    }
+
+    Component {
+        id: regionComparisonComponent
+        RegionComparisonPage {}
     }
 
     header: NavigationBar {
@@ -192,12 +205,18 @@ T.Page {
                             font.pixelSize: Theme.bodySize
                             color: Theme.secondaryLabel
                         }
-                        Row {
+                        // The comparison goes below the save buttons when they fill the line.
+                        Flow {
                             Layout.topMargin: 4
+                            Layout.fillWidth: true
                             spacing: 4
 
-                            LabelledSaveButton {
+                            LabelledButton {
                                 objectName: "detailSaveButton"
+                                text: qsTrId("save_icon")
+                                symbol: "square.and.arrow.down"
+                                // Says what it saves.
+                                Accessible.name: SettingsManager.saveOptions.description
                                 onClicked: saveFlow.saveIcon(detail.appItem)
                             }
                             // Other sizes and shapes, once.
@@ -216,6 +235,12 @@ T.Page {
                                     if (visualFocus)
                                         menu.currentIndex = 0
                                 }
+                            }
+                            LabelledButton {
+                                objectName: "compareRegionsButton"
+                                text: qsTrId("compare_regions")
+                                symbol: "globe"
+                                onClicked: detail.compareRegions()
                             }
                         }
                     }
@@ -429,11 +454,12 @@ T.Page {
         Accessible.name: text
     }
 
-    // The bordered small button that saves the item's icon.
-    component LabelledSaveButton: T.AbstractButton {
+    // A small button of the header, its symbol and words on a tinted fill.
+    component LabelledButton: T.AbstractButton {
         id: button
 
-        text: qsTrId("save_icon")
+        property string symbol
+
         hoverEnabled: true
         implicitWidth: implicitContentWidth + leftPadding + rightPadding
         implicitHeight: implicitContentHeight + topPadding + bottomPadding
@@ -443,11 +469,11 @@ T.Page {
         rightPadding: 10
         topPadding: 5
         bottomPadding: 5
-        // Says what it saves.
-        Accessible.name: SettingsManager.saveOptions.description
+        Accessible.name: text
 
+        // Where the name says more than the words shown.
         HoverTipLoader {
-            hovered: button.hovered
+            hovered: button.hovered && button.Accessible.name !== button.text
             text: button.Accessible.name
         }
 
@@ -461,7 +487,7 @@ T.Page {
 
             Symbol {
                 anchors.verticalCenter: parent.verticalCenter
-                name: "square.and.arrow.down"
+                name: button.symbol
                 size: 17
                 color: Theme.accent
             }

@@ -13,15 +13,21 @@ import QtQuick.Layouts
 
 // The region picker: every region with flag, name and a check mark on the
 // one in effect, narrowed by the filter field. A row tap picks that region
-// and closes; done closes without a change.
+// and closes; done closes without a change. Given chosenCountryCodes, it
+// picks several: a check mark on each chosen one, and a row tap adds its
+// region or takes it out while the sheet stays open.
 Sheet {
     id: sheet
 
     property string selectedCountryCode
+    // A list of codes, or null for one region.
+    property var chosenCountryCodes: null
+    readonly property bool picksSeveral: chosenCountryCodes !== null
 
     signal countrySelected(string code)
+    signal countryToggled(string code)
 
-    title: qsTrId("navigation_title_select_region")
+    title: picksSeveral ? qsTrId("choose_regions") : qsTrId("navigation_title_select_region")
     closeButtonText: qsTrId("done")
     closeButtonLeading: true
 
@@ -29,16 +35,23 @@ Sheet {
     // region in effect.
     onAboutToShow: {
         filterField.text = ""
-        list.currentIndex = regions.rowOf(selectedCountryCode)
+        list.currentIndex = regions.rowOf(picksSeveral ? chosenCountryCodes[0] ?? "" : selectedCountryCode)
         list.positionViewAtIndex(Math.max(list.currentIndex, 0), ListView.Center)
     }
 
     // The keyboard's way: the arrows move through the rows while the filter
     // keeps the keyboard, and Return picks the current row.
     function pickCurrent() {
-        if (list.currentIndex < 0)
+        if (list.currentIndex >= 0)
+            pick(regions.data(regions.index(list.currentIndex, 0), CountryListModel.CodeRole))
+    }
+
+    function pick(code) {
+        if (picksSeveral) {
+            countryToggled(code)
             return
-        countrySelected(regions.data(regions.index(list.currentIndex, 0), CountryListModel.CodeRole))
+        }
+        countrySelected(code)
         close()
     }
     onOpened: filterField.field.forceActiveFocus()
@@ -68,7 +81,7 @@ Sheet {
             id: list
             objectName: "countryList"
             Accessible.role: Accessible.List
-            Accessible.name: qsTrId("navigation_title_select_region")
+            Accessible.name: sheet.title
             Layout.fillWidth: true
             Layout.fillHeight: true
             clip: true
@@ -100,7 +113,8 @@ Sheet {
                 required property string code
                 required property string flag
                 required property string name
-                readonly property bool selected: code === sheet.selectedCountryCode
+                readonly property bool selected: sheet.picksSeveral ? sheet.chosenCountryCodes.includes(code)
+                                                                    : code === sheet.selectedCountryCode
 
                 objectName: "countryRow_" + code
                 width: ListView.view.width
@@ -145,10 +159,7 @@ Sheet {
                     }
                 }
 
-                onClicked: {
-                    sheet.countrySelected(code)
-                    sheet.close()
-                }
+                onClicked: sheet.pick(code)
             }
         }
     }

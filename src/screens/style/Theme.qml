@@ -72,7 +72,8 @@ QtObject {
         "line.3.horizontal": "\ue5d2",
         "xmark": "\ue5cd",
         "arrow.right": "\ue5c8",
-        "sparkles": "\ue65f"
+        "sparkles": "\ue65f",
+        "globe": "\ue80b"
     })
 
     function glyph(name) {
