@@ -28,7 +28,8 @@ NewIconCheck::NewIconCheck(QObject *parent)
     connect(&m_batch, &BatchSave::iconSaved, this, [this](const AppItem &item) {
         if (const Result<void> kept = context().history().replaceArtwork({ item }); !kept)
             context().report(kept.error());
-        m_changes.removeIf([&](const Change &change) { return change.saved.trackId == item.trackId; });
+        m_changes.removeIf(
+            [&](const Change &change) { return change.saved.trackId == item.trackId; });
         Q_EMIT resultsChanged();
     });
 }
@@ -57,7 +58,9 @@ QCoro::Task<> NewIconCheck::checkNow()
     ApplicationContext &context = this->context();
     const QList<AppItem> saved = context.history().loadHistory();
     // Named: GCC 12 destroys a temporary of the awaited expression twice.
-    const AppStoreAPI::StillWanted wanted = [self] { return !self.isNull(); };
+    const AppStoreAPI::StillWanted wanted = [self] {
+        return !self.isNull();
+    };
     const QString fallback = QStringLiteral("US");
     const QList<Result<AppItem>> current
         = co_await context.catalogue().lookupAgain(saved, fallback, wanted);
@@ -110,8 +113,9 @@ void NewIconCheck::checkIfDue()
             if (m_changes.isEmpty() || !notices.enabled())
                 return;
             const QString text = qtTrId("new_icons_found", int(m_changes.size()));
-            notices.post(text, Notices::Kind::done,
-                { qtTrId("new_icons_show"), this, [this] { Q_EMIT showRequested(); } });
+            notices.post(text, Notices::Kind::done, { qtTrId("new_icons_show"), this, [this] {
+                                                         Q_EMIT showRequested();
+                                                     } });
             notices.notifyDesktop(text, QString());
         },
         Qt::SingleShotConnection);
@@ -158,10 +162,10 @@ QVariantList NewIconCheck::changesForQml() const
     return changes;
 }
 
-QVariantList NewIconCheck::goneForQml() const
+QStringList NewIconCheck::goneNames() const
 {
-    QVariantList gone;
+    QStringList names;
     for (const AppItem &item : m_gone)
-        gone.append(QVariant::fromValue(item));
-    return gone;
+        names.append(item.trackName);
+    return names;
 }

@@ -29,8 +29,8 @@ class NewIconCheck : public ContextObject
     // Each changed app: "saved" and "current" AppItems, and "savedPicture",
     // the saved file's address while it is there, else the saved artwork's.
     Q_PROPERTY(QVariantList changes READ changesForQml NOTIFY resultsChanged)
-    // The AppItems the catalogue no longer has.
-    Q_PROPERTY(QVariantList gone READ goneForQml NOTIFY resultsChanged)
+    // The names of the apps the catalogue no longer has.
+    Q_PROPERTY(QStringList goneNames READ goneNames NOTIFY resultsChanged)
     // Why some apps could not be checked, in the interface's language; empty
     // when every one was.
     Q_PROPERTY(QString failure READ failure NOTIFY resultsChanged)
@@ -81,7 +81,7 @@ private:
     // What the saved file of an app's icon would be called, if it is there.
     [[nodiscard]] QString savedFileOf(const AppItem &item) const;
     [[nodiscard]] QVariantList changesForQml() const;
-    [[nodiscard]] QVariantList goneForQml() const;
+    [[nodiscard]] QStringList goneNames() const;
     void setRunning(bool running);
 
     bool m_running = false;

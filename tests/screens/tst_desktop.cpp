@@ -619,12 +619,18 @@ private slots:
         QVERIFY(screen->open("checkNewIconsButton", "newIconsView"));
         WAIT_UNTIL(screen->shown("newIconRow_0"));
         QVERIFY(!screen->shown("newIconRow_1"));
-        QCOMPARE(screen->item("newIconRow_0")->property("current").value<AppItem>().artworkUrl512,
-            catalogue->artworkUrl(harbor, "512x512").replace("/art/284910350/", "/art/284910350-v1/"));
-        QVERIFY(screen->item("newIconsGone")->property("text").toString().contains("Gone App"));
-        QVERIFY(screen->click("newIconsViewDoneButton") && screen->waitForPopup("newIconsView", false));
+        QCOMPARE(
+            screen->visibleItem("newIconRow_0")->property("current").value<AppItem>().artworkUrl512,
+            catalogue->artworkUrl(harbor, "512x512")
+                .replace("/art/284910350/", "/art/284910350-v1/"));
+        WAIT_UNTIL(screen->shown("newIconsGone"));
+        QVERIFY(
+            screen->visibleItem("newIconsGone")->property("text").toString().contains("Gone App"));
+        QVERIFY(
+            screen->click("newIconsViewDoneButton") && screen->waitForPopup("newIconsView", false));
 
         screen->window()->resize(1280, 800);
+        WAIT_UNTIL(screen->shown("frameHeader"));
         QVERIFY(screen->open("primaryMenuButton", "primaryMenu") && screen->click("menuNewIcons"));
         QVERIFY(screen->waitForPopup("newIconsView", true));
         WAIT_UNTIL(screen->shown("newIconRow_0"));

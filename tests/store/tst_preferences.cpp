@@ -132,11 +132,12 @@ private slots:
         const QStringList one { "url_failure_message", "search_error_message", "save_fail_message",
             "delete_from_history", "more_from_developer", "notice_saved", "save_size_description",
             "notice_removed_one", "about_version", "no_history_matches", "no_region_matches",
-            "zoom_level", "save_regions_icon", "regions_not_sold_in" };
+            "zoom_level", "save_regions_icon", "regions_not_sold_in", "new_icons_gone",
+            "new_icons_check_failed", "new_icons_app_gone_line" };
         const QStringList two { "search_no_results_message", "batch_save_summary", "save_icon_of",
             "save_shaped_description", "batch_cancelled_summary", "batch_save_failure",
             "batch_progress", "fact", "navigation_title_screenshot_position",
-            "batch_stopped_summary", "regions_progress", "region_lookup_failure" };
+            "batch_stopped_summary", "regions_progress", "region_lookup_failure", "new_icon_row" };
         QTranslator zh, en;
         QVERIFY(zh.load(":/i18n/vellumar_zh_CN.qm") && en.load(":/i18n/vellumar_en.qm"));
         // The Chinese font cut for the interface (tools/generate_fonts.py) holds all of it.

@@ -21,17 +21,17 @@ PlainMenu {
     title: qsTrId("primary_menu")
 
     ShortcutItem {
-        objectName: "menuNewIcons"
-        text: qsTrId("check_for_new_icons")
-        onTriggered: menu.newIconsRequested()
-    }
-    MenuSeparator {}
-    ShortcutItem {
         objectName: "menuPreferences"
         text: qsTrId("preferences")
         shortcut: "Ctrl+,"
         onTriggered: menu.preferencesRequested()
     }
+    ShortcutItem {
+        objectName: "menuNewIcons"
+        text: qsTrId("check_for_new_icons")
+        onTriggered: menu.newIconsRequested()
+    }
+    MenuSeparator {}
     ShortcutItem {
         objectName: "menuKeyboardShortcuts"
         text: qsTrId("keyboard_shortcuts")

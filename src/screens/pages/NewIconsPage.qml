@@ -42,17 +42,6 @@ Sheet {
             activeFocusOnTab: true
             model: sheet.check.changes
             delegate: ChangeRow {}
-            footer: Label {
-                objectName: "newIconsGone"
-                width: ListView.view.width
-                visible: sheet.check.gone.length > 0
-                height: visible ? implicitHeight : 0
-                padding: Theme.defaultPadding
-                wrapMode: Text.Wrap
-                color: Theme.systemGray
-                textFormat: Text.PlainText
-                text: qsTrId("new_icons_gone").arg(sheet.check.gone.map(item => item.trackName).join(", "))
-            }
 
             LoadingIndicator {
                 anchors.centerIn: parent
@@ -69,6 +58,19 @@ Sheet {
                 horizontalAlignment: Text.AlignHCenter
                 color: Theme.systemGray
             }
+        }
+
+        // Apps no longer in the store: told, not listed as failures.
+        Label {
+            objectName: "newIconsGone"
+            readonly property var names: sheet.check.goneNames
+            Layout.fillWidth: true
+            visible: names.length > 0 && !sheet.check.running
+            padding: Theme.defaultPadding
+            wrapMode: Text.Wrap
+            color: Theme.systemGray
+            textFormat: Text.PlainText
+            text: qsTrId("new_icons_gone").arg(names.join(", "))
         }
 
         // What failed beside what was found.

@@ -194,18 +194,17 @@ T.Page {
         onTriggered: newIconCheck.checkIfDue()
     }
     // Built when first shown.
-    Loader {
+    OnDemandLoader {
         id: newIconsLoader
-        active: false
+        sourceComponent: NewIconsPage {
+            check: newIconCheck // qmllint disable unqualified
+        }
     }
 
     function presentNewIcons() {
         mainView.selectedTab = 1
-        if (!newIconsLoader.active) {
-            newIconsLoader.setSource(Qt.resolvedUrl("NewIconsPage.qml"), { "check": newIconCheck })
-            newIconsLoader.active = true
-        }
-        newIconsLoader.item.open()
+        const sheet = newIconsLoader.made() as NewIconsPage
+        sheet.open()
     }
 
     function checkForNewIcons() {
