@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 import QtQuick
-import QtQuick.Templates as T
 import Vellumar.Core
 import Vellumar.Style
 

@@ -109,8 +109,8 @@ Sheet {
             }
             BarButton {
                 objectName: "saveNewIconsButton"
-                visible: !sheet.saving
-                enabled: !sheet.check.running && list.count > 0
+                visible: !sheet.saving && list.count > 0
+                enabled: !sheet.check.running
                 strong: true
                 text: qsTrId("save_new_icons", list.count)
                 onClicked: sheet.check.saveNewIcons()
