@@ -26,8 +26,10 @@ T.Page {
     readonly property bool showsMedia: selectedTab === 0 ? searchContent.showsMedia
         : historyTab.item !== null && (historyTab.item as HistoryPage).showsMedia
 
-    // Only the bar of the window's width is built. An emptied loader keeps
-    // its last height, so only the visible one takes room.
+    // Only the bar of the window's width is built, and none before the page
+    // has its width. (The tab bar asks the width itself: when the page is
+    // made, `wide` may not be worked out yet.) An emptied loader keeps its
+    // last height, so only the visible one takes room.
     header: Loader {
         id: headerLoader
         active: mainView.wide
@@ -35,7 +37,7 @@ T.Page {
         sourceComponent: frameHeader
     }
     footer: Loader {
-        active: !mainView.wide
+        active: mainView.width > 0 && mainView.width < Theme.wideWidth
         visible: active && !mainView.showsMedia
         sourceComponent: tabBar
     }
@@ -193,17 +195,16 @@ T.Page {
         running: true
         onTriggered: newIconCheck.checkIfDue()
     }
-    // Built when first shown.
-    OnDemandLoader {
+    // Built when first shown; by name, so that a start compiles nothing of it.
+    Loader {
         id: newIconsLoader
-        sourceComponent: NewIconsPage {
-            check: newIconCheck // qmllint disable unqualified
-        }
     }
 
     function presentNewIcons() {
         mainView.selectedTab = 1
-        const sheet = newIconsLoader.made() as NewIconsPage
+        if (!newIconsLoader.item)
+            newIconsLoader.setSource(Qt.resolvedUrl("NewIconsPage.qml"), { "check": newIconCheck })
+        const sheet = newIconsLoader.item as NewIconsPage
         sheet.open()
     }
 
