@@ -16,6 +16,7 @@
 #include <QtQml/QQmlExtensionPlugin>
 
 #include <cstdio>
+#include <optional>
 
 #ifdef VELLUMAR_PROBE_APPLICATION
 #include "screens/ScreensEngine.h"
@@ -33,10 +34,12 @@ int main(int argc, char *argv[])
     // The same steps as the application's main(), in the same order.
 #ifdef VELLUMAR_PROBE_APPLICATION
     QFuture<void> preparation = ScreensEngine::startPreparingApplication();
-    ApplicationContext context(KeyValueStore::defaultFilePath());
+    std::optional<ApplicationContext> made; // outlives the engine
+    QQmlApplicationEngine engine;
+    ScreensEngine::startCompiling(engine);
+    ApplicationContext &context = made.emplace(KeyValueStore::defaultFilePath());
     if (argc > 1)
         context.localization().setCurrentLanguageRawValue(QString::fromLocal8Bit(argv[1]));
-    QQmlApplicationEngine engine;
     ScreensEngine::setUpEngine(engine, context);
     ScreensEngine::loadMainWindow(engine, std::move(preparation));
 #else

@@ -19,6 +19,8 @@
 #include <QWindow>
 #include <QtQml/QQmlExtensionPlugin>
 
+#include <optional>
+
 Q_IMPORT_QML_PLUGIN(VellumarPlugin)
 
 namespace {
@@ -94,9 +96,12 @@ int main(int argc, char *argv[])
             << QStringLiteral("Vellumar cannot listen for later starts:") << instance.errorString();
     }
 
+    // The fonts register and the window's types compile while the store opens.
     QFuture<void> preparation = ScreensEngine::startPreparingApplication();
-    ApplicationContext context(KeyValueStore::defaultFilePath());
+    std::optional<ApplicationContext> made; // outlives the engine
     QQmlApplicationEngine engine;
+    ScreensEngine::startCompiling(engine);
+    ApplicationContext &context = made.emplace(KeyValueStore::defaultFilePath());
     ScreensEngine::setUpEngine(engine, context);
     QObject::connect(
         &engine, &QQmlApplicationEngine::objectCreationFailed, &app,

@@ -36,6 +36,10 @@ public:
     }
 };
 
+// Where the screens' modules keep their files; Qt 6.4 does not look there by
+// itself, and the window imports modules other than its own.
+const QString importPath = QStringLiteral("qrc:/qt/qml");
+
 // Embedded at build time (tools/generate_fonts.py), so the symbols never
 // depend on installed fonts and the first screen in Chinese opens small cuts
 // instead of the whole CJK collection.
@@ -77,9 +81,15 @@ void ScreensEngine::prepareApplication()
     startPreparingApplication().waitForFinished();
 }
 
+void ScreensEngine::startCompiling(QQmlEngine &engine)
+{
+    engine.addImportPath(importPath);
+    // Kept by the engine, so that what it compiled stays until the window is made.
+    new QQmlComponent(&engine, mainUrl(), QQmlComponent::Asynchronous, &engine);
+}
+
 void ScreensEngine::loadMainWindow(QQmlApplicationEngine &engine, QFuture<void> preparation)
 {
-    const QQmlComponent types(&engine, mainUrl(), QQmlComponent::Asynchronous);
     preparation.waitForFinished();
     engine.load(mainUrl());
 }
@@ -87,9 +97,7 @@ void ScreensEngine::loadMainWindow(QQmlApplicationEngine &engine, QFuture<void> 
 void ScreensEngine::setUpEngine(QQmlEngine &engine, ApplicationContext &context)
 {
     context.attach(engine);
-    // Where the screens' modules keep their files; Qt 6.4 does not look
-    // there by itself, and the window imports modules other than its own.
-    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+    engine.addImportPath(importPath);
     // The engine does not own its factory; one stateless factory serves all.
     static PolicyNetworkAccessManagerFactory factory;
     engine.setNetworkAccessManagerFactory(&factory);

@@ -27,6 +27,11 @@ namespace ScreensEngine {
 // The same, finished on return.
 void prepareApplication();
 
+// Starts compiling the window's types on the engine's loader thread, the
+// longest step of a start after the fonts: a start opens its context
+// meanwhile. Optional; loadMainWindow compiles what is left.
+void startCompiling(QQmlEngine &engine);
+
 // Every image the screens load obeys the network rules of the core; rounded
 // pictures come from the "picture" image provider; the screens work on
 // `context`, which outlives the engine.
@@ -38,8 +43,8 @@ void setUpEngine(QQmlEngine &engine, ApplicationContext &context);
 // The window: the tab shell in the chosen language.
 [[nodiscard]] QUrl mainUrl();
 
-// Loads the window into `engine`: its types compile on the engine's loader
-// thread while `preparation` finishes, and its first text comes after both.
+// Loads the window into `engine` once `preparation` has finished: its first
+// text needs the fonts.
 void loadMainWindow(QQmlApplicationEngine &engine, QFuture<void> preparation);
 
 } // namespace ScreensEngine

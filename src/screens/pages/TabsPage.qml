@@ -318,8 +318,9 @@ T.Page {
             Text {
                 anchors.verticalCenter: parent.verticalCenter
                 text: viewButton.text
+                // Tint and fill mark the shown view, as on the phone's tab
+                // bar; a bold weight would cost the start two more fonts.
                 font.pixelSize: Theme.subheadlineSize
-                font.weight: viewButton.checked ? Font.DemiBold : Font.Normal
                 color: viewButton.checked ? Theme.accent : Theme.label
             }
         }
