@@ -27,6 +27,9 @@ class HistoryManager : public QObject
 public:
     explicit HistoryManager(KeyValueStore &store, QObject *parent = nullptr);
 
+    // The region of entries stored before each kept the one it was saved from.
+    static inline const QString fallbackRegion = QStringLiteral("US");
+
     // Puts the item first unless its trackId is already stored; an existing
     // entry keeps its place and fields, and nothing is written.
     Result<void> addHistory(const AppItem &item);

@@ -7,6 +7,7 @@
 #include "ApplicationContext.h"
 #include "catalogue/AppStoreAPI.h"
 #include "catalogue/CataloguePacer.h"
+#include "store/HistoryManager.h"
 #include "store/SettingsManager.h"
 
 #include <QPointer>
@@ -98,10 +99,8 @@ QCoro::Task<QList<AppItem>> BatchSave::refreshed(QList<AppItem> items)
     const AppStoreAPI::StillWanted wanted = [self = QPointer<BatchSave>(this)] {
         return self && !self->m_cancelled;
     };
-    // Named: GCC 12 destroys a temporary of the awaited expression twice.
-    const QString fallback = QStringLiteral("US");
     const QList<Result<AppItem>> current
-        = co_await context().catalogue().lookupAgain(items, fallback, wanted);
+        = co_await context().catalogue().lookupAgain(items, HistoryManager::fallbackRegion, wanted);
     for (qsizetype n = 0; n < items.size(); ++n) {
         if (const Result<AppItem> &found = current.at(n)) {
             items[n].artworkUrl100 = found->artworkUrl100;

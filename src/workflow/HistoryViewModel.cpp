@@ -82,5 +82,5 @@ void HistoryViewModel::clearAllHistory()
 QString HistoryViewModel::detailRegion(const AppItem &item)
 {
     const QString own = item.countryCodeText();
-    return own.isEmpty() ? QStringLiteral("US") : own;
+    return own.isEmpty() ? HistoryManager::fallbackRegion : own;
 }

@@ -61,9 +61,8 @@ QCoro::Task<> NewIconCheck::checkNow()
     const AppStoreAPI::StillWanted wanted = [self] {
         return !self.isNull();
     };
-    const QString fallback = QStringLiteral("US");
     const QList<Result<AppItem>> current
-        = co_await context.catalogue().lookupAgain(saved, fallback, wanted);
+        = co_await context.catalogue().lookupAgain(saved, HistoryManager::fallbackRegion, wanted);
     if (!self)
         co_return;
     m_changes.clear();
